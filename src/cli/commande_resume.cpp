@@ -1,0 +1,33 @@
+#include "contexte_cli.h"
+
+#include <QFileInfo>
+
+namespace vorek {
+
+ActionsChargement actions_chargement_cli(ContexteCli& contexte) {
+    (void)contexte;
+    return {};
+}
+
+void charger_pour_cli(ContexteCli& contexte, const QString& chemin) {
+    // On the command line a relative path is relative to the current folder.
+    const QString complet = QFileInfo(chemin).absoluteFilePath();
+    contexte.etat.fichier_courant = complet;
+    charger_fichier(contexte.etat, complet, actions_chargement_cli(contexte));
+}
+
+int commande_resume(ContexteCli& contexte) {
+    if (contexte.arguments.size() != 1) {
+        throw ErreurUsage{QStringLiteral("usage : vorek resume FICHIER.VRK")};
+    }
+    charger_pour_cli(contexte, contexte.arguments[0]);
+    const Etat& etat = contexte.etat;
+    contexte.sortie << "colonnes=" << etat.table.nb_colonnes() << '\n'
+                    << "lignes=" << etat.table.nb_lignes() << '\n'
+                    << "ligne_suivante=" << etat.ligne_suivante << '\n'
+                    << "qso=" << compter_QSO(etat.table) << '\n'
+                    << "indicatif=" << etat.station_call << '\n';
+    return 0;
+}
+
+} // namespace vorek

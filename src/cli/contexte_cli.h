@@ -1,0 +1,31 @@
+#pragma once
+
+#include "log/etat.h"
+#include "log/fichier_challenge.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTextStream>
+
+namespace vorek {
+
+// What every command of the command-line tool works with.
+struct ContexteCli {
+    Etat& etat;
+    QDate aujourdhui;
+    QTextStream& sortie;
+    QStringList arguments; // after the command name
+};
+
+// Usage errors: the tool prints the text and exits 2.
+struct ErreurUsage {
+    QString texte;
+};
+
+// The load as the windows do it, without the windows.
+ActionsChargement actions_chargement_cli(ContexteCli& contexte);
+void charger_pour_cli(ContexteCli& contexte, const QString& chemin);
+
+int commande_resume(ContexteCli& contexte);
+
+} // namespace vorek

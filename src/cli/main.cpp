@@ -1,0 +1,108 @@
+#include "contexte_cli.h"
+
+#include "log/erreur.h"
+#include "log/horloge.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace vorek;
+
+namespace {
+
+using Commande = std::function<int(ContexteCli&)>;
+
+const std::map<QString, Commande>& commandes() {
+    static const std::map<QString, Commande> table{
+        {QStringLiteral("resume"), commande_resume},
+    };
+    return table;
+}
+
+QString usage() {
+    QString texte = QStringLiteral(
+        "usage : vorek [--racine DOSSIER] [--aujourdhui JJ/MM/AAAA] COMMANDE [ARGUMENTS]\n"
+        "commandes :");
+    for (const auto& [nom, commande] : commandes()) {
+        texte += QLatin1Char(' ') + nom;
+    }
+    return texte;
+}
+
+struct Options {
+    QString racine;
+    QDate aujourdhui;
+    QString commande;
+    QStringList arguments;
+};
+
+Options lire_options(const QStringList& args) {
+    Options options;
+    options.racine = QCoreApplication::applicationDirPath();
+    options.aujourdhui = HorlogeSysteme().maintenant_local().date();
+    int i = 1;
+    for (; i < args.size() && args[i].startsWith(QStringLiteral("--")); i += 2) {
+        if (i + 1 >= args.size()) {
+            throw ErreurUsage{QStringLiteral("valeur manquante pour ") + args[i]};
+        }
+        if (args[i] == QStringLiteral("--racine")) {
+            options.racine = args[i + 1];
+        } else if (args[i] == QStringLiteral("--aujourdhui")) {
+            options.aujourdhui = QDate::fromString(args[i + 1], QStringLiteral("dd/MM/yyyy"));
+            if (!options.aujourdhui.isValid()) {
+                throw ErreurUsage{QStringLiteral("date incorrecte : ") + args[i + 1]};
+            }
+        } else {
+            throw ErreurUsage{QStringLiteral("option inconnue : ") + args[i]};
+        }
+    }
+    if (i >= args.size()) {
+        throw ErreurUsage{usage()};
+    }
+    options.commande = args[i];
+    options.arguments = args.mid(i + 1);
+    return options;
+}
+
+void ecrire_erreur(const QString& texte) {
+    std::fputs(texte.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QTextStream sortie(stdout);
+    sortie.setEncoding(QStringConverter::Utf8);
+    try {
+        const Options options = lire_options(application.arguments());
+        const auto commande = commandes().find(options.commande);
+        if (commande == commandes().end()) {
+            throw ErreurUsage{QStringLiteral("commande inconnue : ") + options.commande +
+                              QLatin1Char('\n') + usage()};
+        }
+        Etat etat;
+        etat.fixer_rep_programme(QFileInfo(options.racine).absoluteFilePath());
+        const PeriodeConcours periode = periode_concours(options.aujourdhui);
+        etat.debut_concours = periode.debut_concours;
+        etat.fin_concours = periode.fin_concours;
+        etat.version_prog = texte_version_prog(version_programme());
+        ContexteCli contexte{etat, options.aujourdhui, sortie, options.arguments};
+        const int code = commande->second(contexte);
+        sortie.flush();
+        return code;
+    } catch (const ErreurUsage& e) {
+        sortie.flush();
+        ecrire_erreur(e.texte);
+        return 2;
+    } catch (const Erreur& e) {
+        sortie.flush();
+        ecrire_erreur(e.message());
+        return 1;
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialogues.h"
+#include "fichier_challenge.h"
+
+namespace vorek {
+
+class Etat;
+
+// The main window's file commands, without the window. Failures are shown through the
+// dialogs as the general error box would; each returns whether it went through.
+
+DemandeFichier demande_ouverture_challenge(const Etat& etat);
+DemandeFichier demande_enregistrement_challenge(const Etat& etat);
+
+// "&Enregistrer".
+bool enregistrer(Etat& etat, Dialogues& dialogues);
+// "Enregistrer &sous...": a copy on a diskette leaves the current file as it was; any other
+// folder makes the bare file name the current file, which later saves write into the work
+// folder.
+bool enregistrer_sous(Etat& etat, Dialogues& dialogues);
+// "&Ouvrir...".
+bool ouvrir(Etat& etat, Dialogues& dialogues, const ActionsChargement& actions);
+// "&Fermer": writes the log without asking.
+bool fermer(Etat& etat, Dialogues& dialogues);
+// The main window's close box: true when the program may end.
+bool fermeture_autorisee(Etat& etat, Dialogues& dialogues);
+
+} // namespace vorek

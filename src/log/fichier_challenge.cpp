@@ -1,0 +1,141 @@
+#include "fichier_challenge.h"
+
+#include "dialogues.h"
+#include "erreur.h"
+#include "etat.h"
+#include "fichier_texte.h"
+
+namespace vorek {
+
+namespace {
+
+const QString marqueur = QStringLiteral(" (12/2023)");
+
+const QString fin_de_fichier() { return QStringLiteral("Lecture au-delà de la fin de fichier"); }
+const QString saisie_incorrecte() { return QStringLiteral("Saisie numérique incorrecte"); }
+
+int lire_entier(const QString& ligne) {
+    bool ok = false;
+    const int valeur = ligne.trimmed().toInt(&ok);
+    if (!ok) {
+        throw Erreur(saisie_incorrecte());
+    }
+    return valeur;
+}
+
+} // namespace
+
+QStringList lignes_challenge(const Etat& etat) {
+    const TableJournal& table = etat.table;
+    QStringList lignes{marqueur,
+                       etat.station_call,
+                       etat.station_nom,
+                       etat.station_adresse1,
+                       etat.station_adresse2,
+                       etat.station_nr_club,
+                       etat.station_DXCC,
+                       QString::number(table.nb_colonnes()),
+                       QString::number(table.nb_lignes())};
+    lignes.reserve(9 + table.nb_colonnes() * (1 + table.nb_lignes()));
+    for (int c = 0; c < table.nb_colonnes(); ++c) {
+        lignes.append(QString::number(table.largeur(c)));
+    }
+    for (int r = 0; r < table.nb_lignes(); ++r) {
+        lignes.append(table.ligne(r));
+    }
+    return lignes;
+}
+
+ContenuChallenge analyser_challenge(const QStringList& lignes) {
+    if (lignes.size() < 9) {
+        throw Erreur(fin_de_fichier());
+    }
+    ContenuChallenge contenu;
+    contenu.station_call = lignes[1];
+    contenu.station_nom = lignes[2];
+    contenu.station_adresse1 = lignes[3];
+    contenu.station_adresse2 = lignes[4];
+    contenu.station_nr_club = lignes[5];
+    contenu.station_DXCC = lignes[6];
+    contenu.colonnes = lire_entier(lignes[7]);
+    contenu.lignes = lire_entier(lignes[8]);
+    // A grid has at least one column and the header plus one row; beyond the limits the
+    // file is not a log, and nothing is allocated for it.
+    if (contenu.colonnes < 1 || contenu.colonnes > colonnes_max_challenge || contenu.lignes < 2 ||
+        contenu.lignes > lignes_max_challenge) {
+        throw Erreur(saisie_incorrecte());
+    }
+    const qint64 attendu = 9 + qint64(contenu.colonnes) * (1 + qint64(contenu.lignes));
+    for (int c = 0; c < contenu.colonnes && 9 + c < lignes.size(); ++c) {
+        contenu.largeurs.append(lire_entier(lignes[9 + c]));
+    }
+    if (lignes.size() < attendu) {
+        throw Erreur(fin_de_fichier());
+    }
+    contenu.cellules.reserve(contenu.lignes);
+    qsizetype i = 9 + contenu.colonnes;
+    for (int r = 0; r < contenu.lignes; ++r) {
+        contenu.cellules.append(lignes.mid(i, contenu.colonnes));
+        i += contenu.colonnes;
+    }
+    return contenu;
+}
+
+ContenuChallenge lire_challenge(const QString& chemin) {
+    return analyser_challenge(lire_lignes(chemin));
+}
+
+void sauver_fichier(Etat& etat, const QString& chemin) {
+    ecrire_lignes_sur(chemin_dans_challenge(etat, chemin), lignes_challenge(etat));
+    etat.fichier_modifie = false;
+}
+
+void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement& actions) {
+    const ContenuChallenge contenu = lire_challenge(chemin_dans_challenge(etat, chemin));
+    etat.fichier_modifie = false;
+    etat.station_call = contenu.station_call;
+    etat.champs.Edit_call = contenu.station_call;
+    if (actions.indicatif_charge) {
+        actions.indicatif_charge(contenu.station_call);
+    }
+    // The file's values replace whatever the call's handling filled in.
+    etat.station_nom = contenu.station_nom.trimmed();
+    etat.champs.Edit_nom = contenu.station_nom;
+    etat.station_adresse1 = contenu.station_adresse1;
+    etat.champs.Edit_adresse1 = contenu.station_adresse1;
+    etat.station_adresse2 = contenu.station_adresse2;
+    etat.champs.Edit_adresse2 = contenu.station_adresse2;
+    etat.station_nr_club = contenu.station_nr_club;
+    etat.champs.Edit_ZTC = contenu.station_nr_club;
+    etat.station_DXCC = contenu.station_DXCC;
+    if (actions.continent_de) {
+        etat.station_continent = actions.continent_de(etat.station_call);
+    }
+    etat.table.remplacer(contenu.colonnes, contenu.largeurs, contenu.cellules);
+    etat.ligne_suivante = contenu.lignes - 1;
+    if (actions.apres_chargement) {
+        actions.apres_chargement();
+    }
+}
+
+bool demander_sauvegarde(Etat& etat, Dialogues& dialogues) {
+    if (!etat.fichier_modifie) {
+        return true;
+    }
+    const Reponse reponse = dialogues.question(
+        QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"), true);
+    if (reponse == Reponse::non) {
+        return true;
+    }
+    if (reponse == Reponse::annuler) {
+        return false;
+    }
+    try {
+        sauver_fichier(etat, etat.fichier_courant);
+    } catch (const Erreur& e) {
+        dialogues.message(TypeMessage::erreur, e.message());
+    }
+    return !etat.fichier_modifie;
+}
+
+} // namespace vorek

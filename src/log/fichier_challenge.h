@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace vorek {
+
+class Etat;
+class Dialogues;
+
+// The whole content of a challenge file, parsed before anything is replaced.
+struct ContenuChallenge {
+    QString station_call;
+    QString station_nom;
+    QString station_adresse1;
+    QString station_adresse2;
+    QString station_nr_club;
+    QString station_DXCC;
+    int colonnes = 0;
+    int lignes = 0;
+    QList<int> largeurs;
+    QList<QStringList> cellules;
+};
+
+constexpr int colonnes_max_challenge = 1000;
+constexpr int lignes_max_challenge = 1000000;
+
+// What a load does beyond the file itself; each step is optional (the command-line tool
+// has no window).
+struct ActionsChargement {
+    // The station window takes the call into its call field (its change handling runs).
+    std::function<void(const QString& indicatif)> indicatif_charge;
+    // The continent of a call, from the country look-up.
+    std::function<QString(const QString& indicatif)> continent_de;
+    // Runs at the end: rescoring, labels, title.
+    std::function<void()> apres_chargement;
+};
+
+// The lines of the file for the current state.
+QStringList lignes_challenge(const Etat& etat);
+
+// Parses a whole file; throws Erreur with the runtime's text, leaving nothing half done.
+ContenuChallenge lire_challenge(const QString& chemin);
+ContenuChallenge analyser_challenge(const QStringList& lignes);
+
+// Writes the station record and the log table, atomically, keeping the previous version.
+// A bare name lies in rep_challenge. Clears fichier_modifie once written; throws Erreur.
+void sauver_fichier(Etat& etat, const QString& chemin);
+
+// Reads a challenge file into the state. Does not change fichier_courant. Throws Erreur,
+// in which case nothing was replaced.
+void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement& actions = {});
+
+// True when the current log may be abandoned; asks first when a correction is pending.
+bool demander_sauvegarde(Etat& etat, Dialogues& dialogues);
+
+} // namespace vorek

@@ -1,0 +1,147 @@
+#include "fichier_texte.h"
+
+#include "erreur.h"
+
+#include <QFile>
+#include <QTextCodec>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace vorek {
+
+namespace {
+
+QTextCodec* codec_cp1252() {
+    static QTextCodec* const codec = QTextCodec::codecForName("windows-1252");
+    return codec;
+}
+
+using Fichier = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+Fichier ouvrir(const QString& chemin, const char* mode) {
+    errno = 0;
+    std::FILE* f = std::fopen(QFile::encodeName(chemin).constData(), mode);
+    if (f == nullptr) {
+        throw Erreur(message_erreur_es(errno));
+    }
+    return Fichier(f, &std::fclose);
+}
+
+QByteArray contenu(const QStringList& lignes) {
+    QByteArray octets;
+    for (const QString& ligne : lignes) {
+        octets += vers_cp1252(ligne);
+        octets += "\r\n";
+    }
+    return octets;
+}
+
+void ecrire_tout(const QString& chemin, const QByteArray& octets, bool synchroniser) {
+    Fichier f = ouvrir(chemin, "wb");
+    errno = 0;
+    if (std::fwrite(octets.constData(), 1, size_t(octets.size()), f.get()) != size_t(octets.size()) ||
+        std::fflush(f.get()) != 0 || (synchroniser && ::fsync(fileno(f.get())) != 0)) {
+        throw Erreur(message_erreur_es(errno));
+    }
+    std::FILE* brut = f.release();
+    if (std::fclose(brut) != 0) {
+        throw Erreur(message_erreur_es(errno));
+    }
+}
+
+} // namespace
+
+QString depuis_cp1252(const QByteArray& octets) { return codec_cp1252()->toUnicode(octets); }
+
+QByteArray vers_cp1252(const QString& texte) { return codec_cp1252()->fromUnicode(texte); }
+
+QString message_erreur_es(int code_systeme) {
+    switch (code_systeme) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("Fichier introuvable");
+    case ENAMETOOLONG:
+    case EINVAL:
+        return QStringLiteral("Nom de fichier incorrect");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Trop de fichiers ouverts");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return QStringLiteral("Accès au fichier refusé");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("Disque plein");
+    default:
+        return QStringLiteral("Erreur E/S %1").arg(code_systeme);
+    }
+}
+
+QStringList lire_lignes(const QString& chemin) {
+    Fichier f = ouvrir(chemin, "rb");
+    QByteArray octets;
+    char tampon[65536];
+    size_t lus = 0;
+    while ((lus = std::fread(tampon, 1, sizeof tampon, f.get())) > 0) {
+        octets.append(tampon, qsizetype(lus));
+    }
+    if (std::ferror(f.get())) {
+        throw Erreur(message_erreur_es(errno));
+    }
+    QStringList lignes;
+    qsizetype debut = 0;
+    while (debut < octets.size()) {
+        qsizetype fin = octets.indexOf('\n', debut);
+        const qsizetype suivant = fin < 0 ? octets.size() : fin + 1;
+        if (fin < 0) {
+            fin = octets.size();
+        }
+        qsizetype longueur = fin - debut;
+        if (longueur > 0 && octets.at(debut + longueur - 1) == '\r') {
+            --longueur;
+        }
+        lignes.append(depuis_cp1252(QByteArray::fromRawData(octets.constData() + debut, longueur)));
+        debut = suivant;
+    }
+    return lignes;
+}
+
+void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
+    ecrire_tout(chemin, contenu(lignes), false);
+}
+
+QString chemin_sauvegarde(const QString& chemin) { return chemin + QStringLiteral(".bak"); }
+
+void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {
+    const QString temporaire = chemin + QStringLiteral(".tmp");
+    try {
+        ecrire_tout(temporaire, contenu(lignes), true);
+    } catch (const Erreur&) {
+        QFile::remove(temporaire);
+        throw;
+    }
+    const QByteArray cible = QFile::encodeName(chemin);
+    if (QFile::exists(chemin)) {
+        // The previous version stays beside the new one; a hard link costs no copy.
+        const QString sauvegarde = chemin_sauvegarde(chemin);
+        QFile::remove(sauvegarde);
+        if (::link(cible.constData(), QFile::encodeName(sauvegarde).constData()) != 0) {
+            QFile::copy(chemin, sauvegarde);
+        }
+    }
+    errno = 0;
+    if (std::rename(QFile::encodeName(temporaire).constData(), cible.constData()) != 0) {
+        const int code = errno;
+        QFile::remove(temporaire);
+        throw Erreur(message_erreur_es(code));
+    }
+}
+
+} // namespace vorek

@@ -1,0 +1,221 @@
+#include "table_journal.h"
+
+#include <algorithm>
+
+namespace vorek {
+
+QStringList entetes_journal() {
+    return {QStringLiteral("      DATE"),
+            QStringLiteral("  Heure"),
+            QStringLiteral("  INDICATIF"),
+            QStringLiteral(" BANDE"),
+            QStringLiteral("RST env"),
+            QStringLiteral("RST Reçu"),
+            QStringLiteral("n° ZTC"),
+            QStringLiteral(" Pts"),
+            QStringLiteral("       Nom"),
+            QStringLiteral("                    NOTES")};
+}
+
+QStringList bandes() {
+    return {QStringLiteral("160m"), QStringLiteral("80m"), QStringLiteral("60m"),
+            QStringLiteral("40m"),  QStringLiteral("30m"), QStringLiteral("20m"),
+            QStringLiteral("17m"),  QStringLiteral("15m"), QStringLiteral("12m"),
+            QStringLiteral("10m"),  QStringLiteral("6m"),  QStringLiteral("2m"),
+            QStringLiteral("70cm"), QStringLiteral("23cm"), QStringLiteral("sat")};
+}
+
+TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) { vider(); }
+
+QStringList TableJournal::ligne_vide() const {
+    QStringList ligne;
+    ligne.reserve(nb_colonnes_);
+    for (int c = 0; c < nb_colonnes_; ++c) {
+        ligne.append(QString());
+    }
+    return ligne;
+}
+
+void TableJournal::vider() {
+    beginResetModel();
+    nb_colonnes_ = nb_colonnes_journal;
+    lignes_ = {entetes_journal(), ligne_vide()};
+    largeurs_ = QList<int>(nb_colonnes_, largeur_colonne_defaut);
+    endResetModel();
+}
+
+void TableJournal::fixer_nb_colonnes(int n) {
+    n = std::max(n, 1);
+    if (n == nb_colonnes_) {
+        return;
+    }
+    beginResetModel();
+    nb_colonnes_ = n;
+    for (QStringList& ligne : lignes_) {
+        while (ligne.size() < n) {
+            ligne.append(QString());
+        }
+        ligne.resize(n);
+    }
+    largeurs_.resize(n, largeur_colonne_defaut);
+    endResetModel();
+}
+
+void TableJournal::fixer_nb_lignes(int n) {
+    n = std::max(n, 2);
+    const int actuel = nb_lignes();
+    if (n > actuel) {
+        beginInsertRows(QModelIndex(), actuel - 1, n - 2);
+        while (lignes_.size() < n) {
+            lignes_.append(ligne_vide());
+        }
+        endInsertRows();
+    } else if (n < actuel) {
+        beginRemoveRows(QModelIndex(), n - 1, actuel - 2);
+        lignes_.resize(n);
+        endRemoveRows();
+    }
+}
+
+QString TableJournal::cellule(int col, int ligne) const {
+    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes_) {
+        return QString();
+    }
+    return lignes_[ligne][col];
+}
+
+void TableJournal::fixer_cellule(int col, int ligne, const QString& texte) {
+    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes_ ||
+        lignes_[ligne][col] == texte) {
+        return;
+    }
+    lignes_[ligne][col] = texte;
+    if (ligne == 0) {
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    } else {
+        const QModelIndex i = index(ligne - 1, col);
+        emit dataChanged(i, i);
+    }
+}
+
+QStringList TableJournal::ligne(int ligne) const {
+    if (ligne < 0 || ligne >= nb_lignes()) {
+        return ligne_vide();
+    }
+    return lignes_[ligne];
+}
+
+void TableJournal::fixer_ligne(int ligne, const QStringList& cellules) {
+    for (int c = 0; c < nb_colonnes_; ++c) {
+        fixer_cellule(c, ligne, c < cellules.size() ? cellules[c] : QString());
+    }
+}
+
+int TableJournal::largeur(int col) const {
+    return col >= 0 && col < largeurs_.size() ? largeurs_[col] : 0;
+}
+
+void TableJournal::fixer_largeur(int col, int pixels) {
+    if (col < 0 || col >= largeurs_.size() || largeurs_[col] == pixels) {
+        return;
+    }
+    largeurs_[col] = pixels;
+    emit largeur_changee(col, pixels);
+}
+
+void TableJournal::inserer_ligne(int ligne) {
+    ligne = std::clamp(ligne, 1, nb_lignes());
+    beginInsertRows(QModelIndex(), ligne - 1, ligne - 1);
+    lignes_.insert(ligne, ligne_vide());
+    endInsertRows();
+}
+
+void TableJournal::supprimer_ligne(int ligne) {
+    if (ligne < 1 || ligne >= nb_lignes()) {
+        return;
+    }
+    if (nb_lignes() <= 2) {
+        fixer_ligne(ligne, ligne_vide());
+        return;
+    }
+    beginRemoveRows(QModelIndex(), ligne - 1, ligne - 1);
+    lignes_.removeAt(ligne);
+    endRemoveRows();
+}
+
+void TableJournal::remplacer_lignes(const QList<QStringList>& lignes_sans_entete) {
+    beginResetModel();
+    lignes_.resize(1);
+    for (const QStringList& source : lignes_sans_entete) {
+        QStringList ligne = source;
+        ligne.resize(nb_colonnes_);
+        lignes_.append(ligne);
+    }
+    if (lignes_.size() < 2) {
+        lignes_.append(ligne_vide());
+    }
+    endResetModel();
+}
+
+void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
+                             const QList<QStringList>& lignes) {
+    beginResetModel();
+    nb_colonnes_ = std::max(colonnes, 1);
+    lignes_.clear();
+    for (const QStringList& source : lignes) {
+        QStringList ligne = source;
+        ligne.resize(nb_colonnes_);
+        lignes_.append(ligne);
+    }
+    while (lignes_.size() < 2) {
+        lignes_.append(ligne_vide());
+    }
+    largeurs_ = largeurs;
+    largeurs_.resize(nb_colonnes_, largeur_colonne_defaut);
+    endResetModel();
+    for (int c = 0; c < nb_colonnes_; ++c) {
+        emit largeur_changee(c, largeurs_[c]);
+    }
+}
+
+int TableJournal::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : nb_lignes() - 1;
+}
+
+int TableJournal::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : nb_colonnes_;
+}
+
+QVariant TableJournal::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return QVariant();
+    }
+    return cellule(index.column(), index.row() + 1);
+}
+
+bool TableJournal::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) {
+        return false;
+    }
+    fixer_cellule(index.column(), index.row() + 1, value.toString());
+    return true;
+}
+
+Qt::ItemFlags TableJournal::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+QVariant TableJournal::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return QVariant();
+    }
+    if (orientation == Qt::Horizontal) {
+        return cellule(section, 0);
+    }
+    return section + 1;
+}
+
+} // namespace vorek

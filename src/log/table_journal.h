@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+namespace vorek {
+
+enum Colonne {
+    col_date = 0,
+    col_heure = 1,
+    col_indicatif = 2,
+    col_bande = 3,
+    col_rst_env = 4,
+    col_rst_recu = 5,
+    col_ztc = 6,
+    col_points = 7,
+    col_nom = 8,
+    col_notes = 9,
+};
+
+constexpr int nb_colonnes_journal = 10;
+constexpr int largeur_colonne_defaut = 64;
+
+QStringList entetes_journal();
+QStringList bandes();
+
+// The log table: cells of text addressed as (column, row), row 0 being the header and
+// never fewer than two rows. The Qt model side shows row 0 as the view's horizontal
+// header and rows 1.. as model rows 0..; this class is the only place that knows it.
+class TableJournal : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit TableJournal(QObject* parent = nullptr);
+
+    int nb_colonnes() const { return nb_colonnes_; }
+    int nb_lignes() const { return int(lignes_.size()); }
+    void fixer_nb_colonnes(int n);
+    void fixer_nb_lignes(int n);
+
+    QString cellule(int col, int ligne) const;
+    void fixer_cellule(int col, int ligne, const QString& texte);
+    QStringList ligne(int ligne) const;
+    void fixer_ligne(int ligne, const QStringList& cellules);
+
+    int largeur(int col) const;
+    void fixer_largeur(int col, int pixels);
+    const QList<int>& largeurs() const { return largeurs_; }
+
+    // Moves rows ligne.. one row down and leaves row ligne empty; the row count grows by 1.
+    void inserer_ligne(int ligne);
+    // Moves the rows below up by one; the row count shrinks by 1, never below 2.
+    void supprimer_ligne(int ligne);
+    // Replaces the rows 1..n-1 in one go, in the order given (sorts, extraction).
+    void remplacer_lignes(const QList<QStringList>& lignes_sans_entete);
+    // Replaces the whole table, header included (load).
+    void remplacer(int colonnes, const QList<int>& largeurs, const QList<QStringList>& lignes);
+    // A new log: the header, one empty row.
+    void vider();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+signals:
+    void largeur_changee(int col, int pixels);
+
+private:
+    QStringList ligne_vide() const;
+
+    int nb_colonnes_ = nb_colonnes_journal;
+    QList<QStringList> lignes_;
+    QList<int> largeurs_;
+};
+
+} // namespace vorek

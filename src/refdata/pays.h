@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace vorek {
+
+struct ResultatPays {
+    QString dxcc_prefixe;
+    QString dxcc_continent;
+};
+
+// Look-ups in the DXCC list (cfg/DXCC.CSV). Served from an index that is rebuilt only when
+// the file's size or modification time changes; it answers exactly what a scan of the file
+// from the top would answer (first equal key wins).
+class DonneesPays {
+public:
+    explicit DonneesPays(QString chemin_liste_dxcc);
+    ~DonneesPays();
+    DonneesPays(const DonneesPays&) = delete;
+    DonneesPays& operator=(const DonneesPays&) = delete;
+
+    const QString& chemin() const;
+    // Exact, case-sensitive comparison of the key with the text before each line's first
+    // comma. Empty result when nothing matches or the file is missing.
+    ResultatPays chercher_dxcc(const QString& cle) const;
+    // The call's entity through its four candidates. An empty call gives an empty result.
+    ResultatPays trouver_pays(const QString& indicatif) const;
+
+private:
+    struct Index;
+    std::unique_ptr<Index> index_;
+};
+
+QString indicatif_de_base(const QString& indicatif);
+QString indicatif_de_base_points(const QString& indicatif);
+
+} // namespace vorek
