@@ -27,5 +27,6 @@ ActionsChargement actions_chargement_cli(ContexteCli& contexte);
 void charger_pour_cli(ContexteCli& contexte, const QString& chemin);
 
 int commande_resume(ContexteCli& contexte);
+int commande_email_valide(ContexteCli& contexte);
 
 } // namespace vorek

@@ -19,6 +19,7 @@ using Commande = std::function<int(ContexteCli&)>;
 const std::map<QString, Commande>& commandes() {
     static const std::map<QString, Commande> table{
         {QStringLiteral("resume"), commande_resume},
+        {QStringLiteral("email-valide"), commande_email_valide},
     };
     return table;
 }

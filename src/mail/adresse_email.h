@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace vorek {
+
+// The address check of the e-mail fields: a local part of dot-separated atoms or a quoted
+// string, "@", then at least two domain labels that start with a letter and do not end with
+// a hyphen.
+bool adresse_email_valide(const QString& texte);
+
+} // namespace vorek
