@@ -65,7 +65,9 @@ double vers_jours(const QDate& date, const QTime& heure) {
     return double(origine.daysTo(date)) + heure.msecsSinceStartOfDay() / millisecondes_par_jour;
 }
 
-double vers_jours(const QDateTime& moment) { return vers_jours(moment.date(), moment.time()); }
+double vers_jours(const QDateTime& moment) {
+    return vers_jours(moment.date(), moment.time());
+}
 
 QDateTime depuis_jours(double jours) {
     const double entier = std::floor(jours);

@@ -18,7 +18,7 @@ struct DemandeFichier {
 // Everything the program asks or tells the operator goes through here: message boxes,
 // confirmations and file dialogs. The windows use real boxes, the tests a scripted double.
 class Dialogues {
-public:
+  public:
     virtual ~Dialogues() = default;
     virtual void message(TypeMessage type, const QString& texte) = 0;
     // Yes/No, or Yes/No/Cancel when avec_annuler; closing the box answers annuler.

@@ -14,8 +14,8 @@ void Etat::fixer_rep_programme(const QString& dossier) {
 }
 
 QString nom_de_fichier(const QString& chemin) {
-    const qsizetype barre = std::max(chemin.lastIndexOf(QLatin1Char('/')),
-                                     chemin.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype barre =
+        std::max(chemin.lastIndexOf(QLatin1Char('/')), chemin.lastIndexOf(QLatin1Char('\\')));
     return chemin.mid(barre + 1);
 }
 
@@ -47,6 +47,8 @@ QString texte_version_prog(const QString& version) {
     return QLatin1Char('V') + version + QStringLiteral(" (12/2023)");
 }
 
-QString version_programme() { return QStringLiteral(VOREK_VERSION); }
+QString version_programme() {
+    return QStringLiteral(VOREK_VERSION);
+}
 
 } // namespace vorek

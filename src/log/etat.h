@@ -19,7 +19,7 @@ struct ChampsStation {
 
 // The program-wide state: one object, created at start and passed by reference.
 class Etat {
-public:
+  public:
     Etat() = default;
     Etat(const Etat&) = delete;
     Etat& operator=(const Etat&) = delete;

@@ -11,8 +11,12 @@ namespace {
 
 const QString marqueur = QStringLiteral(" (12/2023)");
 
-const QString fin_de_fichier() { return QStringLiteral("Lecture au-delà de la fin de fichier"); }
-const QString saisie_incorrecte() { return QStringLiteral("Saisie numérique incorrecte"); }
+const QString fin_de_fichier() {
+    return QStringLiteral("Lecture au-delà de la fin de fichier");
+}
+const QString saisie_incorrecte() {
+    return QStringLiteral("Saisie numérique incorrecte");
+}
 
 int lire_entier(const QString& ligne) {
     bool ok = false;

@@ -42,7 +42,8 @@ QByteArray contenu(const QStringList& lignes) {
 void ecrire_tout(const QString& chemin, const QByteArray& octets, bool synchroniser) {
     Fichier f = ouvrir(chemin, "wb");
     errno = 0;
-    if (std::fwrite(octets.constData(), 1, size_t(octets.size()), f.get()) != size_t(octets.size()) ||
+    if (std::fwrite(octets.constData(), 1, size_t(octets.size()), f.get()) !=
+            size_t(octets.size()) ||
         std::fflush(f.get()) != 0 || (synchroniser && ::fsync(fileno(f.get())) != 0)) {
         throw Erreur(message_erreur_es(errno));
     }
@@ -54,9 +55,13 @@ void ecrire_tout(const QString& chemin, const QByteArray& octets, bool synchroni
 
 } // namespace
 
-QString depuis_cp1252(const QByteArray& octets) { return codec_cp1252()->toUnicode(octets); }
+QString depuis_cp1252(const QByteArray& octets) {
+    return codec_cp1252()->toUnicode(octets);
+}
 
-QByteArray vers_cp1252(const QString& texte) { return codec_cp1252()->fromUnicode(texte); }
+QByteArray vers_cp1252(const QString& texte) {
+    return codec_cp1252()->fromUnicode(texte);
+}
 
 QString message_erreur_es(int code_systeme) {
     switch (code_systeme) {
@@ -117,7 +122,9 @@ void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
     ecrire_tout(chemin, contenu(lignes), false);
 }
 
-QString chemin_sauvegarde(const QString& chemin) { return chemin + QStringLiteral(".bak"); }
+QString chemin_sauvegarde(const QString& chemin) {
+    return chemin + QStringLiteral(".bak");
+}
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {
     const QString temporaire = chemin + QStringLiteral(".tmp");

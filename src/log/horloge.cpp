@@ -4,9 +4,13 @@
 
 namespace vorek {
 
-QDateTime HorlogeSysteme::maintenant_local() const { return QDateTime::currentDateTime(); }
+QDateTime HorlogeSysteme::maintenant_local() const {
+    return QDateTime::currentDateTime();
+}
 
-QDateTime HorlogeSysteme::maintenant_utc() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime HorlogeSysteme::maintenant_utc() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
 std::optional<int> HorlogeSysteme::biais_fuseau_minutes() const {
     return -QDateTime::currentDateTime().offsetFromUtc() / 60;

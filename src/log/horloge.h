@@ -8,7 +8,7 @@ namespace vorek {
 
 // Where the program reads the time. Tests use a fixed clock.
 class Horloge {
-public:
+  public:
     virtual ~Horloge() = default;
     virtual QDateTime maintenant_local() const = 0;
     virtual QDateTime maintenant_utc() const = 0;
@@ -17,14 +17,14 @@ public:
 };
 
 class HorlogeSysteme : public Horloge {
-public:
+  public:
     QDateTime maintenant_local() const override;
     QDateTime maintenant_utc() const override;
     std::optional<int> biais_fuseau_minutes() const override;
 };
 
 class HorlogeFixe : public Horloge {
-public:
+  public:
     // local: the local date and time; biais_minutes as the system would report it.
     explicit HorlogeFixe(QDateTime local, int biais_minutes = 0);
     void regler(QDateTime local) { local_ = std::move(local); }
@@ -33,7 +33,7 @@ public:
     QDateTime maintenant_utc() const override;
     std::optional<int> biais_fuseau_minutes() const override { return biais_; }
 
-private:
+  private:
     QDateTime local_;
     int biais_;
 };

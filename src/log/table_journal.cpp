@@ -5,27 +5,24 @@
 namespace vorek {
 
 QStringList entetes_journal() {
-    return {QStringLiteral("      DATE"),
-            QStringLiteral("  Heure"),
-            QStringLiteral("  INDICATIF"),
-            QStringLiteral(" BANDE"),
-            QStringLiteral("RST env"),
-            QStringLiteral("RST Reçu"),
-            QStringLiteral("n° ZTC"),
-            QStringLiteral(" Pts"),
-            QStringLiteral("       Nom"),
-            QStringLiteral("                    NOTES")};
+    return {QStringLiteral("      DATE"),  QStringLiteral("  Heure"),
+            QStringLiteral("  INDICATIF"), QStringLiteral(" BANDE"),
+            QStringLiteral("RST env"),     QStringLiteral("RST Reçu"),
+            QStringLiteral("n° ZTC"),      QStringLiteral(" Pts"),
+            QStringLiteral("       Nom"),  QStringLiteral("                    NOTES")};
 }
 
 QStringList bandes() {
-    return {QStringLiteral("160m"), QStringLiteral("80m"), QStringLiteral("60m"),
-            QStringLiteral("40m"),  QStringLiteral("30m"), QStringLiteral("20m"),
-            QStringLiteral("17m"),  QStringLiteral("15m"), QStringLiteral("12m"),
-            QStringLiteral("10m"),  QStringLiteral("6m"),  QStringLiteral("2m"),
+    return {QStringLiteral("160m"), QStringLiteral("80m"),  QStringLiteral("60m"),
+            QStringLiteral("40m"),  QStringLiteral("30m"),  QStringLiteral("20m"),
+            QStringLiteral("17m"),  QStringLiteral("15m"),  QStringLiteral("12m"),
+            QStringLiteral("10m"),  QStringLiteral("6m"),   QStringLiteral("2m"),
             QStringLiteral("70cm"), QStringLiteral("23cm"), QStringLiteral("sat")};
 }
 
-TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) { vider(); }
+TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) {
+    vider();
+}
 
 QStringList TableJournal::ligne_vide() const {
     QStringList ligne;

@@ -31,7 +31,7 @@ QStringList bandes();
 class TableJournal : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit TableJournal(QObject* parent = nullptr);
 
     int nb_colonnes() const { return nb_colonnes_; }
@@ -67,10 +67,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-signals:
+  signals:
     void largeur_changee(int col, int pixels);
 
-private:
+  private:
     QStringList ligne_vide() const;
 
     int nb_colonnes_ = nb_colonnes_journal;

@@ -9,7 +9,7 @@
 // order. An unplanned question is answered Cancel and an unplanned file dialog is
 // cancelled, and both are recorded, so a test sees them.
 class DialoguesScriptes : public vorek::Dialogues {
-public:
+  public:
     struct Message {
         vorek::TypeMessage type;
         QString texte;

@@ -1,0 +1,349 @@
+#include "dialogues_scriptes.h"
+
+#include "log/commandes_fichier.h"
+#include "log/erreur.h"
+#include "log/etat.h"
+#include "log/fichier_challenge.h"
+#include "log/fichier_texte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorek;
+
+class TestFichierChallenge : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void nouveau_journal_octet_pour_octet();
+    void aller_retour_avec_qso();
+    void onze_colonnes();
+    void fichiers_abimes_data();
+    void fichiers_abimes();
+    void sauvegarde_echouee_garde_tout();
+    void ordre_du_chargement();
+    void question_de_sauvegarde_data();
+    void question_de_sauvegarde();
+    void enregistrer_sous_nom_data();
+    void enregistrer_sous_nom();
+    void ouvrir_journal();
+
+  private:
+    void preparer(Etat& etat) const;
+    QString chemin(const QString& nom) const { return dossier_->filePath(nom); }
+
+    std::unique_ptr<QTemporaryDir> dossier_;
+};
+
+namespace {
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void remplir_qso(Etat& etat, int n) {
+    etat.table.fixer_nb_lignes(n + 2);
+    for (int r = 1; r <= n; ++r) {
+        etat.table.fixer_ligne(r, {QStringLiteral("0%1/07/2025").arg(r % 9 + 1),
+                                   QStringLiteral("10:%1").arg(r % 60, 2, 10, QLatin1Char('0')),
+                                   QStringLiteral("F%1ABC").arg(r), QStringLiteral("40m"),
+                                   QStringLiteral("599"), QStringLiteral("579"),
+                                   QStringLiteral("12%1").arg(r), QStringLiteral("4"),
+                                   QStringLiteral("  Jean-Loïc "), QString()});
+    }
+    etat.ligne_suivante = n + 1;
+}
+
+} // namespace
+
+void TestFichierChallenge::init() {
+    dossier_ = std::make_unique<QTemporaryDir>();
+    QDir(dossier_->path()).mkdir(QStringLiteral("Fichiers_challenge"));
+}
+
+void TestFichierChallenge::preparer(Etat& etat) const {
+    etat.fixer_rep_programme(dossier_->path());
+    etat.station_call = QStringLiteral("F6ABC");
+    etat.station_nom = QStringLiteral("Sébastien");
+    etat.station_adresse1 = QStringLiteral("3 rue des Ondes");
+    etat.station_adresse2 = QStringLiteral("29200 Brest");
+    etat.station_nr_club = QStringLiteral("1234");
+    etat.station_DXCC = QStringLiteral("F");
+}
+
+void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
+    Etat etat;
+    preparer(etat);
+    etat.fichier_modifie = true;
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    QVERIFY(!etat.fichier_modifie);
+    QByteArray attendu(" (12/2023)\r\nF6ABC\r\nS\xe9"
+                       "bastien\r\n3 rue des Ondes\r\n29200 Brest\r\n"
+                       "1234\r\nF\r\n10\r\n2\r\n");
+    attendu += QByteArray("64\r\n").repeated(10);
+    attendu += "      DATE\r\n  Heure\r\n  INDICATIF\r\n BANDE\r\nRST env\r\nRST Re\xe7u\r\n"
+               "n\xb0 ZTC\r\n Pts\r\n       Nom\r\n                    NOTES\r\n";
+    attendu += QByteArray("\r\n").repeated(10);
+    const QByteArray ecrit = contenu(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
+    QCOMPARE(ecrit, attendu);
+    QCOMPARE(ecrit.count("\r\n"), 39);
+
+    Etat relu;
+    preparer(relu);
+    relu.station_call.clear();
+    relu.ligne_suivante = 7;
+    charger_fichier(relu, QStringLiteral("ETE.VRK"));
+    QCOMPARE(relu.station_nom, QStringLiteral("Sébastien"));
+    QCOMPARE(relu.station_call, QStringLiteral("F6ABC"));
+    QCOMPARE(relu.table.nb_lignes(), 2);
+    QCOMPARE(relu.ligne_suivante, 1);
+    QCOMPARE(relu.table.ligne(0), etat.table.ligne(0));
+}
+
+void TestFichierChallenge::aller_retour_avec_qso() {
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 25);
+    etat.table.fixer_largeur(9, 212);
+    const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
+    sauver_fichier(etat, fichier);
+    QCOMPARE(lire_lignes(fichier).size(), 9 + 10 + 27 * 10);
+
+    Etat relu;
+    preparer(relu);
+    relu.fichier_courant = fichier;
+    relu.version_prog = QStringLiteral("V7.5.0.0 (12/2023)");
+    relu.fichier_modifie = true;
+    charger_fichier(relu, fichier);
+    QVERIFY(!relu.fichier_modifie);
+    QCOMPARE(relu.table.nb_lignes(), 27);
+    QCOMPARE(relu.ligne_suivante, 26);
+    QCOMPARE(compter_QSO(relu.table), 25);
+    QCOMPARE(relu.table.largeur(9), 212);
+    for (int r = 0; r < 27; ++r) {
+        QCOMPARE(relu.table.ligne(r), etat.table.ligne(r));
+    }
+    QCOMPARE(relu.table.cellule(col_nom, 3), QStringLiteral("  Jean-Loïc "));
+    QVERIFY(titre_principal(relu).endsWith(QStringLiteral(":ETE.VRK (25 QSO)")));
+}
+
+void TestFichierChallenge::onze_colonnes() {
+    Etat etat;
+    preparer(etat);
+    etat.table.fixer_nb_colonnes(11);
+    etat.table.fixer_cellule(10, 0, QStringLiteral("EXTRA"));
+    etat.table.fixer_cellule(10, 1, QStringLiteral("x"));
+    sauver_fichier(etat, QStringLiteral("onze.VRK"));
+    Etat relu;
+    preparer(relu);
+    charger_fichier(relu, QStringLiteral("onze.VRK"));
+    QCOMPARE(relu.table.nb_colonnes(), 11);
+    QCOMPARE(relu.table.cellule(10, 1), QStringLiteral("x"));
+    sauver_fichier(relu, QStringLiteral("onze2.VRK"));
+    const QStringList lignes = lire_lignes(chemin(QStringLiteral("Fichiers_challenge/onze2.VRK")));
+    QCOMPARE(lignes[7], QStringLiteral("11"));
+    QCOMPARE(lignes.size(), 9 + 11 + 2 * 11);
+}
+
+void TestFichierChallenge::fichiers_abimes_data() {
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QString>("message");
+    const QByteArray entete(" (12/2023)\r\nF6ABC\r\nNom\r\nA1\r\nA2\r\n12\r\nF\r\n");
+    const QByteArray largeurs = QByteArray("64\r\n").repeated(10);
+    const QString fin = QStringLiteral("Lecture au-delà de la fin de fichier");
+    const QString saisie = QStringLiteral("Saisie numérique incorrecte");
+    QTest::newRow("vide") << QByteArray() << fin;
+    QTest::newRow("coupe dans l'en-tete") << entete << fin;
+    QTest::newRow("coupe dans les cellules")
+        << entete + "10\r\n3\r\n" + largeurs + QByteArray("x\r\n").repeated(25) << fin;
+    QTest::newRow("colonnes en lettres") << entete + "dix\r\n2\r\n" + largeurs << saisie;
+    QTest::newRow("largeur en lettres")
+        << entete + "10\r\n2\r\n" + QByteArray("64\r\nlarge\r\n") + largeurs << saisie;
+    QTest::newRow("lignes negatives") << entete + "10\r\n-5\r\n" + largeurs << saisie;
+    QTest::newRow("une seule ligne") << entete + "10\r\n1\r\n" + largeurs << saisie;
+    QTest::newRow("trop de colonnes") << entete + "1001\r\n2\r\n" << saisie;
+    QTest::newRow("trop de lignes") << entete + "10\r\n1000001\r\n" << saisie;
+    QTest::newRow("produit enorme") << entete + "1000\r\n1000000\r\n" << fin;
+    QTest::newRow("binaire") << QByteArray("\x00\xff\x01\r\n", 5).repeated(40) << saisie;
+}
+
+void TestFichierChallenge::fichiers_abimes() {
+    QFETCH(QByteArray, octets);
+    QFETCH(QString, message);
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 3);
+    const QStringList avant = lignes_challenge(etat);
+    const QString fichier = chemin(QStringLiteral("abime.VRK"));
+    QFile f(fichier);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+    f.close();
+    try {
+        charger_fichier(etat, fichier);
+        QFAIL("loaded");
+    } catch (const Erreur& e) {
+        QCOMPARE(e.message(), message);
+    }
+    QCOMPARE(lignes_challenge(etat), avant);
+    QCOMPARE(etat.ligne_suivante, 4);
+}
+
+void TestFichierChallenge::sauvegarde_echouee_garde_tout() {
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 2);
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
+    const QByteArray avant = contenu(fichier);
+    remplir_qso(etat, 3);
+    etat.fichier_modifie = true;
+    QVERIFY(QDir().mkdir(fichier + QStringLiteral(".tmp")));
+    QVERIFY_THROWS_EXCEPTION(Erreur, sauver_fichier(etat, QStringLiteral("ETE.VRK")));
+    QVERIFY(etat.fichier_modifie);
+    QCOMPARE(contenu(fichier), avant);
+    QDir().rmdir(fichier + QStringLiteral(".tmp"));
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    QCOMPARE(contenu(fichier + QStringLiteral(".bak")), avant);
+}
+
+void TestFichierChallenge::ordre_du_chargement() {
+    Etat etat;
+    preparer(etat);
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    Etat relu;
+    relu.fixer_rep_programme(dossier_->path());
+    QStringList ordre;
+    ActionsChargement actions;
+    // The call's handling may fill the name from the member database; the file wins.
+    actions.indicatif_charge = [&](const QString& indicatif) {
+        ordre << QStringLiteral("indicatif ") + indicatif;
+        relu.station_nom = QStringLiteral("nom de la base");
+        relu.champs.Edit_nom = QStringLiteral("nom de la base");
+    };
+    actions.continent_de = [&](const QString& indicatif) {
+        ordre << QStringLiteral("continent ") + indicatif;
+        return QStringLiteral("EU");
+    };
+    actions.apres_chargement = [&] {
+        ordre << QStringLiteral("apres %1").arg(relu.ligne_suivante);
+    };
+    charger_fichier(relu, QStringLiteral("ETE.VRK"), actions);
+    QCOMPARE(ordre, (QStringList{QStringLiteral("indicatif F6ABC"),
+                                 QStringLiteral("continent F6ABC"), QStringLiteral("apres 1")}));
+    QCOMPARE(relu.station_nom, QStringLiteral("Sébastien"));
+    QCOMPARE(relu.champs.Edit_nom, QStringLiteral("Sébastien"));
+    QCOMPARE(relu.champs.Edit_ZTC, QStringLiteral("1234"));
+    QCOMPARE(relu.station_continent, QStringLiteral("EU"));
+}
+
+void TestFichierChallenge::question_de_sauvegarde_data() {
+    QTest::addColumn<bool>("modifie");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("echec_ecriture");
+    QTest::addColumn<bool>("abandon");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("rien a enregistrer") << false << int(Reponse::annuler) << false << true << 0;
+    QTest::newRow("oui") << true << int(Reponse::oui) << false << true << 1;
+    QTest::newRow("oui mais echec") << true << int(Reponse::oui) << true << false << 1;
+    QTest::newRow("non") << true << int(Reponse::non) << false << true << 1;
+    QTest::newRow("annuler") << true << int(Reponse::annuler) << false << false << 1;
+}
+
+void TestFichierChallenge::question_de_sauvegarde() {
+    QFETCH(bool, modifie);
+    QFETCH(int, reponse);
+    QFETCH(bool, echec_ecriture);
+    QFETCH(bool, abandon);
+    QFETCH(int, questions);
+    Etat etat;
+    preparer(etat);
+    etat.fichier_courant = QStringLiteral("ETE.VRK");
+    etat.fichier_modifie = modifie;
+    if (echec_ecriture) {
+        QDir().mkdir(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK.tmp")));
+    }
+    DialoguesScriptes dialogues;
+    dialogues.prevoir_reponse(Reponse(reponse));
+    QCOMPARE(demander_sauvegarde(etat, dialogues), abandon);
+    QCOMPARE(dialogues.questions.size(), qsizetype(questions));
+    if (questions > 0) {
+        QCOMPARE(dialogues.questions[0],
+                 QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"));
+    }
+    const bool ecrit = QFile::exists(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
+    QCOMPARE(ecrit, Reponse(reponse) == Reponse::oui && !echec_ecriture && modifie);
+    QCOMPARE(dialogues.messages.size(), qsizetype(echec_ecriture ? 1 : 0));
+}
+
+void TestFichierChallenge::enregistrer_sous_nom_data() {
+    QTest::addColumn<QString>("choisi");
+    QTest::addColumn<QString>("courant_apres");
+    QTest::newRow("disquette") << QStringLiteral("A:/ETE.VRK") << QStringLiteral("ancien.VRK");
+    QTest::newRow("autre dossier") << QStringLiteral("Logs/ETE.VRK") << QStringLiteral("ETE.VRK");
+}
+
+void TestFichierChallenge::enregistrer_sous_nom() {
+    QFETCH(QString, choisi);
+    QFETCH(QString, courant_apres);
+    Etat etat;
+    preparer(etat);
+    etat.fichier_courant = QStringLiteral("ancien.VRK");
+    const QString complet = chemin(choisi);
+    QDir().mkpath(QFileInfo(complet).path());
+    DialoguesScriptes dialogues;
+    dialogues.prevoir_fichier(complet);
+    QVERIFY(vorek::enregistrer_sous(etat, dialogues));
+    QVERIFY(QFile::exists(complet));
+    QCOMPARE(etat.fichier_courant, courant_apres);
+    QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Challenge VOREK |*.VRK"));
+    // The next plain save writes the current file into the work folder.
+    QVERIFY(vorek::enregistrer(etat, dialogues));
+    QVERIFY(QFile::exists(chemin(QStringLiteral("Fichiers_challenge/")) + courant_apres));
+    // Cancelled dialog: nothing happens.
+    QVERIFY(!vorek::enregistrer_sous(etat, dialogues));
+    QCOMPARE(etat.fichier_courant, courant_apres);
+}
+
+void TestFichierChallenge::ouvrir_journal() {
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 4);
+    sauver_fichier(etat, QStringLiteral("bon.VRK"));
+    QFile mauvais(chemin(QStringLiteral("mauvais.VRK")));
+    QVERIFY(mauvais.open(QIODevice::WriteOnly));
+    mauvais.write("pas un journal\r\n");
+    mauvais.close();
+
+    Etat courant;
+    preparer(courant);
+    courant.fichier_courant = QStringLiteral("courant.VRK");
+    courant.fichier_modifie = true;
+    DialoguesScriptes dialogues;
+    dialogues.prevoir_reponse(Reponse::annuler);
+    QVERIFY(!vorek::ouvrir(courant, dialogues, {}));
+    QVERIFY(dialogues.demandes.isEmpty());
+
+    dialogues.prevoir_reponse(Reponse::non);
+    dialogues.prevoir_fichier(mauvais.fileName());
+    QVERIFY(!vorek::ouvrir(courant, dialogues, {}));
+    QCOMPARE(dialogues.textes(),
+             QStringList{QStringLiteral("Lecture au-delà de la fin de fichier")});
+    QCOMPARE(courant.fichier_courant, QStringLiteral("courant.VRK"));
+    QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Challenge VOREK  |*.VRK"));
+
+    courant.fichier_modifie = false;
+    const QString bon = chemin(QStringLiteral("Fichiers_challenge/bon.VRK"));
+    dialogues.prevoir_fichier(bon);
+    QVERIFY(vorek::ouvrir(courant, dialogues, {}));
+    QCOMPARE(courant.fichier_courant, bon);
+    QCOMPARE(compter_QSO(courant.table), 4);
+    QCOMPARE(dialogues.questions.size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestFichierChallenge)
+#include "tst_fichier_challenge.moc"

@@ -1,0 +1,117 @@
+#include "log/etat.h"
+#include "log/table_journal.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vorek;
+
+class TestTableJournal : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void nouveau_journal();
+    void lignes_inserees_et_supprimees();
+    void vue_sans_ligne_entete();
+    void compter_et_titre_data();
+    void compter_et_titre();
+};
+
+void TestTableJournal::nouveau_journal() {
+    Etat etat;
+    QAbstractItemModelTester testeur(&etat.table,
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(etat.table.nb_lignes(), 2);
+    QCOMPARE(etat.table.nb_colonnes(), 10);
+    QCOMPARE(etat.ligne_suivante, 1);
+    QCOMPARE(etat.table.cellule(col_date, 0), QStringLiteral("      DATE"));
+    QCOMPARE(etat.table.cellule(col_notes, 0), QStringLiteral("                    NOTES"));
+    QCOMPARE(etat.table.cellule(col_ztc, 0), QStringLiteral("n° ZTC"));
+    QVERIFY(etat.table.ligne(1).join(QString()).isEmpty());
+    QCOMPARE(etat.table.cellule(99, 99), QString());
+    etat.version_prog = texte_version_prog(QStringLiteral("7.5.0.0"));
+    etat.fichier_courant = QStringLiteral("/tmp/x/ETE.VRK");
+    QVERIFY(titre_principal(etat).endsWith(QStringLiteral("ETE.VRK (0 QSO)")));
+}
+
+void TestTableJournal::lignes_inserees_et_supprimees() {
+    TableJournal table;
+    QAbstractItemModelTester testeur(&table,
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
+    table.fixer_nb_lignes(5);
+    for (int r = 1; r <= 3; ++r) {
+        table.fixer_cellule(col_indicatif, r, QStringLiteral("F%1ABC").arg(r));
+    }
+    table.inserer_ligne(1);
+    QCOMPARE(table.nb_lignes(), 6);
+    QVERIFY(table.cellule(col_indicatif, 1).isEmpty());
+    QCOMPARE(table.cellule(col_indicatif, 2), QStringLiteral("F1ABC"));
+    table.supprimer_ligne(2);
+    QCOMPARE(table.cellule(col_indicatif, 2), QStringLiteral("F2ABC"));
+    QCOMPARE(table.nb_lignes(), 5);
+    // The header and one row always remain.
+    for (int i = 0; i < 10; ++i) {
+        table.supprimer_ligne(1);
+    }
+    QCOMPARE(table.nb_lignes(), 2);
+    QVERIFY(table.cellule(col_indicatif, 1).isEmpty());
+    QCOMPARE(table.cellule(col_indicatif, 0), QStringLiteral("  INDICATIF"));
+    table.supprimer_ligne(0);
+    QCOMPARE(table.cellule(col_indicatif, 0), QStringLiteral("  INDICATIF"));
+}
+
+void TestTableJournal::vue_sans_ligne_entete() {
+    TableJournal table;
+    table.fixer_nb_lignes(3);
+    table.fixer_cellule(col_indicatif, 1, QStringLiteral("F6XYZ"));
+    QCOMPARE(table.rowCount(), 2);
+    QCOMPARE(table.headerData(col_indicatif, Qt::Horizontal).toString(),
+             QStringLiteral("  INDICATIF"));
+    QCOMPARE(table.data(table.index(0, col_indicatif)).toString(), QStringLiteral("F6XYZ"));
+    QSignalSpy change(&table, &TableJournal::dataChanged);
+    QVERIFY(table.setData(table.index(1, col_nom), QStringLiteral("Marc")));
+    QCOMPARE(table.cellule(col_nom, 2), QStringLiteral("Marc"));
+    QCOMPARE(change.count(), 1);
+}
+
+void TestTableJournal::compter_et_titre_data() {
+    QTest::addColumn<QStringList>("indicatifs");
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<int>("qso");
+    QTest::addColumn<QString>("fin_titre");
+    QTest::newRow("chemin complet") << QStringList{QStringLiteral("F5A"), QStringLiteral("F5B")}
+                                    << QStringLiteral("/home/op/Logs/ETE.VRK") << 2
+                                    << QStringLiteral(" : Fichier :ETE.VRK (2 QSO)");
+    QTest::newRow("nom nu") << QStringList{QStringLiteral("F5A")} << QStringLiteral("ETE.VRK") << 1
+                            << QStringLiteral(" : Fichier :ETE.VRK (1 QSO)");
+    QTest::newRow("chemin windows")
+        << QStringList{QStringLiteral("F5A")} << QStringLiteral("D:\\Logs\\ETE.VRK") << 1
+        << QStringLiteral(" : Fichier :ETE.VRK (1 QSO)");
+    // A row with cells but no call is not a QSO; the title counts rows in use.
+    QTest::newRow("ligne sans indicatif")
+        << QStringList{QStringLiteral("F5A"), QString(), QStringLiteral("F5C")}
+        << QStringLiteral("a.VRK") << 2 << QStringLiteral(" : Fichier :a.VRK (3 QSO)");
+}
+
+void TestTableJournal::compter_et_titre() {
+    QFETCH(QStringList, indicatifs);
+    QFETCH(QString, fichier);
+    QFETCH(int, qso);
+    QFETCH(QString, fin_titre);
+    Etat etat;
+    etat.version_prog = texte_version_prog(QStringLiteral("7.5.0.0"));
+    etat.fichier_courant = fichier;
+    etat.table.fixer_nb_lignes(int(indicatifs.size()) + 2);
+    for (int i = 0; i < indicatifs.size(); ++i) {
+        etat.table.fixer_cellule(col_date, i + 1, QStringLiteral("01/07/2025"));
+        etat.table.fixer_cellule(col_indicatif, i + 1, indicatifs[i]);
+    }
+    etat.ligne_suivante = int(indicatifs.size()) + 1;
+    QCOMPARE(compter_QSO(etat.table), qso);
+    QCOMPARE(titre_principal(etat),
+             QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)") + fin_titre);
+}
+
+QTEST_GUILESS_MAIN(TestTableJournal)
+#include "tst_table_journal.moc"
