@@ -43,6 +43,8 @@ class Etat {
     QString rep_cfg;
 
     QString fichier_courant;
+    // The Cabrillo report last written, which the report e-mail attaches.
+    QString fichier_joint;
     bool fichier_modifie = false;
     int ligne_editee = 0;
     int ligne_suivante = 1;
