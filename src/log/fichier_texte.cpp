@@ -31,12 +31,10 @@ Fichier ouvrir(const QString& chemin, const char* mode) {
 }
 
 QByteArray contenu(const QStringList& lignes) {
-    QByteArray octets;
-    for (const QString& ligne : lignes) {
-        octets += vers_cp1252(ligne);
-        octets += "\r\n";
+    if (lignes.isEmpty()) {
+        return QByteArray();
     }
-    return octets;
+    return vers_cp1252(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 void ecrire_tout(const QString& chemin, const QByteArray& octets, bool synchroniser) {
@@ -100,19 +98,20 @@ QStringList lire_lignes(const QString& chemin) {
     if (std::ferror(f.get())) {
         throw Erreur(message_erreur_es(errno));
     }
+    // CP1252 maps every byte to one character, so the line ends survive the decoding.
+    const QString texte = depuis_cp1252(octets);
     QStringList lignes;
     qsizetype debut = 0;
-    while (debut < octets.size()) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        const qsizetype suivant = fin < 0 ? octets.size() : fin + 1;
+    while (debut < texte.size()) {
+        qsizetype fin = texte.indexOf(QLatin1Char('\n'), debut);
+        const qsizetype suivant = fin < 0 ? texte.size() : fin + 1;
         if (fin < 0) {
-            fin = octets.size();
+            fin = texte.size();
         }
-        qsizetype longueur = fin - debut;
-        if (longueur > 0 && octets.at(debut + longueur - 1) == '\r') {
-            --longueur;
+        if (fin > debut && texte.at(fin - 1) == QLatin1Char('\r')) {
+            --fin;
         }
-        lignes.append(depuis_cp1252(QByteArray::fromRawData(octets.constData() + debut, longueur)));
+        lignes.append(texte.mid(debut, fin - debut));
         debut = suivant;
     }
     return lignes;
