@@ -17,7 +17,7 @@ struct ResultatMembre {
 // Look-ups in the member database (Fichiers_BD/ZTC_mini_2021.csv), indexed like the DXCC
 // list: rebuilt when the file changes, equal to a top-down scan of the file.
 class BaseMembres {
-public:
+  public:
     explicit BaseMembres(QString chemin_base);
     ~BaseMembres();
     BaseMembres(const BaseMembres&) = delete;
@@ -27,7 +27,7 @@ public:
     // An empty call gives an empty number and name.
     ResultatMembre chercher_membre(const QString& indicatif) const;
 
-private:
+  private:
     struct Index;
     std::unique_ptr<Index> index_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,7 +16,7 @@ struct ResultatPays {
 // the file's size or modification time changes; it answers exactly what a scan of the file
 // from the top would answer (first equal key wins).
 class DonneesPays {
-public:
+  public:
     explicit DonneesPays(QString chemin_liste_dxcc);
     ~DonneesPays();
     DonneesPays(const DonneesPays&) = delete;
@@ -28,10 +29,13 @@ public:
     // The call's entity through its four candidates. An empty call gives an empty result.
     ResultatPays trouver_pays(const QString& indicatif) const;
 
-private:
+  private:
     struct Index;
     std::unique_ptr<Index> index_;
 };
+
+// The prefixes trouver_pays tries, in order: four of them, none for an empty call.
+QStringList candidats_pays(const QString& indicatif);
 
 QString indicatif_de_base(const QString& indicatif);
 QString indicatif_de_base_points(const QString& indicatif);

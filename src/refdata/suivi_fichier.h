@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace vorek {
+
+// What tells one version of a file from another without reading it.
+struct SignatureFichier {
+    QString chemin; // the file found; empty when there is none
+    qint64 taille = -1;
+    qint64 modification_ns = 0;
+    qint64 changement_ns = 0;
+    quint64 inode = 0;
+    bool operator==(const SignatureFichier&) const = default;
+};
+
+// The existing regular file whose name equals the last part of chemin without regard to
+// case (the exact name first), or an empty text.
+QString trouver_sans_casse(const QString& chemin);
+
+// Follows one file through replacements on disk. The folder is listed again only when
+// the exact name is missing and the folder itself changed.
+class SuiviFichier {
+  public:
+    explicit SuiviFichier(QString chemin);
+    const QString& chemin() const { return chemin_; }
+    SignatureFichier signature();
+
+  private:
+    QString chemin_;
+    SignatureFichier dossier_;
+    QString resolu_;
+    bool dossier_lu_ = false;
+};
+
+} // namespace vorek

@@ -1,0 +1,154 @@
+#include "log/fichier_texte.h"
+#include "refdata/membres.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorek;
+
+class TestMembres : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir dossier_;
+    QString base() const { return dossier_.filePath(QStringLiteral("ZTC_mini_2021.csv")); }
+
+  private slots:
+    void recherche_data();
+    void recherche();
+    void base_absente_donne_NM();
+    void appel_vide_donne_vide();
+    void base_remplacee_prise_en_compte();
+};
+
+void TestMembres::recherche_data() {
+    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("indicatif");
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("nom");
+    const QStringList simple{QStringLiteral("CALL,NR,NOM,X"), QStringLiteral("F6XYZ,12,Paul,1"),
+                             QStringLiteral("F5ABC,1234,Jean Dupont,2")};
+    QTest::newRow("trouve") << simple << "F5ABC"
+                            << "1234"
+                            << "Jean Dupont";
+    QTest::newRow("/P") << simple << "F5ABC/P"
+                        << "1234"
+                        << "Jean Dupont";
+    QTest::newRow("/QRP") << simple << "F5ABC/QRP"
+                          << "1234"
+                          << "Jean Dupont";
+    QTest::newRow("/N") << simple << "F5ABC/N"
+                        << "1234"
+                        << "Jean Dupont";
+    QTest::newRow("prefixe et /P") << simple << "EA8/F5ABC/P"
+                                   << "1234"
+                                   << "Jean Dupont";
+    QTest::newRow("minuscules tapees") << simple << "f5abc"
+                                       << "1234"
+                                       << "Jean Dupont";
+    QTest::newRow("blancs autour") << simple << " F5ABC "
+                                   << "1234"
+                                   << "Jean Dupont";
+    QTest::newRow("absent") << simple << "F1AAA"
+                            << "NM"
+                            << "";
+    QTest::newRow("minuscules dans le fichier")
+        << QStringList{QStringLiteral("f5abc,1,Jean,2")} << "F5ABC"
+        << "NM"
+        << "";
+    QTest::newRow("plus apres") << QStringList{QStringLiteral("F5ABC+ ,7,Jean,2")} << "F5ABC"
+                                << "7"
+                                << "Jean";
+    QTest::newRow("plus avant") << QStringList{QStringLiteral("+F5ABC,7,Jean,2")} << "F5ABC"
+                                << "7"
+                                << "Jean";
+    QTest::newRow("point-virgule des la 1re ligne")
+        << QStringList{QStringLiteral("F6XYZ;12;Paul;1"), QStringLiteral("F5ABC;8;Jean;2")}
+        << "F5ABC"
+        << "8"
+        << "Jean";
+    QTest::newRow("virgule puis point-virgule pour la suite")
+        << QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
+                       QStringLiteral("F5ABC,8,Jean,2")}
+        << "F5ABC"
+        << "NM"
+        << "";
+    QTest::newRow("apres le basculement")
+        << QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
+                       QStringLiteral("F5ABC;8;Jean;2")}
+        << "F5ABC"
+        << "8"
+        << "Jean";
+    QTest::newRow("trois champs") << QStringList{QStringLiteral("F5ABC,8,Jean")} << "F5ABC"
+                                  << "8"
+                                  << "";
+    QTest::newRow("deux champs") << QStringList{QStringLiteral("F5ABC,8")} << "F5ABC"
+                                 << ""
+                                 << "";
+    QTest::newRow("coupes 4 et 40")
+        << QStringList{QStringLiteral("F5ABC, 123456 ,") + QString(45, QLatin1Char('n')) +
+                       QStringLiteral("Z,x")}
+        << "F5ABC"
+        << "1234" << QString(40, QLatin1Char('n'));
+    QTest::newRow("premiere ligne gagne")
+        << QStringList{QStringLiteral("F5ABC,1,Premier,x"), QStringLiteral("F5ABC,2,Second,x")}
+        << "F5ABC"
+        << "1"
+        << "Premier";
+    QTest::newRow("accents CP1252")
+        << QStringList{QStringLiteral("F5ABC,9,Hélène Müller,x")} << "F5ABC"
+        << "9" << QStringLiteral("Hélène Müller");
+}
+
+void TestMembres::recherche() {
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, indicatif);
+    QFETCH(QString, numero);
+    QFETCH(QString, nom);
+    ecrire_lignes(base(), lignes);
+    const BaseMembres membres(base());
+    const ResultatMembre r = membres.chercher_membre(indicatif);
+    QCOMPARE(r.membre_numero, numero);
+    QCOMPARE(r.membre_nom, nom);
+    QVERIFY(r.base_trouvee);
+}
+
+void TestMembres::base_absente_donne_NM() {
+    ecrire_lignes(base(), {QStringLiteral("F5ABC,1234,Jean,2")});
+    const BaseMembres membres(base());
+    QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero,
+             QStringLiteral("1234"));
+    QVERIFY(QFile::remove(base()));
+    // Never the previous call's member.
+    const ResultatMembre r = membres.chercher_membre(QStringLiteral("F5ABC"));
+    QCOMPARE(r.membre_numero, QStringLiteral("NM"));
+    QVERIFY(r.membre_nom.isEmpty());
+    QVERIFY(!r.base_trouvee);
+}
+
+void TestMembres::appel_vide_donne_vide() {
+    ecrire_lignes(base(), {QStringLiteral(",55,Sans indicatif,2")});
+    const BaseMembres membres(base());
+    QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero, QStringLiteral("NM"));
+    const ResultatMembre r = membres.chercher_membre(QString());
+    QVERIFY(r.membre_numero.isEmpty());
+    QVERIFY(r.membre_nom.isEmpty());
+}
+
+void TestMembres::base_remplacee_prise_en_compte() {
+    ecrire_lignes(base(), {QStringLiteral("F5ABC,1111,Jean,2")});
+    const BaseMembres membres(base());
+    QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero,
+             QStringLiteral("1111"));
+    ecrire_lignes(base(), {QStringLiteral("F5ABC,2222,Jean,2")});
+    QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero,
+             QStringLiteral("2222"));
+    // The name on disk may differ in case from the one the program asks for.
+    QVERIFY(QFile::rename(base(), dossier_.filePath(QStringLiteral("ztc_MINI_2021.CSV"))));
+    QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero,
+             QStringLiteral("2222"));
+}
+
+QTEST_GUILESS_MAIN(TestMembres)
+#include "tst_membres.moc"
