@@ -1,0 +1,205 @@
+#include "adif_sortie.h"
+
+#include "conversions.h"
+#include "noms_rapports.h"
+
+#include "log/etat.h"
+#include "log/fichier_texte.h"
+#include "refdata/membres.h"
+
+#include <array>
+#include <functional>
+#include <utility>
+
+namespace vorek {
+
+namespace {
+
+using TableFrequences = std::array<std::pair<const char*, const char*>, 11>;
+
+std::optional<QString> chercher_frequence(const TableFrequences& table, const QString& bande) {
+    for (const auto& [cle, champ] : table) {
+        if (cle != nullptr && bande == QLatin1String(cle)) {
+            return QString::fromLatin1(champ);
+        }
+    }
+    return std::nullopt;
+}
+
+QString blanc(const QString& champ) {
+    return champ + QLatin1Char(' ');
+}
+
+// Date, times, mode, band and FREQ slot: the part both writers share. The date field is
+// given, as the export types it.
+QString milieu_enregistrement(const QStringList& cellules, const QString& champ_date,
+                              const std::optional<QString>& freq) {
+    const QString heure = heure_adif(cellules.value(col_heure));
+    return blanc(champ_date) + blanc(champ_adif(QStringLiteral("TIME_ON"), heure)) +
+           blanc(champ_adif(QStringLiteral("TIME_OFF"), heure)) + QStringLiteral("<MODE:2>CW ") +
+           blanc(champ_adif(QStringLiteral("BAND"), cellules.value(col_bande).toUpper())) +
+           blanc(freq.value_or(QString()));
+}
+
+QString appel(const QStringList& cellules) {
+    return cellules.value(col_indicatif).trimmed();
+}
+
+LignesAdif lignes_adif(
+    const Etat& etat, const BaseMembres& membres, QStringList entete,
+    const std::function<QString(const QStringList&, const ResultatMembre&)>& enregistrement) {
+    LignesAdif resultat{std::move(entete), false};
+    for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
+        const QStringList cellules = etat.table.ligne(ligne);
+        if (cellules.value(col_indicatif).isEmpty()) {
+            continue;
+        }
+        const ResultatMembre membre = membres.chercher_membre(appel(cellules));
+        resultat.base_membres_absente |= !membre.base_trouvee;
+        resultat.lignes.append(enregistrement(cellules, membre));
+    }
+    return resultat;
+}
+
+QStringList entete_adif_rapport() {
+    const QString version = version_programme();
+    return {
+        QStringLiteral("<ADIF_VER:5>3.1.3"),
+        QStringLiteral("<PROGRAMID:15>CHALLENGE VOREK"),
+        champ_adif(QStringLiteral("PROGRAMVERSION"), version),
+        QStringLiteral("<CONTEST_ID:15>CHALLENGE VOREK "),
+        QStringLiteral("<EOH>"),
+        QString(),
+    };
+}
+
+QStringList entete_export_adif(const Etat& etat) {
+    const QString tirets(53, QLatin1Char('-'));
+    return {
+        QStringLiteral("ADIF conversion from Challenge_VOREK  (12/2023) (MIRTO)"),
+        tirets,
+        QStringLiteral("CALLSIGN: ") + etat.station_call,
+        QStringLiteral("NAME: ") + etat.station_nom,
+        QStringLiteral("ADDRESS: ") + etat.station_adresse1,
+        QStringLiteral("ADDRESS: ") + etat.station_adresse2,
+        QStringLiteral("ADDRESS: "),
+        tirets,
+        QString(),
+        QStringLiteral("<CONTEST_ID:15>CHALLENGE VOREK"),
+        QStringLiteral("<adif_ver:4>1.00"),
+        QStringLiteral("<EOH>"),
+        QString(),
+    };
+}
+
+} // namespace
+
+QString champ_adif(const QString& nom, const QString& valeur) {
+    return QLatin1Char('<') + nom + QLatin1Char(':') + QString::number(vers_cp1252(valeur).size()) +
+           QLatin1Char('>') + valeur;
+}
+
+std::optional<QString> frequence_adif_rapport(const QString& bande) {
+    static const TableFrequences table{{
+        {"80m", "<FREQ:3>3.5"},
+        {"40m", "<FREQ:1>7"},
+        {"20m", "<FREQ:2>14"},
+        {"15m", "<FREQ:2>21"},
+        {"10m", "<FREQ:2>28"},
+    }};
+    return chercher_frequence(table, bande);
+}
+
+std::optional<QString> frequence_export_adif(const QString& bande) {
+    static const TableFrequences table{{
+        {"160m", "<FREQ:5>1.845"},
+        {"80m", "<FREQ:3>3.5"},
+        {"40m", "<FREQ:1>7"},
+        {"30m", "<FREQ:4>10.1"},
+        {"20m", "<FREQ:2>14"},
+        {"17m", "<FREQ:6>18.070"},
+        {"15m", "<FREQ:2>21"},
+        {"12m", "<FREQ:6>24.890"},
+        {"10m", "<FREQ:2>28"},
+        {"6m", "<FREQ:2>50"},
+        {"2m", "<FREQ:3>144"},
+    }};
+    return chercher_frequence(table, bande);
+}
+
+QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& champs,
+                           const ResultatMembre& membre) {
+    QString ligne = blanc(champ_adif(QStringLiteral("MY_NAME"), champs.Edit_nom)) +
+                    blanc(champ_adif(QStringLiteral("MY_STREET"), champs.Edit_adresse1)) +
+                    blanc(champ_adif(QStringLiteral("MY_CITY"), champs.Edit_adresse2)) +
+                    blanc(champ_adif(QStringLiteral("OPERATOR"), champs.Edit_call)) +
+                    blanc(champ_adif(QStringLiteral("CALL"), appel(cellules)));
+    ligne += milieu_enregistrement(
+        cellules, champ_adif(QStringLiteral("QSO_DATE"), date_adif(cellules.value(col_date))),
+        frequence_adif_rapport(cellules.value(col_bande)));
+    ligne += blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
+             blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu)));
+    // Without the database the number is unknown, rather than the previous call's one.
+    if (membre.base_trouvee && !membre.membre_numero.isEmpty() &&
+        membre.membre_numero != QStringLiteral("NM")) {
+        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), membre.membre_numero));
+    }
+    return ligne + QStringLiteral("<EOR>");
+}
+
+QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
+                          const ResultatMembre& membre) {
+    const QString date = date_adif(cellules.value(col_date));
+    const QString champ_date =
+        QStringLiteral("<QSO_DATE:%1:D>").arg(vers_cp1252(date).size()) + date;
+    const QString numero = cellules.value(col_ztc);
+    QString ligne = blanc(champ_adif(QStringLiteral("OPERATOR"), etat.station_call)) +
+                    blanc(champ_adif(QStringLiteral("CALL"), appel(cellules))) +
+                    milieu_enregistrement(cellules, champ_date,
+                                          frequence_export_adif(cellules.value(col_bande))) +
+                    blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
+                    blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu))) +
+                    blanc(champ_adif(QStringLiteral("STX"), etat.station_nr_club)) +
+                    blanc(champ_adif(QStringLiteral("SRX"), numero));
+    if (!cellules.value(col_nom).isEmpty()) {
+        ligne += blanc(champ_adif(QStringLiteral("NAME"), cellules.value(col_nom)));
+    }
+    if (membre.base_trouvee && !membre.membre_numero.isEmpty()) {
+        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), numero));
+    }
+    if (!cellules.value(col_notes).isEmpty()) {
+        ligne += blanc(champ_adif(QStringLiteral("NOTES"), cellules.value(col_notes)));
+    }
+    return ligne + QStringLiteral("<EOR>");
+}
+
+LignesAdif lignes_adif_rapport(const Etat& etat, const BaseMembres& membres) {
+    return lignes_adif(etat, membres, entete_adif_rapport(),
+                       [&etat](const QStringList& cellules, const ResultatMembre& membre) {
+                           return ligne_adif_rapport(cellules, etat.champs, membre);
+                       });
+}
+
+LignesAdif lignes_export_adif(const Etat& etat, const BaseMembres& membres) {
+    return lignes_adif(etat, membres, entete_export_adif(etat),
+                       [&etat](const QStringList& cellules, const ResultatMembre& membre) {
+                           return ligne_export_adif(cellules, etat, membre);
+                       });
+}
+
+ResultatAdif ecrire_adif_rapport(const Etat& etat, const BaseMembres& membres) {
+    const LignesAdif contenu = lignes_adif_rapport(etat, membres);
+    const QString chemin = chemin_adif_rapport(etat);
+    ecrire_lignes(chemin, contenu.lignes);
+    return {chemin, contenu.base_membres_absente};
+}
+
+ResultatAdif exporter_adif(const Etat& etat, const BaseMembres& membres,
+                           const QString& nom_choisi) {
+    const LignesAdif contenu = lignes_export_adif(etat, membres);
+    const QString chemin = chemin_export_adif(etat, nom_choisi);
+    ecrire_lignes(chemin, contenu.lignes);
+    return {chemin, contenu.base_membres_absente};
+}
+
+} // namespace vorek

@@ -1,0 +1,58 @@
+#include "ascii.h"
+
+#include "champs.h"
+#include "conversions.h"
+#include "noms_rapports.h"
+
+#include "log/etat.h"
+#include "log/fichier_texte.h"
+
+namespace vorek {
+
+namespace {
+
+QString champ_membre(const QString& numero) {
+    if (numero == QStringLiteral("NM")) {
+        return champ_gauche(numero, 10);
+    }
+    return champ_gauche(QStringLiteral("ZTC"), 5) + champ_gauche(numero, 5);
+}
+
+} // namespace
+
+QString ligne_ascii(const QStringList& cellules) {
+    return aligner({
+        {cellules.value(col_indicatif), 12},
+        {date_aaaammjj(cellules.value(col_date)), 9},
+        {cellules.value(col_heure).left(5), 7},
+        {cellules.value(col_bande), 4},
+        {cellules.value(col_rst_env), 4},
+        {cellules.value(col_rst_recu), 4},
+        {champ_membre(cellules.value(col_ztc)), 10},
+        {QStringLiteral("CW"), 2},
+    });
+}
+
+QStringList lignes_ascii(const Etat& etat) {
+    QStringList lignes;
+    for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
+        const QStringList cellules = etat.table.ligne(ligne);
+        if (!cellules.value(col_indicatif).isEmpty()) {
+            lignes.append(ligne_ascii(cellules));
+        }
+    }
+    return lignes;
+}
+
+QString exporter_ascii(const Etat& etat) {
+    const QString chemin = chemin_ascii(etat);
+    ecrire_lignes(chemin, lignes_ascii(etat));
+    return chemin;
+}
+
+QString message_ascii(const Etat& etat) {
+    return QStringLiteral("Fichier ASCII  ") + sans_extension_vrk(etat.fichier_courant).toUpper() +
+           QStringLiteral(".ASC créé sur le répertoire courant");
+}
+
+} // namespace vorek

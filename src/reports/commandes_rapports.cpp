@@ -1,0 +1,88 @@
+#include "commandes_rapports.h"
+
+#include "adif_sortie.h"
+#include "ascii.h"
+#include "cabrillo.h"
+
+#include "log/erreur.h"
+#include "log/etat.h"
+#include "refdata/referentiel.h"
+
+namespace vorek {
+
+namespace {
+
+void signaler_base_absente(bool absente, Dialogues& dialogues) {
+    // Once per command: every row's look-up would tell the same.
+    if (absente) {
+        dialogues.message(TypeMessage::information,
+                          QString::fromLatin1(message_base_membres_absente));
+    }
+}
+
+} // namespace
+
+CompteRendu executer_ecrire_log(ContexteRapport& contexte) {
+    CompteRendu compte_rendu;
+    try {
+        compte_rendu.chemins.append(ecrire_cabrillo(contexte.etat));
+        const ResultatRapportTexte texte = ecrire_rapport_texte(contexte);
+        compte_rendu.base_membres_absente = texte.base_membres_absente;
+        compte_rendu.chemins.append(texte.chemin);
+        const ResultatAdif adif = ecrire_adif_rapport(contexte.etat, contexte.referentiel.membres);
+        compte_rendu.base_membres_absente |= adif.base_membres_absente;
+        compte_rendu.chemins.append(adif.chemin);
+    } catch (const Erreur& e) {
+        compte_rendu.erreur = e.message();
+    }
+    return compte_rendu;
+}
+
+QString message_ecrire_log() {
+    return QStringLiteral("Les fichiers Compte Rendu CABRILLO (*.LOG) et ADIF (*.ADI)\n\r"
+                          "sont enregistrés sous le répertoire \"Fichier_Challenge\" ");
+}
+
+bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues) {
+    const CompteRendu compte_rendu = executer_ecrire_log(contexte);
+    signaler_base_absente(compte_rendu.base_membres_absente, dialogues);
+    if (!compte_rendu.erreur.isEmpty()) {
+        dialogues.message(TypeMessage::erreur, compte_rendu.erreur);
+        return false;
+    }
+    dialogues.message(TypeMessage::information, message_ecrire_log());
+    return true;
+}
+
+DemandeFichier demande_export_adif() {
+    return {QString(), QStringLiteral("Fichier ADIF (*.adi)|*.adi"), QStringLiteral("adi"),
+            QString(), QString()};
+}
+
+bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dialogues& dialogues) {
+    const QString nom = dialogues.fichier_a_enregistrer(demande_export_adif());
+    if (nom.isEmpty()) {
+        return false;
+    }
+    try {
+        const ResultatAdif resultat = exporter_adif(etat, referentiel.membres, nom);
+        signaler_base_absente(resultat.base_membres_absente, dialogues);
+        return true;
+    } catch (const Erreur& e) {
+        dialogues.message(TypeMessage::erreur, e.message());
+        return false;
+    }
+}
+
+bool commande_export_ascii(const Etat& etat, Dialogues& dialogues) {
+    try {
+        exporter_ascii(etat);
+    } catch (const Erreur& e) {
+        dialogues.message(TypeMessage::erreur, e.message());
+        return false;
+    }
+    dialogues.message(TypeMessage::information, message_ascii(etat));
+    return true;
+}
+
+} // namespace vorek

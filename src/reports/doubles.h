@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+namespace vorek {
+
+class TableJournal;
+
+// Groups of rows whose calls are equal as whole texts (exact, any date or band), each in
+// table order, the groups from the bottom of the log upward: a group is found when its
+// last row is reached. A call that already holds a "-" is never grouped.
+QList<QList<int>> groupes_doubles(const TableJournal& table);
+
+// The recap lines of the groups: each row's call carries a "-", then a line of dashes
+// closes the group.
+QStringList lignes_doubles(const TableJournal& table, const QList<QList<int>>& groupes);
+
+} // namespace vorek

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace vorek {
+
+class Etat;
+
+// Where the report files go. A bare current file lies in the work folder, and so do the
+// files named after it.
+
+// fichier_courant with its extension (from the file name's last ".") replaced.
+QString avec_extension(const QString& chemin, const QString& extension);
+
+// fichier_courant cut before its ".VRK" in any case; without one, its extension replaced.
+QString sans_extension_vrk(const QString& chemin);
+
+QString chemin_cabrillo(const Etat& etat);
+QString chemin_adif_rapport(const Etat& etat);
+QString chemin_rapport_texte(const Etat& etat);
+QString chemin_ascii(const Etat& etat);
+// The export lands in the work folder under the file-name part of the chosen name.
+QString chemin_export_adif(const Etat& etat, const QString& nom_choisi);
+
+} // namespace vorek
