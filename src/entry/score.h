@@ -21,4 +21,12 @@ struct ResultatScore {
 ResultatScore calculer_score(Etat& etat, const Referentiel& referentiel,
                              const QString& bande_selectionnee, const QString& annee_courante);
 
+// The same, filling resultat as it goes: when a date stops the recomputation the caller
+// still knows whether the member database was missing.
+void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
+                    const QString& annee_courante, ResultatScore& resultat);
+
+// Points of a QSO that passed every rule, before the club-station bonus.
+int points_bande(const QString& bande, bool meme_continent);
+
 } // namespace vorek

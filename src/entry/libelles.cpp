@@ -1,0 +1,36 @@
+#include "libelles.h"
+
+#include "score.h"
+#include "textes_saisie.h"
+
+#include "log/dialogues.h"
+#include "log/erreur.h"
+#include "refdata/referentiel.h"
+
+namespace vorek {
+
+QString texte_score(int score_total) {
+    return QString::number(score_total) + textes::suffixe_points();
+}
+
+bool recalculer_score(Etat& etat, const Referentiel& referentiel, Dialogues& dialogues,
+                      const QString& bande_selectionnee, const QString& annee_courante) {
+    ResultatScore resultat;
+    try {
+        calculer_score(etat, referentiel, bande_selectionnee, annee_courante, resultat);
+    } catch (const Erreur& e) {
+        if (resultat.base_membres_absente) {
+            dialogues.message(TypeMessage::information,
+                              QString::fromUtf8(message_base_membres_absente));
+        }
+        dialogues.message(TypeMessage::erreur, e.message());
+        return false;
+    }
+    if (resultat.base_membres_absente) {
+        dialogues.message(TypeMessage::information,
+                          QString::fromUtf8(message_base_membres_absente));
+    }
+    return true;
+}
+
+} // namespace vorek

@@ -1,0 +1,241 @@
+#include "saisie.h"
+
+#include "textes_saisie.h"
+
+#include "log/dates.h"
+#include "log/dialogues.h"
+#include "log/etat.h"
+#include "log/horloge.h"
+#include "refdata/referentiel.h"
+
+namespace vorek {
+
+namespace {
+
+constexpr int colonnes_Grille_prec = 5;
+
+QStringList ligne_vide_prec() {
+    return QStringList(colonnes_Grille_prec, QString());
+}
+
+} // namespace
+
+QStringList entetes_Grille_prec() {
+    return {QStringLiteral("   Call"), QStringLiteral("  C_DATE,"), QStringLiteral("  QTR"),
+            QStringLiteral("Bde"), QStringLiteral("   Nom, prénom")};
+}
+
+QList<int> largeurs_Grille_prec() {
+    return {100, 80, 50, 30, 130};
+}
+
+QStringList etiquettes_HF() {
+    QStringList etiquettes = bandes();
+    etiquettes.last() = QStringLiteral("SAT");
+    return etiquettes;
+}
+
+EntreeQSO::EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& horloge,
+                     Dialogues& dialogues)
+    : etat_(etat), referentiel_(referentiel), horloge_(horloge), dialogues_(dialogues) {
+    texte_bande = bandes().constFirst();
+    vider_Grille_prec();
+    fixer_prefixes({});
+    passer_temps_reel();
+    DateTimePicker_time = horloge_.maintenant_utc().time();
+}
+
+void EntreeQSO::fixer_prefixes(const QStringList& prefixes_dxcc) {
+    items_PFX = prefixes_dxcc;
+    items_PFX.append(QString());
+    index_PFX = -1;
+}
+
+QString EntreeQSO::prefixe_affiche() const {
+    return items_PFX.value(index_PFX);
+}
+
+void EntreeQSO::vider_Grille_prec() {
+    Grille_prec = {ligne_vide_prec()};
+}
+
+void EntreeQSO::Edit_callChange(const QString& texte) {
+    Edit_call = texte.toUpper();
+    if (Edit_call.size() > 3) {
+        rechercher_indicatif();
+        Edit_RSTS = textes::report_defaut();
+        Edit_RSTR = textes::report_defaut();
+    }
+}
+
+void EntreeQSO::rechercher_indicatif() {
+    const QString c = Edit_call;
+    if (c.isEmpty()) {
+        // No call, no member: never the previous call's number and name.
+        index_PFX = -1;
+        Edit_NrZTC.clear();
+        Edit_nomZTC.clear();
+        return;
+    }
+    const qsizetype prefixe = items_PFX.indexOf(referentiel_.pays.trouver_pays(c).dxcc_prefixe);
+    if (prefixe >= 0) {
+        index_PFX = int(prefixe);
+    }
+    const ResultatMembre membre = referentiel_.membres.chercher_membre(c);
+    if (!membre.base_trouvee) {
+        dialogues_.message(TypeMessage::information,
+                           QString::fromUtf8(message_base_membres_absente));
+    }
+    Edit_NrZTC = membre.membre_numero.isEmpty() ? textes::non_membre() : membre.membre_numero;
+    Edit_nomZTC = membre.membre_nom;
+    Grille_prec.clear();
+    const TableJournal& table = etat_.table;
+    for (int r = 1; r < table.nb_lignes(); ++r) {
+        if (table.cellule(col_indicatif, r) == c) {
+            Grille_prec.append({c, table.cellule(col_date, r), table.cellule(col_heure, r),
+                                table.cellule(col_bande, r), table.cellule(col_nom, r)});
+        }
+    }
+    Grille_prec.append(ligne_vide_prec());
+}
+
+bool EntreeQSO::touche(Champ champ, Touche t) {
+    if (t == Touche::retour) {
+        BitBtn_validerClick();
+        return true;
+    }
+    if (t != Touche::espace) {
+        return false;
+    }
+    switch (champ) {
+    case Champ::ComboBox_band:
+        bande_courante = bande_selectionnee();
+        Edit_RSTS = textes::report_defaut();
+        focus = Champ::Edit_RSTS;
+        return true;
+    case Champ::Edit_RSTS:
+        Edit_RSTR = textes::report_defaut();
+        focus = Champ::Edit_RSTR;
+        return true;
+    case Champ::Edit_RSTR:
+        focus = Champ::Edit_Notes;
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString EntreeQSO::bande_selectionnee() const {
+    return bandes().value(index_bande);
+}
+
+void EntreeQSO::choisir_bande(int index) {
+    const QStringList items = bandes();
+    index_bande = index >= 0 && index < items.size() ? index : -1;
+    if (index_bande >= 0) {
+        texte_bande = items[index_bande];
+    }
+    marque_colonne = index_bande;
+    marque_ligne = 1;
+}
+
+void EntreeQSO::ComboBox_bandChange(const QString& texte) {
+    texte_bande = texte;
+    index_bande = int(bandes().indexOf(texte));
+    marque_colonne = index_bande;
+    marque_ligne = 1;
+}
+
+void EntreeQSO::StringGrid_HFSelectCell(int colonne, int ligne) {
+    const QStringList items = bandes();
+    if (ligne != 1 || colonne < 0 || colonne >= items.size()) {
+        return;
+    }
+    marque_ligne = ligne;
+    marque_colonne = colonne;
+    index_bande = colonne;
+    texte_bande = items[colonne];
+    focus = Champ::Edit_call;
+}
+
+bool EntreeQSO::cellule_HF_marquee(int colonne, int ligne) const {
+    return ligne != 0 && ligne == marque_ligne && colonne == marque_colonne;
+}
+
+void EntreeQSO::Edit_NrZTCExit() {
+    QString numero;
+    if (!Edit_call.isEmpty()) {
+        const ResultatMembre membre = referentiel_.membres.chercher_membre(Edit_call);
+        if (!membre.base_trouvee) {
+            dialogues_.message(TypeMessage::information,
+                               QString::fromUtf8(message_base_membres_absente));
+        }
+        numero = membre.membre_numero;
+    }
+    if (numero == QStringLiteral("-1")) {
+        Edit_NrZTC = textes::non_membre();
+    }
+    if (Edit_NrZTC != numero) {
+        Edit_NrZTC += QLatin1Char('*');
+    }
+}
+
+void EntreeQSO::vider_champs() {
+    Edit_Pays.clear();
+    Edit_continent.clear();
+    Edit_call.clear();
+    index_PFX = -1;
+    Edit_RSTS.clear();
+    Edit_RSTR.clear();
+    Edit_Notes.clear();
+    Edit_NrZTC.clear();
+    Edit_nomZTC.clear();
+}
+
+void EntreeQSO::BitBtn_efface_saisieClick() {
+    vider_champs();
+    for (QStringList& ligne : Grille_prec) {
+        ligne = ligne_vide_prec();
+    }
+    etat_.fichier_modifie = false;
+}
+
+void EntreeQSO::passer_temps_reel() {
+    Label_temps_reel = textes::temps_reel();
+    couleur_temps_reel = {255, 0, 0};
+    etat_.temps_reel = true;
+    DateTimePicker_date = horloge_.maintenant_local().date();
+}
+
+void EntreeQSO::passer_temps_differe() {
+    Label_temps_reel = textes::temps_differe();
+    couleur_temps_reel = {0, 0, 255};
+    etat_.temps_reel = false;
+}
+
+void EntreeQSO::Timer1Timer() {
+    if (!etat_.temps_reel) {
+        return;
+    }
+    // The true UTC time: decalage_UTC drops the half and quarter hours of some zones.
+    const QTime utc = horloge_.maintenant_utc().time();
+    DateTimePicker_time = QTime(utc.hour(), utc.minute(), utc.second());
+}
+
+void EntreeQSO::DateTimePicker_dateEnter() {
+    if (etat_.temps_reel) {
+        dialogues_.message(TypeMessage::information, textes::modifier_date());
+    }
+}
+
+void EntreeQSO::DateTimePicker_timeEnter() {
+    if (etat_.temps_reel) {
+        dialogues_.message(TypeMessage::information, textes::modifier_heure());
+    }
+}
+
+QString EntreeQSO::annee_courante() const {
+    return texte_date(vers_jours(horloge_.maintenant_local().date())).mid(6, 4);
+}
+
+} // namespace vorek

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "libelles.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+namespace vorek {
+
+class Dialogues;
+class Etat;
+class Horloge;
+struct Referentiel;
+
+// The controls of the entry panel that take the keyboard focus.
+enum class Champ {
+    aucun,
+    Edit_call,
+    Edit_RSTS,
+    Edit_RSTR,
+    Edit_Notes,
+    ComboBox_band,
+    Edit_NrZTC,
+    Edit_nomZTC,
+    DateTimePicker_date,
+    DateTimePicker_time,
+};
+
+struct Rvb {
+    int rouge = 0;
+    int vert = 0;
+    int bleu = 0;
+    bool operator==(const Rvb&) const = default;
+};
+
+enum class Touche { espace, retour, autre };
+
+// What a commit did, for the window and the tests.
+enum class IssueCommit {
+    enregistre,
+    saisie_vide,
+    meme_jour,
+    report_envoye,
+    report_recu,
+    date_illisible,
+    sauvegarde_echouee,
+};
+
+// The entry panel without its widgets: the texts and state of every entry control and
+// the behaviour of their events. The main window copies the user's edits in, forwards
+// each event, and shows the fields back.
+class EntreeQSO {
+  public:
+    EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& horloge,
+              Dialogues& dialogues);
+
+    Etat& etat() { return etat_; }
+    const Referentiel& referentiel() const { return referentiel_; }
+    Dialogues& dialogues() { return dialogues_; }
+
+    // ComboBox_PFX's items: the station window's DXCC prefixes, then one empty item.
+    void fixer_prefixes(const QStringList& prefixes_dxcc);
+    QString prefixe_affiche() const;
+
+    // Edit_call takes capitals only; from the fourth character on, every change looks
+    // the call up and presets both reports.
+    void Edit_callChange(const QString& texte);
+    void Edit_callExit() { rechercher_indicatif(); }
+    void rechercher_indicatif();
+
+    // Space moves on from the band and the reports; Return commits (the labels to show
+    // are then in libelles). True when the key was used and must not be typed.
+    bool touche(Champ champ, Touche touche);
+
+    // The band combo: an item chosen (index -1 when its text is no item) or text typed.
+    void choisir_bande(int index);
+    void ComboBox_bandChange(const QString& texte);
+    void ComboBox_bandEnter() { bande_courante = bande_selectionnee(); }
+    void ComboBox_bandExit() { bande_courante = bande_selectionnee(); }
+    QString bande_selectionnee() const;
+    void StringGrid_HFSelectCell(int colonne, int ligne);
+    bool cellule_HF_marquee(int colonne, int ligne) const;
+
+    void Edit_NrZTCExit();
+    void BitBtn_efface_saisieClick();
+
+    void passer_temps_reel();
+    void passer_temps_differe();
+    void Timer1Timer();
+    void DateTimePicker_dateEnter();
+    void DateTimePicker_timeEnter();
+
+    // The commit alone, then the commit as the OK button runs it (rescoring and labels).
+    IssueCommit enregistrer_QSO();
+    Libelles BitBtn_validerClick();
+    Libelles BitBtn_calculClick();
+
+    // The clock's year, for the out-of-period remark.
+    QString annee_courante() const;
+
+    QString Edit_Pays;
+    QString Edit_call;
+    QString Edit_RSTS;
+    QString Edit_RSTR;
+    QString Edit_Notes;
+    QString Edit_continent;
+    QString Edit_NrZTC;
+    QString Edit_nomZTC;
+    QStringList items_PFX;
+    int index_PFX = -1;
+    int index_bande = 0;
+    QString texte_bande;
+    QDate DateTimePicker_date;
+    QTime DateTimePicker_time;
+    // Data rows of Grille_prec (five cells each), ending with one empty row.
+    QList<QStringList> Grille_prec;
+    int marque_ligne = 0;
+    int marque_colonne = 0;
+    QString bande_courante;
+    QString Label_temps_reel;
+    Rvb couleur_temps_reel;
+    Champ focus = Champ::Edit_call;
+    // What the last commit or "Calcul" gave the score labels and the title.
+    Libelles libelles;
+
+  private:
+    void vider_Grille_prec();
+    void vider_champs();
+    IssueCommit verifier(int ligne_haute);
+    int ligne_corrigee() const;
+    void ecrire_ligne(int ligne);
+
+    Etat& etat_;
+    const Referentiel& referentiel_;
+    const Horloge& horloge_;
+    Dialogues& dialogues_;
+};
+
+QStringList entetes_Grille_prec();
+QList<int> largeurs_Grille_prec();
+QStringList etiquettes_HF();
+
+} // namespace vorek

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "entry/libelles.h"
+#include "entry/saisie.h"
+
+namespace vorek {
+
+// The log grid's own operations, on the current row of the grid. The window forwards
+// the events and shows the result.
+
+// GrilleDblClick: takes the row back into the entry for correction. A row whose date or
+// time does not read (the free row after the last QSO among them) is not taken: false,
+// and nothing changes.
+bool transferer_ligne(EntreeQSO& entree, int ligne);
+
+// BitBtn_insererClick: an empty row at the current row, which the next commit fills.
+void inserer_ligne(EntreeQSO& entree, int ligne);
+
+struct ResultatEffacement {
+    bool supprimee = false;
+    // Where the grid's cursor goes afterwards (unchanged when nothing was asked).
+    int ligne_courante = 0;
+    int colonne_courante = -1;
+    Libelles libelles;
+};
+
+// BitBtn_effacerClick: asks first; OK or Cancel, the score is recomputed and the log
+// saved. Nothing at all on the free row after the last QSO.
+ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne);
+
+// GrilleExit: cells typed in place are scored again; nothing is saved.
+Libelles quitter_grille(EntreeQSO& entree);
+
+QString question_effacement();
+
+struct StyleCellule {
+    bool fond_aqua = false;
+    Rvb texte;
+    bool gras = true;
+};
+
+// How the grid paints a cell over its ordinary drawing: aqua even data rows except the
+// selected cell, red calls, green points, black header.
+StyleCellule style_cellule(int colonne, int ligne, bool selectionnee);
+
+} // namespace vorek
