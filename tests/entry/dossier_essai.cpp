@@ -1,0 +1,95 @@
+#include "dossier_essai.h"
+
+#include "log/dates.h"
+#include "log/fichier_texte.h"
+#include "log/horloge.h"
+
+#include <QDir>
+
+using namespace vorek;
+
+DossierEssai::DossierEssai(int annee) {
+    etat.fixer_rep_programme(dossier.path());
+    QDir().mkpath(etat.rep_challenge);
+    QDir().mkpath(etat.rep_BD);
+    QDir().mkpath(etat.rep_cfg);
+    const PeriodeConcours periode = periode_concours(QDate(annee, 3, 15));
+    etat.debut_concours = periode.debut_concours;
+    etat.fin_concours = periode.fin_concours;
+    etat.station_call = QStringLiteral("F1AAA");
+    etat.station_continent = QStringLiteral("EU");
+    etat.fichier_courant = QStringLiteral("ESSAI.VRK");
+}
+
+QString DossierEssai::chemin_dxcc() const {
+    return etat.rep_cfg + QStringLiteral("/DXCC.CSV");
+}
+
+QString DossierEssai::chemin_membres() const {
+    return etat.rep_BD + QStringLiteral("/ZTC_mini_2021.csv");
+}
+
+void DossierEssai::ecrire_dxcc(const QStringList& lignes) const {
+    ecrire_lignes(chemin_dxcc(), lignes);
+}
+
+void DossierEssai::ecrire_membres(const QStringList& lignes) const {
+    ecrire_lignes(chemin_membres(), lignes);
+}
+
+void DossierEssai::ajouter(const QStringList& cellules) {
+    const int ligne = etat.ligne_suivante++;
+    etat.table.fixer_nb_lignes(ligne + 2);
+    etat.table.fixer_ligne(ligne, cellules);
+}
+
+QStringList DossierEssai::colonne(int col) const {
+    QStringList textes;
+    for (int r = 1; r < etat.table.nb_lignes(); ++r) {
+        textes.append(etat.table.cellule(col, r));
+    }
+    return textes;
+}
+
+QStringList DossierEssai::dxcc_essai() {
+    return {QStringLiteral("F,France,F,EU,227"),        QStringLiteral("DL,Germany,DL,EU,230"),
+            QStringLiteral("ON,Belgium,ON,EU,209"),     QStringLiteral("K,United States,K,NA,291"),
+            QStringLiteral("W,United States,K,NA,291"), QStringLiteral("JA,Japan,JA,AS,339"),
+            QStringLiteral("EA8,Canary Is.,EA8,AF,29")};
+}
+
+QStringList DossierEssai::membres_essai() {
+    return {QStringLiteral("F5ABC,123,Jean Dupont,x"), QStringLiteral("F8ZTC,1,Club VOREK,x"),
+            QStringLiteral("DL1AA,456,Hans Meier,x"),  QStringLiteral("K1ZZ,789,Bob Smith,x"),
+            QStringLiteral("JA1AA,900,Taro Sato,x"),   QStringLiteral("F6XYZ,,Sans Numero,x"),
+            QStringLiteral("ZZ9ZZ,321,Nulle Part,x")};
+}
+
+#include "log/fichier_challenge.h"
+
+PosteEssai::PosteEssai()
+    : horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)), -120), referentiel(d.etat),
+      entree(d.etat, referentiel, horloge, dialogues) {
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    entree.fixer_prefixes({QStringLiteral("DL"), QStringLiteral("F"), QStringLiteral("K")});
+    entree.Timer1Timer();
+}
+
+void PosteEssai::saisir(const QString& indicatif, const QString& notes) {
+    QString tape;
+    for (const QChar c : indicatif) {
+        tape += c;
+        entree.Edit_callChange(tape);
+    }
+    entree.touche(Champ::ComboBox_band, Touche::espace);
+    entree.touche(Champ::Edit_RSTS, Touche::espace);
+    entree.touche(Champ::Edit_RSTR, Touche::espace);
+    entree.Edit_Notes = notes;
+}
+
+QList<QStringList> PosteEssai::lignes_sauvees() const {
+    const ContenuChallenge contenu =
+        lire_challenge(chemin_dans_challenge(d.etat, d.etat.fichier_courant));
+    return contenu.cellules.mid(1);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// The scoring read literally: every rule scans the rows above, every look-up reads the
+// reference files again from the top. Slow on purpose; the fast scoring must equal it.
+
+#include <QString>
+
+namespace vorek {
+class Etat;
+}
+
+namespace litteral {
+
+// Rows and score as the literal reading leaves them; throws vorek::Erreur like the
+// program.
+void calculer_score(vorek::Etat& etat, const QString& chemin_dxcc, const QString& chemin_base,
+                    const QString& bande_selectionnee, const QString& annee_courante);
+
+} // namespace litteral

@@ -1,0 +1,184 @@
+#include "dossier_essai.h"
+
+#include "entry/textes_saisie.h"
+#include "log/etat.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace vorek;
+
+class TstCommit : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void verifications_data();
+    void verifications();
+    void qso_ecrit_note_et_sauve();
+    void correction_en_place();
+    void ligne_corrigee_disparue_ajoute_data();
+    void ligne_corrigee_disparue_ajoute();
+    void indicatif_blanc();
+    void date_illisible_au_dessus();
+    void calcul();
+};
+
+void TstCommit::verifications_data() {
+    QTest::addColumn<QString>("indicatif");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("rsts");
+    QTest::addColumn<QString>("rstr");
+    QTest::addColumn<int>("issue");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("focus");
+    const QDate jour(2025, 7, 10);
+    const int ok = int(IssueCommit::enregistre);
+    const int call = int(Champ::Edit_call);
+    QTest::newRow("indicatif vide") << "" << jour << "599"
+                                    << "599" << int(IssueCommit::saisie_vide)
+                                    << "  Saisie insuffisante pour être enregistrée  " << call;
+    QTest::newRow("meme jour") << "F5ABC" << jour << "599"
+                               << "599" << int(IssueCommit::meme_jour)
+                               << " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"
+                               << int(Champ::aucun);
+    QTest::newRow("portable le meme jour") << "F5ABC/P" << jour << "599"
+                                           << "599" << ok << "" << call;
+    QTest::newRow("autre jour") << "F5ABC" << jour.addDays(1) << "599"
+                                << "599" << ok << "" << call;
+    QTest::newRow("report envoye court")
+        << "DL1AA" << jour << "59"
+        << "599" << int(IssueCommit::report_envoye)
+        << "  Le report envoyé ne correspond pas à un QSO CW   " << int(Champ::Edit_RSTS);
+    QTest::newRow("report recu long")
+        << "DL1AA" << jour << "599"
+        << "5999" << int(IssueCommit::report_recu)
+        << "  Le report reçu ne correspond pas à un QSO CW   " << int(Champ::Edit_RSTR);
+    QTest::newRow("blanc devant le report") << "DL1AA" << jour << " 59"
+                                            << "579" << ok << "" << call;
+}
+
+void TstCommit::verifications() {
+    QFETCH(QString, indicatif);
+    QFETCH(QDate, date);
+    QFETCH(QString, rsts);
+    QFETCH(QString, rstr);
+    QFETCH(int, issue);
+    QFETCH(QString, message);
+    QFETCH(int, focus);
+    PosteEssai p;
+    p.d.ajouter({"10/07/2025", "09:00", "F5ABC", "20m", "599", "599", "123", "4", "", ""});
+    p.entree.Edit_call = indicatif;
+    p.entree.DateTimePicker_date = date;
+    p.entree.Edit_RSTS = rsts;
+    p.entree.Edit_RSTR = rstr;
+    p.entree.focus = Champ::aucun;
+    QCOMPARE(int(p.entree.enregistrer_QSO()), issue);
+    QCOMPARE(p.dialogues.textes(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(int(p.entree.focus), focus);
+    const bool ecrit = issue == int(IssueCommit::enregistre);
+    QCOMPARE(p.d.etat.ligne_suivante, ecrit ? 3 : 2);
+    // Saved after a commit and after the empty-call box, never after a refusal.
+    const bool sauve = ecrit || issue == int(IssueCommit::saisie_vide);
+    QCOMPARE(QFile::exists(p.d.etat.rep_challenge + QStringLiteral("/ESSAI.VRK")), sauve);
+    if (ecrit) {
+        QCOMPARE(p.d.etat.table.cellule(col_rst_env, 2), rsts.trimmed());
+        QVERIFY(p.entree.Edit_call.isEmpty());
+    } else if (issue != int(IssueCommit::saisie_vide)) {
+        QCOMPARE(p.entree.Edit_call, indicatif);
+        QCOMPARE(p.entree.Edit_RSTS, rsts);
+    }
+}
+
+void TstCommit::qso_ecrit_note_et_sauve() {
+    PosteEssai p;
+    p.entree.choisir_bande(5);
+    p.saisir(QStringLiteral("f5abc"), QStringLiteral(" bonjour "));
+    const Libelles libelles = p.entree.BitBtn_validerClick();
+    const QStringList attendue{"10/07/2025", "10:00", "F5ABC", "20m",         "599",
+                               "599",        "123",   "4",     "Jean Dupont", ""};
+    QCOMPARE(p.d.etat.table.ligne(1), attendue);
+    QCOMPARE(p.lignes_sauvees().value(0).mid(0, 7), attendue.mid(0, 7));
+    QCOMPARE(p.lignes_sauvees().value(0).value(9), QStringLiteral("bonjour"));
+    QCOMPARE(p.d.etat.table.nb_lignes(), 3);
+    QCOMPARE(p.d.etat.ligne_suivante, 2);
+    QCOMPARE(libelles.Label_score, QStringLiteral("4 points"));
+    QCOMPARE(libelles.Label_nbrQSO, QStringLiteral("1"));
+    QVERIFY(libelles.titre->endsWith(QStringLiteral(":ESSAI.VRK (1 QSO)")));
+    QVERIFY(p.entree.Edit_call.isEmpty() && p.entree.Edit_NrZTC.isEmpty() &&
+            p.entree.Edit_Notes.isEmpty() && p.entree.index_PFX == -1);
+    QCOMPARE(p.entree.bande_selectionnee(), QStringLiteral("20m"));
+    QCOMPARE(p.entree.bande_courante, QStringLiteral("20m"));
+    QCOMPARE(p.entree.Grille_prec.size(), 1);
+}
+
+void TstCommit::correction_en_place() {
+    PosteEssai p;
+    p.d.ajouter({"10/07/2025", "09:00", "F5ABC", "20m", "599", "599", "123", "4", "", ""});
+    p.d.ajouter({"10/07/2025", "09:30", "DL1AA", "20m", "599", "599", "456", "4", "", ""});
+    p.d.etat.fichier_modifie = true;
+    p.d.etat.ligne_editee = 1;
+    p.saisir(QStringLiteral("F5ABC"));
+    p.entree.choisir_bande(3);
+    QCOMPARE(p.entree.enregistrer_QSO(), IssueCommit::enregistre);
+    QCOMPARE(p.d.etat.ligne_suivante, 3);
+    QCOMPARE(p.d.etat.table.nb_lignes(), 4);
+    QCOMPARE(p.d.colonne(col_bande), (QStringList{"40m", "20m", ""}));
+    QVERIFY(!p.d.etat.fichier_modifie);
+}
+
+void TstCommit::ligne_corrigee_disparue_ajoute_data() {
+    QTest::addColumn<int>("ligne_editee");
+    QTest::newRow("ligne libre") << 2;
+    QTest::newRow("au-dela du journal") << 9;
+    QTest::newRow("zero") << 0;
+}
+
+// A correction row that no longer names a QSO must not swallow the free row or vanish.
+void TstCommit::ligne_corrigee_disparue_ajoute() {
+    QFETCH(int, ligne_editee);
+    PosteEssai p;
+    p.d.ajouter({"10/07/2025", "09:00", "F5ABC", "20m", "599", "599", "123", "4", "", ""});
+    p.d.etat.fichier_modifie = true;
+    p.d.etat.ligne_editee = ligne_editee;
+    p.saisir(QStringLiteral("DL1AA"));
+    QCOMPARE(p.entree.enregistrer_QSO(), IssueCommit::enregistre);
+    QCOMPARE(p.d.colonne(col_indicatif), (QStringList{"F5ABC", "DL1AA", ""}));
+    QCOMPARE(p.d.etat.ligne_suivante, 3);
+}
+
+void TstCommit::indicatif_blanc() {
+    PosteEssai p;
+    p.entree.Edit_call = QStringLiteral("   ");
+    p.entree.Edit_RSTS = p.entree.Edit_RSTR = QStringLiteral("599");
+    const Libelles libelles = p.entree.BitBtn_validerClick();
+    QCOMPARE(p.d.etat.ligne_suivante, 2);
+    QCOMPARE(p.d.etat.table.cellule(col_indicatif, 1), QString());
+    QCOMPARE(p.d.etat.table.cellule(col_points, 1), QString());
+    QCOMPARE(libelles.Label_nbrQSO, QStringLiteral("0"));
+}
+
+void TstCommit::date_illisible_au_dessus() {
+    PosteEssai p;
+    p.d.ajouter({"xx", "09:00", "F5ABC", "20m", "599", "599", "123", "4", "", ""});
+    p.saisir(QStringLiteral("F5ABC"));
+    const Libelles libelles = p.entree.BitBtn_validerClick();
+    QCOMPARE(p.dialogues.textes(), QStringList{"'xx' n'est pas une date correcte"});
+    QCOMPARE(p.d.etat.ligne_suivante, 2);
+    QCOMPARE(p.entree.Edit_call, QStringLiteral("F5ABC"));
+    QVERIFY(!libelles.Label_score && !libelles.titre);
+}
+
+void TstCommit::calcul() {
+    PosteEssai p;
+    p.d.ajouter({"10/07/2025", "09:00", "F5ABC", "20m", "599", "599", "", "", "", ""});
+    p.d.ajouter({"10/07/2025", "09:30", "K1ZZ", "20m", "599", "599", "", "", "", ""});
+    QFile::remove(p.d.chemin_membres());
+    const Libelles libelles = p.entree.BitBtn_calculClick();
+    QCOMPARE(p.dialogues.textes(), QStringList{QString::fromUtf8(message_base_membres_absente)});
+    QCOMPARE(libelles.Label_score, QStringLiteral("0 points"));
+    p.d.ecrire_membres();
+    QCOMPARE(p.entree.BitBtn_calculClick().Label_score, QStringLiteral("7 points"));
+}
+
+QTEST_GUILESS_MAIN(TstCommit)
+#include "tst_commit.moc"

@@ -1,0 +1,325 @@
+#include "dossier_essai.h"
+#include "score_litteral.h"
+
+#include "dialogues_scriptes.h"
+#include "entry/libelles.h"
+#include "entry/score.h"
+#include "log/erreur.h"
+#include "refdata/referentiel.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace vorek;
+
+namespace {
+
+const QString annee = QStringLiteral("2025");
+
+// "date;time;call;band[;member number]" -> a row as committed.
+QStringList ligne(const QString& description) {
+    const QStringList p = description.split(QLatin1Char(';'));
+    return {p.value(0),
+            p.value(1),
+            p.value(2),
+            p.value(3),
+            QStringLiteral("599"),
+            QStringLiteral("599"),
+            p.value(4),
+            QString(),
+            QString(),
+            QStringLiteral("notes")};
+}
+
+} // namespace
+
+class TstScore : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void regles_data();
+    void regles();
+    void date_illisible_arrete_le_calcul_data();
+    void date_illisible_arrete_le_calcul();
+    void ligne_sans_indicatif_ignoree();
+    void base_membres_absente_une_seule_fois();
+    void egal_a_la_lecture_litterale();
+};
+
+void TstScore::regles_data() {
+    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("continent");
+    QTest::addColumn<QString>("bande_combo");
+    // Expected "member number|points|remark" per row.
+    QTest::addColumn<QStringList>("attendu");
+    QTest::addColumn<int>("total");
+
+    const QString ok = QStringLiteral("123|4|");
+    const QString jour = QStringLiteral("123|0| >>>>>>>  Déjà QSO le même jour !  <<<<<<<<");
+    const QString bande = QStringLiteral("123|0| Déjà QSO sur cette bande");
+    QTest::newRow("meme jour autre bande")
+        << QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC;40m"} << "EU"
+        << "" << QStringList{ok, jour} << 4;
+    QTest::newRow("meme bande deux jours apres")
+        << QStringList{"10/07/2025;10:00;F5ABC;20m", "12/07/2025;11:00;F5ABC;20m"} << "EU"
+        << "" << QStringList{ok, bande} << 4;
+    QTest::newRow("portable meme numero meme bande")
+        << QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC/P;20m"} << "EU"
+        << "" << QStringList{ok, bande} << 4;
+    QTest::newRow("ligne a zero ne fait pas doublon")
+        << QStringList{"30/06/2025;10:00;F5ABC;20m", "01/07/2025;10:00;F5ABC;20m"} << "EU"
+        << "" << QStringList{"123|0| Hors date pour 2025", ok} << 4;
+    QTest::newRow("bornes de la periode")
+        << QStringList{"01/07/2025;00:00;F5ABC;20m", "31/08/2025;23:59;DL1AA;20m",
+                       "01/09/2025;00:00;K1ZZ;20m"}
+        << "EU"
+        << "" << QStringList{"123|0| Hors date pour 2025", "456|4|", "789|0| Hors date pour 2025"}
+        << 4;
+    QTest::newRow("le plus haut des doublons garde ses points")
+        << QStringList{"12/07/2025;10:00;F5ABC;20m", "10/07/2025;10:00;F5ABC;20m"} << "EU"
+        << "" << QStringList{ok, bande} << 4;
+    QTest::newRow("non membre, numero tape remplace")
+        << QStringList{"10/07/2025;10:00;X1XX;20m;555"} << "EU"
+        << "" << QStringList{"NM|0| NM car non à jour"} << 0;
+    QTest::newRow("membre sans numero") << QStringList{"10/07/2025;10:00;F6XYZ;20m"} << "EU"
+                                        << "" << QStringList{"|4|"} << 4;
+    QTest::newRow("station du club, autre continent")
+        << QStringList{"10/07/2025;10:00;F8ZTC/P;160m"} << "NA"
+        << "" << QStringList{"1|12|"} << 12;
+    QTest::newRow("pays inconnu: autre continent")
+        << QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"} << "EU"
+        << "" << QStringList{"321|3|"} << 3;
+    QTest::newRow("pays inconnu, continent de la station inconnu")
+        << QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"} << ""
+        << "" << QStringList{"321|4|"} << 4;
+    QTest::newRow("bande vide: celle du combo") << QStringList{"10/07/2025;10:00;F5ABC;"} << "EU"
+                                                << "40m" << QStringList{"123|2|"} << 2;
+    QTest::newRow("bande vide sans combo") << QStringList{"10/07/2025;10:00;F5ABC;"} << "EU"
+                                           << "" << QStringList{"123|0|"} << 0;
+
+    struct Bareme {
+        const char* bande;
+        int meme;
+        int autre;
+    };
+    const Bareme baremes[] = {{"160m", 3, 6},   {"80m", 2, 5},    {"60m", 2, 5},    {"40m", 2, 5},
+                              {"30m", 2, 5},    {"20m", 4, 3},    {"17m", 4, 3},    {"15m", 4, 3},
+                              {"12m", 4, 3},    {"10m", 4, 3},    {"6m", 5, 8},     {"2m", 6, 10},
+                              {"1,2m", 10, 15}, {"70cm", 10, 15}, {"23cm", 10, 15}, {"sat", 10, 15},
+                              {"3cm", 0, 0},    {"???", 0, 0},    {"SAT", 0, 0}};
+    for (const Bareme& b : baremes) {
+        const QString nom = QString::fromUtf8(b.bande);
+        QTest::addRow("%s meme continent", b.bande)
+            << QStringList{QStringLiteral("10/07/2025;10:00;DL1AA;") + nom} << "EU"
+            << "" << QStringList{QStringLiteral("456|%1|").arg(b.meme)} << b.meme;
+        QTest::addRow("%s autre continent", b.bande)
+            << QStringList{QStringLiteral("10/07/2025;10:00;K1ZZ;") + nom} << "EU"
+            << "" << QStringList{QStringLiteral("789|%1|").arg(b.autre)} << b.autre;
+    }
+}
+
+void TstScore::regles() {
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, continent);
+    QFETCH(QString, bande_combo);
+    QFETCH(QStringList, attendu);
+    QFETCH(int, total);
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    d.etat.station_continent = continent;
+    for (const QString& l : lignes) {
+        d.ajouter(ligne(l));
+    }
+    const Referentiel referentiel(d.etat);
+    const ResultatScore resultat = calculer_score(d.etat, referentiel, bande_combo, annee);
+    QStringList obtenu;
+    for (int r = 1; r <= lignes.size(); ++r) {
+        const TableJournal& t = d.etat.table;
+        obtenu.append(t.cellule(col_ztc, r) + QLatin1Char('|') + t.cellule(col_points, r) +
+                      QLatin1Char('|') + t.cellule(col_notes, r));
+    }
+    QCOMPARE(obtenu, attendu);
+    QCOMPARE(resultat.score_total, total);
+    QCOMPARE(d.etat.score_total, total);
+    QVERIFY(!resultat.base_membres_absente);
+}
+
+void TstScore::date_illisible_arrete_le_calcul_data() {
+    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("points");
+    QTest::addColumn<int>("total");
+    QTest::newRow("date et heure de la ligne")
+        << QStringList{"10/07/2025;10:00;F5ABC;20m", "32/07/2025;10:00;DL1AA;20m",
+                       "10/07/2025;10:00;K1ZZ;20m"}
+        << "'32/07/2025 10:00' ne correspond pas à une date et une heure correctes"
+        << QStringList{"4", "", "7"} << 4;
+    // The row above passed as date and time but its date cell alone does not read.
+    QTest::newRow("date d'une ligne du meme indicatif")
+        << QStringList{"10/07/2025 10:00;;F5ABC;20m", "11/07/2025;10:00;F5ABC;40m",
+                       "10/07/2025;10:00;K1ZZ;20m"}
+        << "'10/07/2025 10:00' n'est pas une date correcte" << QStringList{"4", "", "7"} << 4;
+    QTest::newRow("date d'une ligne plus haute du meme indicatif")
+        << QStringList{"10/07/2025 10:00;;F5ABC;20m", "30/06/2025;10:00;F5ABC;40m",
+                       "11/07/2025;10:00;F5ABC;40m"}
+        << "'10/07/2025 10:00' n'est pas une date correcte" << QStringList{"4", "0", "7"} << 4;
+}
+
+void TstScore::date_illisible_arrete_le_calcul() {
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, message);
+    QFETCH(QStringList, points);
+    QFETCH(int, total);
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    for (const QString& l : lignes) {
+        d.ajouter(ligne(l));
+    }
+    d.etat.table.fixer_cellule(col_points, 3, QStringLiteral("7"));
+    const Referentiel referentiel(d.etat);
+    DialoguesScriptes dialogues;
+    QVERIFY(!recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
+    QCOMPARE(dialogues.textes(), QStringList{message});
+    QCOMPARE(d.colonne(col_points).mid(0, 3), points);
+    QCOMPARE(d.etat.score_total, total);
+}
+
+void TstScore::ligne_sans_indicatif_ignoree() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    d.ajouter({"10/07/2025", "10:00", "", "20m", "", "", "123", "9", "", "notes"});
+    d.ajouter(ligne(QStringLiteral("10/07/2025;11:00;F5ABC;20m")));
+    const Referentiel referentiel(d.etat);
+    const ResultatScore resultat = calculer_score(d.etat, referentiel, QString(), annee);
+    // The empty-call row keeps its cells and, with points, still counts for the band rule.
+    QCOMPARE(d.etat.table.ligne(1),
+             (QStringList{"10/07/2025", "10:00", "", "20m", "", "", "123", "9", "", "notes"}));
+    QCOMPARE(d.etat.table.cellule(col_notes, 2), QStringLiteral(" Déjà QSO sur cette bande"));
+    QCOMPARE(resultat.score_total, 0);
+}
+
+void TstScore::base_membres_absente_une_seule_fois() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    for (int i = 0; i < 3; ++i) {
+        d.ajouter(ligne(QStringLiteral("10/07/2025;1%1:00;F5ABC;20m").arg(i)));
+    }
+    const Referentiel referentiel(d.etat);
+    DialoguesScriptes dialogues;
+    QVERIFY(recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
+    QCOMPARE(dialogues.textes(), QStringList{QString::fromUtf8(message_base_membres_absente)});
+    QCOMPARE(d.colonne(col_ztc).mid(0, 3), (QStringList{"NM", "NM", "NM"}));
+    QCOMPARE(d.etat.score_total, 0);
+}
+
+namespace {
+
+QString choisir(QRandomGenerator& g, const QStringList& liste) {
+    return liste[int(g.bounded(liste.size()))];
+}
+
+QStringList ligne_au_hasard(QRandomGenerator& g) {
+    static const QStringList indicatifs{"F5ABC",       "F5ABC/P", "F5ABC/QRP", "f5abc", " F5ABC",
+                                        "DL1AA",       "DL1AA/M", "K1ZZ",      "W1ZZ",  "JA1AA",
+                                        "F6XYZ",       "F8ZTC",   "F8ZTC/P",   "ZZ9ZZ", "X1XX",
+                                        "EA8/F5ABC/P", "",        "  ",        "ON4ZZ"};
+    static const QStringList bandes{"20m", "40m", "160m", "sat", "2m", "6m", "???", "", "SAT"};
+    static const QStringList heures{"10:00", "00:00", "23:59", "12:30", "", "9:5"};
+    static const QStringList numeros{"", "123", "NM", "456", "1"};
+    static const QStringList points{"", "0", "3", "12"};
+    QString date;
+    QString heure = choisir(g, heures);
+    const quint32 tirage = g.bounded(100);
+    if (tirage < 3) {
+        // Reads as a date and a time, not as a date alone.
+        date = QStringLiteral("1%1/07/2025 10:00").arg(g.bounded(3));
+        heure.clear();
+    } else if (tirage < 5) {
+        date = choisir(g, {"", "32/07/2025", "xx", "10/07/2025 10:00"});
+    } else if (tirage < 8) {
+        date = choisir(g, {"30/06/2025", "01/09/2025", "01/07/2025", "31/08/2025", "10/07/2024"});
+    } else {
+        date = QStringLiteral("%1/0%2/2025")
+                   .arg(1 + g.bounded(4), 2, 10, QLatin1Char('0'))
+                   .arg(7 + g.bounded(2));
+    }
+    return {date,  heure,  choisir(g, indicatifs), choisir(g, bandes),
+            "599", "599",  choisir(g, numeros),    choisir(g, points),
+            "",    "notes"};
+}
+
+struct Issue {
+    QStringList col6;
+    QStringList col7;
+    QStringList col9;
+    int total = 0;
+    QString erreur;
+    bool operator==(const Issue&) const = default;
+};
+
+template <typename Calcul>
+Issue executer(DossierEssai& d, const QList<QStringList>& lignes, Calcul calcul) {
+    d.etat.table.vider();
+    d.etat.ligne_suivante = 1;
+    for (const QStringList& l : lignes) {
+        d.ajouter(l);
+    }
+    Issue issue;
+    try {
+        calcul();
+    } catch (const Erreur& e) {
+        issue.erreur = e.message();
+    }
+    issue.col6 = d.colonne(col_ztc);
+    issue.col7 = d.colonne(col_points);
+    issue.col9 = d.colonne(col_notes);
+    issue.total = d.etat.score_total;
+    return issue;
+}
+
+} // namespace
+
+void TstScore::egal_a_la_lecture_litterale() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    const Referentiel referentiel(d.etat);
+    QRandomGenerator g(20250701);
+    int erreurs = 0;
+    int doublons = 0;
+    for (int essai = 0; essai < 3000; ++essai) {
+        QList<QStringList> lignes;
+        const int n = int(g.bounded(1, 30));
+        for (int i = 0; i < n; ++i) {
+            lignes.append(ligne_au_hasard(g));
+        }
+        const QString bande = choisir(g, {"", "40m", "sat"});
+        d.etat.station_continent = choisir(g, {"EU", "NA", ""});
+        const Issue rapide =
+            executer(d, lignes, [&] { calculer_score(d.etat, referentiel, bande, annee); });
+        const Issue lent = executer(d, lignes, [&] {
+            litteral::calculer_score(d.etat, d.chemin_dxcc(), d.chemin_membres(), bande, annee);
+        });
+        if (!(rapide == lent)) {
+            qWarning() << "essai" << essai << lignes;
+            QCOMPARE(rapide.erreur, lent.erreur);
+            QCOMPARE(rapide.col6, lent.col6);
+            QCOMPARE(rapide.col9, lent.col9);
+            QCOMPARE(rapide.col7, lent.col7);
+            QCOMPARE(rapide.total, lent.total);
+        }
+        erreurs += rapide.erreur.isEmpty() ? 0 : 1;
+        doublons +=
+            int(lent.col9.count(QStringLiteral(" Déjà QSO sur cette bande")) +
+                lent.col9.count(QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<")));
+    }
+    // The random logs do reach the stops and both duplicate rules.
+    QVERIFY(erreurs > 50);
+    QVERIFY(doublons > 1000);
+}
+
+QTEST_GUILESS_MAIN(TstScore)
+#include "tst_score.moc"
