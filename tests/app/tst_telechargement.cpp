@@ -1,0 +1,272 @@
+#include "app/serveurs.h"
+#include "app/telechargement.h"
+#include "log/fichier_texte.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace vorek;
+
+namespace {
+
+// A real HTTP peer: serves the folder it is given, plus a few misbehaving paths. It prints
+// its port once listening and logs every path asked for.
+const char* const script_serveur = R"PY(
+import http.server, socketserver, sys, time, os
+racine = sys.argv[1]
+class Gestion(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *a, **k):
+        super().__init__(*a, directory=racine, **k)
+    def log_message(self, *a):
+        pass
+    def do_GET(self):
+        with open(os.path.join(racine, "requetes.log"), "a") as f:
+            f.write(self.path + "\n")
+        if self.path.startswith("/coupe"):
+            self.send_response(200)
+            self.send_header("Content-Length", "100000")
+            self.end_headers()
+            self.wfile.write(b"F5ABC,1,Jean,x\r\n" * 10)
+            self.wfile.flush()
+            self.close_connection = True
+            return
+        if self.path.startswith("/muet"):
+            time.sleep(30)
+            return
+        if self.path.startswith("/vide"):
+            self.send_response(200)
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+            return
+        if self.path.startswith("/redirige"):
+            self.send_response(302)
+            self.send_header("Location", "/Concours/ZTC_mini_2021.csv")
+            self.end_headers()
+            return
+        super().do_GET()
+class Serveur(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+s = Serveur(("127.0.0.1", 0), Gestion)
+print(s.server_address[1], flush=True)
+s.serve_forever()
+)PY";
+
+const QByteArray base_du_site = "F5ABC,1234,Jean Dupont,x\r\nF6XYZ,12,Paul,y\r\n";
+
+QByteArray octets(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrire_octets(const QString& chemin, const QByteArray& contenu) {
+    QDir().mkpath(QFileInfo(chemin).path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenu);
+}
+
+} // namespace
+
+class TestTelechargement : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir site_;
+    QTemporaryDir programme_;
+    QProcess serveur_;
+    QString adresse_;
+    const DelaisTelechargement courts_{std::chrono::milliseconds(2000),
+                                       std::chrono::milliseconds(1500)};
+
+    QString rep_BD() const { return programme_.filePath(QStringLiteral("Fichiers_BD")); }
+    QString rep_cfg() const { return programme_.filePath(QStringLiteral("cfg")); }
+    QString base() const { return rep_BD() + QStringLiteral("/ZTC_mini_2021.csv"); }
+    QString site() const { return rep_BD() + QStringLiteral("/ZTC_mini_2021_site.csv"); }
+    ConfigServeurs config(const QString& club, const QString& pays) const {
+        return {club, pays, QStringLiteral("x@club.invalid")};
+    }
+    QStringList requetes() const {
+        return depuis_cp1252(octets(site_.filePath(QStringLiteral("requetes.log"))))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    // A port that was free a moment ago: nothing listens there, the connection is refused.
+    static QString port_ferme() {
+        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t longueur = sizeof adresse;
+        ::bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse);
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &longueur);
+        ::close(s);
+        return QStringLiteral("http://127.0.0.1:%1").arg(ntohs(adresse.sin_port));
+    }
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void base_membres_remplacee();
+    void echecs_laissent_l_ancienne_base_data();
+    void echecs_laissent_l_ancienne_base();
+    void serveur_muet_ne_bloque_pas();
+    void fichier_pays_seulement_s_il_manque();
+    void fichier_pays_coupe_ne_reste_pas();
+    void configuration_data();
+    void configuration();
+};
+
+void TestTelechargement::initTestCase() {
+    const QString script = site_.filePath(QStringLiteral("serveur.py"));
+    ecrire_octets(script, script_serveur);
+    ecrire_octets(site_.filePath(QStringLiteral("Concours/ZTC_mini_2021.csv")), base_du_site);
+    ecrire_octets(site_.filePath(QStringLiteral("cty/cty_wt.dat")), "# en-tete\r\n");
+    serveur_.start(QStringLiteral("/usr/bin/python3"), {script, site_.path()});
+    QVERIFY(serveur_.waitForStarted());
+    QVERIFY(serveur_.waitForReadyRead(10000));
+    const int port = serveur_.readLine().trimmed().toInt();
+    QVERIFY(port > 0);
+    adresse_ = QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
+void TestTelechargement::cleanupTestCase() {
+    serveur_.kill();
+    serveur_.waitForFinished();
+}
+
+void TestTelechargement::init() {
+    QDir(rep_BD()).removeRecursively();
+    QDir(rep_cfg()).removeRecursively();
+    QVERIFY(QDir().mkpath(rep_BD()));
+    QVERIFY(QDir().mkpath(rep_cfg()));
+    QFile::remove(site_.filePath(QStringLiteral("requetes.log")));
+}
+
+void TestTelechargement::base_membres_remplacee() {
+    ecrire_octets(base(), "ANCIEN,1,x,y\r\n");
+    QVERIFY(telecharger_base_membres(rep_BD(), config(adresse_, port_ferme()), courts_));
+    QCOMPARE(octets(base()), base_du_site);
+    QVERIFY(!QFile::exists(site()));
+    QCOMPARE(requetes(), QStringList{QStringLiteral("/Concours/ZTC_mini_2021.csv")});
+    // The same file again still replaces it.
+    QVERIFY(telecharger_base_membres(rep_BD(), config(adresse_, port_ferme()), courts_));
+    QCOMPARE(octets(base()), base_du_site);
+}
+
+void TestTelechargement::echecs_laissent_l_ancienne_base_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<bool>("refuse");
+    QTest::newRow("404") << "/absent" << false;
+    QTest::newRow("connexion refusee") << "" << true;
+    QTest::newRow("transfert coupe") << "/coupe" << false;
+    QTest::newRow("reponse vide") << "/vide" << false;
+}
+
+void TestTelechargement::echecs_laissent_l_ancienne_base() {
+    QFETCH(QString, chemin);
+    QFETCH(bool, refuse);
+    const QByteArray ancienne = "ANCIEN,1,x,y\r\n";
+    ecrire_octets(base(), ancienne);
+    const QString serveur = refuse ? port_ferme() : adresse_ + chemin;
+    QVERIFY(!telecharger_base_membres(rep_BD(), config(serveur, serveur), courts_));
+    QCOMPARE(octets(base()), ancienne);
+    QVERIFY(!QFile::exists(site()));
+    // A first start without any database stays without one.
+    QVERIFY(QFile::remove(base()));
+    QVERIFY(!telecharger_base_membres(rep_BD(), config(serveur, serveur), courts_));
+    QVERIFY(!QFile::exists(base()));
+    const ResultatTelechargement r =
+        telecharger(url_base_membres(config(serveur, serveur)), site(), courts_);
+    QVERIFY(!r.reussi);
+    QVERIFY(!r.erreur.isEmpty());
+    QVERIFY(!QFile::exists(site()));
+}
+
+void TestTelechargement::serveur_muet_ne_bloque_pas() {
+    ecrire_octets(base(), "ANCIEN,1,x,y\r\n");
+    QElapsedTimer chrono;
+    chrono.start();
+    QVERIFY(!telecharger_base_membres(rep_BD(), config(adresse_ + QStringLiteral("/muet"), {}),
+                                      courts_));
+    // The 30 s the server keeps silent are cut by the 1.5 s limit.
+    QVERIFY(chrono.elapsed() < 20000);
+    QCOMPARE(octets(base()), QByteArray("ANCIEN,1,x,y\r\n"));
+    QVERIFY(!QFile::exists(site()));
+}
+
+void TestTelechargement::fichier_pays_seulement_s_il_manque() {
+    const QString pays = rep_cfg() + QStringLiteral("/cty_wt.dat");
+    QVERIFY(telecharger_fichier_pays(rep_cfg(), config({}, adresse_), courts_));
+    QCOMPARE(octets(pays), QByteArray("# en-tete\r\n"));
+    QVERIFY(!QFile::exists(pays + QStringLiteral(".part")));
+    QCOMPARE(requetes(), QStringList{QStringLiteral("/cty/cty_wt.dat")});
+    // Present: no network access at all.
+    ecrire_octets(pays, "local\r\n");
+    QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_), courts_));
+    QCOMPARE(octets(pays), QByteArray("local\r\n"));
+    QCOMPARE(requetes().size(), 1);
+    // Followed through a redirection, as the public server may do.
+    QVERIFY(telecharger(adresse_ + QStringLiteral("/redirige"), site(), courts_).reussi);
+    QCOMPARE(octets(site()), base_du_site);
+}
+
+void TestTelechargement::fichier_pays_coupe_ne_reste_pas() {
+    const QString pays = rep_cfg() + QStringLiteral("/cty_wt.dat");
+    QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_ + QStringLiteral("/coupe")),
+                                      courts_));
+    QVERIFY(!QFile::exists(pays));
+    QVERIFY(!QFile::exists(pays + QStringLiteral(".part")));
+    QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_ + QStringLiteral("/absent")),
+                                      courts_));
+    QVERIFY(!QFile::exists(pays));
+}
+
+void TestTelechargement::configuration_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("club");
+    QTest::addColumn<QString>("pays");
+    QTest::addColumn<QString>("email");
+    const ConfigServeurs d = config_serveurs_defaut();
+    QTest::newRow("sans fichier") << QByteArray() << d.serveur_club << d.serveur_pays
+                                  << d.email_comite;
+    QTest::newRow("noms seuls")
+        << QByteArray("[serveurs]\r\nclub=club.example.org\r\npays=cty.example.org/\r\n")
+        << "http://club.example.org"
+        << "https://cty.example.org" << d.email_comite;
+    QTest::newRow("adresses completes")
+        << QByteArray("[serveurs]\nclub=http://127.0.0.1:8080/\npays=http://127.0.0.1:8081\n"
+                      "[comite]\nemail=cr@example.org\n")
+        << "http://127.0.0.1:8080"
+        << "http://127.0.0.1:8081"
+        << "cr@example.org";
+    QTest::newRow("valeurs vides") << QByteArray("[serveurs]\nclub=\n[comite]\nemail=  \n")
+                                   << d.serveur_club << d.serveur_pays << d.email_comite;
+}
+
+void TestTelechargement::configuration() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, club);
+    QFETCH(QString, pays);
+    QFETCH(QString, email);
+    if (!ini.isEmpty()) {
+        ecrire_octets(rep_cfg() + QStringLiteral("/serveurs.ini"), ini);
+    }
+    const ConfigServeurs c = lire_config_serveurs(rep_cfg());
+    QCOMPARE(c.serveur_club, club);
+    QCOMPARE(c.serveur_pays, pays);
+    QCOMPARE(c.email_comite, email);
+    QCOMPARE(url_base_membres(c), club + QStringLiteral("/Concours/ZTC_mini_2021.csv"));
+    QCOMPARE(url_fichier_pays(c), pays + QStringLiteral("/cty/cty_wt.dat"));
+}
+
+QTEST_GUILESS_MAIN(TestTelechargement)
+#include "tst_telechargement.moc"
