@@ -1,0 +1,205 @@
+#include "dossier_essai.h"
+
+#include "logedit/edition_grille.h"
+
+#include <QTest>
+
+using namespace vorek;
+
+namespace {
+
+void journal(DossierEssai& d, int n) {
+    const QStringList indicatifs{"F5ABC", "DL1AA", "K1ZZ", "JA1AA"};
+    for (int i = 0; i < n; ++i) {
+        d.ajouter({QStringLiteral("1%1/07/2025").arg(i), "10:0" + QString::number(i),
+                   indicatifs[i % 4], "20m", "599", "579", "", "", "Nom", "n"});
+    }
+}
+
+} // namespace
+
+class TstEditionGrille : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void transfert_puis_correction();
+    void transfert_bande_inconnue();
+    void transfert_ligne_sans_date_data();
+    void transfert_ligne_sans_date();
+    void insertion_en_tete();
+    void effacement_data();
+    void effacement();
+    void effacement_sur_la_ligne_libre();
+    void sortie_de_la_grille();
+    void dessin_data();
+    void dessin();
+};
+
+void TstEditionGrille::transfert_puis_correction() {
+    PosteEssai p;
+    journal(p.d, 3);
+    p.entree.choisir_bande(0);
+    QVERIFY(transferer_ligne(p.entree, 2));
+    QVERIFY(p.d.etat.fichier_modifie);
+    QCOMPARE(p.d.etat.ligne_editee, 2);
+    QVERIFY(!p.d.etat.temps_reel);
+    QCOMPARE(p.entree.Edit_call, QStringLiteral("DL1AA"));
+    QCOMPARE(p.entree.DateTimePicker_date, QDate(2025, 7, 11));
+    QCOMPARE(p.entree.DateTimePicker_time, QTime(10, 1));
+    QCOMPARE(p.entree.Edit_RSTR, QStringLiteral("579"));
+    QCOMPARE(p.entree.Edit_NrZTC, QString());
+    QCOMPARE(p.entree.Edit_nomZTC, QStringLiteral("Nom"));
+    QCOMPARE(p.entree.bande_selectionnee(), QStringLiteral("20m"));
+    QCOMPARE(p.entree.bande_courante, QStringLiteral("20m"));
+    // The row is untouched until the commit, which overwrites it in place.
+    QCOMPARE(p.d.etat.table.cellule(col_ztc, 2), QString());
+    p.entree.Edit_Notes = QStringLiteral("corrige");
+    p.entree.touche(Champ::Edit_Notes, Touche::retour);
+    QCOMPARE(p.d.colonne(col_indicatif), (QStringList{"F5ABC", "DL1AA", "K1ZZ", ""}));
+    QCOMPARE(p.d.etat.table.cellule(col_points, 2), QStringLiteral("4"));
+    QCOMPARE(p.lignes_sauvees().value(1).value(col_notes), QStringLiteral("corrige"));
+    QCOMPARE(p.d.etat.ligne_suivante, 4);
+}
+
+void TstEditionGrille::transfert_bande_inconnue() {
+    PosteEssai p;
+    journal(p.d, 1);
+    p.d.etat.table.fixer_cellule(col_bande, 1, QStringLiteral("???"));
+    p.entree.touche(Champ::ComboBox_band, Touche::espace);
+    QVERIFY(transferer_ligne(p.entree, 1));
+    QCOMPARE(p.entree.index_bande, -1);
+    QCOMPARE(p.entree.bande_courante, QStringLiteral("160m"));
+}
+
+void TstEditionGrille::transfert_ligne_sans_date_data() {
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("heure");
+    QTest::newRow("ligne libre") << 3 << ""
+                                 << "";
+    QTest::newRow("date illisible") << 1 << "??"
+                                    << "10:00";
+    QTest::newRow("heure illisible") << 1 << "10/07/2025"
+                                     << "";
+    QTest::newRow("hors du journal") << 7 << ""
+                                     << "";
+}
+
+void TstEditionGrille::transfert_ligne_sans_date() {
+    QFETCH(int, ligne);
+    QFETCH(QString, date);
+    QFETCH(QString, heure);
+    PosteEssai p;
+    journal(p.d, 2);
+    if (ligne == 1) {
+        p.d.etat.table.fixer_cellule(col_date, 1, date);
+        p.d.etat.table.fixer_cellule(col_heure, 1, heure);
+    }
+    QVERIFY(!transferer_ligne(p.entree, ligne));
+    QVERIFY(!p.d.etat.fichier_modifie);
+    QVERIFY(p.d.etat.temps_reel);
+    QVERIFY(p.entree.Edit_call.isEmpty());
+}
+
+void TstEditionGrille::insertion_en_tete() {
+    PosteEssai p;
+    journal(p.d, 3);
+    p.entree.focus = Champ::aucun;
+    inserer_ligne(p.entree, 1);
+    QCOMPARE(p.d.colonne(col_indicatif), (QStringList{"", "F5ABC", "DL1AA", "K1ZZ", ""}));
+    QCOMPARE(p.d.etat.ligne_suivante, 5);
+    QCOMPARE(p.d.etat.ligne_editee, 1);
+    QVERIFY(p.d.etat.fichier_modifie);
+    QCOMPARE(p.entree.focus, Champ::Edit_call);
+    p.saisir(QStringLiteral("JA1AA"));
+    p.entree.DateTimePicker_date = QDate(2025, 7, 9);
+    p.entree.BitBtn_validerClick();
+    QCOMPARE(p.d.colonne(col_indicatif), (QStringList{"JA1AA", "F5ABC", "DL1AA", "K1ZZ", ""}));
+}
+
+void TstEditionGrille::effacement_data() {
+    QTest::addColumn<int>("qso");
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("indicatifs");
+    QTest::addColumn<QString>("compte");
+    QTest::newRow("seul QSO") << 1 << 1 << true << QStringList{""} << "0";
+    QTest::newRow("milieu") << 3 << 2 << true << QStringList{"F5ABC", "K1ZZ", ""} << "2";
+    QTest::newRow("annuler") << 3 << 2 << false << QStringList{"F5ABC", "DL1AA", "K1ZZ", ""} << "3";
+}
+
+void TstEditionGrille::effacement() {
+    QFETCH(int, qso);
+    QFETCH(int, ligne);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, indicatifs);
+    QFETCH(QString, compte);
+    PosteEssai p;
+    journal(p.d, qso);
+    p.dialogues.prevoir_reponse(ok ? Reponse::oui : Reponse::annuler);
+    const ResultatEffacement r = effacer_ligne(p.entree, ligne);
+    QCOMPARE(p.dialogues.questions, QStringList{"Voulez-vous réellement supprimer ce QSO ?"});
+    QCOMPARE(r.supprimee, ok);
+    QCOMPARE(r.ligne_courante, ligne);
+    QCOMPARE(p.d.colonne(col_indicatif), indicatifs);
+    QCOMPARE(p.d.etat.ligne_suivante, indicatifs.size());
+    // OK or Cancel, the log is scored, labelled and saved.
+    QCOMPARE(r.libelles.Label_nbrQSO, compte);
+    QCOMPARE(r.libelles.Label_score, texte_score(p.d.etat.score_total));
+    QVERIFY(r.libelles.titre->endsWith(QStringLiteral(" (") + compte + QStringLiteral(" QSO)")));
+    QCOMPARE(p.lignes_sauvees().size(), indicatifs.size());
+    QVERIFY(!p.d.etat.table.cellule(col_points, 1).isEmpty() || qso == 1);
+}
+
+void TstEditionGrille::effacement_sur_la_ligne_libre() {
+    PosteEssai p;
+    effacer_ligne(p.entree, 1);
+    journal(p.d, 2);
+    effacer_ligne(p.entree, 3);
+    QVERIFY(p.dialogues.questions.isEmpty());
+    QCOMPARE(p.d.etat.table.nb_lignes(), 4);
+}
+
+void TstEditionGrille::sortie_de_la_grille() {
+    PosteEssai p;
+    journal(p.d, 2);
+    p.d.etat.table.fixer_cellule(col_indicatif, 2, QStringLiteral("F5ABC"));
+    const Libelles l = quitter_grille(p.entree);
+    QCOMPARE(p.d.colonne(col_points).mid(0, 2), (QStringList{"4", "0"}));
+    QCOMPARE(l.Label_score, QStringLiteral("4 points"));
+    QCOMPARE(l.Label_nbrQSO, QStringLiteral("2"));
+    QVERIFY(!l.titre);
+    QVERIFY(!QFile::exists(p.d.etat.rep_challenge + QStringLiteral("/ESSAI.VRK")));
+}
+
+void TstEditionGrille::dessin_data() {
+    QTest::addColumn<int>("colonne");
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<bool>("selectionnee");
+    QTest::addColumn<bool>("aqua");
+    QTest::addColumn<int>("rouge");
+    QTest::addColumn<int>("vert");
+    QTest::newRow("entete indicatif") << 2 << 0 << false << false << 0 << 0;
+    QTest::newRow("entete points") << 7 << 0 << false << false << 0 << 0;
+    QTest::newRow("ligne impaire") << 0 << 1 << false << false << 0 << 0;
+    QTest::newRow("ligne paire") << 0 << 2 << false << true << 0 << 0;
+    QTest::newRow("paire choisie") << 0 << 4 << true << false << 0 << 0;
+    QTest::newRow("indicatif") << 2 << 3 << false << false << 255 << 0;
+    QTest::newRow("points") << 7 << 2 << false << true << 0 << 128;
+}
+
+void TstEditionGrille::dessin() {
+    QFETCH(int, colonne);
+    QFETCH(int, ligne);
+    QFETCH(bool, selectionnee);
+    QFETCH(bool, aqua);
+    QFETCH(int, rouge);
+    QFETCH(int, vert);
+    const StyleCellule style = style_cellule(colonne, ligne, selectionnee);
+    QCOMPARE(style.fond_aqua, aqua);
+    QCOMPARE(style.texte, (Rvb{rouge, vert, 0}));
+    QVERIFY(style.gras);
+}
+
+QTEST_GUILESS_MAIN(TstEditionGrille)
+#include "tst_edition_grille.moc"
