@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vorek {
+
+class Etat;
+
+// Position and size of a window as the settings file stores them: width, top, left, height.
+struct Geometrie {
+    int largeur = 0;
+    int haut = 0;
+    int gauche = 0;
+    int hauteur = 0;
+    bool operator==(const Geometrie&) const = default;
+};
+
+// What Challenge_VRK.ini keeps from one run to the next. The defaults are those of a first
+// start, far from the design sizes as they have always been.
+struct Parametres {
+    Geometrie form_main{910, 160, 600, 800};
+    Geometrie form_infos{395, 440, 770, 90};
+    Geometrie form_choix_ADIF{370, 260, 310, 140};
+    QList<int> largeurs_colonnes;
+    QString email;
+};
+
+constexpr int largeur_colonne_parametres = 50;
+
+QString chemin_parametres(const Etat& etat);
+
+// Never fails: a missing file or key, or a value that is not a number, gives the default.
+// nb_colonnes is the log grid's column count, one "WCol" key per column.
+Parametres lire_parametres(const QString& chemin, int nb_colonnes);
+
+// Replaces the values of the keys; throws Erreur naming the file when it cannot be written.
+void ecrire_parametres(const QString& chemin, const Parametres& parametres);
+
+} // namespace vorek

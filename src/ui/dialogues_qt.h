@@ -1,0 +1,22 @@
+#pragma once
+
+#include "log/dialogues.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vorek {
+
+// The real message boxes and file dialogs, over the window that is active at the time.
+class DialoguesQt : public Dialogues {
+  public:
+    void message(TypeMessage type, const QString& texte) override;
+    Reponse question(const QString& texte, bool avec_annuler) override;
+    QString fichier_a_ouvrir(const DemandeFichier& demande) override;
+    QString fichier_a_enregistrer(const DemandeFichier& demande) override;
+};
+
+// "Challenge VOREK|*.VRK" (description, pattern, ...) as a Qt name filter.
+QString filtre_qt(const QString& filtre);
+
+} // namespace vorek

@@ -1,0 +1,49 @@
+#include "programme.h"
+
+#include "tform_choix_adif.h"
+#include "tform_infocr.h"
+#include "tform_infos.h"
+#include "tform_main.h"
+
+#include <QTimer>
+
+namespace vorek {
+
+Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
+                     FenetreAttente& attente, OptionsProgramme options)
+    : contexte_{etat,    dialogues, horloge, attente, std::move(options), nullptr, nullptr, nullptr,
+                nullptr, nullptr,   {},      false} {
+    contexte_.terminer = [this] { terminer(); };
+    contexte_.Form_Infos = new TForm_Infos(contexte_);
+    contexte_.Form_Infos->FormCreate();
+    contexte_.Form_main = new TForm_main(contexte_);
+    contexte_.Form_main->FormCreate();
+    contexte_.Form_choix_ADIF = new TForm_choix_ADIF(contexte_);
+    contexte_.Form_infoCR = new TForm_infoCR(contexte_);
+    contexte_.Form_infoCR->FormCreate();
+    contexte_.Form_Infos->show();
+}
+
+Programme::~Programme() {
+    contexte_.fin_en_cours = true;
+    delete contexte_.Form_infoCR;
+    delete contexte_.Form_choix_ADIF;
+    delete contexte_.Form_main;
+    delete contexte_.Form_Infos;
+}
+
+void Programme::terminer() {
+    if (termine_) {
+        return;
+    }
+    termine_ = true;
+    contexte_.fin_en_cours = true;
+    contexte_.Form_main->Timer1->stop();
+    contexte_.Form_infoCR->hide();
+    contexte_.Form_choix_ADIF->hide();
+    contexte_.Form_main->hide();
+    contexte_.Form_Infos->hide();
+    emit fin();
+}
+
+} // namespace vorek

@@ -1,0 +1,213 @@
+#include "tform_infos.h"
+
+#include "app/dossiers.h"
+#include "app/station.h"
+#include "infobulle.h"
+#include "log/erreur.h"
+#include "parametres_fenetres.h"
+#include "tform_main.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+namespace vorek {
+
+TForm_Infos::TForm_Infos(Contexte& contexte) : contexte_(contexte) {
+    setObjectName(QStringLiteral("Form_Infos"));
+    construire();
+    disposer();
+    fixer_textes();
+    connecter();
+    setWindowTitle(QString::fromUtf8(legende_initiale));
+    resize(633, 564);
+}
+
+void TForm_Infos::FormCreate() {
+    Etat& etat = contexte_.etat;
+    preparer_dossiers(etat, contexte_.options.dossier_programme, contexte_.options.dossier_donnees);
+    contexte_.referentiel = std::make_unique<Referentiel>(etat);
+    Label_nomfichier->setText(QStringLiteral("Fichier à créer ou à charger"));
+    setWindowTitle(QString::fromUtf8(legende_initiale));
+    TMyHintwindow::installer();
+    const ResultatDemarrage r =
+        demarrer(etat, contexte_.dialogues, contexte_.attente, contexte_.options.actions,
+                 contexte_.horloge.maintenant_local().date(), contexte_.options.version);
+    Label_BD_ZTC->setText(r.libelles.Label_BD_ZTC);
+    Label_date_BD->setText(r.libelles.Label_date_BD);
+    ComboBox_DXCC->addItems(r.liste_dxcc);
+    ComboBox_DXCC->setCurrentIndex(ComboBox_DXCC->count() > 0 ? 0 : -1);
+    setWindowTitle(r.legende);
+}
+
+void TForm_Infos::Edit_callChange(const QString& texte) {
+    Etat& etat = contexte_.etat;
+    etat.champs.Edit_call = texte;
+    if (!contexte_.referentiel) {
+        return;
+    }
+    const ResultatIndicatifStation r = indicatif_station(texte, *contexte_.referentiel);
+    if (!r.recherche) {
+        Edit_ZTC->clear();
+        return;
+    }
+    Edit_ZTC->clear();
+    Edit_nom->clear();
+    Edit_adresse1->clear();
+    Edit_adresse2->clear();
+    ComboBox_DXCC->setCurrentIndex(-1);
+    etat.station_call = r.station_call;
+    if (!r.base_trouvee) {
+        contexte_.dialogues.message(TypeMessage::information,
+                                    QString::fromUtf8(message_base_membres_absente));
+    }
+    Edit_ZTC->setText(r.membre_numero);
+    Edit_nom->setText(r.membre_nom);
+    etat.station_DXCC = r.dxcc_prefixe;
+    etat.station_continent = r.dxcc_continent;
+    selectionner_dxcc(etat.station_DXCC);
+}
+
+void TForm_Infos::selectionner_dxcc(const QString& prefixe) {
+    const QSignalBlocker blocage(ComboBox_DXCC);
+    if (prefixe.isEmpty()) {
+        ComboBox_DXCC->setCurrentIndex(-1);
+        return;
+    }
+    ComboBox_DXCC->setCurrentIndex(
+        ComboBox_DXCC->findText(prefixe, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void TForm_Infos::Edit_ZTCChange(const QString& texte) {
+    contexte_.etat.station_nr_club = texte;
+    contexte_.etat.champs.Edit_ZTC = texte;
+}
+
+void TForm_Infos::Edit_nomChange(const QString& texte) {
+    contexte_.etat.station_nom = texte.trimmed();
+    contexte_.etat.champs.Edit_nom = texte;
+}
+
+void TForm_Infos::Edit_adresse1Change(const QString& texte) {
+    contexte_.etat.station_adresse1 = texte;
+    contexte_.etat.champs.Edit_adresse1 = texte;
+}
+
+void TForm_Infos::Edit_adresse2Change(const QString& texte) {
+    contexte_.etat.station_adresse2 = texte;
+    contexte_.etat.champs.Edit_adresse2 = texte;
+}
+
+void TForm_Infos::ComboBox_DXCCChange(const QString& texte) {
+    contexte_.etat.station_DXCC = texte;
+}
+
+void TForm_Infos::Edit_emailChange(const QString& texte) {
+    contexte_.etat.champs.Edit_email = texte;
+    Edit_SMTP->clear();
+    Edit_port->clear();
+    const ResultatEmail r = email_station(contexte_.etat, texte);
+    if (!r.erreur.isEmpty()) {
+        contexte_.dialogues.message(TypeMessage::erreur, r.erreur);
+        return;
+    }
+    Edit_SMTP->setText(r.serveur.serveur);
+    Edit_port->setText(r.serveur.port);
+}
+
+void TForm_Infos::BitBtn_OKClick() {
+    if (!valider_station(contexte_.etat, contexte_.dialogues, Edit_email->text())) {
+        return;
+    }
+    hide();
+    TForm_main* principale = contexte_.Form_main;
+    principale->maj_titre();
+    principale->show();
+    principale->activateWindow();
+    principale->Edit_call->setFocus();
+    principale->Timer1->start();
+    ecrire_parametres_fenetres(contexte_);
+}
+
+void TForm_Infos::BitBtn_creerClick() {
+    if (creer_fichier(contexte_.etat, contexte_.dialogues)) {
+        Label_nomfichier->setText(nom_de_fichier(contexte_.etat.fichier_courant));
+    }
+}
+
+void TForm_Infos::BitBtn_chargerClick() {
+    Etat& etat = contexte_.etat;
+    DemandeFichier demande{QString(), QStringLiteral("Challenge VOREK|*.VRK"),
+                           QStringLiteral("VRK"), etat.rep_challenge, QString()};
+    const QString choisi = contexte_.dialogues.fichier_a_ouvrir(demande);
+    if (choisi.isEmpty()) {
+        return;
+    }
+    etat.fichier_courant = choisi;
+    try {
+        charger_fichier(etat, choisi, actions_chargement());
+    } catch (const Erreur& e) {
+        contexte_.dialogues.message(TypeMessage::erreur, e.message());
+    }
+}
+
+void TForm_Infos::BitBtn_ExitClick() {
+    close();
+}
+
+ActionsChargement TForm_Infos::actions_chargement() {
+    ActionsChargement actions;
+    actions.indicatif_charge = [this](const QString& indicatif) { Edit_call->setText(indicatif); };
+    actions.continent_de = [this](const QString& indicatif) {
+        return contexte_.referentiel
+                   ? contexte_.referentiel->pays.trouver_pays(indicatif).dxcc_continent
+                   : QString();
+    };
+    actions.apres_chargement = [this] {
+        champs_charges();
+        contexte_.Form_main->apres_chargement();
+    };
+    return actions;
+}
+
+void TForm_Infos::champs_charges() {
+    const ChampsStation& champs = contexte_.etat.champs;
+    Edit_nom->setText(champs.Edit_nom);
+    Edit_adresse1->setText(champs.Edit_adresse1);
+    Edit_adresse2->setText(champs.Edit_adresse2);
+    Edit_ZTC->setText(champs.Edit_ZTC);
+    Label_nomfichier->setText(nom_de_fichier(contexte_.etat.fichier_courant));
+}
+
+void TForm_Infos::ApplicationEvents1Hint(const QString& hint) {
+    StatusBar1->showMessage(partie_longue(hint));
+}
+
+bool TForm_Infos::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::StatusTip) {
+        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(evenement)->tip());
+        return true;
+    }
+    return QMainWindow::event(evenement);
+}
+
+void TForm_Infos::closeEvent(QCloseEvent* evenement) {
+    if (contexte_.fin_en_cours) {
+        evenement->accept();
+        return;
+    }
+    ecrire_parametres_fenetres(contexte_);
+    if (!demander_sauvegarde(contexte_.etat, contexte_.dialogues)) {
+        evenement->ignore();
+        return;
+    }
+    evenement->accept();
+    contexte_.terminer();
+}
+
+} // namespace vorek

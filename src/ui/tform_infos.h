@@ -1,0 +1,90 @@
+#pragma once
+
+#include "contexte.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace vorek {
+
+// The station characteristics window: the first window, and the application's main one
+// (closing it ends the program).
+class TForm_Infos : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm_Infos(Contexte& contexte);
+
+    // The start-up: folders, member database, hint window, DXCC list, contest period,
+    // version, country file.
+    void FormCreate();
+
+    // What a challenge-file load does to this window, beyond the call field.
+    ActionsChargement actions_chargement();
+
+    QLabel* Logo_ZTC;
+    QLabel* Image1;
+    QLabel* Label2;
+    QLabel* Label_call;
+    QLineEdit* Edit_call;
+    QLabel* Label_nr_club;
+    QLineEdit* Edit_ZTC;
+    QLabel* LabelDXCC;
+    QComboBox* ComboBox_DXCC;
+    QPushButton* BitBtn_charger;
+    QPushButton* BitBtn_creer;
+    QLabel* Label_nom;
+    QLineEdit* Edit_nom;
+    QLabel* Label_rue;
+    QLineEdit* Edit_adresse1;
+    QLabel* Label1;
+    QLineEdit* Edit_adresse2;
+    QLabel* Label3;
+    QLineEdit* Edit_email;
+    QLabel* Label4;
+    QLineEdit* Edit_SMTP;
+    QLabel* Label5;
+    QLineEdit* Edit_port;
+    QLabel* Label_BD_ZTC;
+    QLabel* Label_date_BD;
+    QLabel* Label_fichier;
+    QLabel* Label_nomfichier;
+    QPushButton* BitBtn_OK;
+    QPushButton* BitBtn_Exit;
+    QStatusBar* StatusBar1;
+
+  public slots:
+    void Edit_callChange(const QString& texte);
+    void Edit_ZTCChange(const QString& texte);
+    void Edit_nomChange(const QString& texte);
+    void Edit_adresse1Change(const QString& texte);
+    void Edit_adresse2Change(const QString& texte);
+    void ComboBox_DXCCChange(const QString& texte);
+    void Edit_emailChange(const QString& texte);
+    void BitBtn_OKClick();
+    void BitBtn_creerClick();
+    void BitBtn_chargerClick();
+    void BitBtn_ExitClick();
+    void ApplicationEvents1Hint(const QString& hint);
+
+  protected:
+    bool event(QEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+
+  private:
+    void construire();
+    void disposer();
+    void fixer_textes();
+    void connecter();
+    void selectionner_dxcc(const QString& prefixe);
+    void champs_charges();
+
+    Contexte& contexte_;
+};
+
+} // namespace vorek

@@ -1,0 +1,243 @@
+#include "tform_main.h"
+
+#include "entry/libelles.h"
+#include "log/commandes_fichier.h"
+#include "log/erreur.h"
+#include "parametres_fenetres.h"
+#include "tform_choix_adif.h"
+#include "tform_infocr.h"
+#include "tform_infos.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace vorek {
+
+namespace {
+
+void colorer_texte(QLabel* label, const QColor& couleur) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, couleur);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
+    setObjectName(QStringLiteral("Form_main"));
+    construire_barre_outils();
+    construire_saisie();
+    construire_barre_boutons();
+    construire_grilles();
+    construire_menus();
+    disposer();
+    connecter();
+    setWindowTitle(QString::fromUtf8(titre_initial_principal));
+    resize(1505, 918);
+}
+
+void TForm_main::FormCreate() {
+    Etat& etat = contexte_.etat;
+    etat.fichier_modifie = false;
+    etat.ligne_suivante = 1;
+    const QStringList entetes = entetes_journal();
+    for (int col = 0; col < entetes.size(); ++col) {
+        etat.table.fixer_cellule(col, 0, entetes[col]);
+    }
+    Grille_prec->setRowCount(1);
+    ComboBox_band->clear();
+    ComboBox_band->addItems(bandes());
+    ComboBox_band->setCurrentIndex(0);
+    const Horloge& horloge = contexte_.horloge;
+    DateTimePicker_date->setDate(horloge.maintenant_local().date());
+    etat.decalage_UTC = calculer_decalage_UTC(horloge.biais_fuseau_minutes());
+    DateTimePicker_time->setTime(horloge.maintenant_utc().time());
+    // The entry's DXCC list is the station window's, with one empty item to show nothing.
+    ComboBox_PFX->clear();
+    const QComboBox* dxcc = contexte_.Form_Infos->ComboBox_DXCC;
+    for (int i = 0; i < dxcc->count(); ++i) {
+        ComboBox_PFX->addItem(dxcc->itemText(i));
+        if (dxcc->itemText(i).isEmpty()) {
+            break;
+        }
+    }
+    if (ComboBox_PFX->findText(QString()) < 0) {
+        ComboBox_PFX->addItem(QString());
+    }
+    ComboBox_PFX->setCurrentIndex(-1);
+    passer_temps_reel();
+}
+
+void TForm_main::maj_titre() {
+    setWindowTitle(titre_principal(contexte_.etat));
+}
+
+void TForm_main::apres_chargement() {
+    maj_titre();
+    if (contexte_.referentiel) {
+        const QString bande = ComboBox_band->currentIndex() >= 0
+                                  ? ComboBox_band->itemText(ComboBox_band->currentIndex())
+                                  : QString();
+        const QString annee = QString::number(contexte_.horloge.maintenant_local().date().year());
+        recalculer_score(contexte_.etat, *contexte_.referentiel, contexte_.dialogues, bande, annee);
+    }
+    afficher_score();
+    Label_nbrQSO->setText(QString::number(compter_QSO(contexte_.etat.table)));
+}
+
+void TForm_main::afficher_score() {
+    Label_score->setText(QString::number(contexte_.etat.score_total) + QStringLiteral(" points"));
+}
+
+void TForm_main::appliquer_largeurs() {
+    const TableJournal& table = contexte_.etat.table;
+    for (int col = 0; col < table.nb_colonnes(); ++col) {
+        Grille->horizontalHeader()->resizeSection(col, table.largeur(col));
+    }
+}
+
+void TForm_main::passer_temps_reel() {
+    Label_temps_reel->setText(QStringLiteral("Temps réel"));
+    colorer_texte(Label_temps_reel, QColor(255, 0, 0));
+    contexte_.etat.temps_reel = true;
+    DateTimePicker_date->setDate(contexte_.horloge.maintenant_local().date());
+}
+
+void TForm_main::Timer1Timer() {
+    // The true UTC time, also where the local offset is not a whole number of hours.
+    if (contexte_.etat.temps_reel) {
+        DateTimePicker_time->setTime(contexte_.horloge.maintenant_utc().time());
+    }
+}
+
+void TForm_main::BitBtn_retourClick() {
+    hide();
+    contexte_.Form_Infos->show();
+    contexte_.Form_Infos->activateWindow();
+}
+
+void TForm_main::RetourAccueil1Click() {
+    BitBtn_retourClick();
+}
+
+void TForm_main::Ouvrir1Click() {
+    ouvrir(contexte_.etat, contexte_.dialogues, contexte_.Form_Infos->actions_chargement());
+}
+
+void TForm_main::Enregistrer1Click() {
+    enregistrer(contexte_.etat, contexte_.dialogues);
+}
+
+void TForm_main::Enregistrersous1Click() {
+    if (enregistrer_sous(contexte_.etat, contexte_.dialogues)) {
+        maj_titre();
+    }
+}
+
+void TForm_main::Quitter1Click() {
+    contexte_.Form_Infos->close();
+}
+
+void TForm_main::ImportADIF1Click() {
+    TForm_choix_ADIF* choix = contexte_.Form_choix_ADIF;
+    choix->move(geometry().center() - choix->rect().center());
+    choix->show();
+    choix->raise();
+}
+
+void TForm_main::BitBtn_ADIFClick() {
+    ImportADIF1Click();
+}
+
+void TForm_main::Info_CRClick() {
+    contexte_.Form_infoCR->show();
+    contexte_.Form_infoCR->raise();
+    contexte_.Form_infoCR->activateWindow();
+}
+
+void TForm_main::SpeedButton1Click() {
+    // Opened by the desktop's viewer; nothing is said when there is none.
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(contexte_.etat.rep_programme + QStringLiteral("Challenge_VOREK.chm")));
+}
+
+void TForm_main::BitBtn_byeClick() {
+    ecrire_parametres_fenetres(contexte_);
+    // A log that could not be written keeps the program open: nothing is lost.
+    if (fermer(contexte_.etat, contexte_.dialogues)) {
+        contexte_.terminer();
+    }
+}
+
+void TForm_main::CTYdatfichierdespays1Click() {
+    const QString question = QStringLiteral("           Confirmer la mise à jour        ");
+    if (contexte_.dialogues.question(question, false) == Reponse::oui &&
+        contexte_.options.actions.telecharger_fichier_pays) {
+        contexte_.options.actions.telecharger_fichier_pays();
+    }
+}
+
+void TForm_main::closeEvent(QCloseEvent* evenement) {
+    if (contexte_.fin_en_cours) {
+        evenement->accept();
+        return;
+    }
+    if (!fermeture_autorisee(contexte_.etat, contexte_.dialogues)) {
+        evenement->ignore();
+        return;
+    }
+    evenement->accept();
+    contexte_.terminer();
+}
+
+} // namespace vorek
+
+namespace vorek {
+
+void TForm_main::connecter() {
+    connect(BitBtn_retour, &QToolButton::clicked, this, &TForm_main::BitBtn_retourClick);
+    connect(RetourAccueil1, &QAction::triggered, this, &TForm_main::RetourAccueil1Click);
+    connect(OpenBtn, &QToolButton::clicked, this, &TForm_main::Ouvrir1Click);
+    connect(Ouvrir1, &QAction::triggered, this, &TForm_main::Ouvrir1Click);
+    connect(SaveBtn, &QToolButton::clicked, this, &TForm_main::Enregistrer1Click);
+    connect(Enregistrer1, &QAction::triggered, this, &TForm_main::Enregistrer1Click);
+    connect(Enregistrersous1, &QAction::triggered, this, &TForm_main::Enregistrersous1Click);
+    connect(Quitter1, &QAction::triggered, this, &TForm_main::Quitter1Click);
+    connect(ImportADIF1, &QAction::triggered, this, &TForm_main::ImportADIF1Click);
+    connect(BitBtn_ADIF, &QPushButton::clicked, this, &TForm_main::BitBtn_ADIFClick);
+    connect(Info_CR, &QPushButton::clicked, this, &TForm_main::Info_CRClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm_main::SpeedButton1Click);
+    connect(BitBtn_bye, &QPushButton::clicked, this, &TForm_main::BitBtn_byeClick);
+    connect(CTYdatfichierdespays1, &QAction::triggered, this,
+            &TForm_main::CTYdatfichierdespays1Click);
+    connect(SpeedButton_temps_reel, &QToolButton::clicked, this, &TForm_main::passer_temps_reel);
+    connect(Timer1, &QTimer::timeout, this, &TForm_main::Timer1Timer);
+
+    // The widths live in the log table (the challenge and settings files store them there);
+    // the grid shows them and gives back what the operator drags.
+    TableJournal* table = &contexte_.etat.table;
+    connect(table, &TableJournal::largeur_changee, this, [this](int col, int pixels) {
+        Grille->horizontalHeader()->resizeSection(col, pixels);
+    });
+    connect(table, &QAbstractItemModel::modelReset, this, &TForm_main::appliquer_largeurs);
+    connect(Grille->horizontalHeader(), &QHeaderView::sectionResized, table,
+            [table](int col, int, int pixels) { table->fixer_largeur(col, pixels); });
+
+    connecter_saisie();
+    connecter_rapports();
+}
+
+} // namespace vorek

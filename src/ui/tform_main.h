@@ -1,0 +1,161 @@
+#pragma once
+
+#include "contexte.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+class QTimeEdit;
+class QTimer;
+class QToolButton;
+
+namespace vorek {
+
+// The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
+// the log grid. The entry, grid and report handlers live in their own files
+// (tform_main_saisie.cpp, tform_main_rapports.cpp).
+class TForm_main : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm_main(Contexte& contexte);
+
+    // Header row, companion grids, band list, pickers, UTC offset, DXCC copy, real time.
+    void FormCreate();
+    void maj_titre();
+    // After a challenge file was read: title, score and QSO count.
+    void apres_chargement();
+    // Column widths of Grille taken from the log table.
+    void appliquer_largeurs();
+
+    // Tool bar (Panel9).
+    QFrame* Panel9;
+    QToolButton* BitBtn_retour;
+    QToolButton* OpenBtn;
+    QToolButton* SaveBtn;
+    QPushButton* BitBtn_ADIF;
+    QPushButton* BitBtn_export_ADIF;
+    QToolButton* SpeedButton_temps_reel;
+    QToolButton* SpeedButton_temps_differe;
+    QLabel* Label_temps_reel;
+    QToolButton* EcrireLog;
+    QPushButton* Info_CR;
+    QToolButton* SpeedButton1;
+    QPushButton* BitBtn_bye;
+
+    // Entry panel (Panel6), in tab order.
+    QFrame* Panel6;
+    QLineEdit* Edit_Pays;
+    QLineEdit* Edit_call;
+    QLineEdit* Edit_RSTS;
+    QLineEdit* Edit_RSTR;
+    QLineEdit* Edit_Notes;
+    QComboBox* ComboBox_band;
+    QComboBox* ComboBox_PFX;
+    QLineEdit* Edit_continent;
+    QPushButton* BitBtn_valider;
+    QLineEdit* Edit_NrZTC;
+    QLineEdit* Edit_nomZTC;
+    QPushButton* BitBtn_efface_saisie;
+    QDateEdit* DateTimePicker_date;
+    QTimeEdit* DateTimePicker_time;
+    QTableWidget* StringGrid_HF;
+    QTableWidget* Grille_prec;
+
+    // Button bar (Panel3).
+    QFrame* Panel3;
+    QPushButton* BitBtn_inserer;
+    QPushButton* BitBtn_effacer;
+    QToolButton* SpeedButton_tri_ZTC;
+    QToolButton* SpeedButton_tri_CALL;
+    QToolButton* SpeedButton_tri_DATE;
+    QPushButton* BitBtn_calcul;
+    QLabel* Label_score;
+    QLabel* Label_nbrQSO;
+
+    QTableView* Grille;
+    QTableWidget* Grille_mem;
+    QTimer* Timer1;
+
+    // Menus.
+    QMenu* Fichier1;
+    QAction* RetourAccueil1;
+    QAction* Ouvrir1;
+    QAction* Enregistrer1;
+    QAction* Enregistrersous1;
+    QAction* Quitter1;
+    QMenu* ImportExport1;
+    QAction* ImportADIF1;
+    QAction* ExportADIF1;
+    QAction* ExportTXT1;
+    QMenu* Misesajour1;
+    QAction* CTYdatfichierdespays1;
+
+  public slots:
+    // Navigation and file commands.
+    void BitBtn_retourClick();
+    void RetourAccueil1Click();
+    void Ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    void Quitter1Click();
+    void ImportADIF1Click();
+    void BitBtn_ADIFClick();
+    void Info_CRClick();
+    void SpeedButton1Click();
+    void BitBtn_byeClick();
+    void CTYdatfichierdespays1Click();
+    void passer_temps_reel();
+    void Timer1Timer();
+
+    // Entry and log grid (tform_main_saisie.cpp).
+    void Edit_callChange(const QString& texte);
+    void BitBtn_validerClick();
+    void BitBtn_efface_saisieClick();
+    void SpeedButton_temps_differeClick();
+    void ComboBox_bandChange(int index);
+    void StringGrid_HFSelectCell(int ligne, int colonne);
+    void GrilleDblClick();
+    void BitBtn_insererClick();
+    void BitBtn_effacerClick();
+    void BitBtn_calculClick();
+    void SpeedButton_tri_ZTCClick();
+    void SpeedButton_tri_CALLClick();
+    void SpeedButton_tri_DATEClick();
+
+    // Reports and exports (tform_main_rapports.cpp).
+    void EcrireLogClick();
+    void BitBtn_export_ADIFClick();
+    void ExportADIF1Click();
+    void ExportTXT1Click();
+
+  protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+  private:
+    void construire_barre_outils();
+    void construire_saisie();
+    void construire_barre_boutons();
+    void construire_grilles();
+    void construire_menus();
+    void disposer();
+    void connecter();
+    void connecter_saisie();
+    void connecter_rapports();
+    void afficher_score();
+
+    Contexte& contexte_;
+};
+
+inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";
+
+} // namespace vorek

@@ -1,0 +1,319 @@
+#include "app/demarrage.h"
+#include "app/dossiers.h"
+#include "app/station.h"
+#include "dialogues_scriptes.h"
+#include "log/etat.h"
+#include "log/fichier_texte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <stdexcept>
+
+using namespace vorek;
+
+namespace {
+
+struct AttenteComptee : FenetreAttente {
+    void ouvrir() override {
+        ++ouvertures;
+        ouverte = true;
+    }
+    void fermer() override { ouverte = false; }
+    int ouvertures = 0;
+    bool ouverte = false;
+};
+
+void ecrire(const QString& chemin, const QStringList& lignes) {
+    ecrire_lignes(chemin, lignes);
+}
+
+} // namespace
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void dossiers_pres_du_programme();
+    void dossiers_dans_les_donnees_utilisateur();
+    void base_absente_telechargee_sans_question();
+    void base_presente_data();
+    void base_presente();
+    void attente_fermee_quoi_que_fasse_le_telechargement_data();
+    void attente_fermee_quoi_que_fasse_le_telechargement();
+    void liste_dxcc_pres_du_programme();
+    void version_et_legende();
+    void serveur_smtp_data();
+    void serveur_smtp();
+    void smtp_absent_garde_l_adresse();
+    void creer_fichier_nom_force();
+    void creer_fichier_demande_avant_de_remplacer_data();
+    void creer_fichier_demande_avant_de_remplacer();
+    void ok_refuse_sans_indicatif_ni_fichier();
+
+  private:
+    QString programme() const { return dossier_->filePath(QStringLiteral("prog")); }
+    std::unique_ptr<QTemporaryDir> dossier_;
+    std::unique_ptr<Etat> etat_;
+    DialoguesScriptes dialogues_;
+};
+
+void TestDemarrage::init() {
+    dossier_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dossier_->isValid());
+    QVERIFY(QDir().mkpath(programme()));
+    etat_ = std::make_unique<Etat>();
+    preparer_dossiers(*etat_, programme(), dossier_->filePath(QStringLiteral("donnees")));
+    dialogues_ = DialoguesScriptes();
+}
+
+void TestDemarrage::dossiers_pres_du_programme() {
+    QCOMPARE(etat_->rep_programme, programme() + QLatin1Char('/'));
+    for (const QString& nom : {QStringLiteral("Fichiers_challenge"), QStringLiteral("Fichiers_BD"),
+                               QStringLiteral("cfg")}) {
+        QVERIFY2(QFileInfo(programme() + QLatin1Char('/') + nom).isDir(), qPrintable(nom));
+    }
+    QCOMPARE(etat_->rep_cfg, programme() + QStringLiteral("/cfg"));
+    QVERIFY(!QFileInfo::exists(dossier_->filePath(QStringLiteral("donnees"))));
+    // The writability probe leaves nothing behind.
+    QCOMPARE(QDir(programme()).entryList(QDir::Files), QStringList());
+}
+
+void TestDemarrage::dossiers_dans_les_donnees_utilisateur() {
+    // A program folder under a plain file can never be written, even by root.
+    ecrire(dossier_->filePath(QStringLiteral("fichier")), {QStringLiteral("x")});
+    const QString installe = dossier_->filePath(QStringLiteral("fichier/prog"));
+    const QString donnees = dossier_->filePath(QStringLiteral("donnees"));
+    Etat etat;
+    preparer_dossiers(etat, installe, donnees);
+    QCOMPARE(etat.rep_programme, installe + QLatin1Char('/'));
+    QCOMPARE(etat.rep_challenge, donnees + QStringLiteral("/Fichiers_challenge"));
+    QCOMPARE(etat.rep_BD, donnees + QStringLiteral("/Fichiers_BD"));
+    QCOMPARE(etat.rep_cfg, donnees + QStringLiteral("/cfg"));
+    QVERIFY(QFileInfo(etat.rep_challenge).isDir());
+    QVERIFY(QFileInfo(etat.rep_BD).isDir());
+    QVERIFY(QFileInfo(etat.rep_cfg).isDir());
+}
+
+void TestDemarrage::base_absente_telechargee_sans_question() {
+    AttenteComptee attente;
+    ActionsDemarrage actions;
+    int appels = 0;
+    bool attente_pendant = false;
+    actions.telecharger_base_membres = [&] {
+        ++appels;
+        attente_pendant = attente.ouverte;
+        ecrire(etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv"),
+               {QStringLiteral("F5ABC,1,A,")});
+        return true;
+    };
+    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
+    QCOMPARE(appels, 1);
+    QVERIFY(attente_pendant);
+    QVERIFY(dialogues_.questions.isEmpty());
+    QCOMPARE(attente.ouvertures, 1);
+    QVERIFY(!attente.ouverte);
+    QCOMPARE(l.Label_BD_ZTC, QStringLiteral("BD ZTC :\\ZTC_mini_2021.csv"));
+    QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : ") +
+                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+void TestDemarrage::base_presente_data() {
+    QTest::addColumn<bool>("oui");
+    QTest::newRow("non") << false;
+    QTest::newRow("oui") << true;
+}
+
+void TestDemarrage::base_presente() {
+    QFETCH(bool, oui);
+    const QString base = etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv");
+    ecrire(base, {QStringLiteral("F5ABC,1,A,")});
+    QFile f(base);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime(QDate(2024, 2, 3), QTime(8, 0)),
+                          QFileDevice::FileModificationTime));
+    f.close();
+    AttenteComptee attente;
+    ActionsDemarrage actions;
+    int appels = 0;
+    actions.telecharger_base_membres = [&] {
+        ++appels;
+        return false;
+    };
+    dialogues_.prevoir_reponse(oui ? Reponse::oui : Reponse::non);
+    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
+    QCOMPARE(dialogues_.questions,
+             QStringList{QStringLiteral("Votre base de données des membres date du 03/02/2024\r\r"
+                                        "Voulez-vous mettre à jour le fichier ?")});
+    QCOMPARE(appels, oui ? 1 : 0);
+    QCOMPARE(attente.ouvertures, oui ? 1 : 0);
+    QVERIFY(!attente.ouverte);
+    QCOMPARE(l.Label_BD_ZTC, QStringLiteral("BD Membres : \\ZTC_mini_2021.csv"));
+    QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : 03/02/2024"));
+}
+
+void TestDemarrage::attente_fermee_quoi_que_fasse_le_telechargement_data() {
+    QTest::addColumn<int>("issue");
+    QTest::newRow("echec") << 0;
+    QTest::newRow("exception") << 1;
+}
+
+void TestDemarrage::attente_fermee_quoi_que_fasse_le_telechargement() {
+    QFETCH(int, issue);
+    AttenteComptee attente;
+    ActionsDemarrage actions;
+    actions.telecharger_base_membres = [issue]() -> bool {
+        if (issue == 1) {
+            throw std::runtime_error("coupure");
+        }
+        return false;
+    };
+    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
+    QCOMPARE(attente.ouvertures, 1);
+    QVERIFY(!attente.ouverte);
+    QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : fichier absent"));
+}
+
+void TestDemarrage::liste_dxcc_pres_du_programme() {
+    ecrire(programme() + QStringLiteral("/dxcc.csv"),
+           {QStringLiteral("F,France,F,EU,227"), QStringLiteral("TM,France,F,EU,227"),
+            QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,court"),
+            QStringLiteral("FG,Guadeloupe,F,NA,79")});
+    ActionsDemarrage actions;
+    bool telecharge = false;
+    actions.telecharger_fichier_pays = [&] { telecharge = true; };
+    QCOMPARE(preparer_liste_dxcc(*etat_, dialogues_, actions),
+             (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
+    QVERIFY(!telecharge);
+}
+
+void TestDemarrage::version_et_legende() {
+    QVERIFY(preparer_version(*etat_, QStringLiteral("7.5.0.0"), dialogues_));
+    QCOMPARE(etat_->version_prog, QStringLiteral("V7.5.0.0 (12/2023)"));
+    QCOMPARE(legende_station(*etat_), QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)"));
+    QVERIFY(dialogues_.messages.isEmpty());
+
+    Etat sans_version;
+    QVERIFY(!preparer_version(sans_version, QString(), dialogues_));
+    QCOMPARE(sans_version.version_prog, QString());
+    QCOMPARE(legende_station(sans_version), QStringLiteral("CHALLENGE d'été VOREK   (12/2023)"));
+    QCOMPARE(dialogues_.textes(),
+             QStringList{QStringLiteral("Les infos de version ne sont pas incluses dans "
+                                        "l'exécutable")});
+}
+
+void TestDemarrage::serveur_smtp_data() {
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<QString>("serveur");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("station_email");
+    QTest::newRow("premiere ligne qui convient")
+        << QStringLiteral("f5abc@free.fr") << QStringLiteral("smtp.free.fr") << QStringLiteral("25")
+        << QStringLiteral("f5abc@free.fr");
+    QTest::newRow("port entoure de blancs")
+        << QStringLiteral("x@orange.fr") << QStringLiteral("smtp.orange.fr")
+        << QStringLiteral("465") << QStringLiteral("x@orange.fr");
+    QTest::newRow("cle sensible a la casse")
+        << QStringLiteral("x@Free.fr") << QString() << QString() << QStringLiteral("x@Free.fr");
+    QTest::newRow("la ligne de titre ne compte pas") << QStringLiteral("x@Domaine.fr") << QString()
+                                                     << QString() << QStringLiteral("x@Domaine.fr");
+    QTest::newRow("adresse refusee")
+        << QStringLiteral("x@free") << QString() << QString() << QStringLiteral("avant@free.fr");
+}
+
+void TestDemarrage::serveur_smtp() {
+    QFETCH(QString, adresse);
+    QFETCH(QString, serveur);
+    QFETCH(QString, port);
+    QFETCH(QString, station_email);
+    ecrire(chemin_smtp(*etat_),
+           {QStringLiteral("Domaine;Serveur;Port"), QStringLiteral("orange;smtp.orange.fr;  465  "),
+            QStringLiteral("free;smtp.free.fr;25"), QStringLiteral("free;smtp2.free.fr;587")});
+    etat_->station_email = QStringLiteral("avant@free.fr");
+    const ResultatEmail r = email_station(*etat_, adresse);
+    QCOMPARE(r.erreur, QString());
+    QCOMPARE(r.serveur.serveur, serveur);
+    QCOMPARE(r.serveur.port, port);
+    QCOMPARE(etat_->station_email, station_email);
+}
+
+void TestDemarrage::smtp_absent_garde_l_adresse() {
+    etat_->station_email = QStringLiteral("avant@free.fr");
+    const ResultatEmail r = email_station(*etat_, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(r.erreur, QStringLiteral("Fichier introuvable"));
+    QCOMPARE(r.serveur.serveur, QString());
+    QCOMPARE(etat_->station_email, QStringLiteral("avant@free.fr"));
+}
+
+void TestDemarrage::creer_fichier_nom_force() {
+    QCOMPARE(nom_fichier_a_creer(QStringLiteral("/ailleurs/essai.2024.txt")),
+             QStringLiteral("essai.VRK"));
+    QCOMPARE(nom_fichier_a_creer(QStringLiteral("C:\\Logs\\ETE")), QStringLiteral("ETE.VRK"));
+    etat_->station_call = QStringLiteral("F5ABC");
+    dialogues_.prevoir_fichier(dossier_->filePath(QStringLiteral("essai.2024.txt")));
+    QVERIFY(creer_fichier(*etat_, dialogues_));
+    const QString cree = etat_->rep_challenge + QStringLiteral("/essai.VRK");
+    QCOMPARE(etat_->fichier_courant, cree);
+    QCOMPARE(lire_lignes(cree).size(), 39);
+    QCOMPARE(lire_lignes(cree).at(1), QStringLiteral("F5ABC"));
+    QVERIFY(dialogues_.questions.isEmpty());
+    QCOMPARE(dialogues_.demandes.at(0).filtre, QStringLiteral("Challenge VOREK|*.VRK"));
+    QCOMPARE(dialogues_.demandes.at(0).dossier_initial, etat_->rep_challenge);
+    QVERIFY(!QFileInfo::exists(dossier_->filePath(QStringLiteral("essai.2024.txt"))));
+}
+
+void TestDemarrage::creer_fichier_demande_avant_de_remplacer_data() {
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("remplace");
+    QTest::newRow("non") << int(Reponse::non) << false;
+    QTest::newRow("fermee") << int(Reponse::annuler) << false;
+    QTest::newRow("oui") << int(Reponse::oui) << true;
+}
+
+void TestDemarrage::creer_fichier_demande_avant_de_remplacer() {
+    QFETCH(int, reponse);
+    QFETCH(bool, remplace);
+    const QString existant = etat_->rep_challenge + QStringLiteral("/essai.VRK");
+    const QStringList journal_complet{QStringLiteral("un journal complet")};
+    ecrire(existant, journal_complet);
+    etat_->fichier_courant = QStringLiteral("avant.VRK");
+    dialogues_.prevoir_fichier(etat_->rep_challenge + QStringLiteral("/essai.2024.txt"));
+    dialogues_.prevoir_reponse(Reponse(reponse));
+    QCOMPARE(creer_fichier(*etat_, dialogues_), remplace);
+    QCOMPARE(dialogues_.questions,
+             QStringList{QStringLiteral("Le fichier essai.VRK existe déjà dans le dossier de "
+                                        "travail.\rVoulez-vous le remplacer ?")});
+    QCOMPARE(lire_lignes(existant) == journal_complet, !remplace);
+    QCOMPARE(etat_->fichier_courant, remplace ? existant : QStringLiteral("avant.VRK"));
+
+    // The dialog itself asked when the name it showed is the final one.
+    DialoguesScriptes meme_nom;
+    meme_nom.prevoir_fichier(existant);
+    QVERIFY(creer_fichier(*etat_, meme_nom));
+    QVERIFY(meme_nom.questions.isEmpty());
+}
+
+void TestDemarrage::ok_refuse_sans_indicatif_ni_fichier() {
+    QVERIFY(!valider_station(*etat_, dialogues_, QString()));
+    etat_->station_call = QStringLiteral("F5ABC");
+    QVERIFY(!valider_station(*etat_, dialogues_, QString()));
+    etat_->fichier_courant = QStringLiteral("absent.VRK");
+    QVERIFY(!valider_station(*etat_, dialogues_, QString()));
+    QCOMPARE(dialogues_.textes(),
+             (QStringList{QStringLiteral(" ---------  Indicatif absent -----------"),
+                          QStringLiteral(" Il faut créer un fichier de travail"),
+                          QStringLiteral(" Il faut créer un fichier de travail")}));
+    ecrire(etat_->rep_challenge + QStringLiteral("/absent.VRK"), {QString()});
+    etat_->station_nom = QStringLiteral("Jean");
+    QVERIFY(valider_station(*etat_, dialogues_, QStringLiteral("f5abc@free.fr")));
+    QCOMPARE(etat_->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(lire_lignes(etat_->rep_challenge + QStringLiteral("/absent.VRK")).at(2),
+             QStringLiteral("Jean"));
+}
+
+QTEST_GUILESS_MAIN(TestDemarrage)
+#include "tst_demarrage.moc"

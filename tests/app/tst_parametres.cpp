@@ -1,0 +1,135 @@
+#include "app/parametres.h"
+#include "log/erreur.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorek;
+
+namespace {
+
+void ecrire_octets(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+} // namespace
+
+class TestParametres : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dossier_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dossier_->isValid());
+    }
+    void sans_fichier_les_valeurs_de_depart();
+    void valeurs_illisibles_data();
+    void valeurs_illisibles();
+    void aller_retour();
+    void ecriture_garde_les_autres_cles();
+    void ecriture_impossible_nomme_le_fichier();
+    void fichier_quelconque_ne_gene_pas();
+
+  private:
+    QString chemin() const { return dossier_->filePath(QStringLiteral("Challenge_VRK.ini")); }
+    std::unique_ptr<QTemporaryDir> dossier_;
+};
+
+void TestParametres::sans_fichier_les_valeurs_de_depart() {
+    const Parametres p = lire_parametres(chemin(), 10);
+    QCOMPARE(p.form_main, (Geometrie{910, 160, 600, 800}));
+    QCOMPARE(p.form_infos, (Geometrie{395, 440, 770, 90}));
+    QCOMPARE(p.form_choix_ADIF, (Geometrie{370, 260, 310, 140}));
+    QCOMPARE(p.largeurs_colonnes, QList<int>(10, 50));
+    QCOMPARE(p.email, QString());
+    QVERIFY(!QFile::exists(chemin()));
+}
+
+void TestParametres::valeurs_illisibles_data() {
+    QTest::addColumn<QByteArray>("valeur");
+    QTest::addColumn<int>("attendu");
+    QTest::newRow("lettres") << QByteArray("abc") << 910;
+    QTest::newRow("vide") << QByteArray("") << 910;
+    QTest::newRow("decimal") << QByteArray("12.5") << 910;
+    QTest::newRow("trop grand") << QByteArray("99999999999999") << 910;
+    QTest::newRow("blancs autour") << QByteArray(" 1200 ") << 1200;
+    QTest::newRow("negatif") << QByteArray("-8") << -8;
+}
+
+void TestParametres::valeurs_illisibles() {
+    QFETCH(QByteArray, valeur);
+    QFETCH(int, attendu);
+    ecrire_octets(chemin(), "[Windows]\r\nForm_mainW=" + valeur +
+                                "\r\nForm_mainT=20\r\n"
+                                "[Grille]\r\nWCol0=xx\r\nWCol1=77\r\n");
+    const Parametres p = lire_parametres(chemin(), 3);
+    QCOMPARE(p.form_main.largeur, attendu);
+    QCOMPARE(p.form_main.haut, 20);
+    QCOMPARE(p.largeurs_colonnes, (QList<int>{50, 77, 50}));
+}
+
+void TestParametres::aller_retour() {
+    Parametres p;
+    p.form_main = {1200, 30, 40, 700};
+    p.form_infos = {640, 100, 200, 580};
+    p.form_choix_ADIF = {380, 5, 6, 150};
+    p.largeurs_colonnes = {131, 64, 96, 64, 75, 64, 64, 35, 231, 221, 12};
+    p.email = QStringLiteral("f5abc@free.fr");
+    ecrire_parametres(chemin(), p);
+    const Parametres relu = lire_parametres(chemin(), 11);
+    QCOMPARE(relu.form_main, p.form_main);
+    QCOMPARE(relu.form_infos, p.form_infos);
+    QCOMPARE(relu.form_choix_ADIF, p.form_choix_ADIF);
+    QCOMPARE(relu.largeurs_colonnes, p.largeurs_colonnes);
+    QCOMPARE(relu.email, p.email);
+
+    QFile f(chemin());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray texte = f.readAll();
+    for (const char* ligne :
+         {"[Windows]", "Form_mainW=1200", "Form_infosL=200", "Form_choix_ADIFH=150", "[Grille]",
+          "WCol10=12", "[My_EMAIL]", "AD=f5abc@free.fr"}) {
+        QVERIFY2(texte.contains(ligne), ligne);
+    }
+}
+
+void TestParametres::ecriture_garde_les_autres_cles() {
+    ecrire_octets(chemin(), "[Autre]\r\ncle=valeur\r\n[Grille]\r\nWCol0=80\r\n");
+    Parametres p;
+    p.largeurs_colonnes = {90};
+    ecrire_parametres(chemin(), p);
+    QFile f(chemin());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray texte = f.readAll();
+    QVERIFY(texte.contains("cle=valeur"));
+    QVERIFY(texte.contains("WCol0=90"));
+}
+
+void TestParametres::ecriture_impossible_nomme_le_fichier() {
+    // A folder where the file should be: no process can write it, whatever its rights.
+    QVERIFY(QDir(dossier_->path()).mkdir(QStringLiteral("Challenge_VRK.ini")));
+    try {
+        ecrire_parametres(chemin(), Parametres{});
+        QFAIL("l'écriture aurait dû échouer");
+    } catch (const Erreur& e) {
+        QVERIFY2(e.message().contains(QDir::toNativeSeparators(chemin())), qPrintable(e.message()));
+    }
+}
+
+void TestParametres::fichier_quelconque_ne_gene_pas() {
+    QByteArray octets;
+    for (int i = 0; i < 5000; ++i) {
+        octets.append(char((i * 37 + 11) % 256));
+    }
+    ecrire_octets(chemin(), "[Windows\r\n=\r\nForm_mainW\r\n" + octets);
+    const Parametres p = lire_parametres(chemin(), 10);
+    QCOMPARE(p.form_main.largeur, 910);
+    QCOMPARE(p.largeurs_colonnes.size(), 10);
+}
+
+QTEST_GUILESS_MAIN(TestParametres)
+#include "tst_parametres.moc"
