@@ -1,0 +1,83 @@
+// Conversion of the real country file, and the keystroke look-up (country + member against
+// a 5,000-line member file): the indexed look-ups and the plain re-reading of the files,
+// in one run so that the gain reads as a ratio.
+#include "balayage_simple.h"
+
+#include "log/fichier_texte.h"
+#include "refdata/conversion_pays.h"
+#include "refdata/membres.h"
+#include "refdata/pays.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace vorek;
+
+namespace {
+
+const QString fichier_pays_reel = QStringLiteral(VOREK_DONNEES_TEST "/cty_wt_mod.dat");
+
+struct Dossier {
+    QTemporaryDir dossier;
+    QString dxcc = dossier.filePath(QStringLiteral("DXCC.CSV"));
+    QString membres = dossier.filePath(QStringLiteral("ZTC_mini_2021.csv"));
+    QStringList appels;
+
+    Dossier() {
+        QFile::copy(fichier_pays_reel, dossier.filePath(QStringLiteral("cty_wt.dat")));
+        convertir_fichier_pays(dossier.path());
+        static const char* const prefixes[] = {"F", "DL", "EA8", "KH6", "4X", "VK", "JA", "W"};
+        QStringList lignes;
+        for (int i = 0; i < 5000; ++i) {
+            const QString appel = QStringLiteral("%1%2%3")
+                                      .arg(QLatin1String(prefixes[i % 8]))
+                                      .arg(i % 10)
+                                      .arg(QString::number(i, 36).toUpper());
+            lignes << appel + QStringLiteral(",%1,Opérateur %1,x").arg(i);
+            if (i % 500 == 0) {
+                appels << appel << appel + QStringLiteral("/P");
+            }
+        }
+        appels << QStringLiteral("ZZ9ZZ") << QStringLiteral("F5ABC");
+        ecrire_lignes(membres, lignes);
+    }
+};
+
+void BM_conversion_fichier_pays(benchmark::State& state) {
+    QTemporaryDir dossier;
+    QFile::copy(fichier_pays_reel, dossier.filePath(QStringLiteral("cty_wt.dat")));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(convertir_fichier_pays(dossier.path()));
+    }
+}
+BENCHMARK(BM_conversion_fichier_pays)->Unit(benchmark::kMillisecond);
+
+void BM_frappe_index(benchmark::State& state) {
+    const Dossier d;
+    const DonneesPays pays(d.dxcc);
+    const BaseMembres membres(d.membres);
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const QString& appel = d.appels.at(i++ % d.appels.size());
+        benchmark::DoNotOptimize(pays.trouver_pays(appel));
+        benchmark::DoNotOptimize(membres.chercher_membre(appel));
+    }
+}
+BENCHMARK(BM_frappe_index)->Unit(benchmark::kMicrosecond);
+
+void BM_frappe_relecture(benchmark::State& state) {
+    const Dossier d;
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const QString& appel = d.appels.at(i++ % d.appels.size());
+        benchmark::DoNotOptimize(balayage::trouver_pays(d.dxcc, appel));
+        benchmark::DoNotOptimize(balayage::chercher_membre(d.membres, appel));
+    }
+}
+BENCHMARK(BM_frappe_relecture)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
