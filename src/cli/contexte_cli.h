@@ -28,5 +28,10 @@ void charger_pour_cli(ContexteCli& contexte, const QString& chemin);
 
 int commande_resume(ContexteCli& contexte);
 int commande_email_valide(ContexteCli& contexte);
+int commande_rapport(ContexteCli& contexte);
+int commande_export_adif(ContexteCli& contexte);
+int commande_export_ascii(ContexteCli& contexte);
+// Tells on stderr that the member database was missing.
+void avertir_base_membres_absente(bool absente);
 
 } // namespace vorek

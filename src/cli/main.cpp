@@ -20,6 +20,9 @@ const std::map<QString, Commande>& commandes() {
     static const std::map<QString, Commande> table{
         {QStringLiteral("resume"), commande_resume},
         {QStringLiteral("email-valide"), commande_email_valide},
+        {QStringLiteral("rapport"), commande_rapport},
+        {QStringLiteral("export-adif"), commande_export_adif},
+        {QStringLiteral("export-ascii"), commande_export_ascii},
     };
     return table;
 }

@@ -1,0 +1,16 @@
+#include "contexte_cli.h"
+
+#include "reports/ascii.h"
+
+namespace vorek {
+
+int commande_export_ascii(ContexteCli& contexte) {
+    if (contexte.arguments.size() != 1) {
+        throw ErreurUsage{QStringLiteral("usage : vorek export-ascii FICHIER.VRK")};
+    }
+    charger_pour_cli(contexte, contexte.arguments[0]);
+    contexte.sortie << exporter_ascii(contexte.etat) << '\n';
+    return 0;
+}
+
+} // namespace vorek

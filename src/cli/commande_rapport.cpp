@@ -1,0 +1,36 @@
+#include "contexte_cli.h"
+
+#include "log/erreur.h"
+#include "refdata/referentiel.h"
+#include "reports/commandes_rapports.h"
+
+#include <cstdio>
+
+namespace vorek {
+
+void avertir_base_membres_absente(bool absente) {
+    if (absente) {
+        std::fputs(message_base_membres_absente, stderr);
+        std::fputc('\n', stderr);
+    }
+}
+
+int commande_rapport(ContexteCli& contexte) {
+    if (contexte.arguments.size() != 1) {
+        throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
+    }
+    charger_pour_cli(contexte, contexte.arguments[0]);
+    const Referentiel referentiel(contexte.etat);
+    ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
+    const CompteRendu compte_rendu = executer_ecrire_log(rapport);
+    for (const QString& chemin : compte_rendu.chemins) {
+        contexte.sortie << chemin << '\n';
+    }
+    avertir_base_membres_absente(compte_rendu.base_membres_absente);
+    if (!compte_rendu.erreur.isEmpty()) {
+        throw Erreur(compte_rendu.erreur);
+    }
+    return 0;
+}
+
+} // namespace vorek

@@ -1,0 +1,243 @@
+#include "journal_essai.h"
+
+#include "dialogues_scriptes.h"
+
+#include "reports/adif_sortie.h"
+#include "reports/ascii.h"
+#include "reports/cabrillo.h"
+#include "reports/commandes_rapports.h"
+#include "reports/rapport_texte.h"
+
+#include "log/erreur.h"
+#include "refdata/referentiel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace vorek;
+
+// The written files, byte for byte, and the commands around them.
+class TestFichiersRapports : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fichiers_attendus_data();
+    void fichiers_attendus();
+    void rapport_texte_attendu_data();
+    void rapport_texte_attendu();
+    void commande_rapport_complete();
+    void echec_au_milieu_de_la_commande();
+    void echec_du_cabrillo_arrete_tout();
+    void base_membres_absente();
+    void export_adif_par_le_dialogue();
+    void export_adif_annule();
+    void export_ascii_annonce_son_nom();
+    void export_ascii_refuse();
+};
+
+void TestFichiersRapports::fichiers_attendus_data() {
+    QTest::addColumn<bool>("petit");
+    QTest::addColumn<QString>("ecrivain");
+    QTest::addColumn<QString>("attendu");
+    for (const bool petit : {true, false}) {
+        const QString suffixe = petit ? QStringLiteral("petit") : QStringLiteral("vide");
+        QTest::addRow("cabrillo %s", qPrintable(suffixe))
+            << petit << "cabrillo" << QStringLiteral("cabrillo_%1.LOG").arg(suffixe);
+        QTest::addRow("adif rapport %s", qPrintable(suffixe))
+            << petit << "adif" << QStringLiteral("adif_rapport_%1.ADI").arg(suffixe);
+        QTest::addRow("export adif %s", qPrintable(suffixe))
+            << petit << "export" << QStringLiteral("export_%1.adi").arg(suffixe);
+    }
+    QTest::newRow("ascii petit") << true << "ascii"
+                                 << "ascii_petit.ASC";
+}
+
+void TestFichiersRapports::fichiers_attendus() {
+    QFETCH(bool, petit);
+    QFETCH(QString, ecrivain);
+    QFETCH(QString, attendu);
+    JournalEssai essai;
+    petit ? essai.remplir_petit() : essai.remplir_vide();
+    essai.ecrire_membres();
+    const Referentiel referentiel(essai.etat);
+    const QStringList avant = essai.etat.table.ligne(2);
+    QString chemin;
+    if (ecrivain == QStringLiteral("cabrillo")) {
+        chemin = ecrire_cabrillo(essai.etat);
+        QCOMPARE(essai.etat.fichier_joint, chemin);
+    } else if (ecrivain == QStringLiteral("adif")) {
+        chemin = ecrire_adif_rapport(essai.etat, referentiel.membres).chemin;
+    } else if (ecrivain == QStringLiteral("export")) {
+        chemin = exporter_adif(essai.etat, referentiel.membres, QStringLiteral("x.adi")).chemin;
+    } else {
+        chemin = exporter_ascii(essai.etat);
+    }
+    QCOMPARE(lire_octets(chemin), octets_attendus(attendu));
+    QCOMPARE(essai.etat.table.ligne(2), avant);
+}
+
+void TestFichiersRapports::rapport_texte_attendu_data() {
+    QTest::addColumn<bool>("petit");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<int>("total");
+    QTest::newRow("petit") << true << "rapport_petit.TXT" << 96;
+    QTest::newRow("vide") << false << "rapport_vide.TXT" << 0;
+}
+
+void TestFichiersRapports::rapport_texte_attendu() {
+    QFETCH(bool, petit);
+    QFETCH(QString, attendu);
+    JournalEssai essai;
+    petit ? essai.remplir_petit() : essai.remplir_vide();
+    CompteursRapport compteurs;
+    compteurs.num_page = 7;
+    const QStringList lignes = lignes_rapport_texte(essai.etat, QStringLiteral("2024"), compteurs);
+    const QStringList attendues = lignes_attendues(attendu);
+    for (int i = 0; i < std::min(lignes.size(), attendues.size()); ++i) {
+        QCOMPARE(lignes[i], attendues[i]);
+    }
+    QCOMPARE(lignes.size(), attendues.size());
+    QTEST(compteurs.total_reporte, "total");
+    QCOMPARE(compteurs.num_page, 1);
+}
+
+void TestFichiersRapports::commande_rapport_complete() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    // Points and numbers as typed; the report rescores them from the member database.
+    essai.etat.table.fixer_cellule(col_points, 1, QStringLiteral("99"));
+    const Referentiel referentiel(essai.etat);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    DialoguesScriptes dialogues;
+    QVERIFY(ecrire_log(contexte, dialogues));
+    QCOMPARE(dialogues.textes(), QStringList{message_ecrire_log()});
+    QCOMPARE(message_ecrire_log(),
+             QStringLiteral("Les fichiers Compte Rendu CABRILLO (*.LOG) et ADIF (*.ADI)\n\rsont "
+                            "enregistrés sous le répertoire \"Fichier_Challenge\" "));
+    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.LOG"))),
+             octets_attendus(QStringLiteral("cabrillo_petit.LOG")));
+    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.ADI"))),
+             octets_attendus(QStringLiteral("adif_rapport_petit.ADI")));
+    // Another continent everywhere (no DXCC list): 6+5+5+0+5+3+3+3+3+3+8+10+15+15+15+0+0.
+    const QByteArray texte = lire_octets(essai.chemin_travail(QStringLiteral("ete.TXT")));
+    QVERIFY(texte.contains("\r\n SCORE DECLARE :   18 QSO  ,  99  POINTS\r\n"));
+    QVERIFY(texte.contains("03/07/202406:15 17m I2FFF       599  5991007    3 Franco"));
+    QVERIFY(texte.contains("01/07/202400:05160m F5AAA       599  5991001    6 Albert"));
+    QVERIFY(texte.contains(" n\xB0 NM   CHALLENGE d'ETE VOREK   2024      page: 1\r\n"));
+    QCOMPARE(essai.etat.score_total, 99);
+}
+
+void TestFichiersRapports::echec_au_milieu_de_la_commande() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    // Two groups of duplicates, so the recap has marks to take back.
+    essai.etat.table.fixer_cellule(col_indicatif, 2, QStringLiteral("F5AAA"));
+    essai.etat.table.fixer_cellule(col_indicatif, 7, QStringLiteral("F5AAA"));
+    QList<QStringList> indicatifs;
+    for (int ligne = 0; ligne < essai.etat.table.nb_lignes(); ++ligne) {
+        indicatifs.append({essai.etat.table.cellule(col_indicatif, ligne)});
+    }
+    // A folder where the text report goes: it cannot be created.
+    QVERIFY(QDir().mkpath(essai.chemin_travail(QStringLiteral("ete.TXT"))));
+    const Referentiel referentiel(essai.etat);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    DialoguesScriptes dialogues;
+    QVERIFY(!ecrire_log(contexte, dialogues));
+    QCOMPARE(dialogues.messages.size(), 1);
+    QCOMPARE(dialogues.messages[0].type, TypeMessage::erreur);
+    QCOMPARE(dialogues.messages[0].texte, QStringLiteral("Accès au fichier refusé"));
+    QVERIFY(
+        lire_octets(essai.chemin_travail(QStringLiteral("ete.LOG"))).endsWith("END-OF-LOG:\r\n"));
+    QVERIFY(!QFile::exists(essai.chemin_travail(QStringLiteral("ete.ADI"))));
+    for (int ligne = 0; ligne < essai.etat.table.nb_lignes(); ++ligne) {
+        QCOMPARE(essai.etat.table.cellule(col_indicatif, ligne), indicatifs[ligne][0]);
+    }
+    const CompteRendu compte_rendu = executer_ecrire_log(contexte);
+    QCOMPARE(compte_rendu.chemins, QStringList{essai.chemin_travail(QStringLiteral("ete.LOG"))});
+    QCOMPARE(compte_rendu.erreur, QStringLiteral("Accès au fichier refusé"));
+}
+
+void TestFichiersRapports::echec_du_cabrillo_arrete_tout() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.etat.fichier_courant = essai.dossier.filePath(QStringLiteral("absent/ete.VRK"));
+    const Referentiel referentiel(essai.etat);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    essai.etat.table.fixer_cellule(col_points, 1, QStringLiteral("77"));
+    DialoguesScriptes dialogues;
+    QVERIFY(!ecrire_log(contexte, dialogues));
+    QCOMPARE(dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
+    QCOMPARE(essai.etat.fichier_joint, essai.dossier.filePath(QStringLiteral("absent/ete.LOG")));
+    // The text report did not start: no rescoring either.
+    QCOMPARE(essai.etat.table.cellule(col_points, 1), QStringLiteral("77"));
+}
+
+void TestFichiersRapports::base_membres_absente() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    const Referentiel referentiel(essai.etat);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    DialoguesScriptes dialogues;
+    QVERIFY(ecrire_log(contexte, dialogues));
+    QCOMPARE(dialogues.textes(), (QStringList{QString::fromLatin1(message_base_membres_absente),
+                                              message_ecrire_log()}));
+    // Without the database no number is guessed.
+    const QByteArray adif = lire_octets(essai.chemin_travail(QStringLiteral("ete.ADI")));
+    QVERIFY(adif.contains("<CALL:5>F5AAA "));
+    QVERIFY(!adif.contains("APP_LOGGER32_USER_1"));
+}
+
+void TestFichiersRapports::export_adif_par_le_dialogue() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    const Referentiel referentiel(essai.etat);
+    DialoguesScriptes dialogues;
+    dialogues.prevoir_fichier(essai.dossier.filePath(QStringLiteral("ailleurs/mon_export.adi")));
+    QVERIFY(commande_export_adif(essai.etat, referentiel, dialogues));
+    QCOMPARE(dialogues.demandes.size(), 1);
+    QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Fichier ADIF (*.adi)|*.adi"));
+    QCOMPARE(dialogues.demandes[0].extension_defaut, QStringLiteral("adi"));
+    QCOMPARE(dialogues.demandes[0].dossier_initial, QString());
+    QVERIFY(dialogues.messages.isEmpty());
+    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("mon_export.adi"))),
+             octets_attendus(QStringLiteral("export_petit.adi")));
+}
+
+void TestFichiersRapports::export_adif_annule() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    const Referentiel referentiel(essai.etat);
+    DialoguesScriptes dialogues;
+    QVERIFY(!commande_export_adif(essai.etat, referentiel, dialogues));
+    QVERIFY(dialogues.messages.isEmpty());
+    QCOMPARE(QDir(essai.etat.rep_challenge).entryList(QDir::Files), QStringList());
+}
+
+void TestFichiersRapports::export_ascii_annonce_son_nom() {
+    JournalEssai essai;
+    essai.remplir_vide();
+    essai.etat.fichier_courant = essai.chemin_travail(QStringLiteral("ete.vrk"));
+    DialoguesScriptes dialogues;
+    QVERIFY(commande_export_ascii(essai.etat, dialogues));
+    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.ASC"))), QByteArray());
+    QCOMPARE(dialogues.textes(),
+             QStringList{QStringLiteral("Fichier ASCII  ") +
+                         essai.chemin_travail(QStringLiteral("ETE")).toUpper() +
+                         QStringLiteral(".ASC créé sur le répertoire courant")});
+}
+
+void TestFichiersRapports::export_ascii_refuse() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    QVERIFY(QDir().mkpath(essai.chemin_travail(QStringLiteral("ete.ASC"))));
+    DialoguesScriptes dialogues;
+    QVERIFY(!commande_export_ascii(essai.etat, dialogues));
+    QCOMPARE(dialogues.textes(), QStringList{QStringLiteral("Accès au fichier refusé")});
+}
+
+QTEST_GUILESS_MAIN(TestFichiersRapports)
+#include "tst_fichiers_rapports.moc"

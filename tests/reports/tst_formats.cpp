@@ -1,0 +1,190 @@
+#include "reports/adif_sortie.h"
+#include "reports/ascii.h"
+#include "reports/cabrillo.h"
+#include "reports/champs.h"
+#include "reports/conversions.h"
+#include "reports/noms_rapports.h"
+#include "reports/rapport_texte.h"
+
+#include "log/etat.h"
+#include "log/fichier_texte.h"
+
+#include <QTest>
+
+using namespace vorek;
+
+// The line formats, one field or one line at a time, without files.
+class TestFormats : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void champs_fixes_data();
+    void champs_fixes();
+    void dates_et_heures_data();
+    void dates_et_heures();
+    void noms_des_fichiers_data();
+    void noms_des_fichiers();
+    void ligne_cabrillo_data();
+    void ligne_cabrillo();
+    void ligne_ascii_data();
+    void ligne_ascii();
+    void champ_adif_compte_les_caracteres_du_fichier();
+    void ligne_listing_garde_ses_colonnes();
+};
+
+void TestFormats::champs_fixes_data() {
+    QTest::addColumn<QString>("obtenu");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("gauche complete") << champ_gauche(QStringLiteral("Bande"), 6) << "Bande ";
+    QTest::newRow("gauche coupe") << champ_gauche(QStringLiteral(" Heure"), 5) << " Heur";
+    QTest::newRow("gauche vide") << champ_gauche(QString(), 3) << "   ";
+    QTest::newRow("droite 160m") << champ_droite(QStringLiteral("160m")) << "160m ";
+    QTest::newRow("droite 70cm") << champ_droite(QStringLiteral("70cm")) << "70cm ";
+    QTest::newRow("droite 6m") << champ_droite(QStringLiteral("6m")) << "  6m ";
+    QTest::newRow("droite numero etoile") << champ_droite(QStringLiteral("1234*")) << "234* ";
+    QTest::newRow("droite vide") << champ_droite(QString()) << "     ";
+}
+
+void TestFormats::champs_fixes() {
+    QFETCH(QString, obtenu);
+    QFETCH(QString, attendu);
+    QCOMPARE(obtenu, attendu);
+}
+
+void TestFormats::dates_et_heures_data() {
+    QTest::addColumn<QString>("obtenu");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("cabrillo 4 chiffres")
+        << date_cabrillo(QStringLiteral("01/07/2024")) << "2024-07-01";
+    QTest::newRow("cabrillo 2 chiffres")
+        << date_cabrillo(QStringLiteral("01/07/24")) << "2024-07-01";
+    QTest::newRow("ascii 2 chiffres") << date_aaaammjj(QStringLiteral("31/08/25")) << "20250831";
+    QTest::newRow("adif 4 chiffres") << date_adif(QStringLiteral("31/08/2025")) << "20250831";
+    QTest::newRow("adif 2 chiffres") << date_adif(QStringLiteral("31/08/25")) << "20250831";
+    QTest::newRow("adif vide") << date_adif(QString()) << "";
+    QTest::newRow("heure cabrillo") << heure_cabrillo(QStringLiteral("14:05")) << "1405";
+    QTest::newRow("heure adif") << heure_adif(QStringLiteral("14:05")) << "1405";
+    QTest::newRow("heure adif courte") << heure_adif(QStringLiteral("9")) << "9";
+    QTest::newRow("annee") << annee_rapport(QDate(2025, 3, 15)) << "2025";
+}
+
+void TestFormats::dates_et_heures() {
+    QFETCH(QString, obtenu);
+    QFETCH(QString, attendu);
+    QCOMPARE(obtenu, attendu);
+}
+
+void TestFormats::noms_des_fichiers_data() {
+    QTest::addColumn<QString>("courant");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("txt");
+    QTest::addColumn<QString>("asc");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("chemin complet") << "/d/Fichiers_challenge/ETE.VRK"
+                                    << "/d/Fichiers_challenge/ETE.LOG"
+                                    << "/d/Fichiers_challenge/ETE.TXT"
+                                    << "/d/Fichiers_challenge/ETE.ASC"
+                                    << "Fichier ASCII  /D/FICHIERS_CHALLENGE/ETE.ASC créé sur "
+                                       "le répertoire courant";
+    QTest::newRow("minuscules") << "/d/ete.vrk"
+                                << "/d/ete.LOG"
+                                << "/d/ete.TXT"
+                                << "/d/ete.ASC"
+                                << "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant";
+    QTest::newRow("nom nu") << "ete.VRK"
+                            << "/p/Fichiers_challenge/ete.LOG"
+                            << "/p/Fichiers_challenge/ete.TXT"
+                            << "/p/Fichiers_challenge/ete.ASC"
+                            << "Fichier ASCII  ETE.ASC créé sur le répertoire courant";
+    QTest::newRow("point dans un dossier") << "/d/v1.vrk/ete.Vrk"
+                                           << "/d/v1.vrk/ete.LOG"
+                                           << "/d/v1.vrk/ete.TXT"
+                                           << "/d/v1.vrk/ete.ASC"
+                                           << "Fichier ASCII  /D/V1.VRK/ETE.ASC créé sur le "
+                                              "répertoire courant";
+    QTest::newRow("autre extension") << "/d/ete.txt"
+                                     << "/d/ete.LOG"
+                                     << "/d/ete.TXT"
+                                     << "/d/ete.ASC"
+                                     << "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant";
+    QTest::newRow("sans extension") << "/d.x/ete"
+                                    << "/d.x/ete.LOG"
+                                    << "/d.x/ete.TXT"
+                                    << "/d.x/ete.ASC"
+                                    << "Fichier ASCII  /D.X/ETE.ASC créé sur le répertoire courant";
+}
+
+void TestFormats::noms_des_fichiers() {
+    QFETCH(QString, courant);
+    Etat etat;
+    etat.fixer_rep_programme(QStringLiteral("/p"));
+    etat.fichier_courant = courant;
+    QTEST(chemin_cabrillo(etat), "log");
+    QTEST(chemin_rapport_texte(etat), "txt");
+    QTEST(chemin_ascii(etat), "asc");
+    QTEST(message_ascii(etat), "message");
+    QCOMPARE(chemin_adif_rapport(etat),
+             avec_extension(chemin_cabrillo(etat), QStringLiteral(".ADI")));
+    QCOMPARE(chemin_export_adif(etat, QStringLiteral("/ailleurs/mon.adi")),
+             QStringLiteral("/p/Fichiers_challenge/mon.adi"));
+}
+
+void TestFormats::ligne_cabrillo_data() {
+    QTest::addColumn<QStringList>("cellules");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("reports ignores, nm station")
+        << QStringList{"31/08/2025", "23:59", "K1ZZ", "20m", "449", "339", "789", "3"}
+        << "QSO: 14000 CW 2025-08-31 2359 F6ABC         599 NM   K1ZZ          599 789  ";
+    QTest::newRow("bande en capitales") << QStringList{"01/07/2025", "00:01", "K1ZZ", "SAT"}
+                                        << "QSO: CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
+                                           "          599      ";
+    QTest::newRow("numero long") << QStringList{"01/07/2025", "00:01", "K1ZZ", "6m",
+                                                "",           "",      "12345"}
+                                 << "QSO:    50 CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
+                                    "          599 1234 ";
+}
+
+void TestFormats::ligne_cabrillo() {
+    QFETCH(QStringList, cellules);
+    QTEST(ligne_qso_cabrillo(cellules, QStringLiteral("F6ABC"), QStringLiteral("NM")), "attendu");
+}
+
+void TestFormats::ligne_ascii_data() {
+    QTest::addColumn<QStringList>("cellules");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("heure longue coupee")
+        << QStringList{"01/07/2025", "14:05:33", "K1ZZ", "20m", "599", "599", "789"}
+        << "K1ZZ        20250701 14:05  20m 599 599 ZTC  789  CW";
+    QTest::newRow("annee courte") << QStringList{"01/07/25", "14:05", "K1ZZ", "20m", "5", "5", "NM"}
+                                  << "K1ZZ        20250701 14:05  20m 5   5   NM        CW";
+    QTest::newRow("nm en minuscules n'est pas nm")
+        << QStringList{"01/07/2025", "14:05", "K1ZZ", "20m", "5", "5", "nm"}
+        << "K1ZZ        20250701 14:05  20m 5   5   ZTC  nm   CW";
+}
+
+void TestFormats::ligne_ascii() {
+    QFETCH(QStringList, cellules);
+    const QString ligne = vorek::ligne_ascii(cellules);
+    QTEST(ligne, "attendu");
+    QCOMPARE(ligne.size(), 52);
+}
+
+void TestFormats::champ_adif_compte_les_caracteres_du_fichier() {
+    QCOMPARE(champ_adif(QStringLiteral("NAME"), QStringLiteral("Hélène")),
+             QStringLiteral("<NAME:6>Hélène"));
+    QCOMPARE(champ_adif(QStringLiteral("MY_NAME"), QString()), QStringLiteral("<MY_NAME:0>"));
+    QCOMPARE(vers_cp1252(champ_adif(QStringLiteral("NAME"), QStringLiteral("é"))),
+             QByteArray("<NAME:1>\xE9"));
+}
+
+void TestFormats::ligne_listing_garde_ses_colonnes() {
+    const QString ligne = ligne_listing(
+        {"01/07/2024", "14:05", "F5ABC/P", "6m", "599", "599", "1234*", "12", "J", "x"});
+    QCOMPARE(ligne, QStringLiteral("01/07/202414:05  6m F5ABC/P     599  599234*   12 J         "
+                                   "          x                        "));
+    QCOMPARE(ligne.size(), 95);
+    QCOMPARE(ligne_listing({}).size(), 95);
+}
+
+QTEST_GUILESS_MAIN(TestFormats)
+#include "tst_formats.moc"
