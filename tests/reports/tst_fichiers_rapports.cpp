@@ -29,6 +29,7 @@ class TestFichiersRapports : public QObject {
     void commande_rapport_complete();
     void echec_au_milieu_de_la_commande();
     void echec_du_cabrillo_arrete_tout();
+    void date_illisible_arrete_le_rapport();
     void base_membres_absente();
     void export_adif_par_le_dialogue();
     void export_adif_annule();
@@ -173,6 +174,23 @@ void TestFichiersRapports::echec_du_cabrillo_arrete_tout() {
     QCOMPARE(essai.etat.fichier_joint, essai.dossier.filePath(QStringLiteral("absent/ete.LOG")));
     // The text report did not start: no rescoring either.
     QCOMPARE(essai.etat.table.cellule(col_points, 1), QStringLiteral("77"));
+}
+
+void TestFichiersRapports::date_illisible_arrete_le_rapport() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    essai.etat.table.fixer_cellule(col_date, 7, QStringLiteral("31/02/2024"));
+    const Referentiel referentiel(essai.etat);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    DialoguesScriptes dialogues;
+    QVERIFY(!ecrire_log(contexte, dialogues));
+    QCOMPARE(dialogues.textes(),
+             QStringList{QStringLiteral(
+                 "'31/02/2024 05:00' ne correspond pas à une date et une heure correctes")});
+    QVERIFY(QFile::exists(essai.chemin_travail(QStringLiteral("ete.LOG"))));
+    QVERIFY(!QFile::exists(essai.chemin_travail(QStringLiteral("ete.TXT"))));
+    QVERIFY(!QFile::exists(essai.chemin_travail(QStringLiteral("ete.ADI"))));
 }
 
 void TestFichiersRapports::base_membres_absente() {
