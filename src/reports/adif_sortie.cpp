@@ -140,8 +140,7 @@ QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& cha
     ligne += blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
              blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu)));
     // Without the database the number is unknown, rather than the previous call's one.
-    if (membre.base_trouvee && !membre.membre_numero.isEmpty() &&
-        membre.membre_numero != QStringLiteral("NM")) {
+    if (membre.base_trouvee && membre.membre_numero != QStringLiteral("NM")) {
         ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), membre.membre_numero));
     }
     return ligne + QStringLiteral("<EOR>");

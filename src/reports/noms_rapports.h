@@ -9,10 +9,10 @@ class Etat;
 // Where the report files go. A bare current file lies in the work folder, and so do the
 // files named after it.
 
-// fichier_courant with its extension (from the file name's last ".") replaced.
+// The path with its extension (from the file name's last ".") replaced, or added.
 QString avec_extension(const QString& chemin, const QString& extension);
 
-// fichier_courant cut before its ".VRK" in any case; without one, its extension replaced.
+// The path cut before its file name's ".VRK", in any case; without one, its extension cut.
 QString sans_extension_vrk(const QString& chemin);
 
 QString chemin_cabrillo(const Etat& etat);
