@@ -1,12 +1,22 @@
 #include "contexte_cli.h"
 
+#include "refdata/noms_fichiers.h"
+#include "refdata/pays.h"
+
 #include <QFileInfo>
+
+#include <memory>
 
 namespace vorek {
 
 ActionsChargement actions_chargement_cli(ContexteCli& contexte) {
-    (void)contexte;
-    return {};
+    ActionsChargement actions;
+    auto pays =
+        std::make_shared<DonneesPays>(contexte.etat.rep_cfg + QLatin1Char('/') + nom_liste_dxcc);
+    actions.continent_de = [pays](const QString& indicatif) {
+        return pays->trouver_pays(indicatif).dxcc_continent;
+    };
+    return actions;
 }
 
 void charger_pour_cli(ContexteCli& contexte, const QString& chemin) {

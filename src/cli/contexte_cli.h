@@ -27,6 +27,11 @@ ActionsChargement actions_chargement_cli(ContexteCli& contexte);
 void charger_pour_cli(ContexteCli& contexte, const QString& chemin);
 
 int commande_resume(ContexteCli& contexte);
+int commande_score(ContexteCli& contexte);
+int commande_pays(ContexteCli& contexte);
+int commande_membre(ContexteCli& contexte);
+int commande_base(ContexteCli& contexte);
+int commande_convertir_pays(ContexteCli& contexte);
 int commande_email_valide(ContexteCli& contexte);
 int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);

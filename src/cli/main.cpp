@@ -19,6 +19,11 @@ using Commande = std::function<int(ContexteCli&)>;
 const std::map<QString, Commande>& commandes() {
     static const std::map<QString, Commande> table{
         {QStringLiteral("resume"), commande_resume},
+        {QStringLiteral("score"), commande_score},
+        {QStringLiteral("pays"), commande_pays},
+        {QStringLiteral("membre"), commande_membre},
+        {QStringLiteral("base"), commande_base},
+        {QStringLiteral("convertir-pays"), commande_convertir_pays},
         {QStringLiteral("email-valide"), commande_email_valide},
         {QStringLiteral("rapport"), commande_rapport},
         {QStringLiteral("export-adif"), commande_export_adif},

@@ -1,0 +1,26 @@
+#include "contexte_cli.h"
+
+#include "app/serveurs.h"
+#include "app/telechargement.h"
+#include "refdata/conversion_pays.h"
+
+#include <QDir>
+
+namespace vorek {
+
+int commande_convertir_pays(ContexteCli& contexte) {
+    if (!contexte.arguments.isEmpty()) {
+        throw ErreurUsage{QStringLiteral("usage : vorek convertir-pays")};
+    }
+    const QString rep_cfg = contexte.etat.rep_cfg;
+    QDir().mkpath(rep_cfg);
+    const ConfigServeurs serveurs = lire_config_serveurs(rep_cfg);
+    const QStringList entites =
+        convertir_fichier_pays(rep_cfg, [&] { telecharger_fichier_pays(rep_cfg, serveurs); });
+    for (const QString& entite : entites) {
+        contexte.sortie << entite << '\n';
+    }
+    return 0;
+}
+
+} // namespace vorek

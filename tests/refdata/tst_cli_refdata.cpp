@@ -1,0 +1,100 @@
+#include "outil_cli.h"
+
+#include "log/fichier_texte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCliRefdata : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir racine_;
+    QString cfg() const { return racine_.filePath(QStringLiteral("cfg")); }
+    SortieCli vorek(const QStringList& arguments) const {
+        return lancer_vorek(QStringList{QStringLiteral("--racine"), racine_.path()} + arguments);
+    }
+
+private slots:
+    void initTestCase();
+    void conversion_du_fichier_pays();
+    void conversion_avec_le_fichier_livre();
+    void recherches_data();
+    void recherches();
+    void base_membres_absente();
+    void usage();
+};
+
+void TestCliRefdata::initTestCase() {
+    QVERIFY(QDir().mkpath(cfg()));
+    QVERIFY(QDir().mkpath(racine_.filePath(QStringLiteral("Fichiers_BD"))));
+    vorek::ecrire_lignes(racine_.filePath(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv")),
+                         {QStringLiteral("F5ABC,1234,Jean Dupont,x"),
+                          QStringLiteral("EA8ZZ,77,Ana María,y")});
+}
+
+void TestCliRefdata::conversion_du_fichier_pays() {
+    QVERIFY(QFile::copy(QStringLiteral(VOREK_DONNEES_TEST "/cty_wt_mod.dat"),
+                        cfg() + QStringLiteral("/cty_wt.dat")));
+    const SortieCli sortie = vorek({QStringLiteral("convertir-pays")});
+    QCOMPARE(sortie.code, 0);
+    QVERIFY(sortie.sortie.startsWith(QStringLiteral("1A\n1S\n3A\n3B6\n3B8\n")));
+    QCOMPARE(sortie.sortie.count(QLatin1Char('\n')), 324);
+    QVERIFY(QFile::exists(cfg() + QStringLiteral("/DXCC.CSV")));
+    QVERIFY(QFile::remove(cfg() + QStringLiteral("/cty_wt.dat")));
+}
+
+void TestCliRefdata::conversion_avec_le_fichier_livre() {
+    // No country file and a server that refuses: the shipped copy is converted.
+    QFile::remove(cfg() + QStringLiteral("/DXCC.CSV"));
+    vorek::ecrire_lignes(cfg() + QStringLiteral("/serveurs.ini"),
+                         {QStringLiteral("[serveurs]"), QStringLiteral("pays=http://127.0.0.1:1")});
+    const SortieCli sortie = vorek({QStringLiteral("convertir-pays")});
+    QCOMPARE(sortie.code, 0);
+    QCOMPARE(sortie.sortie.count(QLatin1Char('\n')), 324);
+    QVERIFY(!QFile::exists(cfg() + QStringLiteral("/cty_wt.dat")));
+    QVERIFY(QFile::exists(cfg() + QStringLiteral("/DXCC.CSV")));
+}
+
+void TestCliRefdata::recherches_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("pays") << QStringList{"pays", "F5ABC/P"} << "F\tEU\n";
+    QTest::newRow("pays prefixe") << QStringList{"pays", "EA8/F5ABC"} << "EA8\tAF\n";
+    QTest::newRow("pays inconnu") << QStringList{"pays", "QQ9QQ"} << "\t\n";
+    QTest::newRow("membre") << QStringList{"membre", "f5abc/qrp"} << "1234\tJean Dupont\n";
+    QTest::newRow("membre accent") << QStringList{"membre", "EA8ZZ"} << "77\tAna María\n";
+    QTest::newRow("non membre") << QStringList{"membre", "F1AAA"} << "NM\t\n";
+    QTest::newRow("base") << QStringList{"base", "EA8/F5ABC/P"} << "F5ABC\tF5ABC\n";
+    QTest::newRow("base /N") << QStringList{"base", "F5ABC/N"} << "F5ABC\tN\n";
+}
+
+void TestCliRefdata::recherches() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, attendu);
+    const SortieCli sortie = vorek(arguments);
+    QCOMPARE(sortie.code, 0);
+    QCOMPARE(sortie.sortie, attendu);
+}
+
+void TestCliRefdata::base_membres_absente() {
+    QTemporaryDir vide;
+    const SortieCli sortie = lancer_vorek(
+        {QStringLiteral("--racine"), vide.path(), QStringLiteral("membre"), QStringLiteral("F5ABC")});
+    QCOMPARE(sortie.code, 0);
+    QCOMPARE(sortie.sortie, QStringLiteral("NM\t\n"));
+    QCOMPARE(sortie.erreurs, QStringLiteral("Fichier BD Membres absent\n"));
+}
+
+void TestCliRefdata::usage() {
+    for (const QString& commande : {QStringLiteral("pays"), QStringLiteral("membre"),
+                                    QStringLiteral("base")}) {
+        QCOMPARE(vorek({commande}).code, 2);
+    }
+    QCOMPARE(vorek({QStringLiteral("convertir-pays"), QStringLiteral("x")}).code, 2);
+}
+
+QTEST_GUILESS_MAIN(TestCliRefdata)
+#include "tst_cli_refdata.moc"
