@@ -127,10 +127,14 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
     }
     ResultatTelechargement resultat = transferer(url, fichier, delais);
     errno = 0;
-    const bool ferme = std::fflush(fichier) == 0 && ::fsync(fileno(fichier)) == 0;
-    const int code = errno;
-    if ((std::fclose(fichier) != 0 || !ferme) && resultat.reussi) {
-        resultat = {false, resultat.statut_http, message_erreur_es(code != 0 ? code : errno)};
+    bool sur_disque = std::fflush(fichier) == 0 && ::fsync(fileno(fichier)) == 0;
+    int code = errno;
+    if (std::fclose(fichier) != 0 && sur_disque) {
+        sur_disque = false;
+        code = errno;
+    }
+    if (!sur_disque && resultat.reussi) {
+        resultat = {false, resultat.statut_http, message_erreur_es(code)};
     }
     if (!resultat.reussi) {
         QFile::remove(chemin);

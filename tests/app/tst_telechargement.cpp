@@ -228,6 +228,12 @@ void TestTelechargement::fichier_pays_coupe_ne_reste_pas() {
     QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_ + QStringLiteral("/absent")),
                                       courts_));
     QVERIFY(!QFile::exists(pays));
+    // A folder that cannot take the file.
+    const QString ailleurs = programme_.filePath(QStringLiteral("absent/ZTC_mini_2021_site.csv"));
+    QCOMPARE(telecharger(url_base_membres(config(adresse_, {})), ailleurs, courts_).erreur,
+             QStringLiteral("Fichier introuvable"));
+    QVERIFY(!telecharger_base_membres(programme_.filePath(QStringLiteral("absent")),
+                                      config(adresse_, {}), courts_));
 }
 
 void TestTelechargement::configuration_data() {

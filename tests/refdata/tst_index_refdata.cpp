@@ -31,6 +31,7 @@ class TestIndexRefdata : public QObject {
   private slots:
     void pays_egal_balayage();
     void membres_egal_balayage();
+    void octets_quelconques();
 };
 
 QString TestIndexRefdata::ligne_dxcc() {
@@ -118,6 +119,34 @@ void TestIndexRefdata::membres_egal_balayage() {
             QCOMPARE(obtenu.membre_numero, attendu.membre_numero);
             QCOMPARE(obtenu.membre_nom, attendu.membre_nom);
             QCOMPARE(obtenu.base_trouvee, attendu.base_trouvee);
+        }
+    }
+}
+
+// Garbage files (NUL bytes, lone CRs, bytes above 127, long lines): same answers, no crash.
+void TestIndexRefdata::octets_quelconques() {
+    const QString dxcc = dossier_.filePath(QStringLiteral("DXCC.CSV"));
+    const QString base = dossier_.filePath(QStringLiteral("ZTC_mini_2021.csv"));
+    const DonneesPays pays(dxcc);
+    const BaseMembres membres(base);
+    static const char brut[] = "F5ABC,;+/\r\n\0\xe9\x81 P";
+    const QByteArray alphabet(brut, sizeof brut - 1);
+    for (int tour = 0; tour < 100; ++tour) {
+        QByteArray octets;
+        for (int i = hasard_.bounded(3000); i > 0; --i) {
+            octets += alphabet.at(hasard_.bounded(int(alphabet.size())));
+        }
+        for (const QString& chemin : {dxcc, base}) {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(octets);
+        }
+        for (int appel = 0; appel < 20; ++appel) {
+            const QString s = indicatif();
+            QCOMPARE(pays.trouver_pays(s).dxcc_continent,
+                     balayage::trouver_pays(dxcc, s).dxcc_continent);
+            QCOMPARE(membres.chercher_membre(s).membre_nom,
+                     balayage::chercher_membre(base, s).membre_nom);
         }
     }
 }
