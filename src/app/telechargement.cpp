@@ -1,7 +1,9 @@
 #include "app/telechargement.h"
 
 #include "app/serveurs.h"
+#include "log/erreur.h"
 #include "log/fichier_texte.h"
+#include "refdata/conversion_pays.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
 
@@ -116,6 +118,19 @@ bool remplacer(const QString& source, const QString& cible) {
     return true;
 }
 
+bool contient_des_prefixes(const QString& chemin) {
+    static const QStringList continents{"AF", "AN", "AS", "EU", "NA", "OC", "SA"};
+    try {
+        for (const QString& ligne : convertir_lignes_pays(lire_lignes(chemin)).lignes_dxcc) {
+            if (continents.contains(ligne.section(QLatin1Char(','), 3, 3))) {
+                return true;
+            }
+        }
+    } catch (const Erreur&) {
+    }
+    return false;
+}
+
 } // namespace
 
 ResultatTelechargement telecharger(const QString& url, const QString& chemin,
@@ -159,6 +174,12 @@ bool telecharger_fichier_pays(const QString& rep_cfg, const ConfigServeurs& conf
     }
     const QString partiel = cible + QStringLiteral(".part");
     if (!telecharger(url_fichier_pays(config), partiel, delais).reussi) {
+        return false;
+    }
+    // A page that is not a country file (a portal's login page, say) would stay in place
+    // and never be fetched again.
+    if (!contient_des_prefixes(partiel)) {
+        QFile::remove(partiel);
         return false;
     }
     return remplacer(partiel, cible);

@@ -31,8 +31,8 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
 bool telecharger_base_membres(const QString& rep_BD, const ConfigServeurs& config,
                               const DelaisTelechargement& delais = {});
 
-// The country file, only when rep_cfg has none, by way of a temporary name. True when a new
-// file is in place (the caller beeps).
+// The country file, only when rep_cfg has none, by way of a temporary name; a download that
+// holds no prefix at all is dropped. True when a new file is in place (the caller beeps).
 bool telecharger_fichier_pays(const QString& rep_cfg, const ConfigServeurs& config,
                               const DelaisTelechargement& delais = {});
 

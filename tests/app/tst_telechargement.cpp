@@ -61,6 +61,8 @@ s.serve_forever()
 )PY";
 
 const QByteArray base_du_site = "F5ABC,1234,Jean Dupont,x\r\nF6XYZ,12,Paul,y\r\n";
+const QByteArray pays_du_site = "#\r\n#\r\n#\r\n#\r\n# ADIF 227\r\n"
+                                "France: 14: 27: EU: 46.00: -2.00: -1.0: F:\r\n    F,TM;\r\n";
 
 QByteArray octets(const QString& chemin) {
     QFile f(chemin);
@@ -129,7 +131,12 @@ void TestTelechargement::initTestCase() {
     const QString script = site_.filePath(QStringLiteral("serveur.py"));
     ecrire_octets(script, script_serveur);
     ecrire_octets(site_.filePath(QStringLiteral("Concours/ZTC_mini_2021.csv")), base_du_site);
-    ecrire_octets(site_.filePath(QStringLiteral("cty/cty_wt.dat")), "# en-tete\r\n");
+    ecrire_octets(site_.filePath(QStringLiteral("cty/cty_wt.dat")), pays_du_site);
+    ecrire_octets(site_.filePath(QStringLiteral("portail/cty/cty_wt.dat")),
+                  "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title>Portail</title>\r\n"
+                  "<style>p { color: red; margin: 0; }</style>\r\n</head>\r\n"
+                  "<body><p>Connexion requise&nbsp;: https://portail.example/</p></body>\r\n"
+                  "</html>\r\n");
     serveur_.start(QStringLiteral("/usr/bin/python3"), {script, site_.path()});
     QVERIFY(serveur_.waitForStarted());
     QVERIFY(serveur_.waitForReadyRead(10000));
@@ -206,7 +213,7 @@ void TestTelechargement::serveur_muet_ne_bloque_pas() {
 void TestTelechargement::fichier_pays_seulement_s_il_manque() {
     const QString pays = rep_cfg() + QStringLiteral("/cty_wt.dat");
     QVERIFY(telecharger_fichier_pays(rep_cfg(), config({}, adresse_), courts_));
-    QCOMPARE(octets(pays), QByteArray("# en-tete\r\n"));
+    QCOMPARE(octets(pays), pays_du_site);
     QVERIFY(!QFile::exists(pays + QStringLiteral(".part")));
     QCOMPARE(requetes(), QStringList{QStringLiteral("/cty/cty_wt.dat")});
     // Present: no network access at all.
@@ -228,6 +235,10 @@ void TestTelechargement::fichier_pays_coupe_ne_reste_pas() {
     QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_ + QStringLiteral("/absent")),
                                       courts_));
     QVERIFY(!QFile::exists(pays));
+    QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_ + QStringLiteral("/portail")),
+                                      courts_));
+    QVERIFY(!QFile::exists(pays));
+    QVERIFY(!QFile::exists(pays + QStringLiteral(".part")));
     // A folder that cannot take the file.
     const QString ailleurs = programme_.filePath(QStringLiteral("absent/ZTC_mini_2021_site.csv"));
     QCOMPARE(telecharger(url_base_membres(config(adresse_, {})), ailleurs, courts_).erreur,
