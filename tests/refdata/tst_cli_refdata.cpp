@@ -10,14 +10,14 @@
 class TestCliRefdata : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir racine_;
     QString cfg() const { return racine_.filePath(QStringLiteral("cfg")); }
     SortieCli vorek(const QStringList& arguments) const {
         return lancer_vorek(QStringList{QStringLiteral("--racine"), racine_.path()} + arguments);
     }
 
-private slots:
+  private slots:
     void initTestCase();
     void conversion_du_fichier_pays();
     void conversion_avec_le_fichier_livre();
@@ -30,9 +30,9 @@ private slots:
 void TestCliRefdata::initTestCase() {
     QVERIFY(QDir().mkpath(cfg()));
     QVERIFY(QDir().mkpath(racine_.filePath(QStringLiteral("Fichiers_BD"))));
-    vorek::ecrire_lignes(racine_.filePath(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv")),
-                         {QStringLiteral("F5ABC,1234,Jean Dupont,x"),
-                          QStringLiteral("EA8ZZ,77,Ana María,y")});
+    vorek::ecrire_lignes(
+        racine_.filePath(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv")),
+        {QStringLiteral("F5ABC,1234,Jean Dupont,x"), QStringLiteral("EA8ZZ,77,Ana María,y")});
 }
 
 void TestCliRefdata::conversion_du_fichier_pays() {
@@ -81,16 +81,16 @@ void TestCliRefdata::recherches() {
 
 void TestCliRefdata::base_membres_absente() {
     QTemporaryDir vide;
-    const SortieCli sortie = lancer_vorek(
-        {QStringLiteral("--racine"), vide.path(), QStringLiteral("membre"), QStringLiteral("F5ABC")});
+    const SortieCli sortie = lancer_vorek({QStringLiteral("--racine"), vide.path(),
+                                           QStringLiteral("membre"), QStringLiteral("F5ABC")});
     QCOMPARE(sortie.code, 0);
     QCOMPARE(sortie.sortie, QStringLiteral("NM\t\n"));
     QCOMPARE(sortie.erreurs, QStringLiteral("Fichier BD Membres absent\n"));
 }
 
 void TestCliRefdata::usage() {
-    for (const QString& commande : {QStringLiteral("pays"), QStringLiteral("membre"),
-                                    QStringLiteral("base")}) {
+    for (const QString& commande :
+         {QStringLiteral("pays"), QStringLiteral("membre"), QStringLiteral("base")}) {
         QCOMPARE(vorek({commande}).code, 2);
     }
     QCOMPARE(vorek({QStringLiteral("convertir-pays"), QStringLiteral("x")}).code, 2);
