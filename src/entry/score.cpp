@@ -3,130 +3,277 @@
 #include "textes_saisie.h"
 
 #include "log/dates.h"
-#include "log/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 
 #include <QHash>
-#include <QSet>
+
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace vorek {
 
 namespace {
 
-// Rows already scored in this pass, so that the duplicate rules look up instead of
-// scanning every row above: the result is the one the scan from the row upward gives.
-struct LignesPrecedentes {
-    struct Indicatif {
-        int derniere = 0;
-        bool derniere_lisible = true;
-        int illisible = 0; // the lowest row of this call whose date does not read
-    };
-    // Keyed by the trimmed call, as the same-day rule compares it.
-    QHash<QString, Indicatif> par_indicatif;
-    // (trimmed call, day) -> the lowest row with points of that call on that day.
-    QHash<QPair<QString, qint64>, int> points_par_jour;
-    // (member number, band cell) of every row above with points, member or not, scored
-    // in this pass or not (an empty-call row keeps its old cells and still counts).
-    QSet<QPair<QString, QString>> membres_par_bande;
+// One distinct call text of the pass and what its look-ups gave: the reference files
+// cannot change during a pass, so each call is looked up once.
+struct Fiche {
+    ResultatMembre membre;
+    int id_numero = 0;
+    int cle_cherchee = 0; // the call as the same-day rule looks it up
+    int cle_rognee = 0;   // the call trimmed, as rows above are compared
+    bool continent_lu = false;
+    QString continent;
+    bool bonus = false;
 };
 
+// The rows above a given trimmed call, so that the same-day rule looks up instead of
+// scanning: the outcome is the one of the scan from the row upward.
+struct DejaVu {
+    int derniere = 0;
+    bool derniere_lisible = true;
+    int illisible = 0; // the latest row of this call whose date does not read
+};
+
+quint64 paire(int a, qint64 b) {
+    return (quint64(quint32(a)) << 32) | quint32(qint32(b));
+}
+
+// Calls, numbers and bands are a few characters long: a plain FNV-1a hash is enough and
+// far cheaper than the seeded hash of QHash.
+struct HashCourt {
+    size_t operator()(const QString& texte) const noexcept {
+        quint64 h = 14695981039346656037ULL;
+        for (const QChar c : texte) {
+            h = (h ^ c.unicode()) * 1099511628211ULL;
+        }
+        return size_t(h);
+    }
+};
+
+using Identifiants = std::unordered_map<QString, int, HashCourt>;
+
+int interne(Identifiants& ids, const QString& texte) {
+    return ids.try_emplace(texte, int(ids.size())).first->second;
+}
+
 struct Passe {
+    Passe(Etat& e, const Referentiel& r, const QString& bande, const QString& annee,
+          ResultatScore& res)
+        : etat(e), referentiel(r), bande_selectionnee(bande), annee_courante(annee), resultat(res) {
+    }
+
     Etat& etat;
     const Referentiel& referentiel;
     const QString& bande_selectionnee;
     const QString& annee_courante;
     ResultatScore& resultat;
-    LignesPrecedentes vus;
+    const bool complete = etat.table.nb_colonnes() >= nb_colonnes_journal;
+
+    Identifiants ids_indicatifs;
+    std::vector<Fiche> fiches;
+    Identifiants ids_cles;
+    std::vector<DejaVu> deja_vus;
+    Identifiants ids_textes; // member numbers and band cells
+    const int id_non_membre = interne(ids_textes, textes::non_membre());
+    // Points by band text id, computed once per band: -1 not yet.
+    std::vector<int> points_meme;
+    std::vector<int> points_autre;
+    const int id_bande_combo = interne(ids_textes, bande_selectionnee);
+    int id_bande_ligne = 0; // the band cell of the row being scored
+    // (trimmed call, day) -> the latest row with points of that call on that day.
+    std::unordered_map<quint64, int> points_par_jour;
+    // (member number, band cell) of every row above with points, member or not, scored
+    // in this pass or not (an empty-call row keeps its old cells and still counts).
+    std::unordered_set<quint64> membres_par_bande;
 };
 
 QString cellule(const Passe& p, int col, int ligne) {
     return p.etat.table.cellule(col, ligne);
 }
 
+int cle(Passe& p, const QString& texte) {
+    const int id = interne(p.ids_cles, texte);
+    if (size_t(id) == p.deja_vus.size()) {
+        p.deja_vus.emplace_back();
+    }
+    return id;
+}
+
+Fiche& fiche(Passe& p, const QString& indicatif) {
+    const int id = interne(p.ids_indicatifs, indicatif);
+    if (size_t(id) < p.fiches.size()) {
+        return p.fiches[size_t(id)];
+    }
+    Fiche f;
+    f.membre = p.referentiel.membres.chercher_membre(indicatif);
+    f.id_numero = interne(p.ids_textes, f.membre.membre_numero);
+    f.cle_cherchee = cle(p, indicatif);
+    f.cle_rognee = cle(p, indicatif.trimmed());
+    f.bonus = indicatif_de_base_points(indicatif) == QStringLiteral("F8ZTC");
+    p.fiches.push_back(std::move(f));
+    return p.fiches.back();
+}
+
+const QString& continent(Passe& p, Fiche& f, const QString& indicatif) {
+    if (!f.continent_lu) {
+        f.continent = p.referentiel.pays.trouver_pays(indicatif).dxcc_continent;
+        f.continent_lu = true;
+    }
+    return f.continent;
+}
+
+bool chiffres(const QString& s, std::initializer_list<int> positions) {
+    for (const int i : positions) {
+        if (s[i] < QLatin1Char('0') || s[i] > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int nombre(const QString& s, int debut, int n) {
+    int v = 0;
+    for (int i = debut; i < debut + n; ++i) {
+        v = v * 10 + (s[i].unicode() - '0');
+    }
+    return v;
+}
+
+// "dd/mm/yyyy" read without the general reader; empty for any other shape.
+QDate date_ordinaire(const QString& s) {
+    if (s.size() != 10 || s[2] != QLatin1Char('/') || s[5] != QLatin1Char('/') ||
+        !chiffres(s, {0, 1, 3, 4, 6, 7, 8, 9})) {
+        return {};
+    }
+    return QDate(nombre(s, 6, 4), nombre(s, 3, 2), nombre(s, 0, 2));
+}
+
+bool lire_jour(const QString& texte, double& jour) {
+    const QDate date = date_ordinaire(texte);
+    if (date.isValid()) {
+        jour = vers_jours(date);
+        return true;
+    }
+    return essayer_date(texte, jour);
+}
+
+// Column 0, a blank and column 1 as one date and time; throws the conversion text.
+double moment_de(const QString& date, const QString& heure) {
+    const QDate jour = date_ordinaire(date);
+    if (jour.isValid() && heure.size() == 5 && heure[2] == QLatin1Char(':') &&
+        chiffres(heure, {0, 1, 3, 4})) {
+        const QTime t(nombre(heure, 0, 2), nombre(heure, 3, 2));
+        if (t.isValid()) {
+            return vers_jours(jour, t);
+        }
+    }
+    return lire_date_heure(date + QLatin1Char(' ') + heure);
+}
+
 // The same-day rule. Walking up from the row, the first row of the same call reads both
 // dates; then the nearest row either stops on an unreadable date or is a duplicate.
-bool deja_le_meme_jour(Passe& p, int ligne) {
-    const QString indicatif = cellule(p, col_indicatif, ligne);
-    const auto trouve = p.vus.par_indicatif.constFind(indicatif);
-    if (trouve == p.vus.par_indicatif.cend()) {
+bool deja_le_meme_jour(Passe& p, const Fiche& f, int ligne) {
+    const DejaVu& vu = p.deja_vus[size_t(f.cle_cherchee)];
+    if (vu.derniere == 0) {
         return false;
     }
-    if (!trouve->derniere_lisible) {
-        lire_date(cellule(p, col_date, trouve->derniere));
+    if (!vu.derniere_lisible) {
+        lire_date(cellule(p, col_date, vu.derniere));
     }
-    const auto jour = qint64(lire_date(cellule(p, col_date, ligne)));
-    const int doublon = p.vus.points_par_jour.value({indicatif, jour}, 0);
-    if (trouve->illisible > doublon) {
-        lire_date(cellule(p, col_date, trouve->illisible));
+    double jour = 0;
+    if (!lire_jour(cellule(p, col_date, ligne), jour)) {
+        lire_date(cellule(p, col_date, ligne));
     }
-    return doublon > 0;
+    const auto doublon = p.points_par_jour.find(paire(f.cle_cherchee, qint64(jour)));
+    const int rang = doublon == p.points_par_jour.end() ? 0 : doublon->second;
+    if (vu.illisible > rang) {
+        lire_date(cellule(p, col_date, vu.illisible));
+    }
+    return rang > 0;
 }
 
-bool deja_sur_la_bande(const Passe& p, int ligne) {
-    return p.vus.membres_par_bande.contains(
-        {cellule(p, col_ztc, ligne), cellule(p, col_bande, ligne)});
+int points_par_bande(Passe& p, int id_bande, const QString& bande, bool meme_continent) {
+    if (size_t(id_bande) >= p.points_meme.size()) {
+        p.points_meme.resize(size_t(id_bande) + 1, -1);
+        p.points_autre.resize(size_t(id_bande) + 1, -1);
+    }
+    if (p.points_meme[size_t(id_bande)] < 0) {
+        p.points_meme[size_t(id_bande)] = points_bande(bande, true);
+        p.points_autre[size_t(id_bande)] = points_bande(bande, false);
+    }
+    return meme_continent ? p.points_meme[size_t(id_bande)] : p.points_autre[size_t(id_bande)];
 }
 
-QString points_ligne(Passe& p, int ligne) {
+int id_numero_ecrit(Passe& p, const Fiche& f, int ligne) {
+    return p.complete ? f.id_numero : interne(p.ids_textes, cellule(p, col_ztc, ligne));
+}
+
+QString points_ligne(Passe& p, Fiche& f, const QString& indicatif, int ligne) {
     TableJournal& table = p.etat.table;
-    const QString indicatif = cellule(p, col_indicatif, ligne);
-    const ResultatMembre membre = p.referentiel.membres.chercher_membre(indicatif);
-    if (!membre.base_trouvee) {
+    if (!f.membre.base_trouvee) {
         p.resultat.base_membres_absente = true;
     }
-    table.fixer_cellule(col_ztc, ligne, membre.membre_numero);
-    if (membre.membre_numero == textes::non_membre()) {
+    table.fixer_cellule(col_ztc, ligne, f.membre.membre_numero);
+    if (f.membre.membre_numero == textes::non_membre()) {
         table.fixer_cellule(col_notes, ligne, textes::remarque_non_membre());
         return QStringLiteral("0");
     }
     table.fixer_cellule(col_notes, ligne, QString());
-    const double moment = lire_date_heure(cellule(p, col_date, ligne) + QLatin1Char(' ') +
-                                          cellule(p, col_heure, ligne));
+    const double moment = moment_de(cellule(p, col_date, ligne), cellule(p, col_heure, ligne));
     if (!(moment > p.etat.debut_concours && moment < p.etat.fin_concours)) {
         table.fixer_cellule(col_notes, ligne, textes::remarque_hors_date() + p.annee_courante);
         return QStringLiteral("0");
     }
-    if (deja_le_meme_jour(p, ligne)) {
+    if (deja_le_meme_jour(p, f, ligne)) {
         table.fixer_cellule(col_notes, ligne, textes::remarque_meme_jour());
         return QStringLiteral("0");
     }
-    QString bande = cellule(p, col_bande, ligne);
-    if (bande.isEmpty()) {
-        bande = p.bande_selectionnee;
-    }
-    const QString continent = p.referentiel.pays.trouver_pays(indicatif).dxcc_continent;
-    if (deja_sur_la_bande(p, ligne)) {
+    const QString cellule_bande = cellule(p, col_bande, ligne);
+    p.id_bande_ligne = interne(p.ids_textes, cellule_bande);
+    const bool meme_continent = continent(p, f, indicatif) == p.etat.station_continent;
+    if (p.membres_par_bande.contains(paire(id_numero_ecrit(p, f, ligne), p.id_bande_ligne))) {
         table.fixer_cellule(col_notes, ligne, textes::remarque_meme_bande());
         return QStringLiteral("0");
     }
-    int points = points_bande(bande, continent == p.etat.station_continent);
-    if (indicatif_de_base_points(indicatif) == QStringLiteral("F8ZTC")) {
-        points *= 2;
-    }
-    return QString::number(points);
+    const int points =
+        cellule_bande.isEmpty()
+            ? points_par_bande(p, p.id_bande_combo, p.bande_selectionnee, meme_continent)
+            : points_par_bande(p, p.id_bande_ligne, cellule_bande, meme_continent);
+    return QString::number(f.bonus ? 2 * points : points);
 }
 
-void retenir_ligne(Passe& p, int ligne, bool notee) {
-    const QString points = cellule(p, col_points, ligne);
-    const bool a_des_points = points != QStringLiteral("0");
-    const QString numero = cellule(p, col_ztc, ligne);
-    if (a_des_points && numero != textes::non_membre()) {
-        p.vus.membres_par_bande.insert({numero, cellule(p, col_bande, ligne)});
+void retenir_membre(Passe& p, int id_numero, int id_bande) {
+    if (id_numero != p.id_non_membre) {
+        p.membres_par_bande.insert(paire(id_numero, id_bande));
     }
-    if (!notee) {
-        return;
+}
+
+void retenir_ligne_notee(Passe& p, const Fiche& f, int ligne) {
+    const bool a_des_points = cellule(p, col_points, ligne) != QStringLiteral("0");
+    if (a_des_points) {
+        // With every column present, a row with points went through the band rule.
+        const int id_bande =
+            p.complete ? p.id_bande_ligne : interne(p.ids_textes, cellule(p, col_bande, ligne));
+        retenir_membre(p, id_numero_ecrit(p, f, ligne), id_bande);
     }
-    const QString indicatif = cellule(p, col_indicatif, ligne).trimmed();
     double jour = 0;
-    const bool lisible = essayer_date(cellule(p, col_date, ligne), jour);
-    LignesPrecedentes::Indicatif& vu = p.vus.par_indicatif[indicatif];
+    const bool lisible = lire_jour(cellule(p, col_date, ligne), jour);
+    DejaVu& vu = p.deja_vus[size_t(f.cle_rognee)];
     vu.derniere = ligne;
     vu.derniere_lisible = lisible;
     if (!lisible) {
         vu.illisible = ligne;
     } else if (a_des_points) {
-        p.vus.points_par_jour.insert({indicatif, qint64(jour)}, ligne);
+        p.points_par_jour[paire(f.cle_rognee, qint64(jour))] = ligne;
+    }
+}
+
+void retenir_ligne_vide(Passe& p, int ligne) {
+    if (cellule(p, col_points, ligne) != QStringLiteral("0")) {
+        retenir_membre(p, interne(p.ids_textes, cellule(p, col_ztc, ligne)),
+                       interne(p.ids_textes, cellule(p, col_bande, ligne)));
     }
 }
 
@@ -156,18 +303,21 @@ int points_bande(const QString& bande, bool meme_continent) {
 
 void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
                     const QString& annee_courante, ResultatScore& resultat) {
-    Passe passe{etat, referentiel, bande_selectionnee, annee_courante, resultat, {}};
+    Passe passe(etat, referentiel, bande_selectionnee, annee_courante, resultat);
     etat.score_total = 0;
     resultat.score_total = 0;
     TableJournal& table = etat.table;
     for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-        const bool notee = !table.cellule(col_indicatif, ligne).isEmpty();
-        if (notee) {
-            table.fixer_cellule(col_points, ligne, points_ligne(passe, ligne));
-            etat.score_total += table.cellule(col_points, ligne).toInt();
-            resultat.score_total = etat.score_total;
+        const QString indicatif = table.cellule(col_indicatif, ligne);
+        if (indicatif.isEmpty()) {
+            retenir_ligne_vide(passe, ligne);
+            continue;
         }
-        retenir_ligne(passe, ligne, notee);
+        Fiche& f = fiche(passe, indicatif);
+        table.fixer_cellule(col_points, ligne, points_ligne(passe, f, indicatif, ligne));
+        etat.score_total += table.cellule(col_points, ligne).toInt();
+        resultat.score_total = etat.score_total;
+        retenir_ligne_notee(passe, f, ligne);
     }
 }
 
