@@ -99,7 +99,7 @@ void TForm_main::construire_barre_outils() {
     Label_temps_reel = creer<QLabel>(Panel9, "Label_temps_reel");
     Label_temps_reel->setMinimumWidth(120);
     Label_temps_reel->setFont(QFont(QStringLiteral("Tahoma"), 11, QFont::Bold));
-    EcrireLog = bouton_outil(Panel9, "EcrireLog", QStringLiteral("Compte rendu"),
+    EcrireLog = bouton_outil(Panel9, "EcrireLog", QStringLiteral("CR"),
                              s->standardIcon(QStyle::SP_FileDialogDetailedView),
                              QStringLiteral("Ecrire le Compte rendu"));
     Info_CR = creer<QPushButton>(Panel9, "Info_CR");
@@ -108,6 +108,11 @@ void TForm_main::construire_barre_outils() {
     SpeedButton1 = bouton_outil(Panel9, "SpeedButton1", QStringLiteral("Aide"),
                                 s->standardIcon(QStyle::SP_DialogHelpButton),
                                 QStringLiteral("Fichier d'aide"));
+    // Icons only where the design has no caption: the bar fits the default 910 pixels.
+    for (QToolButton* b : {SpeedButton_temps_reel, SpeedButton_temps_differe, EcrireLog,
+                           SpeedButton1}) {
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     BitBtn_bye = creer<QPushButton>(Panel9, "BitBtn_bye");
     BitBtn_bye->setText(QStringLiteral("&Fermer"));
     BitBtn_bye->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));

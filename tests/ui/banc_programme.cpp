@@ -1,0 +1,98 @@
+#include "banc_programme.h"
+
+#include "app/demarrage.h"
+#include "log/fichier_texte.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTcpServer>
+
+BancProgramme::BancProgramme() : horloge(QDateTime(QDate(2025, 3, 15), QTime(10, 0)), -60) {
+    QDir().mkpath(prog());
+}
+
+BancProgramme::~BancProgramme() = default;
+
+QString BancProgramme::prog() const {
+    return dossier_.filePath(QStringLiteral("prog"));
+}
+
+QString BancProgramme::chemin(const QString& relatif) const {
+    return prog() + QLatin1Char('/') + relatif;
+}
+
+void BancProgramme::ecrire(const QString& relatif, const QStringList& lignes) const {
+    QDir().mkpath(QFileInfo(chemin(relatif)).path());
+    vorek::ecrire_lignes(chemin(relatif), lignes);
+}
+
+void BancProgramme::fixer_serveur(const QString& adresse) const {
+    ecrire(QStringLiteral("cfg/serveurs.ini"),
+           {QStringLiteral("[serveurs]"), QStringLiteral("club=") + adresse,
+            QStringLiteral("pays=") + adresse});
+}
+
+void BancProgramme::serveur_absent() const {
+    QTcpServer libre;
+    libre.listen(QHostAddress::LocalHost);
+    const quint16 port = libre.serverPort();
+    libre.close();
+    fixer_serveur(QStringLiteral("http://127.0.0.1:%1").arg(port));
+}
+
+void BancProgramme::demarrer(const QString& version) {
+    etat = std::make_unique<vorek::Etat>();
+    vorek::OptionsProgramme options;
+    options.dossier_programme = prog();
+    options.dossier_donnees = dossier_.filePath(QStringLiteral("donnees"));
+    options.actions = actions_fournies ? actions : vorek::actions_demarrage(*etat);
+    options.version = version;
+    programme =
+        std::make_unique<vorek::Programme>(*etat, dialogues, horloge, attente, std::move(options));
+}
+
+void BancProgramme::redemarrer() {
+    programme.reset();
+    dialogues = DialoguesScriptes();
+    demarrer();
+}
+
+vorek::TForm_Infos* BancProgramme::infos() const {
+    return programme->contexte().Form_Infos;
+}
+
+vorek::TForm_main* BancProgramme::principale() const {
+    return programme->contexte().Form_main;
+}
+
+namespace {
+
+const char* const script_serveur = R"PY(
+import functools, http.server, sys
+gestion = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
+serveur = http.server.HTTPServer(("127.0.0.1", 0), gestion)
+print(serveur.server_address[1], flush=True)
+serveur.serve_forever()
+)PY";
+
+} // namespace
+
+ServeurHttp::ServeurHttp(const QString& dossier) {
+    const QString script = script_.filePath(QStringLiteral("serveur.py"));
+    QFile f(script);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(script_serveur);
+        f.close();
+    }
+    processus_.setProcessChannelMode(QProcess::SeparateChannels);
+    processus_.start(QStringLiteral("/usr/bin/python3"), {script, dossier});
+    if (processus_.waitForStarted(10000) && processus_.waitForReadyRead(10000)) {
+        const int port = processus_.readLine().trimmed().toInt();
+        adresse_ = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    }
+}
+
+ServeurHttp::~ServeurHttp() {
+    processus_.kill();
+    processus_.waitForFinished(5000);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "dialogues_scriptes.h"
+#include "log/etat.h"
+#include "log/horloge.h"
+#include "ui/fenetre_attente.h"
+#include "ui/programme.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+// A program folder of its own and the real program started in it, with scripted dialogs
+// and a fixed clock (15/03/2025 10:00 local, one hour ahead of UTC).
+class BancProgramme {
+  public:
+    BancProgramme();
+    ~BancProgramme();
+
+    bool valide() const { return dossier_.isValid(); }
+    QString prog() const;
+    QString chemin(const QString& relatif) const;
+    // CP1252 lines with CR LF, folders created as needed.
+    void ecrire(const QString& relatif, const QStringList& lignes) const;
+    // cfg/serveurs.ini naming both servers.
+    void fixer_serveur(const QString& adresse) const;
+    // A server address where nothing listens: every fetch fails at once.
+    void serveur_absent() const;
+
+    // Starts the program; version empty for a build without version information.
+    void demarrer(const QString& version = QStringLiteral("7.5.0.0"));
+    // Ends this run and starts a new one in the same folder, as the next start would.
+    void redemarrer();
+
+    vorek::TForm_Infos* infos() const;
+    vorek::TForm_main* principale() const;
+    template <typename T> T* controle(const QWidget* fenetre, const char* nom) const {
+        return fenetre->findChild<T*>(QString::fromLatin1(nom));
+    }
+
+    std::unique_ptr<vorek::Etat> etat;
+    DialoguesScriptes dialogues;
+    vorek::HorlogeFixe horloge;
+    vorek::FenetreAttenteQt attente;
+    vorek::ActionsDemarrage actions;
+    bool actions_fournies = false;
+    std::unique_ptr<vorek::Programme> programme;
+
+  private:
+    QTemporaryDir dossier_;
+};
+
+// A plain HTTP server on 127.0.0.1 serving a folder, run as its own process.
+class ServeurHttp {
+  public:
+    explicit ServeurHttp(const QString& dossier);
+    ~ServeurHttp();
+    QString adresse() const { return adresse_; }
+
+  private:
+    QProcess processus_;
+    QTemporaryDir script_;
+    QString adresse_;
+};

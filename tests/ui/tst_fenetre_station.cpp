@@ -1,0 +1,337 @@
+#include "banc_programme.h"
+#include "log/fichier_challenge.h"
+#include "log/fichier_texte.h"
+#include "ui/infobulle.h"
+#include "ui/tform_infos.h"
+#include "ui/tform_main.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace vorek;
+
+class TestFenetreStation : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup() { banc_.reset(); }
+    void indicatif_tape_lettre_par_lettre();
+    void prefixe_hors_de_la_liste();
+    void choix_dxcc_par_l_operateur();
+    void ok_sans_indicatif_puis_sans_fichier();
+    void creer_fichier_force_le_nom_et_le_dossier();
+    void creer_fichier_ne_remplace_pas_sans_demander();
+    void ok_ouvre_la_fenetre_principale();
+    void email_propose_serveur_et_port();
+    void smtp_absent_signale();
+    void charger_fichier_remplit_les_champs();
+    void infobulles_et_barre_d_etat_data();
+    void infobulles_et_barre_d_etat();
+    void ordre_de_tabulation();
+
+  private:
+    TForm_Infos* f() const { return banc_->infos(); }
+    std::unique_ptr<BancProgramme> banc_;
+};
+
+void TestFenetreStation::init() {
+    banc_ = std::make_unique<BancProgramme>();
+    QVERIFY(banc_->valide());
+    banc_->serveur_absent();
+    banc_->ecrire(QStringLiteral("DXCC.CSV"),
+                  {QStringLiteral("F,France,F,EU,227"), QStringLiteral("DL,Germany,DL,EU,230")});
+    banc_->ecrire(QStringLiteral("cfg/DXCC.CSV"),
+                  {QStringLiteral("F,France,F,EU,227"), QStringLiteral("DL,Germany,DL,EU,230"),
+                   QStringLiteral("EA8,Canary Islands,EA8,AF,29")});
+    banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
+                  {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
+                   QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")});
+    banc_->ecrire(QStringLiteral("cfg/SMTP.csv"), {QStringLiteral("Domaine;Serveur;Port"),
+                                                   QStringLiteral("orange;smtp.orange.fr;465"),
+                                                   QStringLiteral("free;smtp.free.fr;  25 "),
+                                                   QStringLiteral("free;smtp2.free.fr;587")});
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    banc_->demarrer();
+    banc_->dialogues = DialoguesScriptes();
+}
+
+void TestFenetreStation::indicatif_tape_lettre_par_lettre() {
+    Etat& etat = *banc_->etat;
+    f()->Edit_ZTC->setText(QStringLiteral("999"));
+    f()->Edit_nom->setText(QStringLiteral("Ancien"));
+    f()->Edit_adresse1->setText(QStringLiteral("1 rue"));
+    f()->Edit_adresse2->setText(QStringLiteral("75001 PARIS"));
+    f()->ComboBox_DXCC->setCurrentIndex(1);
+
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("f5a"));
+    QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5A"));
+    QCOMPARE(f()->Edit_ZTC->text(), QString());
+    QCOMPARE(etat.station_nr_club, QString());
+    QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
+    QCOMPARE(f()->Edit_adresse1->text(), QStringLiteral("1 rue"));
+    QCOMPARE(f()->ComboBox_DXCC->currentText(), QStringLiteral("DL"));
+    QCOMPARE(etat.station_call, QString());
+
+    QTest::keyClick(f()->Edit_call, Qt::Key_B);
+    QCOMPARE(etat.station_call, QStringLiteral("F5AB"));
+    QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
+    QCOMPARE(f()->Edit_nom->text(), QString());
+    QCOMPARE(f()->Edit_adresse1->text(), QString());
+    QCOMPARE(f()->Edit_adresse2->text(), QString());
+    QCOMPARE(etat.station_adresse1, QString());
+    QCOMPARE(etat.station_adresse2, QString());
+    QCOMPARE(f()->ComboBox_DXCC->currentIndex(), 0);
+    QCOMPARE(etat.station_DXCC, QStringLiteral("F"));
+    QCOMPARE(etat.station_continent, QStringLiteral("EU"));
+
+    QTest::keyClick(f()->Edit_call, Qt::Key_C);
+    QCOMPARE(etat.station_call, QStringLiteral("F5ABC"));
+    QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("123"));
+    QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Jean DUPONT"));
+    QCOMPARE(etat.station_nr_club, QStringLiteral("123"));
+    QCOMPARE(etat.station_nom, QStringLiteral("Jean DUPONT"));
+    QCOMPARE(etat.champs.Edit_call, QStringLiteral("F5ABC"));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+
+    // Back to three characters: only the member number goes, the call stays what it was.
+    QTest::keyClick(f()->Edit_call, Qt::Key_Backspace);
+    QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
+    QTest::keyClick(f()->Edit_call, Qt::Key_Backspace);
+    QCOMPARE(f()->Edit_ZTC->text(), QString());
+    QCOMPARE(etat.station_call, QStringLiteral("F5AB"));
+}
+
+void TestFenetreStation::prefixe_hors_de_la_liste() {
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("EA8XYZ"));
+    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("EA8"));
+    QCOMPARE(banc_->etat->station_continent, QStringLiteral("AF"));
+    QCOMPARE(f()->ComboBox_DXCC->currentIndex(), -1);
+    QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
+}
+
+void TestFenetreStation::choix_dxcc_par_l_operateur() {
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
+    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("F"));
+    QTest::keyClick(f()->ComboBox_DXCC, Qt::Key_Down);
+    QCOMPARE(f()->ComboBox_DXCC->currentText(), QStringLiteral("DL"));
+    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("DL"));
+    // Typing into the box counts too.
+    f()->ComboBox_DXCC->lineEdit()->clear();
+    QTest::keyClicks(f()->ComboBox_DXCC->lineEdit(), QStringLiteral("TK"));
+    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("TK"));
+}
+
+void TestFenetreStation::ok_sans_indicatif_puis_sans_fichier() {
+    f()->BitBtn_OK->click();
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
+    f()->BitBtn_OK->click();
+    QCOMPARE(banc_->dialogues.textes(),
+             (QStringList{QStringLiteral(" ---------  Indicatif absent -----------"),
+                          QStringLiteral(" Il faut créer un fichier de travail")}));
+    QVERIFY(f()->isVisible());
+    QVERIFY(!banc_->principale()->isVisible());
+    QVERIFY(!QFileInfo::exists(banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini"))));
+}
+
+void TestFenetreStation::creer_fichier_force_le_nom_et_le_dossier() {
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
+    QTemporaryDir ailleurs;
+    banc_->dialogues.prevoir_fichier(ailleurs.filePath(QStringLiteral("essai.2024.txt")));
+    f()->BitBtn_creer->click();
+    const QString cree = banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"));
+    QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("essai.VRK"));
+    QCOMPARE(banc_->etat->fichier_courant,
+             banc_->etat->rep_challenge + QStringLiteral("/essai.VRK"));
+    const QStringList lignes = lire_lignes(cree);
+    QCOMPARE(lignes.size(), 39);
+    QCOMPARE(lignes.mid(1, 3),
+             (QStringList{QStringLiteral("F5ABC"), QStringLiteral("Jean DUPONT"), QString()}));
+    QVERIFY(!QFileInfo::exists(ailleurs.filePath(QStringLiteral("essai.2024.txt"))));
+    QVERIFY(banc_->dialogues.questions.isEmpty());
+    const DemandeFichier demande = banc_->dialogues.demandes.value(0);
+    QCOMPARE(demande.dossier_initial, banc_->etat->rep_challenge);
+    QCOMPARE(demande.extension_defaut, QStringLiteral("VRK"));
+}
+
+void TestFenetreStation::creer_fichier_ne_remplace_pas_sans_demander() {
+    const QString existant = banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"));
+    const QStringList journal{QStringLiteral("un journal de 500 QSO")};
+    ecrire_lignes(existant, journal);
+    banc_->dialogues.prevoir_fichier(
+        banc_->chemin(QStringLiteral("Fichiers_challenge/essai.2024.txt")));
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    f()->BitBtn_creer->click();
+    QCOMPARE(banc_->dialogues.questions.size(), 1);
+    QCOMPARE(lire_lignes(existant), journal);
+    QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("Fichier à créer ou à charger"));
+    QCOMPARE(banc_->etat->fichier_courant, QString());
+}
+
+void TestFenetreStation::ok_ouvre_la_fenetre_principale() {
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
+    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK")));
+    f()->BitBtn_creer->click();
+    // A field changed after the creation reaches the file at OK.
+    f()->Edit_adresse1->setText(QStringLiteral("3 place du Marché"));
+    f()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
+    f()->BitBtn_OK->click();
+    TForm_main* m = banc_->principale();
+    QVERIFY(!f()->isVisible());
+    QVERIFY(m->isVisible());
+    QCOMPARE(
+        m->windowTitle(),
+        QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023) : Fichier :essai.VRK (0 QSO)"));
+    QVERIFY(m->Timer1->isActive());
+    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"))).at(3),
+             QStringLiteral("3 place du Marché"));
+    const QStringList ini = lire_lignes(banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")));
+    QVERIFY(ini.contains(QStringLiteral("AD=f5abc@free.fr")));
+    QVERIFY2(ini.contains(QStringLiteral("Form_mainW=910")), qPrintable(ini.join(u'|')));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+}
+
+void TestFenetreStation::email_propose_serveur_et_port() {
+    QTest::keyClicks(f()->Edit_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(f()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
+    QCOMPARE(f()->Edit_port->text(), QStringLiteral("25"));
+    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    // An address that fails the check empties both and keeps the last good address.
+    QTest::keyClick(f()->Edit_email, Qt::Key_Period);
+    QCOMPARE(f()->Edit_SMTP->text(), QString());
+    QCOMPARE(f()->Edit_port->text(), QString());
+    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    f()->Edit_email->setText(QStringLiteral("x@inconnu.fr"));
+    QCOMPARE(f()->Edit_SMTP->text(), QString());
+    QCOMPARE(banc_->etat->station_email, QStringLiteral("x@inconnu.fr"));
+}
+
+void TestFenetreStation::smtp_absent_signale() {
+    QVERIFY(QFile::remove(banc_->chemin(QStringLiteral("cfg/SMTP.csv"))));
+    banc_->etat->station_email = QStringLiteral("avant@free.fr");
+    f()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
+    QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
+    QCOMPARE(f()->Edit_SMTP->text(), QString());
+    QCOMPARE(banc_->etat->station_email, QStringLiteral("avant@free.fr"));
+}
+
+void TestFenetreStation::charger_fichier_remplit_les_champs() {
+    Etat source;
+    source.fixer_rep_programme(banc_->prog());
+    source.station_call = QStringLiteral("F6XYZ");
+    source.station_nom = QStringLiteral("Marie M.");
+    source.station_adresse1 = QStringLiteral("2 rue Haute");
+    source.station_adresse2 = QStringLiteral("69001 LYON");
+    source.station_nr_club = QStringLiteral("456");
+    source.station_DXCC = QStringLiteral("F");
+    source.table.fixer_nb_lignes(4);
+    source.table.fixer_ligne(1, {QStringLiteral("01/07/2025"), QStringLiteral("10:00"),
+                                 QStringLiteral("F5ABC"), QStringLiteral("40m"),
+                                 QStringLiteral("599"), QStringLiteral("599")});
+    source.table.fixer_ligne(2, {QStringLiteral("01/07/2025"), QStringLiteral("10:05"),
+                                 QStringLiteral("DL1AA"), QStringLiteral("40m"),
+                                 QStringLiteral("599"), QStringLiteral("599")});
+    source.table.fixer_largeur(8, 231);
+    const QString chemin = banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK"));
+    sauver_fichier(source, chemin);
+
+    banc_->dialogues.prevoir_fichier(chemin);
+    f()->BitBtn_charger->click();
+    Etat& etat = *banc_->etat;
+    QCOMPARE(etat.fichier_courant, chemin);
+    QCOMPARE(f()->Edit_call->text(), QStringLiteral("F6XYZ"));
+    QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Marie M."));
+    QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("456"));
+    QCOMPARE(f()->Edit_adresse2->text(), QStringLiteral("69001 LYON"));
+    QCOMPARE(etat.station_nom, QStringLiteral("Marie M."));
+    QCOMPARE(etat.station_adresse1, QStringLiteral("2 rue Haute"));
+    QCOMPARE(etat.station_continent, QStringLiteral("EU"));
+    QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ete.VRK"));
+    QCOMPARE(etat.ligne_suivante, 3);
+    TForm_main* m = banc_->principale();
+    QVERIFY(m->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (2 QSO)")));
+    QCOMPARE(m->Label_nbrQSO->text(), QStringLiteral("2"));
+    QVERIFY(m->Label_score->text().endsWith(QStringLiteral(" points")));
+    QCOMPARE(m->Grille->horizontalHeader()->sectionSize(8), 231);
+    QCOMPARE(m->Grille->model()->data(m->Grille->model()->index(1, 2)).toString(),
+             QStringLiteral("DL1AA"));
+
+    // A name that names no file: the error box, and the file stays the current one.
+    banc_->dialogues = DialoguesScriptes();
+    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/nul.VRK")));
+    f()->BitBtn_charger->click();
+    QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
+    QCOMPARE(etat.table.nb_lignes(), 4);
+}
+
+void TestFenetreStation::infobulles_et_barre_d_etat_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("courte");
+    QTest::addColumn<QString>("longue");
+    QTest::newRow("Edit_call") << QStringLiteral("Edit_call")
+                               << QStringLiteral("Call de la station")
+                               << QStringLiteral("Entrer l'indicatif de la station utilisée pour "
+                                                 "le concours");
+    QTest::newRow("ComboBox_DXCC")
+        << QStringLiteral("ComboBox_DXCC") << QStringLiteral("DXCC")
+        << QStringLiteral("Si le DXCC n'est pas correct, utiliser la liste déroulante");
+    QTest::newRow("BitBtn_OK") << QStringLiteral("BitBtn_OK") << QStringLiteral("Saisie OK")
+                               << QStringLiteral("Vous devez remplir tous les champs ou charger un "
+                                                 "fichier existant");
+    QTest::newRow("BitBtn_Exit") << QStringLiteral("BitBtn_Exit")
+                                 << QStringLiteral("Fin du programme")
+                                 << QStringLiteral("Quitter le programme avant exécution complète");
+    QTest::newRow("sans barre") << QStringLiteral("BitBtn_creer")
+                                << QStringLiteral("Créer un nouveau fichier Challenge")
+                                << QStringLiteral("Créer un nouveau fichier Challenge");
+}
+
+void TestFenetreStation::infobulles_et_barre_d_etat() {
+    QFETCH(QString, nom);
+    QFETCH(QString, courte);
+    QFETCH(QString, longue);
+    auto* controle = f()->findChild<QWidget*>(nom);
+    QVERIFY(controle);
+    QCOMPARE(controle->toolTip(), courte);
+    QStatusTipEvent survol(controle->statusTip());
+    QApplication::sendEvent(controle, &survol);
+    QCOMPARE(f()->StatusBar1->currentMessage(), longue);
+    QCOMPARE(QToolTip::font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(QToolTip::font().pointSize(), 10);
+}
+
+void TestFenetreStation::ordre_de_tabulation() {
+    const QStringList attendu{QStringLiteral("Edit_call"),     QStringLiteral("Edit_ZTC"),
+                              QStringLiteral("ComboBox_DXCC"), QStringLiteral("BitBtn_charger"),
+                              QStringLiteral("BitBtn_creer"),  QStringLiteral("Edit_nom"),
+                              QStringLiteral("Edit_adresse1"), QStringLiteral("Edit_adresse2"),
+                              QStringLiteral("Edit_email"),    QStringLiteral("Edit_SMTP"),
+                              QStringLiteral("Edit_port"),     QStringLiteral("BitBtn_OK"),
+                              QStringLiteral("BitBtn_Exit")};
+    QStringList ordre;
+    QWidget* w = f()->Edit_call;
+    for (int i = 0; i < attendu.size(); ++i) {
+        // The editable combo box hands the focus to its line edit.
+        QWidget* proprietaire = qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget() : w;
+        ordre.append(proprietaire->objectName());
+        w = proprietaire->nextInFocusChain();
+        while (w && (w->focusPolicy() & Qt::TabFocus) == 0) {
+            w = w->nextInFocusChain();
+        }
+    }
+    QCOMPARE(ordre, attendu);
+}
+
+QTEST_MAIN(TestFenetreStation)
+#include "tst_fenetre_station.moc"

@@ -1,0 +1,259 @@
+#include "app/demarrage.h"
+#include "banc_programme.h"
+#include "log/dates.h"
+#include "log/fichier_texte.h"
+#include "ui/tform_choix_adif.h"
+#include "ui/tform_infocr.h"
+#include "ui/tform_infos.h"
+#include "ui/tform_main.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vorek;
+
+namespace {
+
+QStringList elements(const QComboBox* combo) {
+    QStringList liste;
+    for (int i = 0; i < combo->count(); ++i) {
+        liste.append(combo->itemText(i));
+    }
+    return liste;
+}
+
+const QStringList membres{QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
+                          QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")};
+
+} // namespace
+
+class TestFenetresDemarrage : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void premier_demarrage_dans_un_dossier_vide();
+    void demarrage_suivant_sans_mise_a_jour();
+    void liste_dxcc_pres_du_programme();
+    void legende_sans_version();
+    void fenetre_principale_a_la_creation();
+    void parametres_par_defaut();
+    void largeur_en_lettres();
+    void parametres_d_une_session_a_l_autre();
+};
+
+void TestFenetresDemarrage::premier_demarrage_dans_un_dossier_vide() {
+    QTemporaryDir site;
+    QVERIFY(QDir().mkpath(site.filePath(QStringLiteral("Concours"))));
+    QVERIFY(QDir().mkpath(site.filePath(QStringLiteral("cty"))));
+    ecrire_lignes(site.filePath(QStringLiteral("Concours/ZTC_mini_2021.csv")), membres);
+    QVERIFY(QFile::copy(QStringLiteral(VOREK_DONNEES_TEST "/cty_wt_mod.dat"),
+                        site.filePath(QStringLiteral("cty/cty_wt.dat"))));
+    ServeurHttp serveur(site.path());
+    QVERIFY(!serveur.adresse().isEmpty());
+
+    BancProgramme banc;
+    banc.fixer_serveur(serveur.adresse());
+    banc.demarrer();
+
+    for (const char* dossier : {"Fichiers_challenge", "Fichiers_BD", "cfg"}) {
+        QVERIFY2(QFileInfo(banc.chemin(QString::fromLatin1(dossier))).isDir(), dossier);
+    }
+    const QString base = banc.chemin(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"));
+    QCOMPARE(lire_lignes(base), membres);
+    QVERIFY(banc.dialogues.questions.isEmpty());
+    QVERIFY(banc.dialogues.messages.isEmpty());
+    QCOMPARE(banc.attente.ouvertures(), 1);
+    QVERIFY(!banc.attente.fenetre());
+    TForm_Infos* infos = banc.infos();
+    QCOMPARE(infos->Label_BD_ZTC->text(), QStringLiteral("BD ZTC :\\ZTC_mini_2021.csv"));
+    QCOMPARE(infos->Label_date_BD->text(),
+             QStringLiteral("Date du fichier : ") + date_fichier(base));
+    QCOMPARE(infos->Label_nomfichier->text(), QStringLiteral("Fichier à créer ou à charger"));
+    // The country file came too, and its conversion filled the entity list.
+    QVERIFY(QFileInfo::exists(banc.chemin(QStringLiteral("cfg/cty_wt.dat"))));
+    QVERIFY(QFileInfo::exists(banc.chemin(QStringLiteral("cfg/DXCC.CSV"))));
+    QVERIFY(infos->ComboBox_DXCC->count() > 100);
+    QVERIFY(infos->ComboBox_DXCC->findText(QStringLiteral("F")) >= 0);
+    QCOMPARE(infos->ComboBox_DXCC->currentIndex(), 0);
+    QVERIFY(infos->isVisible());
+    QVERIFY(!banc.principale()->isVisible());
+}
+
+void TestFenetresDemarrage::demarrage_suivant_sans_mise_a_jour() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"), membres);
+    QFile base(banc.chemin(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv")));
+    QVERIFY(base.open(QIODevice::ReadWrite));
+    QVERIFY(base.setFileTime(QDateTime(QDate(2024, 6, 30), QTime(18, 0)),
+                             QFileDevice::FileModificationTime));
+    base.close();
+    banc.dialogues.prevoir_reponse(Reponse::non);
+    banc.demarrer();
+
+    QCOMPARE(banc.dialogues.questions,
+             QStringList{QStringLiteral("Votre base de données des membres date du 30/06/2024\r\r"
+                                        "Voulez-vous mettre à jour le fichier ?")});
+    QCOMPARE(banc.attente.ouvertures(), 0);
+    QCOMPARE(lire_lignes(base.fileName()), membres);
+    QCOMPARE(banc.infos()->Label_BD_ZTC->text(),
+             QStringLiteral("BD Membres : \\ZTC_mini_2021.csv"));
+    QCOMPARE(banc.infos()->Label_date_BD->text(), QStringLiteral("Date du fichier : 30/06/2024"));
+}
+
+void TestFenetresDemarrage::liste_dxcc_pres_du_programme() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.ecrire(QStringLiteral("Dxcc.Csv"),
+                {QStringLiteral("F,France,F,EU,227"), QStringLiteral("TM,France,F,EU,227"),
+                 QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("FG,Guadeloupe,F,NA,79")});
+    banc.demarrer();
+    const QStringList dxcc = elements(banc.infos()->ComboBox_DXCC);
+    QCOMPARE(dxcc, (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
+    QCOMPARE(banc.infos()->ComboBox_DXCC->currentText(), QStringLiteral("F"));
+    QCOMPARE(elements(banc.principale()->ComboBox_PFX), dxcc + QStringList{QString()});
+    QCOMPARE(banc.principale()->ComboBox_PFX->currentIndex(), -1);
+}
+
+void TestFenetresDemarrage::legende_sans_version() {
+    BancProgramme banc;
+    int pays = 0;
+    banc.actions.telecharger_base_membres = [] { return false; };
+    banc.actions.telecharger_fichier_pays = [&pays] { ++pays; };
+    banc.actions_fournies = true;
+    banc.ecrire(QStringLiteral("DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    banc.demarrer(QStringLiteral("7.5.0.0"));
+    QCOMPARE(banc.infos()->windowTitle(),
+             QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)"));
+    QCOMPARE(banc.etat->version_prog, QStringLiteral("V7.5.0.0 (12/2023)"));
+    QCOMPARE(pays, 1);
+
+    banc.redemarrer();
+    banc.programme.reset();
+    banc.dialogues = DialoguesScriptes();
+    banc.demarrer(QString());
+    QCOMPARE(banc.infos()->windowTitle(), QStringLiteral("CHALLENGE d'été VOREK   (12/2023)"));
+    QCOMPARE(banc.etat->version_prog, QString());
+    QCOMPARE(banc.dialogues.textes(),
+             QStringList{QStringLiteral("Les infos de version ne sont pas incluses dans "
+                                        "l'exécutable")});
+    QCOMPARE(pays, 2);
+    QVERIFY(banc.infos()->isVisible());
+}
+
+void TestFenetresDemarrage::fenetre_principale_a_la_creation() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.demarrer();
+    TForm_main* m = banc.principale();
+    QCOMPARE(m->windowTitle(), QStringLiteral("Challenge d'été VOREK  : Fichier SANS NOM "));
+    const TableJournal& table = banc.etat->table;
+    QCOMPARE(table.nb_lignes(), 2);
+    QCOMPARE(table.ligne(0), entetes_journal());
+    QCOMPARE(m->Grille->model()->headerData(2, Qt::Horizontal).toString(),
+             QStringLiteral("  INDICATIF"));
+    QCOMPARE(m->Grille->model()->rowCount(), 1);
+    QCOMPARE(banc.etat->ligne_suivante, 1);
+    QVERIFY(!banc.etat->fichier_modifie);
+    QCOMPARE(m->Grille_prec->rowCount(), 1);
+    QCOMPARE(m->Grille_prec->horizontalHeaderItem(1)->text(), QStringLiteral("  C_DATE,"));
+    QCOMPARE(m->Grille_prec->columnWidth(4), 130);
+    QCOMPARE(m->StringGrid_HF->horizontalHeaderItem(14)->text(), QStringLiteral("SAT"));
+    QCOMPARE(m->StringGrid_HF->columnWidth(0), 31);
+    QCOMPARE(elements(m->ComboBox_band), bandes());
+    QCOMPARE(m->ComboBox_band->currentIndex(), 0);
+    QCOMPARE(m->DateTimePicker_date->date(), QDate(2025, 3, 15));
+    QCOMPARE(m->DateTimePicker_time->time(), QTime(9, 0));
+    QCOMPARE(banc.etat->decalage_UTC, -1);
+    QCOMPARE(m->Label_temps_reel->text(), QStringLiteral("Temps réel"));
+    QCOMPARE(m->Label_temps_reel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QVERIFY(banc.etat->temps_reel);
+    QCOMPARE(m->Label_score->text(), QStringLiteral("0 points"));
+    QCOMPARE(m->Label_nbrQSO->text(), QStringLiteral("0"));
+    // The e-mail window stopped the clock; the station window's OK starts it.
+    QVERIFY(!m->Timer1->isActive());
+    QCOMPARE(m->Timer1->interval(), 1000);
+    QVERIFY(!m->CTYdatfichierdespays1->isVisible());
+    QCOMPARE(banc.etat->debut_concours, lire_date_heure(QStringLiteral("01/07/2025 00:00:01")));
+    QCOMPARE(banc.etat->fin_concours, lire_date_heure(QStringLiteral("31/08/2025 23:59:59")));
+}
+
+void TestFenetresDemarrage::parametres_par_defaut() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.demarrer();
+    const QHeaderView* entete = banc.principale()->Grille->horizontalHeader();
+    for (int col = 0; col < 10; ++col) {
+        QCOMPARE(entete->sectionSize(col), 50);
+        QCOMPARE(banc.etat->table.largeur(col), 50);
+    }
+    QCOMPARE(banc.infos()->pos(), QPoint(770, 440));
+    QCOMPARE(banc.infos()->width(), 395 < banc.infos()->minimumSizeHint().width()
+                                        ? banc.infos()->minimumSizeHint().width()
+                                        : 395);
+    QCOMPARE(banc.principale()->geometry().size(), QSize(910, 800));
+    QCOMPARE(banc.principale()->pos(), QPoint(600, 160));
+    QCOMPARE(banc.programme->contexte().Form_choix_ADIF->pos(), QPoint(310, 260));
+    QCOMPARE(banc.infos()->Edit_email->text(), QString());
+}
+
+void TestFenetresDemarrage::largeur_en_lettres() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.ecrire(QStringLiteral("cfg/Challenge_VRK.ini"),
+                {QStringLiteral("[Windows]"), QStringLiteral("Form_mainW=abc"),
+                 QStringLiteral("Form_mainH=700"), QStringLiteral("[Grille]"),
+                 QStringLiteral("WCol2=1x0"), QStringLiteral("WCol3=140")});
+    banc.demarrer();
+    QCOMPARE(banc.principale()->width(), 910);
+    QCOMPARE(banc.principale()->height(), 700);
+    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(2), 50);
+    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(3), 140);
+}
+
+void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.ecrire(QStringLiteral("cfg/SMTP.csv"),
+                {QStringLiteral("Domaine;Serveur;Port"), QStringLiteral("free;smtp.free.fr;25")});
+    banc.demarrer();
+    TForm_main* m = banc.principale();
+    m->move(40, 30);
+    m->resize(1000, 700);
+    m->Grille->horizontalHeader()->resizeSection(3, 120);
+    QCOMPARE(banc.etat->table.largeur(3), 120);
+    banc.infos()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
+    banc.dialogues.prevoir_fichier(banc.chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    banc.infos()->BitBtn_creer->click();
+    m->BitBtn_bye->click();
+    QVERIFY(banc.programme->termine());
+    QVERIFY(!m->isVisible());
+    QVERIFY(!banc.infos()->isVisible());
+    QVERIFY(banc.dialogues.messages.isEmpty());
+
+    banc.redemarrer();
+    QCOMPARE(banc.principale()->pos(), QPoint(40, 30));
+    QCOMPARE(banc.principale()->size(), QSize(1000, 700));
+    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(3), 120);
+    QCOMPARE(banc.etat->table.largeur(3), 120);
+    QCOMPARE(banc.infos()->Edit_email->text(), QStringLiteral("f5abc@free.fr"));
+    // The stored address ran its handling: server and port are proposed at start.
+    QCOMPARE(banc.infos()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
+    QCOMPARE(banc.infos()->Edit_port->text(), QStringLiteral("25"));
+    QCOMPARE(banc.etat->station_email, QStringLiteral("f5abc@free.fr"));
+}
+
+QTEST_MAIN(TestFenetresDemarrage)
+#include "tst_fenetres_demarrage.moc"
