@@ -1,6 +1,226 @@
+#include "banc_programme.h"
+#include "log/fichier_texte.h"
+#include "ui/tform_choix_adif.h"
+#include "ui/tform_infocr.h"
+#include "ui/tform_infos.h"
+#include "ui/tform_main.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
-class T : public QObject {
+
+using namespace vorek;
+
+class TestNavigation : public QObject {
     Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup() { banc_.reset(); }
+    void retour_accueil_et_ok();
+    void quitter_annule_garde_le_programme();
+    void quitter_ecrit_les_parametres_avant_la_question();
+    void case_de_fermeture_principale_data();
+    void case_de_fermeture_principale();
+    void fermer_ecrit_sans_demander();
+    void fermer_sans_pouvoir_ecrire_garde_le_programme();
+    void parametres_impossibles_a_ecrire();
+    void enregistrer_sous_puis_enregistrer();
+    void ouvrir_sans_correction_en_attente();
+    void autres_fenetres();
+    void aide_sans_message();
+
+  private:
+    TForm_main* m() const { return banc_->principale(); }
+    TForm_Infos* f() const { return banc_->infos(); }
+    QString ini() const { return banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")); }
+    // Station call, work file created, OK: the main window shows.
+    void jusqu_a_la_fenetre_principale();
+    std::unique_ptr<BancProgramme> banc_;
 };
-QTEST_MAIN(T)
+
+void TestNavigation::init() {
+    banc_ = std::make_unique<BancProgramme>();
+    QVERIFY(banc_->valide());
+    banc_->serveur_absent();
+    banc_->ecrire(QStringLiteral("DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    banc_->ecrire(QStringLiteral("cfg/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
+                  {QStringLiteral("F5ABC,123,Jean DUPONT,Paris")});
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    banc_->demarrer();
+    banc_->dialogues = DialoguesScriptes();
+}
+
+void TestNavigation::jusqu_a_la_fenetre_principale() {
+    f()->Edit_call->setText(QStringLiteral("F5ABC"));
+    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    f()->BitBtn_creer->click();
+    f()->BitBtn_OK->click();
+    QVERIFY(m()->isVisible());
+}
+
+void TestNavigation::retour_accueil_et_ok() {
+    jusqu_a_la_fenetre_principale();
+    m()->BitBtn_retour->click();
+    QVERIFY(!m()->isVisible());
+    QVERIFY(f()->isVisible());
+    f()->BitBtn_OK->click();
+    QVERIFY(m()->isVisible());
+    m()->RetourAccueil1->trigger();
+    QVERIFY(!m()->isVisible());
+    QVERIFY(f()->isVisible());
+    QVERIFY(!banc_->programme->termine());
+}
+
+void TestNavigation::quitter_annule_garde_le_programme() {
+    jusqu_a_la_fenetre_principale();
+    banc_->etat->fichier_modifie = true;
+    banc_->dialogues.prevoir_reponse(Reponse::annuler);
+    m()->Quitter1->trigger();
+    QCOMPARE(banc_->dialogues.questions,
+             QStringList{QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?")});
+    QVERIFY(m()->isVisible());
+    QVERIFY(!banc_->programme->termine());
+
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    m()->Quitter1->trigger();
+    QVERIFY(banc_->programme->termine());
+    QVERIFY(!m()->isVisible());
+    QVERIFY(!f()->isVisible());
+}
+
+void TestNavigation::quitter_ecrit_les_parametres_avant_la_question() {
+    f()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
+    QVERIFY(!QFileInfo::exists(ini()));
+    banc_->etat->fichier_modifie = true;
+    banc_->dialogues.prevoir_reponse(Reponse::annuler);
+    f()->BitBtn_Exit->click();
+    QVERIFY(lire_lignes(ini()).contains(QStringLiteral("AD=f5abc@free.fr")));
+    QVERIFY(f()->isVisible());
+    QVERIFY(!banc_->programme->termine());
+    // Without a pending correction the program ends without a question.
+    banc_->etat->fichier_modifie = false;
+    f()->close();
+    QVERIFY(banc_->programme->termine());
+    QCOMPARE(banc_->dialogues.questions.size(), 1);
+}
+
+void TestNavigation::case_de_fermeture_principale_data() {
+    QTest::addColumn<bool>("modifie");
+    QTest::addColumn<int>("reponse");
+    QTest::addColumn<bool>("termine");
+    QTest::addColumn<bool>("ecrit");
+    QTest::newRow("rien en attente") << false << -1 << true << false;
+    QTest::newRow("annuler") << true << int(Reponse::annuler) << false << false;
+    QTest::newRow("non") << true << int(Reponse::non) << true << false;
+    QTest::newRow("oui") << true << int(Reponse::oui) << true << true;
+}
+
+void TestNavigation::case_de_fermeture_principale() {
+    QFETCH(bool, modifie);
+    QFETCH(int, reponse);
+    QFETCH(bool, termine);
+    QFETCH(bool, ecrit);
+    jusqu_a_la_fenetre_principale();
+    banc_->etat->table.fixer_cellule(col_indicatif, 1, QStringLiteral("DL1AA"));
+    banc_->etat->fichier_modifie = modifie;
+    if (reponse >= 0) {
+        banc_->dialogues.prevoir_reponse(Reponse(reponse));
+    }
+    m()->close();
+    QCOMPARE(banc_->dialogues.questions.size(), modifie ? 1 : 0);
+    QCOMPARE(banc_->programme->termine(), termine);
+    QCOMPARE(m()->isVisible(), !termine);
+    const QStringList lignes =
+        lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    QCOMPARE(lignes.contains(QStringLiteral("DL1AA")), ecrit);
+}
+
+void TestNavigation::fermer_ecrit_sans_demander() {
+    jusqu_a_la_fenetre_principale();
+    QFile::remove(ini());
+    banc_->etat->table.fixer_cellule(col_indicatif, 1, QStringLiteral("DL1AA"));
+    banc_->etat->fichier_modifie = true;
+    m()->BitBtn_bye->click();
+    QVERIFY(banc_->dialogues.questions.isEmpty());
+    QVERIFY(banc_->programme->termine());
+    QVERIFY(!banc_->etat->fichier_modifie);
+    QVERIFY(lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")))
+                .contains(QStringLiteral("DL1AA")));
+    QVERIFY(QFileInfo::exists(ini()));
+}
+
+void TestNavigation::fermer_sans_pouvoir_ecrire_garde_le_programme() {
+    jusqu_a_la_fenetre_principale();
+    banc_->etat->fichier_courant = banc_->chemin(QStringLiteral("disparu/ete.VRK"));
+    m()->BitBtn_bye->click();
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
+    QVERIFY(!banc_->programme->termine());
+    QVERIFY(m()->isVisible());
+}
+
+void TestNavigation::parametres_impossibles_a_ecrire() {
+    QVERIFY(QDir().mkpath(ini()));
+    f()->close();
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QVERIFY(banc_->dialogues.messages.at(0).texte.contains(QDir::toNativeSeparators(ini())));
+    // The settings are not the log: the program still ends.
+    QVERIFY(banc_->programme->termine());
+}
+
+void TestNavigation::enregistrer_sous_puis_enregistrer() {
+    jusqu_a_la_fenetre_principale();
+    QTemporaryDir ailleurs;
+    const QString copie = ailleurs.filePath(QStringLiteral("ETE2.VRK"));
+    banc_->dialogues.prevoir_fichier(copie);
+    m()->Enregistrersous1->trigger();
+    QVERIFY(QFileInfo::exists(copie));
+    QCOMPARE(banc_->etat->fichier_courant, QStringLiteral("ETE2.VRK"));
+    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
+    QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK |*.VRK"));
+    m()->SaveBtn->click();
+    QVERIFY(QFileInfo::exists(banc_->chemin(QStringLiteral("Fichiers_challenge/ETE2.VRK"))));
+}
+
+void TestNavigation::ouvrir_sans_correction_en_attente() {
+    jusqu_a_la_fenetre_principale();
+    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    m()->OpenBtn->click();
+    QVERIFY(banc_->dialogues.questions.isEmpty());
+    QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK  |*.VRK"));
+    QCOMPARE(banc_->etat->fichier_courant,
+             banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
+    QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5ABC"));
+}
+
+void TestNavigation::autres_fenetres() {
+    jusqu_a_la_fenetre_principale();
+    m()->ImportADIF1->trigger();
+    QVERIFY(banc_->programme->contexte().Form_choix_ADIF->isVisible());
+    QCOMPARE(banc_->programme->contexte().Form_choix_ADIF->windowTitle(),
+             QStringLiteral("IMPORTATION ADIF"));
+    TForm_infoCR* cr = banc_->programme->contexte().Form_infoCR;
+    m()->Info_CR->click();
+    QVERIFY(cr->isVisible());
+    QFile::remove(ini());
+    cr->BitBtn_annuler->click();
+    QVERIFY(!cr->isVisible());
+    QVERIFY(QFileInfo::exists(ini()));
+}
+
+void TestNavigation::aide_sans_message() {
+    jusqu_a_la_fenetre_principale();
+    m()->SpeedButton1->click();
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+    QVERIFY(m()->isVisible());
+}
+
+QTEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"
