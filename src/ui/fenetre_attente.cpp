@@ -19,7 +19,8 @@ void FenetreAttenteQt::ouvrir() {
     auto* corps = new QLabel(QString(55, QLatin1Char(' ')), fenetre);
     auto* disposition = new QVBoxLayout(fenetre);
     disposition->addWidget(corps);
-    fenetre->resize(350, 35);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    fenetre->setFixedSize(350, 35);
     fenetre->show();
     // Painted now: the fetch that follows blocks the event loop.
     QApplication::processEvents();

@@ -78,6 +78,7 @@ void TForm_Infos::construire() {
     setStatusBar(StatusBar1);
 
     Edit_call->setValidator(new ValidateurMajuscules(Edit_call));
+    Edit_call->setMinimumWidth(120);
     ComboBox_DXCC->setEditable(true);
     ComboBox_DXCC->setInsertPolicy(QComboBox::NoInsert);
     ComboBox_DXCC->setMaxVisibleItems(20);

@@ -109,8 +109,8 @@ void TForm_main::construire_barre_outils() {
                                 s->standardIcon(QStyle::SP_DialogHelpButton),
                                 QStringLiteral("Fichier d'aide"));
     // Icons only where the design has no caption: the bar fits the default 910 pixels.
-    for (QToolButton* b : {SpeedButton_temps_reel, SpeedButton_temps_differe, EcrireLog,
-                           SpeedButton1}) {
+    for (QToolButton* b :
+         {SpeedButton_temps_reel, SpeedButton_temps_differe, EcrireLog, SpeedButton1}) {
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     BitBtn_bye = creer<QPushButton>(Panel9, "BitBtn_bye");
@@ -178,6 +178,9 @@ void TForm_main::construire_saisie() {
     calibri.setBold(true);
     StringGrid_HF->setFont(calibri);
     StringGrid_HF->horizontalHeader()->setFont(calibri);
+    // 31-pixel columns leave no room for the header's usual padding.
+    StringGrid_HF->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
     StringGrid_HF->setFixedSize(15 * 31 + 2, 16 + 14 + 2);
 
     QFont tahoma(QStringLiteral("Tahoma"));

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <stdexcept>
+
 using namespace vorek;
 
 namespace {
@@ -47,6 +49,7 @@ class TestFenetresDemarrage : public QObject {
     void demarrage_suivant_sans_mise_a_jour();
     void liste_dxcc_pres_du_programme();
     void legende_sans_version();
+    void fenetre_d_attente_pendant_le_telechargement();
     void fenetre_principale_a_la_creation();
     void parametres_par_defaut();
     void largeur_en_lettres();
@@ -151,6 +154,43 @@ void TestFenetresDemarrage::legende_sans_version() {
                                         "l'exécutable")});
     QCOMPARE(pays, 2);
     QVERIFY(banc.infos()->isVisible());
+}
+
+void TestFenetresDemarrage::fenetre_d_attente_pendant_le_telechargement() {
+    BancProgramme banc;
+    QString legende;
+    Qt::WindowFlags drapeaux;
+    QSize taille;
+    QColor fond;
+    bool visible = false;
+    banc.actions.telecharger_base_membres = [&]() -> bool {
+        const QWidget* attente = banc.attente.fenetre();
+        if (attente) {
+            legende = attente->windowTitle();
+            drapeaux = attente->windowFlags();
+            taille = attente->size();
+            fond = attente->palette().color(QPalette::Window);
+            visible = attente->isVisible();
+        }
+        throw std::runtime_error("connexion coupée");
+    };
+    banc.actions_fournies = true;
+    banc.demarrer();
+    QCOMPARE(legende,
+             QStringLiteral("La Base de Données ZTC est en cours de chargement..... QRX !"));
+    QVERIFY(visible);
+    QVERIFY(drapeaux.testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(drapeaux & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(!drapeaux.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(taille, QSize(350, 35));
+    QCOMPARE(fond, QColor(Qt::red));
+    // The fetch failed with an exception: the window is gone and the start-up went on.
+    QVERIFY(!banc.attente.fenetre());
+    QCOMPARE(banc.infos()->Label_date_BD->text(),
+             QStringLiteral("Date du fichier : fichier absent"));
+    QVERIFY(banc.infos()->isVisible());
+    QCOMPARE(banc.infos()->windowTitle(),
+             QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)"));
 }
 
 void TestFenetresDemarrage::fenetre_principale_a_la_creation() {
