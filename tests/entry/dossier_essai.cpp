@@ -1,6 +1,7 @@
 #include "dossier_essai.h"
 
 #include "log/dates.h"
+#include "log/fichier_challenge.h"
 #include "log/fichier_texte.h"
 #include "log/horloge.h"
 
@@ -64,8 +65,6 @@ QStringList DossierEssai::membres_essai() {
             QStringLiteral("JA1AA,900,Taro Sato,x"),   QStringLiteral("F6XYZ,,Sans Numero,x"),
             QStringLiteral("ZZ9ZZ,321,Nulle Part,x")};
 }
-
-#include "log/fichier_challenge.h"
 
 PosteEssai::PosteEssai()
     : horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)), -120), referentiel(d.etat),

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "dialogues_scriptes.h"
+#include "entry/saisie.h"
 #include "log/etat.h"
+#include "log/horloge.h"
+#include "refdata/referentiel.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,11 +31,6 @@ struct DossierEssai {
     QTemporaryDir dossier;
     vorek::Etat etat;
 };
-
-#include "dialogues_scriptes.h"
-#include "entry/saisie.h"
-#include "log/horloge.h"
-#include "refdata/referentiel.h"
 
 // The main window's entry without the window: 10/07/2025 12:00 local time, UTC+2.
 struct PosteEssai {
