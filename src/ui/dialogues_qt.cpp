@@ -39,9 +39,15 @@ QString filtre_qt(const QString& filtre) {
     const QStringList parties = filtre.split(QLatin1Char('|'));
     QStringList filtres;
     for (qsizetype i = 0; i + 1 < parties.size(); i += 2) {
-        QString motif = parties[i + 1];
-        motif.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filtres.append(parties[i].trimmed() + QStringLiteral(" (") + motif + QLatin1Char(')'));
+        // File names are compared without regard to case, as on the operator's usual system.
+        QStringList motifs = parties[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString& motif : QStringList(motifs)) {
+            if (!motifs.contains(motif.toLower())) {
+                motifs.append(motif.toLower());
+            }
+        }
+        filtres.append(parties[i].trimmed() + QStringLiteral(" (") + motifs.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
     }
     return filtres.join(QStringLiteral(";;"));
 }
@@ -59,7 +65,9 @@ Reponse DialoguesQt::question(const QString& texte, bool avec_annuler) {
     }
     QMessageBox boite(QMessageBox::Question, QApplication::applicationName(), texte_affiche(texte),
                       boutons, parent_actif());
-    boite.setEscapeButton(avec_annuler ? QMessageBox::Cancel : QMessageBox::No);
+    if (avec_annuler) {
+        boite.setEscapeButton(QMessageBox::Cancel);
+    }
     switch (boite.exec()) {
     case QMessageBox::Yes:
         return Reponse::oui;

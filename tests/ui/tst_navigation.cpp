@@ -1,5 +1,6 @@
 #include "banc_programme.h"
 #include "log/fichier_texte.h"
+#include "ui/dialogues_qt.h"
 #include "ui/tform_choix_adif.h"
 #include "ui/tform_infocr.h"
 #include "ui/tform_infos.h"
@@ -33,6 +34,8 @@ class TestNavigation : public QObject {
     void ouvrir_sans_correction_en_attente();
     void autres_fenetres();
     void aide_sans_message();
+    void filtres_des_dialogues_data();
+    void filtres_des_dialogues();
 
   private:
     TForm_main* m() const { return banc_->principale(); }
@@ -220,6 +223,25 @@ void TestNavigation::aide_sans_message() {
     m()->SpeedButton1->click();
     QVERIFY(banc_->dialogues.messages.isEmpty());
     QVERIFY(m()->isVisible());
+}
+
+void TestNavigation::filtres_des_dialogues_data() {
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QString>("qt");
+    QTest::newRow("challenge") << QStringLiteral("Challenge VOREK  |*.VRK")
+                               << QStringLiteral("Challenge VOREK (*.VRK *.vrk)");
+    QTest::newRow("description avec motif")
+        << QStringLiteral("Fichier Import ADIF (*.ADI)|*.ADI")
+        << QStringLiteral("Fichier Import ADIF (*.ADI) (*.ADI *.adi)");
+    QTest::newRow("deux filtres") << QStringLiteral("Texte|*.txt;*.TXT|Tous|*.*")
+                                  << QStringLiteral("Texte (*.txt *.TXT);;Tous (*.*)");
+    QTest::newRow("sans motif") << QStringLiteral("Challenge") << QString();
+}
+
+void TestNavigation::filtres_des_dialogues() {
+    QFETCH(QString, filtre);
+    QFETCH(QString, qt);
+    QCOMPARE(filtre_qt(filtre), qt);
 }
 
 QTEST_MAIN(TestNavigation)
