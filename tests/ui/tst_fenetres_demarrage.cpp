@@ -51,6 +51,9 @@ class TestFenetresDemarrage : public QObject {
     void legende_sans_version();
     void fenetre_d_attente_pendant_le_telechargement();
     void fenetre_principale_a_la_creation();
+    void controles_nommes_data();
+    void controles_nommes();
+    void ordre_de_saisie();
     void parametres_par_defaut();
     void largeur_en_lettres();
     void parametres_d_une_session_a_l_autre();
@@ -228,6 +231,112 @@ void TestFenetresDemarrage::fenetre_principale_a_la_creation() {
     QVERIFY(!m->CTYdatfichierdespays1->isVisible());
     QCOMPARE(banc.etat->debut_concours, lire_date_heure(QStringLiteral("01/07/2025 00:00:01")));
     QCOMPARE(banc.etat->fin_concours, lire_date_heure(QStringLiteral("31/08/2025 23:59:59")));
+}
+
+void TestFenetresDemarrage::controles_nommes_data() {
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("bulle");
+    const auto ligne = [](const char* fenetre, const char* nom, const char* texte,
+                          const char* bulle) {
+        QTest::newRow(nom) << QString::fromLatin1(fenetre) << QString::fromLatin1(nom)
+                           << QString::fromUtf8(texte) << QString::fromUtf8(bulle);
+    };
+    ligne("Form_main", "BitBtn_retour", "", "Retour aux caractéristiques de la station");
+    ligne("Form_main", "OpenBtn", "", "Charger fichier challenge");
+    ligne("Form_main", "SaveBtn", "", "Enregistrer fichier challenge");
+    ligne("Form_main", "BitBtn_ADIF", "Import ADIF", "Importer un fichier ADIF");
+    ligne("Form_main", "BitBtn_export_ADIF", "EXport ADIF", "Sauvegarder en ADIF");
+    ligne("Form_main", "SpeedButton_temps_reel", "", "Temps réel");
+    ligne("Form_main", "SpeedButton_temps_differe", "", "Temps différé");
+    ligne("Form_main", "EcrireLog", "", "Ecrire le Compte rendu");
+    ligne("Form_main", "Info_CR", "CR", "Info Envoi CR");
+    ligne("Form_main", "SpeedButton1", "", "Fichier d'aide");
+    ligne("Form_main", "BitBtn_bye", "&Fermer", "");
+    ligne("Form_main", "BitBtn_inserer", "Insérer ligne", "");
+    ligne("Form_main", "BitBtn_effacer", "Effacer", "Effacer la ligne du curseur");
+    ligne("Form_main", "SpeedButton_tri_ZTC", "", "Extraction des calls ayant un numéro ZTC");
+    ligne("Form_main", "SpeedButton_tri_CALL", "", "Tri par CALL");
+    ligne("Form_main", "SpeedButton_tri_DATE", "", "Tri par date ");
+    ligne("Form_main", "BitBtn_calcul", "Calcul", "");
+    ligne("Form_main", "BitBtn_valider", "OK", "");
+    ligne("Form_main", "BitBtn_efface_saisie", "Effacer", "");
+    ligne("Form_main", "Grille", "", "Double clic pour transférer un QSO vers la saisie");
+    ligne("Form_main", "Edit_call", "", "Recherche des éléments à partir du 4e caractère tapé.");
+    ligne("Form_main", "Edit_RSTS", "",
+          "ESPACE pour passer au champ suivant, RETURN pour terminer");
+    ligne("Form_main", "ComboBox_band", "",
+          "ESPACE pour passer au champ suivant, RETURN pour terminer");
+    ligne("Form_choix_ADIF", "BitBtn_remplacement", "Remplacement", "");
+    ligne("Form_choix_ADIF", "BitBtn_ajout", "Ajout", "");
+    ligne("Form_infoCR", "Button_envoi", "Envoi de l'Email", "");
+    ligne("Form_infoCR", "Label_erreur", "Erreur d'adresse email", "");
+    ligne("Form_infoCR", "Panel5", "Piece jointe", "");
+    ligne("Form_Infos", "BitBtn_charger", "Charger Fichier",
+          "Charger un fichier Challenge existant");
+    ligne("Form_Infos", "Label_fichier", "Fichier de travail :", "");
+    ligne("Form_Infos", "Label1", "CP / Ville", "");
+}
+
+void TestFenetresDemarrage::controles_nommes() {
+    QFETCH(QString, fenetre);
+    QFETCH(QString, nom);
+    QFETCH(QString, texte);
+    QFETCH(QString, bulle);
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.demarrer();
+    const Contexte& c = banc.programme->contexte();
+    const QList<QWidget*> fenetres{c.Form_Infos, c.Form_main, c.Form_choix_ADIF, c.Form_infoCR};
+    QWidget* trouvee = nullptr;
+    for (QWidget* w : fenetres) {
+        if (w->objectName() == fenetre) {
+            trouvee = w;
+        }
+    }
+    QVERIFY(trouvee);
+    const QWidget* controle = trouvee->findChild<QWidget*>(nom);
+    QVERIFY(controle);
+    if (!texte.isEmpty()) {
+        QCOMPARE(controle->property("text").toString(), texte);
+    }
+    QCOMPARE(controle->toolTip(), bulle);
+}
+
+void TestFenetresDemarrage::ordre_de_saisie() {
+    BancProgramme banc;
+    banc.serveur_absent();
+    banc.demarrer();
+    const QStringList attendu{
+        QStringLiteral("Edit_call"),           QStringLiteral("Edit_RSTS"),
+        QStringLiteral("Edit_RSTR"),           QStringLiteral("Edit_Notes"),
+        QStringLiteral("ComboBox_band"),       QStringLiteral("ComboBox_PFX"),
+        QStringLiteral("BitBtn_valider"),      QStringLiteral("Edit_NrZTC"),
+        QStringLiteral("Edit_nomZTC"),         QStringLiteral("BitBtn_efface_saisie"),
+        QStringLiteral("DateTimePicker_date"), QStringLiteral("DateTimePicker_time"),
+        QStringLiteral("StringGrid_HF")};
+    QStringList ordre;
+    QWidget* w = banc.principale()->Edit_call;
+    while (ordre.size() < attendu.size() && w) {
+        QWidget* proprietaire = w;
+        while (proprietaire->parentWidget() &&
+               proprietaire->parentWidget()->objectName().isEmpty()) {
+            proprietaire = proprietaire->parentWidget();
+        }
+        if (qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractSpinBox*>(w->parentWidget())) {
+            proprietaire = w->parentWidget();
+        }
+        if (!proprietaire->objectName().isEmpty() && !ordre.contains(proprietaire->objectName()) &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            ordre.append(proprietaire->objectName());
+        }
+        w = w->nextInFocusChain();
+    }
+    QCOMPARE(ordre, attendu);
+    QVERIFY(!banc.principale()->Edit_Pays->isVisibleTo(banc.principale()));
+    QVERIFY(!banc.principale()->Edit_continent->isVisibleTo(banc.principale()));
 }
 
 void TestFenetresDemarrage::parametres_par_defaut() {
