@@ -20,15 +20,13 @@ bool recalculer_score(Etat& etat, const Referentiel& referentiel, Dialogues& dia
         calculer_score(etat, referentiel, bande_selectionnee, annee_courante, resultat);
     } catch (const Erreur& e) {
         if (resultat.base_membres_absente) {
-            dialogues.message(TypeMessage::information,
-                              QString::fromUtf8(message_base_membres_absente));
+            dialogues.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
         }
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
     if (resultat.base_membres_absente) {
-        dialogues.message(TypeMessage::information,
-                          QString::fromUtf8(message_base_membres_absente));
+        dialogues.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
     }
     return true;
 }

@@ -83,8 +83,7 @@ void EntreeQSO::rechercher_indicatif() {
     }
     const ResultatMembre membre = referentiel_.membres.chercher_membre(c);
     if (!membre.base_trouvee) {
-        dialogues_.message(TypeMessage::information,
-                           QString::fromUtf8(message_base_membres_absente));
+        dialogues_.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
     }
     Edit_NrZTC = membre.membre_numero.isEmpty() ? textes::non_membre() : membre.membre_numero;
     Edit_nomZTC = membre.membre_nom;
@@ -167,7 +166,7 @@ void EntreeQSO::Edit_NrZTCExit() {
     if (!Edit_call.isEmpty()) {
         const ResultatMembre membre = referentiel_.membres.chercher_membre(Edit_call);
         if (!membre.base_trouvee) {
-            dialogues_.message(TypeMessage::information,
+            dialogues_.message(TypeMessage::simple,
                                QString::fromUtf8(message_base_membres_absente));
         }
         numero = membre.membre_numero;
@@ -224,13 +223,13 @@ void EntreeQSO::Timer1Timer() {
 
 void EntreeQSO::DateTimePicker_dateEnter() {
     if (etat_.temps_reel) {
-        dialogues_.message(TypeMessage::information, textes::modifier_date());
+        dialogues_.message(TypeMessage::simple, textes::modifier_date());
     }
 }
 
 void EntreeQSO::DateTimePicker_timeEnter() {
     if (etat_.temps_reel) {
-        dialogues_.message(TypeMessage::information, textes::modifier_heure());
+        dialogues_.message(TypeMessage::simple, textes::modifier_heure());
     }
 }
 

@@ -4,7 +4,8 @@
 
 namespace vorek {
 
-enum class TypeMessage { information, avertissement, erreur, confirmation };
+// simple: a plain box, no icon, with its OK button.
+enum class TypeMessage { simple, information, avertissement, erreur, confirmation };
 enum class Reponse { oui, non, annuler };
 
 struct DemandeFichier {
@@ -23,6 +24,8 @@ class Dialogues {
     virtual void message(TypeMessage type, const QString& texte) = 0;
     // Yes/No, or Yes/No/Cancel when avec_annuler; closing the box answers annuler.
     virtual Reponse question(const QString& texte, bool avec_annuler) = 0;
+    // A confirmation with OK and Cancel: true for OK.
+    virtual bool confirmer(const QString& texte) = 0;
     // An empty path means the dialog was cancelled.
     virtual QString fichier_a_ouvrir(const DemandeFichier& demande) = 0;
     virtual QString fichier_a_enregistrer(const DemandeFichier& demande) = 0;

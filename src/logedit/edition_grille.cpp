@@ -91,7 +91,7 @@ ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne) {
     if (ligne < 1 || ligne >= etat.table.nb_lignes() - 1) {
         return resultat;
     }
-    if (entree.dialogues().question(question_effacement(), false) == Reponse::oui) {
+    if (entree.dialogues().confirmer(question_effacement())) {
         supprimer(etat, ligne);
         resultat.supprimee = true;
         resultat.colonne_courante = col_indicatif;

@@ -15,8 +15,7 @@ namespace {
 void signaler_base_absente(bool absente, Dialogues& dialogues) {
     // Once per command: every row's look-up would tell the same.
     if (absente) {
-        dialogues.message(TypeMessage::information,
-                          QString::fromLatin1(message_base_membres_absente));
+        dialogues.message(TypeMessage::simple, QString::fromLatin1(message_base_membres_absente));
     }
 }
 
@@ -50,7 +49,7 @@ bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues) {
         dialogues.message(TypeMessage::erreur, compte_rendu.erreur);
         return false;
     }
-    dialogues.message(TypeMessage::information, message_ecrire_log());
+    dialogues.message(TypeMessage::simple, message_ecrire_log());
     return true;
 }
 
@@ -81,7 +80,7 @@ bool commande_export_ascii(const Etat& etat, Dialogues& dialogues) {
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
-    dialogues.message(TypeMessage::information, message_ascii(etat));
+    dialogues.message(TypeMessage::simple, message_ascii(etat));
     return true;
 }
 

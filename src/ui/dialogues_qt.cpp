@@ -17,6 +17,8 @@ QString texte_affiche(QString texte) {
 
 QMessageBox::Icon icone(TypeMessage type) {
     switch (type) {
+    case TypeMessage::simple:
+        return QMessageBox::NoIcon;
     case TypeMessage::information:
         return QMessageBox::Information;
     case TypeMessage::avertissement:
@@ -56,6 +58,13 @@ void DialoguesQt::message(TypeMessage type, const QString& texte) {
     QMessageBox boite(icone(type), QApplication::applicationName(), texte_affiche(texte),
                       QMessageBox::Ok, parent_actif());
     boite.exec();
+}
+
+bool DialoguesQt::confirmer(const QString& texte) {
+    QMessageBox boite(QMessageBox::Question, QApplication::applicationName(), texte_affiche(texte),
+                      QMessageBox::Ok | QMessageBox::Cancel, parent_actif());
+    boite.setEscapeButton(QMessageBox::Cancel);
+    return boite.exec() == QMessageBox::Ok;
 }
 
 Reponse DialoguesQt::question(const QString& texte, bool avec_annuler) {

@@ -12,6 +12,7 @@ class DialoguesQt : public Dialogues {
   public:
     void message(TypeMessage type, const QString& texte) override;
     Reponse question(const QString& texte, bool avec_annuler) override;
+    bool confirmer(const QString& texte) override;
     QString fichier_a_ouvrir(const DemandeFichier& demande) override;
     QString fichier_a_enregistrer(const DemandeFichier& demande) override;
 };

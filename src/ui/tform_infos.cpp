@@ -63,7 +63,7 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     ComboBox_DXCC->setCurrentIndex(-1);
     etat.station_call = r.station_call;
     if (!r.base_trouvee) {
-        contexte_.dialogues.message(TypeMessage::information,
+        contexte_.dialogues.message(TypeMessage::simple,
                                     QString::fromUtf8(message_base_membres_absente));
     }
     Edit_ZTC->setText(r.membre_numero);

@@ -9,6 +9,10 @@ vorek::Reponse DialoguesScriptes::question(const QString& texte, bool) {
     return reponses.isEmpty() ? vorek::Reponse::annuler : reponses.takeFirst();
 }
 
+bool DialoguesScriptes::confirmer(const QString& texte) {
+    return question(texte, true) == vorek::Reponse::oui;
+}
+
 QString DialoguesScriptes::fichier_a_ouvrir(const vorek::DemandeFichier& demande) {
     demandes.append(demande);
     return fichiers.isEmpty() ? QString() : fichiers.takeFirst();

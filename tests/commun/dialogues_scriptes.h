@@ -17,6 +17,8 @@ class DialoguesScriptes : public vorek::Dialogues {
 
     void message(vorek::TypeMessage type, const QString& texte) override;
     vorek::Reponse question(const QString& texte, bool avec_annuler) override;
+    // Recorded with the questions; a planned oui is OK, anything else Cancel.
+    bool confirmer(const QString& texte) override;
     QString fichier_a_ouvrir(const vorek::DemandeFichier& demande) override;
     QString fichier_a_enregistrer(const vorek::DemandeFichier& demande) override;
 
