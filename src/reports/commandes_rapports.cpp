@@ -43,7 +43,10 @@ QString message_ecrire_log() {
 }
 
 bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues) {
-    const CompteRendu compte_rendu = executer_ecrire_log(contexte);
+    return signaler_compte_rendu(executer_ecrire_log(contexte), dialogues);
+}
+
+bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues) {
     signaler_base_absente(compte_rendu.base_membres_absente, dialogues);
     if (!compte_rendu.erreur.isEmpty()) {
         dialogues.message(TypeMessage::erreur, compte_rendu.erreur);

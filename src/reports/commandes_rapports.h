@@ -29,6 +29,9 @@ QString message_ecrire_log();
 // EcrireLog: the command, then the confirmation, or the error box. True when all went
 // through.
 bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues);
+// The messages that close the command: the missing member database once, then the error
+// box or the confirmation.
+bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues);
 
 // SaveDialog_ADIF.
 DemandeFichier demande_export_adif();

@@ -2,11 +2,27 @@
 
 #include "tform_main.h"
 
+#include "reports/commandes_rapports.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace vorek {
+
+namespace {
+
+// Long writes show the busy cursor; it comes back whatever happens.
+struct CurseurOccupe {
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
+    CurseurOccupe(const CurseurOccupe&) = delete;
+    CurseurOccupe& operator=(const CurseurOccupe&) = delete;
+};
+
+} // namespace
 
 void TForm_main::connecter_rapports() {
     connect(EcrireLog, &QToolButton::clicked, this, &TForm_main::EcrireLogClick);
@@ -15,14 +31,33 @@ void TForm_main::connecter_rapports() {
     connect(ExportTXT1, &QAction::triggered, this, &TForm_main::ExportTXT1Click);
 }
 
-// Filled by the reports work.
+void TForm_main::EcrireLogClick() {
+    // A band typed into the combo that is none of its items counts as no band.
+    const QString bande = ComboBox_band->findText(ComboBox_band->currentText()) >= 0
+                              ? ComboBox_band->currentText()
+                              : QString();
+    ContexteRapport rapport{contexte_.etat, *contexte_.referentiel,
+                            contexte_.horloge.maintenant_local().date(), bande};
+    CompteRendu compte_rendu;
+    {
+        CurseurOccupe curseur;
+        compte_rendu = executer_ecrire_log(rapport);
+    }
+    // The text report rescored the log: the labels follow.
+    afficher_score();
+    signaler_compte_rendu(compte_rendu, contexte_.dialogues);
+}
 
-void TForm_main::EcrireLogClick() {}
+void TForm_main::BitBtn_export_ADIFClick() {
+    commande_export_adif(contexte_.etat, *contexte_.referentiel, contexte_.dialogues);
+}
 
-void TForm_main::BitBtn_export_ADIFClick() {}
+void TForm_main::ExportADIF1Click() {
+    BitBtn_export_ADIFClick();
+}
 
-void TForm_main::ExportADIF1Click() {}
-
-void TForm_main::ExportTXT1Click() {}
+void TForm_main::ExportTXT1Click() {
+    commande_export_ascii(contexte_.etat, contexte_.dialogues);
+}
 
 } // namespace vorek

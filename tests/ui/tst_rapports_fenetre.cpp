@@ -1,0 +1,115 @@
+#include "banc_programme.h"
+#include "log/fichier_challenge.h"
+#include "reports/commandes_rapports.h"
+#include "ui/tform_infos.h"
+#include "ui/tform_main.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vorek;
+
+// The report command and the exports, from the main window's buttons and menus.
+class TestRapportsFenetre : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup() { banc_.reset(); }
+    void compte_rendu_complet();
+    void compte_rendu_interrompu();
+    void exports();
+
+  private:
+    TForm_main* m() const { return banc_->principale(); }
+    QString travail(const QString& nom) const {
+        return banc_->chemin(QStringLiteral("Fichiers_challenge/") + nom);
+    }
+    std::unique_ptr<BancProgramme> banc_;
+};
+
+void TestRapportsFenetre::init() {
+    banc_ = std::make_unique<BancProgramme>();
+    QVERIFY(banc_->valide());
+    banc_->serveur_absent();
+    banc_->ecrire(QStringLiteral("cfg/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
+                  {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
+                   QStringLiteral("F6XYZ,456,Anne MARTIN,Brest")});
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    banc_->demarrer();
+
+    Etat journal;
+    journal.fixer_rep_programme(banc_->prog());
+    journal.station_call = QStringLiteral("F5ABC");
+    journal.table.fixer_nb_lignes(4);
+    journal.table.fixer_ligne(1, {QStringLiteral("02/07/2025"), QStringLiteral("10:00"),
+                                  QStringLiteral("F6XYZ"), QStringLiteral("40m"),
+                                  QStringLiteral("599"), QStringLiteral("599")});
+    journal.table.fixer_ligne(2, {QStringLiteral("03/07/2025"), QStringLiteral("11:30"),
+                                  QStringLiteral("F6XYZ"), QStringLiteral("20m"),
+                                  QStringLiteral("599"), QStringLiteral("579")});
+    sauver_fichier(journal, QStringLiteral("ete.VRK"));
+
+    banc_->dialogues = DialoguesScriptes();
+    banc_->dialogues.prevoir_fichier(travail(QStringLiteral("ete.VRK")));
+    banc_->infos()->BitBtn_charger->click();
+    banc_->infos()->BitBtn_OK->click();
+    QVERIFY(m()->isVisible());
+    banc_->dialogues = DialoguesScriptes();
+}
+
+void TestRapportsFenetre::compte_rendu_complet() {
+    m()->EcrireLog->click();
+    QCOMPARE(banc_->dialogues.textes(), QStringList{message_ecrire_log()});
+    QCOMPARE(banc_->dialogues.messages[0].type, TypeMessage::simple);
+    for (const char* nom : {"ete.LOG", "ete.TXT", "ete.ADI"}) {
+        QVERIFY2(QFile::exists(travail(QString::fromLatin1(nom))), nom);
+    }
+    QFile cabrillo(travail(QStringLiteral("ete.LOG")));
+    QVERIFY(cabrillo.open(QIODevice::ReadOnly));
+    const QByteArray contenu = cabrillo.readAll();
+    QVERIFY(contenu.startsWith("START-OF-LOG: 3.0\r\n"));
+    QCOMPARE(contenu.count("QSO: "), 2);
+    // The text report rescored the log, and the label shows it.
+    QCOMPARE(m()->Label_score->text(),
+             QString::number(banc_->etat->score_total) + QStringLiteral(" points"));
+    QVERIFY(banc_->etat->score_total > 0);
+}
+
+void TestRapportsFenetre::compte_rendu_interrompu() {
+    // A folder where the text report should go: the Cabrillo report is written, then the
+    // command stops with the runtime's text and the ADIF report is not written.
+    QVERIFY(QDir().mkdir(travail(QStringLiteral("ete.TXT"))));
+    m()->EcrireLog->click();
+    QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Accès au fichier refusé")});
+    QCOMPARE(banc_->dialogues.messages[0].type, TypeMessage::erreur);
+    QVERIFY(QFile::exists(travail(QStringLiteral("ete.LOG"))));
+    QVERIFY(!QFile::exists(travail(QStringLiteral("ete.ADI"))));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void TestRapportsFenetre::exports() {
+    // Cancelled dialog: nothing written, nothing said.
+    m()->BitBtn_export_ADIF->click();
+    QCOMPARE(banc_->dialogues.demandes.size(), 1);
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+
+    banc_->dialogues.prevoir_fichier(QStringLiteral("/ailleurs/journal.adi"));
+    m()->ExportADIF1->trigger();
+    QVERIFY(QFile::exists(travail(QStringLiteral("journal.adi"))));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+
+    m()->ExportTXT1->trigger();
+    QVERIFY(QFile::exists(travail(QStringLiteral("ete.ASC"))));
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QVERIFY(banc_->dialogues.messages[0].texte.startsWith(QStringLiteral("Fichier ASCII  ")));
+}
+
+QTEST_MAIN(TestRapportsFenetre)
+#include "tst_rapports_fenetre.moc"
