@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -25,16 +26,6 @@
 #include <QUrl>
 
 namespace vorek {
-
-namespace {
-
-void colorer_texte(QLabel* label, const QColor& couleur) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, couleur);
-    label->setPalette(palette);
-}
-
-} // namespace
 
 TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     setObjectName(QStringLiteral("Form_main"));
@@ -57,28 +48,31 @@ void TForm_main::FormCreate() {
     for (int col = 0; col < entetes.size(); ++col) {
         etat.table.fixer_cellule(col, 0, entetes[col]);
     }
-    Grille_prec->setRowCount(1);
-    ComboBox_band->clear();
-    ComboBox_band->addItems(bandes());
-    ComboBox_band->setCurrentIndex(0);
-    const Horloge& horloge = contexte_.horloge;
-    DateTimePicker_date->setDate(horloge.maintenant_local().date());
-    etat.decalage_UTC = calculer_decalage_UTC(horloge.biais_fuseau_minutes());
-    DateTimePicker_time->setTime(horloge.maintenant_utc().time());
+    if (!contexte_.referentiel) {
+        contexte_.referentiel = std::make_unique<Referentiel>(etat);
+    }
+    etat.decalage_UTC = calculer_decalage_UTC(contexte_.horloge.biais_fuseau_minutes());
+    // Real time, band item 0, today's date: the entry's own start.
+    entree_ = std::make_unique<EntreeQSO>(etat, *contexte_.referentiel, contexte_.horloge,
+                                          contexte_.dialogues);
     // The entry's DXCC list is the station window's, with one empty item to show nothing.
-    ComboBox_PFX->clear();
+    QStringList prefixes;
     const QComboBox* dxcc = contexte_.Form_Infos->ComboBox_DXCC;
-    for (int i = 0; i < dxcc->count(); ++i) {
-        ComboBox_PFX->addItem(dxcc->itemText(i));
-        if (dxcc->itemText(i).isEmpty()) {
-            break;
-        }
+    for (int i = 0; i < dxcc->count() && !dxcc->itemText(i).isEmpty(); ++i) {
+        prefixes.append(dxcc->itemText(i));
     }
-    if (ComboBox_PFX->findText(QString()) < 0) {
-        ComboBox_PFX->addItem(QString());
+    entree_->fixer_prefixes(prefixes);
+    {
+        const QSignalBlocker bloque_bandes(ComboBox_band);
+        const QSignalBlocker bloque_prefixes(ComboBox_PFX);
+        ComboBox_band->clear();
+        ComboBox_band->addItems(bandes());
+        ComboBox_band->setCurrentIndex(0);
+        ComboBox_PFX->clear();
+        ComboBox_PFX->addItems(entree_->items_PFX);
+        ComboBox_PFX->setCurrentIndex(-1);
     }
-    ComboBox_PFX->setCurrentIndex(-1);
-    passer_temps_reel();
+    afficher_saisie();
 }
 
 void TForm_main::maj_titre() {
@@ -106,20 +100,6 @@ void TForm_main::appliquer_largeurs() {
     const TableJournal& table = contexte_.etat.table;
     for (int col = 0; col < table.nb_colonnes(); ++col) {
         Grille->horizontalHeader()->resizeSection(col, table.largeur(col));
-    }
-}
-
-void TForm_main::passer_temps_reel() {
-    Label_temps_reel->setText(QStringLiteral("Temps réel"));
-    colorer_texte(Label_temps_reel, QColor(255, 0, 0));
-    contexte_.etat.temps_reel = true;
-    DateTimePicker_date->setDate(contexte_.horloge.maintenant_local().date());
-}
-
-void TForm_main::Timer1Timer() {
-    // The true UTC time, also where the local offset is not a whole number of hours.
-    if (contexte_.etat.temps_reel) {
-        DateTimePicker_time->setTime(contexte_.horloge.maintenant_utc().time());
     }
 }
 

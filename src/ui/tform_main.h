@@ -1,8 +1,11 @@
 #pragma once
 
 #include "contexte.h"
+#include "entry/saisie.h"
 
 #include <QMainWindow>
+
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -36,6 +39,10 @@ class TForm_main : public QMainWindow {
     void apres_chargement();
     // Column widths of Grille taken from the log table.
     void appliquer_largeurs();
+    // The entry panel's state; created with the window's FormCreate.
+    EntreeQSO& entree() { return *entree_; }
+    // The log row of Grille's cursor (1 when the grid has none).
+    int ligne_courante() const;
 
     // Tool bar (Panel9).
     QFrame* Panel9;
@@ -122,9 +129,10 @@ class TForm_main : public QMainWindow {
     void BitBtn_validerClick();
     void BitBtn_efface_saisieClick();
     void SpeedButton_temps_differeClick();
-    void ComboBox_bandChange(int index);
+    void ComboBox_bandChange(const QString& texte);
     void StringGrid_HFSelectCell(int ligne, int colonne);
     void GrilleDblClick();
+    void GrilleExit();
     void BitBtn_insererClick();
     void BitBtn_effacerClick();
     void BitBtn_calculClick();
@@ -140,6 +148,7 @@ class TForm_main : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
   private:
     void construire_barre_outils();
@@ -153,7 +162,26 @@ class TForm_main : public QMainWindow {
     void connecter_rapports();
     void afficher_score();
 
+    // Each entry event: the controls copied into the entry, the event run, the entry
+    // shown back, then the focus moved where the entry asks.
+    void executer(const std::function<void()>& action);
+    void lire_saisie();
+    void afficher_saisie();
+    void afficher_Grille_prec();
+    void afficher_bande();
+    void appliquer_libelles(const Libelles& libelles);
+    void deplacer_focus(Champ champ);
+    QWidget* controle(Champ champ) const;
+    Champ champ_de(const QObject* objet) const;
+    bool touche_saisie(Champ champ);
+    void focus_entre(Champ champ);
+    void focus_sort(Champ champ);
+    void surveiller_grille(QWidget* ancien, QWidget* nouveau);
+
     Contexte& contexte_;
+    std::unique_ptr<EntreeQSO> entree_;
+    // Set while an entry event runs: the focus changes and boxes it causes are its own.
+    bool occupe_ = false;
 };
 
 inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";

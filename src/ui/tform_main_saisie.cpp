@@ -1,15 +1,51 @@
 // The entry panel and the log grid: what the operator does to the log from the main window.
+// The behaviour is EntreeQSO's and the log editing's; this file copies the controls in,
+// forwards the events and shows the result.
 
+#include "dessin_grilles.h"
+#include "log/erreur.h"
+#include "logedit/edition_grille.h"
+#include "logedit/tri.h"
 #include "tform_main.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimeEdit>
+#include <QTimer>
 #include <QToolButton>
 
 namespace vorek {
+
+namespace {
+
+// Shown without running the control's own change handler; the caret stays where it was.
+void montrer(QLineEdit* champ, const QString& texte) {
+    if (champ->text() == texte) {
+        return;
+    }
+    const QSignalBlocker bloque(champ);
+    const int curseur = champ->cursorPosition();
+    champ->setText(texte);
+    champ->setCursorPosition(std::min(curseur, int(texte.size())));
+}
+
+// Focus moves caused by another window (a message box, a drop-down list) are no entry
+// into or exit from a field.
+bool passage_reel(const QFocusEvent* evenement) {
+    return evenement->reason() != Qt::ActiveWindowFocusReason &&
+           evenement->reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
 
 void TForm_main::connecter_saisie() {
     connect(Edit_call, &QLineEdit::textChanged, this, &TForm_main::Edit_callChange);
@@ -18,7 +54,7 @@ void TForm_main::connecter_saisie() {
             &TForm_main::BitBtn_efface_saisieClick);
     connect(SpeedButton_temps_differe, &QToolButton::clicked, this,
             &TForm_main::SpeedButton_temps_differeClick);
-    connect(ComboBox_band, &QComboBox::currentIndexChanged, this, &TForm_main::ComboBox_bandChange);
+    connect(ComboBox_band, &QComboBox::currentTextChanged, this, &TForm_main::ComboBox_bandChange);
     connect(StringGrid_HF, &QTableWidget::cellClicked, this, &TForm_main::StringGrid_HFSelectCell);
     connect(Grille, &QTableView::doubleClicked, this, &TForm_main::GrilleDblClick);
     connect(BitBtn_inserer, &QPushButton::clicked, this, &TForm_main::BitBtn_insererClick);
@@ -30,36 +66,381 @@ void TForm_main::connecter_saisie() {
             &TForm_main::SpeedButton_tri_CALLClick);
     connect(SpeedButton_tri_DATE, &QToolButton::clicked, this,
             &TForm_main::SpeedButton_tri_DATEClick);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        connect(application, &QApplication::focusChanged, this, &TForm_main::surveiller_grille);
+    }
+
+    Grille->setItemDelegate(new DessinGrille(Grille));
+    StringGrid_HF->setItemDelegate(new DessinBandes(
+        [this](int colonne, int ligne) {
+            return entree_ && entree_->cellule_HF_marquee(colonne, ligne);
+        },
+        StringGrid_HF));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Edit_call, Edit_RSTS, Edit_RSTR, Edit_Notes, ComboBox_band, ComboBox_band->lineEdit(),
+             ComboBox_PFX, Edit_NrZTC, Edit_nomZTC, DateTimePicker_date, DateTimePicker_time,
+             StringGrid_HF}) {
+        w->installEventFilter(this);
+    }
 }
 
-// The handlers below are filled by the entry and log-editing work.
+int TForm_main::ligne_courante() const {
+    const QModelIndex courant = Grille->currentIndex();
+    return courant.isValid() ? courant.row() + 1 : 1;
+}
 
-void TForm_main::Edit_callChange(const QString&) {}
+void TForm_main::executer(const std::function<void()>& action) {
+    if (!entree_ || occupe_) {
+        return;
+    }
+    occupe_ = true;
+    lire_saisie();
+    entree_->focus = Champ::aucun;
+    try {
+        action();
+    } catch (const Erreur& e) {
+        contexte_.dialogues.message(TypeMessage::erreur, e.message());
+    }
+    const Champ focus = entree_->focus;
+    afficher_saisie();
+    occupe_ = false;
+    // Last, so that the exits and entries it causes run as the operator's own would.
+    if (focus != Champ::aucun) {
+        deplacer_focus(focus);
+    }
+}
 
-void TForm_main::BitBtn_validerClick() {}
+void TForm_main::lire_saisie() {
+    EntreeQSO& e = *entree_;
+    e.Edit_Pays = Edit_Pays->text();
+    e.Edit_call = Edit_call->text();
+    e.Edit_RSTS = Edit_RSTS->text();
+    e.Edit_RSTR = Edit_RSTR->text();
+    e.Edit_Notes = Edit_Notes->text();
+    e.Edit_continent = Edit_continent->text();
+    e.Edit_NrZTC = Edit_NrZTC->text();
+    e.Edit_nomZTC = Edit_nomZTC->text();
+    e.index_PFX = ComboBox_PFX->currentIndex();
+    e.texte_bande = ComboBox_band->currentText();
+    e.index_bande =
+        ComboBox_band->findText(e.texte_bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    e.DateTimePicker_date = DateTimePicker_date->date();
+    e.DateTimePicker_time = DateTimePicker_time->time();
+}
 
-void TForm_main::BitBtn_efface_saisieClick() {}
+void TForm_main::afficher_saisie() {
+    const EntreeQSO& e = *entree_;
+    montrer(Edit_Pays, e.Edit_Pays);
+    montrer(Edit_call, e.Edit_call);
+    montrer(Edit_RSTS, e.Edit_RSTS);
+    montrer(Edit_RSTR, e.Edit_RSTR);
+    montrer(Edit_Notes, e.Edit_Notes);
+    montrer(Edit_continent, e.Edit_continent);
+    montrer(Edit_NrZTC, e.Edit_NrZTC);
+    montrer(Edit_nomZTC, e.Edit_nomZTC);
+    if (ComboBox_PFX->currentIndex() != e.index_PFX) {
+        const QSignalBlocker bloque(ComboBox_PFX);
+        ComboBox_PFX->setCurrentIndex(e.index_PFX);
+    }
+    afficher_bande();
+    {
+        const QSignalBlocker bloque_date(DateTimePicker_date);
+        const QSignalBlocker bloque_heure(DateTimePicker_time);
+        DateTimePicker_date->setDate(e.DateTimePicker_date);
+        DateTimePicker_time->setTime(e.DateTimePicker_time);
+    }
+    afficher_Grille_prec();
+    Label_temps_reel->setText(e.Label_temps_reel);
+    QPalette palette = Label_temps_reel->palette();
+    const Rvb& c = e.couleur_temps_reel;
+    palette.setColor(QPalette::WindowText, QColor(c.rouge, c.vert, c.bleu));
+    Label_temps_reel->setPalette(palette);
+}
 
-void TForm_main::SpeedButton_temps_differeClick() {}
+// An item selected, or the text typed when it is none; a band the entry left without
+// selection shows nothing.
+void TForm_main::afficher_bande() {
+    const EntreeQSO& e = *entree_;
+    const QSignalBlocker bloque(ComboBox_band);
+    if (e.index_bande >= 0) {
+        if (ComboBox_band->currentIndex() != e.index_bande ||
+            ComboBox_band->currentText() != ComboBox_band->itemText(e.index_bande)) {
+            ComboBox_band->setCurrentIndex(e.index_bande);
+        }
+    } else {
+        const bool est_un_item =
+            ComboBox_band->findText(e.texte_bande, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+        const QString texte = est_un_item ? QString() : e.texte_bande;
+        if (ComboBox_band->currentText() != texte) {
+            ComboBox_band->setCurrentIndex(-1);
+            ComboBox_band->setEditText(texte);
+        }
+    }
+    StringGrid_HF->viewport()->update();
+}
 
-void TForm_main::ComboBox_bandChange(int) {}
+void TForm_main::afficher_Grille_prec() {
+    const QList<QStringList>& lignes = entree_->Grille_prec;
+    Grille_prec->setRowCount(int(lignes.size()));
+    for (int r = 0; r < lignes.size(); ++r) {
+        for (int c = 0; c < Grille_prec->columnCount(); ++c) {
+            QTableWidgetItem* cellule = Grille_prec->item(r, c);
+            if (!cellule) {
+                cellule = new QTableWidgetItem;
+                Grille_prec->setItem(r, c, cellule);
+            }
+            cellule->setText(lignes[r].value(c));
+        }
+    }
+}
 
-void TForm_main::StringGrid_HFSelectCell(int, int) {}
+void TForm_main::appliquer_libelles(const Libelles& libelles) {
+    if (libelles.Label_score) {
+        Label_score->setText(*libelles.Label_score);
+    }
+    if (libelles.Label_nbrQSO) {
+        Label_nbrQSO->setText(*libelles.Label_nbrQSO);
+    }
+    if (libelles.titre) {
+        setWindowTitle(*libelles.titre);
+    }
+}
 
-void TForm_main::GrilleDblClick() {}
+QWidget* TForm_main::controle(Champ champ) const {
+    switch (champ) {
+    case Champ::Edit_call:
+        return Edit_call;
+    case Champ::Edit_RSTS:
+        return Edit_RSTS;
+    case Champ::Edit_RSTR:
+        return Edit_RSTR;
+    case Champ::Edit_Notes:
+        return Edit_Notes;
+    case Champ::ComboBox_band:
+        return ComboBox_band;
+    case Champ::Edit_NrZTC:
+        return Edit_NrZTC;
+    case Champ::Edit_nomZTC:
+        return Edit_nomZTC;
+    case Champ::DateTimePicker_date:
+        return DateTimePicker_date;
+    case Champ::DateTimePicker_time:
+        return DateTimePicker_time;
+    case Champ::aucun:
+        break;
+    }
+    return nullptr;
+}
 
-void TForm_main::BitBtn_insererClick() {}
+Champ TForm_main::champ_de(const QObject* objet) const {
+    for (Champ champ : {Champ::Edit_call, Champ::Edit_RSTS, Champ::Edit_RSTR, Champ::Edit_Notes,
+                        Champ::ComboBox_band, Champ::Edit_NrZTC, Champ::Edit_nomZTC,
+                        Champ::DateTimePicker_date, Champ::DateTimePicker_time}) {
+        if (controle(champ) == objet) {
+            return champ;
+        }
+    }
+    return objet == ComboBox_band->lineEdit() ? Champ::ComboBox_band : Champ::aucun;
+}
 
-void TForm_main::BitBtn_effacerClick() {}
+void TForm_main::deplacer_focus(Champ champ) {
+    QWidget* cible = controle(champ);
+    if (!cible) {
+        return;
+    }
+    cible->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(cible)) {
+        edit->deselect();
+        edit->end(false);
+    }
+}
+
+bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
+    if (!entree_) {
+        return QMainWindow::eventFilter(objet, evenement);
+    }
+    const Champ champ = champ_de(objet);
+    switch (evenement->type()) {
+    case QEvent::KeyPress: {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+            BitBtn_valider->click();
+            return true;
+        }
+        if (touche->key() == Qt::Key_Space && champ != Champ::aucun) {
+            return touche_saisie(champ);
+        }
+        break;
+    }
+    case QEvent::FocusIn: {
+        if (champ == Champ::Edit_RSTS || champ == Champ::Edit_RSTR || champ == Champ::Edit_nomZTC) {
+            // The field's own handling first (it selects everything on Tab), then the caret
+            // after the last character with nothing selected.
+            objet->event(evenement);
+            auto* edit = static_cast<QLineEdit*>(objet);
+            edit->deselect();
+            edit->end(false);
+            return true;
+        }
+        if (objet != ComboBox_band->lineEdit() &&
+            passage_reel(static_cast<QFocusEvent*>(evenement))) {
+            focus_entre(champ);
+        }
+        break;
+    }
+    case QEvent::FocusOut:
+        if (objet != ComboBox_band->lineEdit() &&
+            passage_reel(static_cast<QFocusEvent*>(evenement))) {
+            focus_sort(champ);
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+bool TForm_main::touche_saisie(Champ champ) {
+    bool utilisee = false;
+    executer([&] { utilisee = entree_->touche(champ, Touche::espace); });
+    return utilisee;
+}
+
+void TForm_main::focus_entre(Champ champ) {
+    switch (champ) {
+    case Champ::ComboBox_band:
+        executer([this] { entree_->ComboBox_bandEnter(); });
+        break;
+    case Champ::DateTimePicker_date:
+        executer([this] { entree_->DateTimePicker_dateEnter(); });
+        break;
+    case Champ::DateTimePicker_time:
+        executer([this] { entree_->DateTimePicker_timeEnter(); });
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm_main::focus_sort(Champ champ) {
+    switch (champ) {
+    case Champ::Edit_call:
+        executer([this] { entree_->Edit_callExit(); });
+        break;
+    case Champ::ComboBox_band:
+        executer([this] { entree_->ComboBox_bandExit(); });
+        break;
+    case Champ::Edit_NrZTC:
+        executer([this] { entree_->Edit_NrZTCExit(); });
+        break;
+    default:
+        break;
+    }
+}
+
+// The grid's exit: the focus went from the grid or its cell editor to another control of
+// this window (a message box or another program does not count).
+void TForm_main::surveiller_grille(QWidget* ancien, QWidget* nouveau) {
+    const auto dans_grille = [this](const QWidget* w) {
+        return w && (w == Grille || Grille->isAncestorOf(w));
+    };
+    if (dans_grille(ancien) && !dans_grille(nouveau) && nouveau && nouveau->window() == this) {
+        GrilleExit();
+    }
+}
+
+void TForm_main::Edit_callChange(const QString& texte) {
+    executer([&] { entree_->Edit_callChange(texte); });
+}
+
+void TForm_main::BitBtn_validerClick() {
+    executer([this] { appliquer_libelles(entree_->BitBtn_validerClick()); });
+}
+
+void TForm_main::BitBtn_efface_saisieClick() {
+    executer([this] { entree_->BitBtn_efface_saisieClick(); });
+}
+
+void TForm_main::passer_temps_reel() {
+    executer([this] { entree_->passer_temps_reel(); });
+}
+
+void TForm_main::SpeedButton_temps_differeClick() {
+    executer([this] { entree_->passer_temps_differe(); });
+}
+
+void TForm_main::Timer1Timer() {
+    // Only the time picker: a tick during a box of another handler leaves its entry alone.
+    if (!entree_ || occupe_) {
+        return;
+    }
+    entree_->DateTimePicker_time = DateTimePicker_time->time();
+    entree_->Timer1Timer();
+    const QSignalBlocker bloque(DateTimePicker_time);
+    DateTimePicker_time->setTime(entree_->DateTimePicker_time);
+}
+
+void TForm_main::ComboBox_bandChange(const QString& texte) {
+    executer([&] { entree_->ComboBox_bandChange(texte); });
+    StringGrid_HF->clearSelection();
+}
+
+void TForm_main::StringGrid_HFSelectCell(int ligne, int colonne) {
+    // The band grid's labels are its header: its first table row is row 1.
+    executer([&] { entree_->StringGrid_HFSelectCell(colonne, ligne + 1); });
+}
+
+void TForm_main::GrilleDblClick() {
+    const int ligne = ligne_courante();
+    executer([&] { transferer_ligne(*entree_, ligne); });
+}
+
+void TForm_main::GrilleExit() {
+    executer([this] { appliquer_libelles(quitter_grille(*entree_)); });
+}
+
+void TForm_main::BitBtn_insererClick() {
+    const int ligne = ligne_courante();
+    const int colonne = std::max(Grille->currentIndex().column(), 0);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    executer([&] { inserer_ligne(*entree_, ligne); });
+    QGuiApplication::restoreOverrideCursor();
+    Grille->setCurrentIndex(contexte_.etat.table.index(ligne - 1, colonne));
+}
+
+void TForm_main::BitBtn_effacerClick() {
+    ResultatEffacement resultat;
+    const int ligne = ligne_courante();
+    executer([&] {
+        resultat = effacer_ligne(*entree_, ligne);
+        appliquer_libelles(resultat.libelles);
+    });
+    if (resultat.supprimee) {
+        Grille->setCurrentIndex(
+            contexte_.etat.table.index(resultat.ligne_courante - 1, resultat.colonne_courante));
+    }
+}
 
 void TForm_main::BitBtn_calculClick() {
-    afficher_score();
+    executer([this] { appliquer_libelles(entree_->BitBtn_calculClick()); });
 }
 
-void TForm_main::SpeedButton_tri_ZTCClick() {}
+void TForm_main::SpeedButton_tri_ZTCClick() {
+    Timer1->stop();
+    executer([this] { Label_nbrQSO->setText(QString::number(extraire_membres(contexte_.etat))); });
+    Timer1->start();
+}
 
-void TForm_main::SpeedButton_tri_CALLClick() {}
+void TForm_main::SpeedButton_tri_CALLClick() {
+    executer([this] { trier_par_indicatif(contexte_.etat); });
+}
 
-void TForm_main::SpeedButton_tri_DATEClick() {}
+void TForm_main::SpeedButton_tri_DATEClick() {
+    // The table is scored again in its new order, as a reload of the log would.
+    executer([this] {
+        trier_par_date(contexte_.etat);
+        appliquer_libelles(entree_->BitBtn_calculClick());
+    });
+}
 
 } // namespace vorek

@@ -1,0 +1,61 @@
+#include "dessin_grilles.h"
+
+#include "logedit/edition_grille.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace vorek {
+
+QFont DessinCellule::fond_ordinaire(QPainter* peintre, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    QStyleOptionViewItem sans_texte = option;
+    initStyleOption(&sans_texte, index);
+    sans_texte.text.clear();
+    const QWidget* vue = option.widget;
+    QStyle* style = vue ? vue->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &sans_texte, peintre, vue);
+    return sans_texte.font;
+}
+
+void DessinCellule::ecrire(QPainter* peintre, const QRect& rect, const QFont& police,
+                           const QColor& couleur, const QString& texte) {
+    QFont gras = police;
+    gras.setBold(true);
+    peintre->setFont(gras);
+    peintre->setPen(couleur);
+    const int hauteur = QFontMetrics(gras).height();
+    const QRect zone(rect.left() + 2, rect.top() + (rect.height() - hauteur) / 2, rect.width() - 2,
+                     hauteur);
+    peintre->drawText(zone, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, texte);
+}
+
+void DessinGrille::paint(QPainter* peintre, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    peintre->save();
+    const QFont police = fond_ordinaire(peintre, option, index);
+    const bool selectionnee = option.state.testFlag(QStyle::State_Selected);
+    const StyleCellule style = style_cellule(index.column(), index.row() + 1, selectionnee);
+    if (style.fond_aqua) {
+        peintre->fillRect(option.rect, QColor(0, 255, 255));
+    }
+    const QColor couleur(style.texte.rouge, style.texte.vert, style.texte.bleu);
+    ecrire(peintre, option.rect, police, couleur, index.data().toString());
+    peintre->restore();
+}
+
+DessinBandes::DessinBandes(std::function<bool(int, int)> marquee, QObject* parent)
+    : DessinCellule(parent), marquee_(std::move(marquee)) {}
+
+void DessinBandes::paint(QPainter* peintre, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    peintre->save();
+    const QFont police = fond_ordinaire(peintre, option, index);
+    if (marquee_(index.column(), index.row() + 1)) {
+        peintre->fillRect(option.rect, QColor(255, 0, 0));
+    }
+    ecrire(peintre, option.rect, police, Qt::black, index.data().toString());
+    peintre->restore();
+}
+
+} // namespace vorek

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+namespace vorek {
+
+// A cell painted over the view's ordinary drawing, with its text written by hand.
+class DessinCellule : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    // The cell as the view draws it, without its text; returns the cell's font.
+    QFont fond_ordinaire(QPainter* peintre, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const;
+    // Bold, at the left edge + 2, centred in height (the division truncating).
+    static void ecrire(QPainter* peintre, const QRect& rect, const QFont& police,
+                       const QColor& couleur, const QString& texte);
+};
+
+// Grille's cells: aqua even rows, red calls, green points. Model row m is log row m + 1
+// (the header row is the view's own header).
+class DessinGrille : public DessinCellule {
+  public:
+    using DessinCellule::DessinCellule;
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+};
+
+// StringGrid_HF's band cells: the marked one filled red, every text black.
+class DessinBandes : public DessinCellule {
+  public:
+    // marquee(colonne, ligne) in the band grid's own rows (row 1 is under the labels).
+    DessinBandes(std::function<bool(int, int)> marquee, QObject* parent);
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    std::function<bool(int, int)> marquee_;
+};
+
+} // namespace vorek
