@@ -41,6 +41,9 @@ void DessinGrille::paint(QPainter* peintre, const QStyleOptionViewItem& option,
     }
     const QColor couleur(style.texte.rouge, style.texte.vert, style.texte.bleu);
     ecrire(peintre, option.rect, police, couleur, index.data().toString());
+    // Lines between columns only, none between rows.
+    peintre->setPen(option.palette.color(QPalette::Mid));
+    peintre->drawLine(option.rect.topRight(), option.rect.bottomRight());
     peintre->restore();
 }
 

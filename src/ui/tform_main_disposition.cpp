@@ -244,7 +244,7 @@ void TForm_main::construire_grilles() {
     Grille->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Grille->horizontalHeader()->setMinimumSectionSize(5);
     Grille->horizontalHeader()->setHighlightSections(false);
-    Grille->setShowGrid(true);
+    Grille->setShowGrid(false);
     Grille->setSelectionMode(QAbstractItemView::SingleSelection);
     Grille->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     Grille->setToolTip(QStringLiteral("Double clic pour transférer un QSO vers la saisie"));

@@ -38,6 +38,21 @@ void montrer(QLineEdit* champ, const QString& texte) {
     champ->setCursorPosition(std::min(curseur, int(texte.size())));
 }
 
+// Rewriting an unchanged value would drop a section the operator is typing.
+void montrer(QDateEdit* selecteur, const QDate& date) {
+    if (selecteur->date() != date) {
+        const QSignalBlocker bloque(selecteur);
+        selecteur->setDate(date);
+    }
+}
+
+void montrer(QTimeEdit* selecteur, const QTime& heure) {
+    if (selecteur->time() != heure) {
+        const QSignalBlocker bloque(selecteur);
+        selecteur->setTime(heure);
+    }
+}
+
 // Focus moves caused by another window (a message box, a drop-down list) are no entry
 // into or exit from a field.
 bool passage_reel(const QFocusEvent* evenement) {
@@ -143,12 +158,8 @@ void TForm_main::afficher_saisie() {
         ComboBox_PFX->setCurrentIndex(e.index_PFX);
     }
     afficher_bande();
-    {
-        const QSignalBlocker bloque_date(DateTimePicker_date);
-        const QSignalBlocker bloque_heure(DateTimePicker_time);
-        DateTimePicker_date->setDate(e.DateTimePicker_date);
-        DateTimePicker_time->setTime(e.DateTimePicker_time);
-    }
+    montrer(DateTimePicker_date, e.DateTimePicker_date);
+    montrer(DateTimePicker_time, e.DateTimePicker_time);
     afficher_Grille_prec();
     Label_temps_reel->setText(e.Label_temps_reel);
     QPalette palette = Label_temps_reel->palette();
@@ -376,8 +387,7 @@ void TForm_main::Timer1Timer() {
     }
     entree_->DateTimePicker_time = DateTimePicker_time->time();
     entree_->Timer1Timer();
-    const QSignalBlocker bloque(DateTimePicker_time);
-    DateTimePicker_time->setTime(entree_->DateTimePicker_time);
+    montrer(DateTimePicker_time, entree_->DateTimePicker_time);
 }
 
 void TForm_main::ComboBox_bandChange(const QString& texte) {
