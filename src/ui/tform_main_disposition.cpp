@@ -171,6 +171,9 @@ void TForm_main::construire_saisie() {
     StringGrid_HF->verticalHeader()->setMinimumSectionSize(10);
     StringGrid_HF->verticalHeader()->setDefaultSectionSize(14);
     StringGrid_HF->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The labels are a fixed row: a click on them chooses nothing.
+    StringGrid_HF->horizontalHeader()->setSectionsClickable(false);
+    StringGrid_HF->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid_HF->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid_HF->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont calibri(QStringLiteral("Calibri"));

@@ -122,6 +122,11 @@ void TestSaisieFenetre::qso_tape_au_clavier() {
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("456"));
     QCOMPARE(m()->Edit_nomZTC->text(), QStringLiteral("Marie MARTIN"));
     QCOMPARE(m()->ComboBox_PFX->currentText(), QStringLiteral("F"));
+    // Tab into a report puts the caret after its text, nothing selected.
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCOMPARE(focus(), m()->Edit_RSTS);
+    QCOMPARE(m()->Edit_RSTS->cursorPosition(), 3);
+    QVERIFY(!m()->Edit_RSTS->hasSelectedText());
 
     // From the band, Space moves on to both reports and the notes.
     m()->ComboBox_band->setFocus();
