@@ -456,6 +456,11 @@ void TestSaisieFenetre::sortie_de_la_grille_recalcule() {
     m()->Edit_RSTS->setFocus();
     QCOMPARE(m()->Label_score->text(), QStringLiteral("10 points"));
     QCOMPARE(etat().table.cellule(col_points, 1), QStringLiteral("10"));
+    // Elsewhere, "Calcul" does it.
+    etat().table.fixer_cellule(col_bande, 1, QStringLiteral("20m"));
+    m()->BitBtn_calcul->click();
+    QCOMPARE(m()->Label_score->text(), QStringLiteral("4 points"));
+    QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
     QVERIFY(banc_->dialogues.messages.isEmpty());
 }
 
