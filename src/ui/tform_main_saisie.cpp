@@ -174,8 +174,8 @@ void TForm_main::afficher_bande() {
     const EntreeQSO& e = *entree_;
     const QSignalBlocker bloque(ComboBox_band);
     if (e.index_bande >= 0) {
-        if (ComboBox_band->currentIndex() != e.index_bande ||
-            ComboBox_band->currentText() != ComboBox_band->itemText(e.index_bande)) {
+        // Text the operator is typing that already names the item is left as it is.
+        if (ComboBox_band->currentText() != ComboBox_band->itemText(e.index_bande)) {
             ComboBox_band->setCurrentIndex(e.index_bande);
         }
     } else {

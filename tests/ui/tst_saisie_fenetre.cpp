@@ -364,8 +364,13 @@ void TestSaisieFenetre::clic_dans_la_grille_des_bandes() {
     m()->ComboBox_band->setCurrentIndex(3);
     QVERIFY(m()->entree().cellule_HF_marquee(3, 1));
     QVERIFY(!m()->entree().cellule_HF_marquee(5, 1));
+    m()->ComboBox_band->setFocus();
+    m()->ComboBox_band->lineEdit()->selectAll();
+    QTest::keyClicks(m()->ComboBox_band->lineEdit(), QStringLiteral("17m"));
+    QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("17m"));
+    QVERIFY(m()->entree().cellule_HF_marquee(6, 1));
     m()->ComboBox_band->setEditText(QStringLiteral("3cm"));
-    QVERIFY(!m()->entree().cellule_HF_marquee(3, 1));
+    QVERIFY(!m()->entree().cellule_HF_marquee(6, 1));
     saisir(QStringLiteral("F6XYZ"));
     QCOMPARE(etat().table.cellule(col_bande, 1), QString());
     QCOMPARE(etat().table.cellule(col_points, 1), QStringLiteral("0"));
