@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,7 @@ class TestSaisieFenetre : public QObject {
     void numero_tape_marque();
     void sortie_de_la_grille_recalcule();
     void tris_et_extraction();
+    void tri_sans_instantane_possible();
     void dessin_de_la_grille();
 
   private:
@@ -501,6 +503,17 @@ void TestSaisieFenetre::tris_et_extraction() {
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("3"));
     QVERIFY(m()->Timer1->isActive());
     QVERIFY(banc_->dialogues.messages.isEmpty());
+}
+
+void TestSaisieFenetre::tri_sans_instantane_possible() {
+    saisir(QStringLiteral("F6XYZ"));
+    saisir(QStringLiteral("F5ABC"));
+    QVERIFY(QDir().mkpath(banc_->chemin(QStringLiteral("Fichiers_challenge/temp.txt"))));
+    m()->SpeedButton_tri_CALL->click();
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QCOMPARE(int(banc_->dialogues.messages[0].type), int(TypeMessage::erreur));
+    QCOMPARE(indicatifs_table(),
+             (QStringList{QStringLiteral("F6XYZ"), QStringLiteral("F5ABC"), QString()}));
 }
 
 namespace {
