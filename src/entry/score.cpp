@@ -307,6 +307,7 @@ void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& b
     etat.score_total = 0;
     resultat.score_total = 0;
     TableJournal& table = etat.table;
+    const LotCellules lot(table);
     for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
         const QString indicatif = table.cellule(col_indicatif, ligne);
         if (indicatif.isEmpty()) {

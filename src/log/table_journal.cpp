@@ -87,11 +87,36 @@ void TableJournal::fixer_cellule(int col, int ligne, const QString& texte) {
         return;
     }
     lignes_[ligne][col] = texte;
+    annoncer(col, ligne);
+}
+
+void TableJournal::annoncer(int col, int ligne) {
     if (ligne == 0) {
         emit headerDataChanged(Qt::Horizontal, col, col);
+    } else if (lots_ouverts_ > 0) {
+        if (lot_derniere_ < lot_premiere_) {
+            lot_premiere_ = lot_derniere_ = ligne;
+        } else {
+            lot_premiere_ = std::min(lot_premiere_, ligne);
+            lot_derniere_ = std::max(lot_derniere_, ligne);
+        }
     } else {
         const QModelIndex i = index(ligne - 1, col);
         emit dataChanged(i, i);
+    }
+}
+
+void TableJournal::fermer_lot() {
+    if (--lots_ouverts_ > 0 || lot_derniere_ < lot_premiere_) {
+        return;
+    }
+    // Rows may have gone since the change; only those still there are announced.
+    const int derniere = std::min(lot_derniere_, nb_lignes() - 1);
+    const int premiere = lot_premiere_;
+    lot_premiere_ = 0;
+    lot_derniere_ = -1;
+    if (premiere <= derniere) {
+        emit dataChanged(index(premiere - 1, 0), index(derniere - 1, nb_colonnes_ - 1));
     }
 }
 

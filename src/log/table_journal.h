@@ -71,11 +71,32 @@ class TableJournal : public QAbstractTableModel {
     void largeur_changee(int col, int pixels);
 
   private:
+    friend class LotCellules;
     QStringList ligne_vide() const;
+    void annoncer(int col, int ligne);
+    void fermer_lot();
+
+    // While a batch is open, changed data rows are gathered and announced once at its end.
+    int lots_ouverts_ = 0;
+    int lot_premiere_ = 0;
+    int lot_derniere_ = -1;
 
     int nb_colonnes_ = nb_colonnes_journal;
     QList<QStringList> lignes_;
     QList<int> largeurs_;
+};
+
+// Cell changes made while it lives reach the views as one change at its end: a rescoring
+// of thousands of rows then costs the views one repaint, not one per cell.
+class LotCellules {
+  public:
+    explicit LotCellules(TableJournal& table) : table_(table) { ++table_.lots_ouverts_; }
+    ~LotCellules() { table_.fermer_lot(); }
+    LotCellules(const LotCellules&) = delete;
+    LotCellules& operator=(const LotCellules&) = delete;
+
+  private:
+    TableJournal& table_;
 };
 
 } // namespace vorek

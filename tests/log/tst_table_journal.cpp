@@ -14,6 +14,7 @@ class TestTableJournal : public QObject {
     void nouveau_journal();
     void lignes_inserees_et_supprimees();
     void vue_sans_ligne_entete();
+    void lot_annonce_une_fois();
     void compter_et_titre_data();
     void compter_et_titre();
 };
@@ -73,6 +74,30 @@ void TestTableJournal::vue_sans_ligne_entete() {
     QVERIFY(table.setData(table.index(1, col_nom), QStringLiteral("Marc")));
     QCOMPARE(table.cellule(col_nom, 2), QStringLiteral("Marc"));
     QCOMPARE(change.count(), 1);
+}
+
+void TestTableJournal::lot_annonce_une_fois() {
+    TableJournal table;
+    QAbstractItemModelTester testeur(&table,
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
+    table.fixer_nb_lignes(100);
+    QSignalSpy change(&table, &TableJournal::dataChanged);
+    {
+        const LotCellules lot(table);
+        {
+            const LotCellules imbrique(table);
+            table.fixer_cellule(col_points, 40, QStringLiteral("4"));
+        }
+        QCOMPARE(change.count(), 0);
+        table.fixer_cellule(col_notes, 7, QStringLiteral("x"));
+        table.fixer_cellule(col_notes, 90, QStringLiteral("y"));
+        table.fixer_nb_lignes(60);
+    }
+    QCOMPARE(change.count(), 1);
+    QCOMPARE(change[0][0].toModelIndex(), table.index(6, 0));
+    QCOMPARE(change[0][1].toModelIndex(), table.index(58, nb_colonnes_journal - 1));
+    table.fixer_cellule(col_nom, 3, QStringLiteral("z"));
+    QCOMPARE(change.count(), 2);
 }
 
 void TestTableJournal::compter_et_titre_data() {
