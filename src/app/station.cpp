@@ -7,16 +7,17 @@
 #include "mail/adresse_email.h"
 #include "refdata/referentiel.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace vorek {
 
 namespace {
 
-bool meme_fichier(const QString& a, const QString& b) {
-    return QDir::cleanPath(QFileInfo(a).absoluteFilePath())
-               .compare(QDir::cleanPath(QFileInfo(b).absoluteFilePath()), Qt::CaseInsensitive) == 0;
+// The save dialog asks only about a file that exists under the very name chosen; the file
+// system alone tells whether that is the final file (essai.vrk is not essai.VRK on Linux).
+bool dialogue_a_demande(const QString& choisi, const QString& chemin) {
+    const QFileInfo fichier_choisi(choisi);
+    return fichier_choisi.exists() && fichier_choisi == QFileInfo(chemin);
 }
 
 } // namespace
@@ -96,7 +97,7 @@ bool creer_fichier(Etat& etat, Dialogues& dialogues) {
     const QString chemin = etat.rep_challenge + QLatin1Char('/') + nom;
     // The dialog asked only about the name it showed; the final name may be another file,
     // perhaps a full log.
-    if (QFileInfo::exists(chemin) && !meme_fichier(chemin, choisi)) {
+    if (QFileInfo::exists(chemin) && !dialogue_a_demande(choisi, chemin)) {
         const QString question = QStringLiteral("Le fichier ") + nom +
                                  QStringLiteral(" existe déjà dans le dossier de travail.\r"
                                                 "Voulez-vous le remplacer ?");

@@ -295,6 +295,17 @@ void TestDemarrage::creer_fichier_demande_avant_de_remplacer() {
     meme_nom.prevoir_fichier(existant);
     QVERIFY(creer_fichier(*etat_, meme_nom));
     QVERIFY(meme_nom.questions.isEmpty());
+
+    // Where names differ by case alone, essai.vrk is a new file: the dialog asked nothing
+    // about essai.VRK.
+    const QString autre_casse = etat_->rep_challenge + QStringLiteral("/essai.vrk");
+    if (!QFileInfo::exists(autre_casse)) {
+        DialoguesScriptes casse;
+        casse.prevoir_fichier(autre_casse);
+        casse.prevoir_reponse(Reponse::non);
+        QVERIFY(!creer_fichier(*etat_, casse));
+        QCOMPARE(casse.questions.size(), 1);
+    }
 }
 
 void TestDemarrage::ok_refuse_sans_indicatif_ni_fichier() {
