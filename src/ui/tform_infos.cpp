@@ -51,7 +51,16 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     if (!contexte_.referentiel) {
         return;
     }
-    const ResultatIndicatifStation r = indicatif_station(texte, *contexte_.referentiel);
+    ResultatIndicatifStation r;
+    QString erreur;
+    try {
+        r = indicatif_station(texte, *contexte_.referentiel);
+    } catch (const Erreur& e) {
+        // An unreadable reference file ends this look-up with its message, not the program.
+        erreur = e.message();
+        r.recherche = true;
+        r.station_call = texte.trimmed();
+    }
     if (!r.recherche) {
         Edit_ZTC->clear();
         return;
@@ -62,6 +71,10 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     Edit_adresse2->clear();
     ComboBox_DXCC->setCurrentIndex(-1);
     etat.station_call = r.station_call;
+    if (!erreur.isEmpty()) {
+        contexte_.dialogues.message(TypeMessage::erreur, erreur);
+        return;
+    }
     if (!r.base_trouvee) {
         contexte_.dialogues.message(TypeMessage::simple,
                                     QString::fromUtf8(message_base_membres_absente));

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QValidator>
 
+#include <iterator>
+
 namespace vorek {
 
 namespace {
@@ -154,18 +156,12 @@ void TForm_Infos::disposer() {
     grille->setColumnStretch(1, 1);
     grille->setColumnStretch(3, 1);
 
-    setTabOrder(Edit_call, Edit_ZTC);
-    setTabOrder(Edit_ZTC, ComboBox_DXCC);
-    setTabOrder(ComboBox_DXCC, BitBtn_charger);
-    setTabOrder(BitBtn_charger, BitBtn_creer);
-    setTabOrder(BitBtn_creer, Edit_nom);
-    setTabOrder(Edit_nom, Edit_adresse1);
-    setTabOrder(Edit_adresse1, Edit_adresse2);
-    setTabOrder(Edit_adresse2, Edit_email);
-    setTabOrder(Edit_email, Edit_SMTP);
-    setTabOrder(Edit_SMTP, Edit_port);
-    setTabOrder(Edit_port, BitBtn_OK);
-    setTabOrder(BitBtn_OK, BitBtn_Exit);
+    QWidget* const ordre[] = {Edit_call,   Edit_ZTC,  Edit_adresse1, BitBtn_OK,      ComboBox_DXCC,
+                              BitBtn_Exit, Edit_nom,  Edit_adresse2, BitBtn_charger, BitBtn_creer,
+                              Edit_email,  Edit_SMTP, Edit_port};
+    for (std::size_t i = 1; i < std::size(ordre); ++i) {
+        setTabOrder(ordre[i - 1], ordre[i]);
+    }
 }
 
 void TForm_Infos::fixer_textes() {

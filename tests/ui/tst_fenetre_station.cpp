@@ -27,6 +27,7 @@ class TestFenetreStation : public QObject {
     void cleanup() { banc_.reset(); }
     void indicatif_tape_lettre_par_lettre();
     void prefixe_hors_de_la_liste();
+    void base_illisible_signalee();
     void choix_dxcc_par_l_operateur();
     void ok_sans_indicatif_puis_sans_fichier();
     void creer_fichier_force_le_nom_et_le_dossier();
@@ -117,6 +118,24 @@ void TestFenetreStation::prefixe_hors_de_la_liste() {
     QCOMPARE(banc_->etat->station_continent, QStringLiteral("AF"));
     QCOMPARE(f()->ComboBox_DXCC->currentIndex(), -1);
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
+}
+
+void TestFenetreStation::base_illisible_signalee() {
+    // A regular file whose reading fails, even for root.
+    if (!QFileInfo(QStringLiteral("/proc/self/mem")).isFile()) {
+        QSKIP("no file here fails at reading");
+    }
+    const QString base = banc_->chemin(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"));
+    QVERIFY(QFile::remove(base));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), base));
+    f()->Edit_nom->setText(QStringLiteral("Ancien"));
+    f()->Edit_call->setText(QStringLiteral("F5ABC"));
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
+    QCOMPARE(banc_->etat->station_call, QStringLiteral("F5ABC"));
+    QCOMPARE(f()->Edit_ZTC->text(), QString());
+    QCOMPARE(f()->Edit_nom->text(), QString());
+    QVERIFY(f()->isVisible());
 }
 
 void TestFenetreStation::choix_dxcc_par_l_operateur() {
@@ -312,23 +331,24 @@ void TestFenetreStation::infobulles_et_barre_d_etat() {
 }
 
 void TestFenetreStation::ordre_de_tabulation() {
-    const QStringList attendu{QStringLiteral("Edit_call"),     QStringLiteral("Edit_ZTC"),
-                              QStringLiteral("ComboBox_DXCC"), QStringLiteral("BitBtn_charger"),
-                              QStringLiteral("BitBtn_creer"),  QStringLiteral("Edit_nom"),
-                              QStringLiteral("Edit_adresse1"), QStringLiteral("Edit_adresse2"),
-                              QStringLiteral("Edit_email"),    QStringLiteral("Edit_SMTP"),
-                              QStringLiteral("Edit_port"),     QStringLiteral("BitBtn_OK"),
-                              QStringLiteral("BitBtn_Exit")};
+    const QStringList attendu{QStringLiteral("Edit_call"),      QStringLiteral("Edit_ZTC"),
+                              QStringLiteral("Edit_adresse1"),  QStringLiteral("BitBtn_OK"),
+                              QStringLiteral("ComboBox_DXCC"),  QStringLiteral("BitBtn_Exit"),
+                              QStringLiteral("Edit_nom"),       QStringLiteral("Edit_adresse2"),
+                              QStringLiteral("BitBtn_charger"), QStringLiteral("BitBtn_creer"),
+                              QStringLiteral("Edit_email"),     QStringLiteral("Edit_SMTP"),
+                              QStringLiteral("Edit_port")};
+    f()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f()));
+    f()->Edit_call->setFocus();
     QStringList ordre;
-    QWidget* w = f()->Edit_call;
     for (int i = 0; i < attendu.size(); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        QVERIFY(w);
         // The editable combo box hands the focus to its line edit.
         QWidget* proprietaire = qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget() : w;
         ordre.append(proprietaire->objectName());
-        w = proprietaire->nextInFocusChain();
-        while (w && (w->focusPolicy() & Qt::TabFocus) == 0) {
-            w = w->nextInFocusChain();
-        }
+        QTest::keyClick(w, Qt::Key_Tab);
     }
     QCOMPARE(ordre, attendu);
 }
