@@ -26,6 +26,13 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
 
 Programme::~Programme() {
     contexte_.fin_en_cours = true;
+    // Hidden while whole: a window hidden by its own destructor moves the focus and calls
+    // back into a half-destroyed window.
+    for (QWidget* fenetre :
+         std::initializer_list<QWidget*>{contexte_.Form_infoCR, contexte_.Form_choix_ADIF,
+                                         contexte_.Form_main, contexte_.Form_Infos}) {
+        fenetre->hide();
+    }
     delete contexte_.Form_infoCR;
     delete contexte_.Form_choix_ADIF;
     delete contexte_.Form_main;
