@@ -31,6 +31,7 @@ class TForm_main : public QMainWindow {
 
   public:
     explicit TForm_main(Contexte& contexte);
+    ~TForm_main() override;
 
     // Header row, companion grids, band list, pickers, UTC offset, DXCC copy, real time.
     void FormCreate();

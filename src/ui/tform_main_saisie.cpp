@@ -99,6 +99,14 @@ void TForm_main::connecter_saisie() {
     }
 }
 
+// The window closes itself in QWidget's destructor, and the focus moves it causes must not
+// reach this half-destroyed window.
+TForm_main::~TForm_main() {
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        disconnect(application, &QApplication::focusChanged, this, &TForm_main::surveiller_grille);
+    }
+}
+
 int TForm_main::ligne_courante() const {
     const QModelIndex courant = Grille->currentIndex();
     return courant.isValid() ? courant.row() + 1 : 1;
