@@ -1,7 +1,9 @@
 #include "dossier_essai.h"
 
+#include "log/etat.h"
 #include "logedit/edition_grille.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace vorek;
@@ -30,6 +32,8 @@ class TstEditionGrille : public QObject {
     void effacement_data();
     void effacement();
     void effacement_sur_la_ligne_libre();
+    void effacement_pendant_une_correction_non_sauvee_data();
+    void effacement_pendant_une_correction_non_sauvee();
     void sortie_de_la_grille();
     void dessin_data();
     void dessin();
@@ -158,6 +162,36 @@ void TstEditionGrille::effacement_sur_la_ligne_libre() {
     effacer_ligne(p.entree, 3);
     QVERIFY(p.dialogues.questions.isEmpty());
     QCOMPARE(p.d.etat.table.nb_lignes(), 4);
+}
+
+void TstEditionGrille::effacement_pendant_une_correction_non_sauvee_data() {
+    QTest::addColumn<int>("effacee");
+    QTest::addColumn<bool>("correction");
+    QTest::addColumn<int>("editee");
+    QTest::newRow("au-dessus") << 1 << true << 1;
+    QTest::newRow("en dessous") << 3 << true << 2;
+    QTest::newRow("la ligne corrigee") << 2 << false << 2;
+}
+
+// A save that fails leaves the correction pending: it must still name the QSO it was
+// taken from, or end with it, never fall on a neighbour.
+void TstEditionGrille::effacement_pendant_une_correction_non_sauvee() {
+    QFETCH(int, effacee);
+    QFETCH(bool, correction);
+    QFETCH(int, editee);
+    PosteEssai p;
+    journal(p.d, 4);
+    QVERIFY(transferer_ligne(p.entree, 2));
+    const QString fichier = chemin_dans_challenge(p.d.etat, p.d.etat.fichier_courant);
+    QVERIFY(QDir().mkdir(fichier + QStringLiteral(".tmp")));
+    p.dialogues.prevoir_reponse(Reponse::oui);
+    QVERIFY(effacer_ligne(p.entree, effacee).supprimee);
+    QCOMPARE(p.dialogues.textes().size(), 1);
+    QCOMPARE(p.d.etat.fichier_modifie, correction);
+    if (correction) {
+        QCOMPARE(p.d.etat.ligne_editee, editee);
+        QCOMPARE(p.d.etat.table.cellule(col_indicatif, editee), QStringLiteral("DL1AA"));
+    }
 }
 
 void TstEditionGrille::sortie_de_la_grille() {
