@@ -127,14 +127,23 @@ QString chemin_sauvegarde(const QString& chemin) {
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {
     const QString temporaire = chemin + QStringLiteral(".tmp");
+    const QByteArray cible = QFile::encodeName(chemin);
+    const bool existe = QFile::exists(chemin);
+    // Renaming over a file would pass its protection: a file the operator cannot write
+    // stays as it is, as a plain rewrite of it would.
+    if (existe && ::access(cible.constData(), W_OK) != 0) {
+        throw Erreur(message_erreur_es(errno));
+    }
     try {
         ecrire_tout(temporaire, contenu(lignes), true);
+        if (existe) {
+            QFile::setPermissions(temporaire, QFile::permissions(chemin));
+        }
     } catch (const Erreur&) {
         QFile::remove(temporaire);
         throw;
     }
-    const QByteArray cible = QFile::encodeName(chemin);
-    if (QFile::exists(chemin)) {
+    if (existe) {
         // The previous version stays beside the new one; a hard link costs no copy.
         const QString sauvegarde = chemin_sauvegarde(chemin);
         QFile::remove(sauvegarde);

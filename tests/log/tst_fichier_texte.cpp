@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace vorek;
 
 class TestFichierTexte : public QObject {
@@ -18,6 +20,7 @@ class TestFichierTexte : public QObject {
     void erreurs();
     void ecriture_atomique_garde_l_ancienne_version();
     void ecriture_atomique_echouee();
+    void ecriture_atomique_garde_les_droits();
 };
 
 namespace {
@@ -121,6 +124,23 @@ void TestFichierTexte::ecriture_atomique_echouee() {
         QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("nouveau")}); }),
                  QStringLiteral("Disque plein"));
         QCOMPARE(contenu(chemin), QByteArray("journal complet\r\n"));
+    }
+}
+
+void TestFichierTexte::ecriture_atomique_garde_les_droits() {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("ETE.VRK"));
+    ecrire_lignes_sur(chemin, {QStringLiteral("v1")});
+    const auto droits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(chemin, droits));
+    ecrire_lignes_sur(chemin, {QStringLiteral("v2")});
+    QCOMPARE(QFile::permissions(chemin) & 0xF0FF, droits);
+    // A file the operator may not write is refused (root may write anything).
+    QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner));
+    if (::geteuid() != 0) {
+        QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("v3")}); }),
+                 QStringLiteral("Accès au fichier refusé"));
+        QCOMPARE(contenu(chemin), QByteArray("v2\r\n"));
     }
 }
 
