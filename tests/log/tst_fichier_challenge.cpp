@@ -5,6 +5,7 @@
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
 #include "log/fichier_texte.h"
+#include "octets_fichier.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,11 +40,6 @@ class TestFichierChallenge : public QObject {
 };
 
 namespace {
-
-QByteArray contenu(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void remplir_qso(Etat& etat, int n) {
     etat.table.fixer_nb_lignes(n + 2);
@@ -88,7 +84,7 @@ void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
     attendu += "      DATE\r\n  Heure\r\n  INDICATIF\r\n BANDE\r\nRST env\r\nRST Re\xe7u\r\n"
                "n\xb0 ZTC\r\n Pts\r\n       Nom\r\n                    NOTES\r\n";
     attendu += QByteArray("\r\n").repeated(10);
-    const QByteArray ecrit = contenu(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
+    const QByteArray ecrit = lire_octets(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
     QCOMPARE(ecrit, attendu);
     QCOMPARE(ecrit.count("\r\n"), 39);
 
@@ -199,16 +195,16 @@ void TestFichierChallenge::sauvegarde_echouee_garde_tout() {
     remplir_qso(etat, 2);
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
     const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
-    const QByteArray avant = contenu(fichier);
+    const QByteArray avant = lire_octets(fichier);
     remplir_qso(etat, 3);
     etat.fichier_modifie = true;
     QVERIFY(QDir().mkdir(fichier + QStringLiteral(".tmp")));
     QVERIFY_THROWS_EXCEPTION(Erreur, sauver_fichier(etat, QStringLiteral("ETE.VRK")));
     QVERIFY(etat.fichier_modifie);
-    QCOMPARE(contenu(fichier), avant);
+    QCOMPARE(lire_octets(fichier), avant);
     QDir().rmdir(fichier + QStringLiteral(".tmp"));
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
-    QCOMPARE(contenu(fichier + QStringLiteral(".bak")), avant);
+    QCOMPARE(lire_octets(fichier + QStringLiteral(".bak")), avant);
 }
 
 void TestFichierChallenge::ordre_du_chargement() {

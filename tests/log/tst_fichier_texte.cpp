@@ -1,5 +1,6 @@
 #include "log/erreur.h"
 #include "log/fichier_texte.h"
+#include "octets_fichier.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,17 +26,6 @@ class TestFichierTexte : public QObject {
 
 namespace {
 
-QByteArray contenu(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ecrire_octets(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
 QString message_de(const std::function<void()>& action) {
     try {
         action();
@@ -51,7 +41,7 @@ void TestFichierTexte::cp1252_et_crlf() {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("a.txt"));
     ecrire_lignes(chemin, {QStringLiteral("RST Reçu"), QStringLiteral("n° ZTC €"), QString()});
-    QCOMPARE(contenu(chemin), QByteArray("RST Re\xe7u\r\nn\xb0 ZTC \x80\r\n\r\n"));
+    QCOMPARE(lire_octets(chemin), QByteArray("RST Re\xe7u\r\nn\xb0 ZTC \x80\r\n\r\n"));
     QCOMPARE(lire_lignes(chemin),
              (QStringList{QStringLiteral("RST Reçu"), QStringLiteral("n° ZTC €"), QString()}));
 }
@@ -102,10 +92,10 @@ void TestFichierTexte::ecriture_atomique_garde_l_ancienne_version() {
     ecrire_lignes_sur(chemin, {QStringLiteral("v1")});
     QVERIFY(!QFile::exists(chemin_sauvegarde(chemin)));
     ecrire_lignes_sur(chemin, {QStringLiteral("v2")});
-    QCOMPARE(contenu(chemin), QByteArray("v2\r\n"));
-    QCOMPARE(contenu(chemin_sauvegarde(chemin)), QByteArray("v1\r\n"));
+    QCOMPARE(lire_octets(chemin), QByteArray("v2\r\n"));
+    QCOMPARE(lire_octets(chemin_sauvegarde(chemin)), QByteArray("v1\r\n"));
     ecrire_lignes_sur(chemin, {QStringLiteral("v3")});
-    QCOMPARE(contenu(chemin_sauvegarde(chemin)), QByteArray("v2\r\n"));
+    QCOMPARE(lire_octets(chemin_sauvegarde(chemin)), QByteArray("v2\r\n"));
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 2);
 }
 
@@ -116,14 +106,14 @@ void TestFichierTexte::ecriture_atomique_echouee() {
     // The temporary file cannot be created: the log on disk must stay whole.
     QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("ETE.VRK.tmp")));
     QVERIFY(!message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("nouveau")}); }).isEmpty());
-    QCOMPARE(contenu(chemin), QByteArray("journal complet\r\n"));
+    QCOMPARE(lire_octets(chemin), QByteArray("journal complet\r\n"));
     // A full disk in the middle of the write: same.
     if (QFile::exists(QStringLiteral("/dev/full"))) {
         QDir(dossier.path()).rmdir(QStringLiteral("ETE.VRK.tmp"));
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), chemin + QStringLiteral(".tmp")));
         QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("nouveau")}); }),
                  QStringLiteral("Disque plein"));
-        QCOMPARE(contenu(chemin), QByteArray("journal complet\r\n"));
+        QCOMPARE(lire_octets(chemin), QByteArray("journal complet\r\n"));
     }
 }
 
@@ -140,7 +130,7 @@ void TestFichierTexte::ecriture_atomique_garde_les_droits() {
     if (::geteuid() != 0) {
         QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("v3")}); }),
                  QStringLiteral("Accès au fichier refusé"));
-        QCOMPARE(contenu(chemin), QByteArray("v2\r\n"));
+        QCOMPARE(lire_octets(chemin), QByteArray("v2\r\n"));
     }
 }
 
