@@ -27,10 +27,6 @@ struct AttenteComptee : FenetreAttente {
     bool ouverte = false;
 };
 
-void ecrire(const QString& chemin, const QStringList& lignes) {
-    ecrire_lignes(chemin, lignes);
-}
-
 } // namespace
 
 class TestDemarrage : public QObject {
@@ -85,7 +81,7 @@ void TestDemarrage::dossiers_pres_du_programme() {
 
 void TestDemarrage::dossiers_dans_les_donnees_utilisateur() {
     // A program folder under a plain file can never be written, even by root.
-    ecrire(dossier_->filePath(QStringLiteral("fichier")), {QStringLiteral("x")});
+    ecrire_lignes(dossier_->filePath(QStringLiteral("fichier")), {QStringLiteral("x")});
     const QString installe = dossier_->filePath(QStringLiteral("fichier/prog"));
     const QString donnees = dossier_->filePath(QStringLiteral("donnees"));
     Etat etat;
@@ -107,8 +103,8 @@ void TestDemarrage::base_absente_telechargee_sans_question() {
     actions.telecharger_base_membres = [&] {
         ++appels;
         attente_pendant = attente.ouverte;
-        ecrire(etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv"),
-               {QStringLiteral("F5ABC,1,A,")});
+        ecrire_lignes(etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv"),
+                      {QStringLiteral("F5ABC,1,A,")});
         return true;
     };
     const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
@@ -131,7 +127,7 @@ void TestDemarrage::base_presente_data() {
 void TestDemarrage::base_presente() {
     QFETCH(bool, oui);
     const QString base = etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv");
-    ecrire(base, {QStringLiteral("F5ABC,1,A,")});
+    ecrire_lignes(base, {QStringLiteral("F5ABC,1,A,")});
     QFile f(base);
     QVERIFY(f.open(QIODevice::ReadWrite));
     QVERIFY(f.setFileTime(QDateTime(QDate(2024, 2, 3), QTime(8, 0)),
@@ -179,10 +175,10 @@ void TestDemarrage::attente_fermee_quoi_que_fasse_le_telechargement() {
 }
 
 void TestDemarrage::liste_dxcc_pres_du_programme() {
-    ecrire(programme() + QStringLiteral("/dxcc.csv"),
-           {QStringLiteral("F,France,F,EU,227"), QStringLiteral("TM,France,F,EU,227"),
-            QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,court"),
-            QStringLiteral("FG,Guadeloupe,F,NA,79")});
+    ecrire_lignes(programme() + QStringLiteral("/dxcc.csv"),
+                  {QStringLiteral("F,France,F,EU,227"), QStringLiteral("TM,France,F,EU,227"),
+                   QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,court"),
+                   QStringLiteral("FG,Guadeloupe,F,NA,79")});
     ActionsDemarrage actions;
     bool telecharge = false;
     actions.telecharger_fichier_pays = [&] { telecharge = true; };
@@ -230,9 +226,10 @@ void TestDemarrage::serveur_smtp() {
     QFETCH(QString, serveur);
     QFETCH(QString, port);
     QFETCH(QString, station_email);
-    ecrire(chemin_smtp(*etat_),
-           {QStringLiteral("Domaine;Serveur;Port"), QStringLiteral("orange;smtp.orange.fr;  465  "),
-            QStringLiteral("free;smtp.free.fr;25"), QStringLiteral("free;smtp2.free.fr;587")});
+    ecrire_lignes(chemin_smtp(*etat_), {QStringLiteral("Domaine;Serveur;Port"),
+                                        QStringLiteral("orange;smtp.orange.fr;  465  "),
+                                        QStringLiteral("free;smtp.free.fr;25"),
+                                        QStringLiteral("free;smtp2.free.fr;587")});
     etat_->station_email = QStringLiteral("avant@free.fr");
     const ResultatEmail r = email_station(*etat_, adresse);
     QCOMPARE(r.erreur, QString());
@@ -279,7 +276,7 @@ void TestDemarrage::creer_fichier_demande_avant_de_remplacer() {
     QFETCH(bool, remplace);
     const QString existant = etat_->rep_challenge + QStringLiteral("/essai.VRK");
     const QStringList journal_complet{QStringLiteral("un journal complet")};
-    ecrire(existant, journal_complet);
+    ecrire_lignes(existant, journal_complet);
     etat_->fichier_courant = QStringLiteral("avant.VRK");
     dialogues_.prevoir_fichier(etat_->rep_challenge + QStringLiteral("/essai.2024.txt"));
     dialogues_.prevoir_reponse(Reponse(reponse));
@@ -318,7 +315,7 @@ void TestDemarrage::ok_refuse_sans_indicatif_ni_fichier() {
              (QStringList{QStringLiteral(" ---------  Indicatif absent -----------"),
                           QStringLiteral(" Il faut créer un fichier de travail"),
                           QStringLiteral(" Il faut créer un fichier de travail")}));
-    ecrire(etat_->rep_challenge + QStringLiteral("/absent.VRK"), {QString()});
+    ecrire_lignes(etat_->rep_challenge + QStringLiteral("/absent.VRK"), {QString()});
     etat_->station_nom = QStringLiteral("Jean");
     QVERIFY(valider_station(*etat_, dialogues_, QStringLiteral("f5abc@free.fr")));
     QCOMPARE(etat_->station_email, QStringLiteral("f5abc@free.fr"));

@@ -1,5 +1,6 @@
 #include "app/parametres.h"
 #include "log/erreur.h"
+#include "octets_fichier.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,16 +8,6 @@
 #include <QtTest>
 
 using namespace vorek;
-
-namespace {
-
-void ecrire_octets(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
-} // namespace
 
 class TestParametres : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "app/serveurs.h"
 #include "app/telechargement.h"
 #include "log/fichier_texte.h"
+#include "octets_fichier.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -64,18 +65,6 @@ const QByteArray base_du_site = "F5ABC,1234,Jean Dupont,x\r\nF6XYZ,12,Paul,y\r\n
 const QByteArray pays_du_site = "#\r\n#\r\n#\r\n#\r\n# ADIF 227\r\n"
                                 "France: 14: 27: EU: 46.00: -2.00: -1.0: F:\r\n    F,TM;\r\n";
 
-QByteArray octets(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ecrire_octets(const QString& chemin, const QByteArray& contenu) {
-    QDir().mkpath(QFileInfo(chemin).path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
-
 } // namespace
 
 class TestTelechargement : public QObject {
@@ -97,7 +86,7 @@ class TestTelechargement : public QObject {
         return {club, pays, QStringLiteral("x@club.invalid")};
     }
     QStringList requetes() const {
-        return depuis_cp1252(octets(site_.filePath(QStringLiteral("requetes.log"))))
+        return depuis_cp1252(lire_octets(site_.filePath(QStringLiteral("requetes.log"))))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     // A port that was free a moment ago: nothing listens there, the connection is refused.
@@ -161,12 +150,12 @@ void TestTelechargement::init() {
 void TestTelechargement::base_membres_remplacee() {
     ecrire_octets(base(), "ANCIEN,1,x,y\r\n");
     QVERIFY(telecharger_base_membres(rep_BD(), config(adresse_, port_ferme()), courts_));
-    QCOMPARE(octets(base()), base_du_site);
+    QCOMPARE(lire_octets(base()), base_du_site);
     QVERIFY(!QFile::exists(site()));
     QCOMPARE(requetes(), QStringList{QStringLiteral("/Concours/ZTC_mini_2021.csv")});
     // The same file again still replaces it.
     QVERIFY(telecharger_base_membres(rep_BD(), config(adresse_, port_ferme()), courts_));
-    QCOMPARE(octets(base()), base_du_site);
+    QCOMPARE(lire_octets(base()), base_du_site);
 }
 
 void TestTelechargement::echecs_laissent_l_ancienne_base_data() {
@@ -185,7 +174,7 @@ void TestTelechargement::echecs_laissent_l_ancienne_base() {
     ecrire_octets(base(), ancienne);
     const QString serveur = refuse ? port_ferme() : adresse_ + chemin;
     QVERIFY(!telecharger_base_membres(rep_BD(), config(serveur, serveur), courts_));
-    QCOMPARE(octets(base()), ancienne);
+    QCOMPARE(lire_octets(base()), ancienne);
     QVERIFY(!QFile::exists(site()));
     // A first start without any database stays without one.
     QVERIFY(QFile::remove(base()));
@@ -206,24 +195,24 @@ void TestTelechargement::serveur_muet_ne_bloque_pas() {
                                       courts_));
     // The 30 s the server keeps silent are cut by the 1.5 s limit.
     QVERIFY(chrono.elapsed() < 20000);
-    QCOMPARE(octets(base()), QByteArray("ANCIEN,1,x,y\r\n"));
+    QCOMPARE(lire_octets(base()), QByteArray("ANCIEN,1,x,y\r\n"));
     QVERIFY(!QFile::exists(site()));
 }
 
 void TestTelechargement::fichier_pays_seulement_s_il_manque() {
     const QString pays = rep_cfg() + QStringLiteral("/cty_wt.dat");
     QVERIFY(telecharger_fichier_pays(rep_cfg(), config({}, adresse_), courts_));
-    QCOMPARE(octets(pays), pays_du_site);
+    QCOMPARE(lire_octets(pays), pays_du_site);
     QVERIFY(!QFile::exists(pays + QStringLiteral(".part")));
     QCOMPARE(requetes(), QStringList{QStringLiteral("/cty/cty_wt.dat")});
     // Present: no network access at all.
     ecrire_octets(pays, "local\r\n");
     QVERIFY(!telecharger_fichier_pays(rep_cfg(), config({}, adresse_), courts_));
-    QCOMPARE(octets(pays), QByteArray("local\r\n"));
+    QCOMPARE(lire_octets(pays), QByteArray("local\r\n"));
     QCOMPARE(requetes().size(), 1);
     // Followed through a redirection, as the public server may do.
     QVERIFY(telecharger(adresse_ + QStringLiteral("/redirige"), site(), courts_).reussi);
-    QCOMPARE(octets(site()), base_du_site);
+    QCOMPARE(lire_octets(site()), base_du_site);
 }
 
 void TestTelechargement::fichier_pays_coupe_ne_reste_pas() {
