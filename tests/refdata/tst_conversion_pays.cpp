@@ -1,5 +1,6 @@
 #include "log/etat.h"
 #include "log/fichier_texte.h"
+#include "octets_fichier.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/liste_entites.h"
 #include "refdata/pays.h"
@@ -26,11 +27,6 @@ QStringList lignes_alpha(const QString& prefixes,
             QStringLiteral("Alpha Land:   14:  27:  EU:   50.00:   -10.00:    -1.0:  ") + primaire +
                 QLatin1Char(':'),
             QStringLiteral("    ") + prefixes};
-}
-
-QByteArray octets(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -128,7 +124,7 @@ void TestConversionPays::fichier_reel() {
     QTemporaryDir dossier;
     QVERIFY(QFile::copy(::fichier_reel, dossier.filePath(QStringLiteral("cty_wt.dat"))));
     const QStringList entites = convertir_fichier_pays(dossier.path());
-    const QByteArray contenu = octets(dossier.filePath(QStringLiteral("DXCC.CSV")));
+    const QByteArray contenu = lire_octets(dossier.filePath(QStringLiteral("DXCC.CSV")));
     QVERIFY(contenu.startsWith(
         "1A,Sov Mil Order of Malta,1A,EU,246\r\n9M0,Spratly Islands,1S,AS,247\r\n"));
     QVERIFY(!contenu.contains('#'));
