@@ -136,11 +136,3 @@ QByteArray octets_de(const QStringList& lignes) {
 QByteArray octets_attendus(const QString& nom) {
     return octets_de(lignes_attendues(nom));
 }
-
-QByteArray lire_octets(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        return QByteArray("<absent>");
-    }
-    return fichier.readAll();
-}

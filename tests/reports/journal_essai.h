@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/etat.h"
+#include "octets_fichier.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -34,6 +35,5 @@ struct JournalEssai {
 // The bytes an expected file of attendus/ stands for.
 QByteArray octets_attendus(const QString& nom);
 QByteArray octets_de(const QStringList& lignes);
-QByteArray lire_octets(const QString& chemin);
 // An expected file's lines (text report, compared line by line).
 QStringList lignes_attendues(const QString& nom);
