@@ -2,9 +2,12 @@
 
 #include "app/demarrage.h"
 #include "log/fichier_texte.h"
+#include "ui/tform_infos.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTcpServer>
 
 BancProgramme::BancProgramme() : horloge(QDateTime(QDate(2025, 3, 15), QTime(10, 0)), -60) {
@@ -38,6 +41,25 @@ void BancProgramme::serveur_absent() const {
     const quint16 port = libre.serverPort();
     libre.close();
     fixer_serveur(QStringLiteral("http://127.0.0.1:%1").arg(port));
+}
+
+void BancProgramme::ecrire_references(const QStringList& dxcc, const QStringList& membres) const {
+    ecrire(QStringLiteral("DXCC.CSV"), dxcc);
+    ecrire(QStringLiteral("cfg/DXCC.CSV"), dxcc);
+    ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"), membres);
+}
+
+void BancProgramme::creer_challenge(const QString& indicatif, const QString& fichier) {
+    infos()->Edit_call->setText(indicatif);
+    dialogues.prevoir_fichier(fichier);
+    infos()->BitBtn_creer->click();
+    infos()->BitBtn_OK->click();
+}
+
+void BancProgramme::demarrer_sans_mise_a_jour() {
+    dialogues.prevoir_reponse(vorek::Reponse::non);
+    demarrer();
+    dialogues = DialoguesScriptes();
 }
 
 void BancProgramme::demarrer(const QString& version) {

@@ -28,9 +28,15 @@ class BancProgramme {
     void fixer_serveur(const QString& adresse) const;
     // A server address where nothing listens: every fetch fails at once.
     void serveur_absent() const;
+    // The same country list shipped with the program and in cfg/, and the member database.
+    void ecrire_references(const QStringList& dxcc, const QStringList& membres) const;
+    // From the station window: call typed, work file created, OK.
+    void creer_challenge(const QString& indicatif, const QString& fichier);
 
     // Starts the program; version empty for a build without version information.
     void demarrer(const QString& version = QStringLiteral("7.5.0.0"));
+    // Starts, declining the offered update, and forgets the start's dialogs.
+    void demarrer_sans_mise_a_jour();
     // Ends this run and starts a new one in the same folder, as the next start would.
     void redemarrer();
 

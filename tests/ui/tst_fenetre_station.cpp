@@ -61,9 +61,7 @@ void TestFenetreStation::init() {
                                                    QStringLiteral("orange;smtp.orange.fr;465"),
                                                    QStringLiteral("free;smtp.free.fr;  25 "),
                                                    QStringLiteral("free;smtp2.free.fr;587")});
-    banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->demarrer();
-    banc_->dialogues = DialoguesScriptes();
+    banc_->demarrer_sans_mise_a_jour();
 }
 
 void TestFenetreStation::indicatif_tape_lettre_par_lettre() {

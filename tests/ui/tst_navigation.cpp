@@ -50,20 +50,14 @@ void TestNavigation::init() {
     banc_ = std::make_unique<BancProgramme>();
     QVERIFY(banc_->valide());
     banc_->serveur_absent();
-    banc_->ecrire(QStringLiteral("DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
-    banc_->ecrire(QStringLiteral("cfg/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
-    banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
-                  {QStringLiteral("F5ABC,123,Jean DUPONT,Paris")});
-    banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->demarrer();
-    banc_->dialogues = DialoguesScriptes();
+    banc_->ecrire_references({QStringLiteral("F,France,F,EU,227")},
+                             {QStringLiteral("F5ABC,123,Jean DUPONT,Paris")});
+    banc_->demarrer_sans_mise_a_jour();
 }
 
 void TestNavigation::jusqu_a_la_fenetre_principale() {
-    f()->Edit_call->setText(QStringLiteral("F5ABC"));
-    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
-    f()->BitBtn_creer->click();
-    f()->BitBtn_OK->click();
+    banc_->creer_challenge(QStringLiteral("F5ABC"),
+                           banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
     QVERIFY(m()->isVisible());
 }
 

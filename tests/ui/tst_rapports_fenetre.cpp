@@ -41,8 +41,7 @@ void TestRapportsFenetre::init() {
     banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
                   {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
                    QStringLiteral("F6XYZ,456,Anne MARTIN,Brest")});
-    banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->demarrer();
+    banc_->demarrer_sans_mise_a_jour();
 
     Etat journal;
     journal.fixer_rep_programme(banc_->prog());
@@ -56,7 +55,6 @@ void TestRapportsFenetre::init() {
                                   QStringLiteral("599"), QStringLiteral("579")});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
 
-    banc_->dialogues = DialoguesScriptes();
     banc_->dialogues.prevoir_fichier(travail(QStringLiteral("ete.VRK")));
     banc_->infos()->BitBtn_charger->click();
     banc_->infos()->BitBtn_OK->click();

@@ -64,20 +64,12 @@ void TestSaisieFenetre::init() {
     QVERIFY(banc_->valide());
     banc_->horloge.regler(QDateTime(QDate(2025, 7, 14), QTime(10, 0)));
     banc_->serveur_absent();
-    banc_->ecrire(QStringLiteral("DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
-    banc_->ecrire(QStringLiteral("cfg/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
-    banc_->ecrire(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv"),
-                  {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
-                   QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon"),
-                   QStringLiteral("F8ZZZ,789,Paul DURAND,Nice")});
-    banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->demarrer();
-    banc_->dialogues = DialoguesScriptes();
-    TForm_Infos* f = banc_->infos();
-    f->Edit_call->setText(QStringLiteral("F5ABC"));
-    banc_->dialogues.prevoir_fichier(fichier());
-    f->BitBtn_creer->click();
-    f->BitBtn_OK->click();
+    banc_->ecrire_references({QStringLiteral("F,France,F,EU,227")},
+                             {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
+                              QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon"),
+                              QStringLiteral("F8ZZZ,789,Paul DURAND,Nice")});
+    banc_->demarrer_sans_mise_a_jour();
+    banc_->creer_challenge(QStringLiteral("F5ABC"), fichier());
     QVERIFY(m()->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(m()));
     QCOMPARE(focus(), m()->Edit_call);
