@@ -1,3 +1,4 @@
+#include "ligne_donnees.h"
 #include "log/etat.h"
 #include "log/fichier_texte.h"
 #include "octets_fichier.h"
@@ -52,40 +53,38 @@ void TestConversionPays::records_data() {
     QTest::addColumn<QStringList>("lignes");
     QTest::addColumn<QStringList>("entites");
     const QStringList al1{QStringLiteral("AL1")};
-    QTest::newRow("exemple") << lignes_alpha(QStringLiteral("AL1,AL2(15)[28],=AL1XYZ;"))
-                             << QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
-                                            QStringLiteral("AL2,Alpha Land,AL1,EU,999")}
-                             << al1;
-    QTest::newRow("zone seule et entree vide")
-        << lignes_alpha(QStringLiteral("(14),,AL2[8];"))
-        << QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
-                       QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
-                       QStringLiteral("AL2,Alpha Land,AL1,EU,999")}
-        << al1;
-    QTest::newRow("virgule dans le nom")
-        << QStringList{QStringLiteral("# ADIF 7"),
-                       QStringLiteral("Nova, Europa: 1: 2: AF: 0: 0: 0: FT/j:"),
-                       QStringLiteral("  FT0J;")}
-        << QStringList{QStringLiteral("FT0J,Nova; Europa,FT/j,AF,7")}
-        << QStringList{QStringLiteral("FT/j")};
-    QTest::newRow("chevrons gardes")
-        << lignes_alpha(QStringLiteral("AL2<10/20>;"))
-        << QStringList{QStringLiteral("AL2<10/20>,Alpha Land,AL1,EU,999")} << al1;
-    QTest::newRow("seulement des =")
-        << lignes_alpha(QStringLiteral("=AL1A,=AL1B(5);")) << QStringList() << QStringList();
-    QTest::newRow("sur plusieurs lignes avec commentaires")
-        << (lignes_alpha(QStringLiteral("AL1,"))
-            << QStringLiteral("# Nord; ile, ADIF 12") << QStringLiteral("    AL3,")
-            << QStringLiteral("  # Sud") << QStringLiteral("    AL4;"))
-        << QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
-                       QStringLiteral("AL3,Alpha Land,AL1,EU,999"),
-                       QStringLiteral("AL4,Alpha Land,AL1,EU,999")}
-        << al1;
-    QTest::newRow("record inacheve ignore")
-        << (lignes_alpha(QStringLiteral("AL1;"))
-            << QStringLiteral("# ADIF 5") << QStringLiteral("Beta: 1: 2: AF: 0: 0: 0: BE:")
-            << QStringLiteral("  BE1,BE2"))
-        << QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999")} << al1;
+    ligne_donnees("exemple", lignes_alpha(QStringLiteral("AL1,AL2(15)[28],=AL1XYZ;")),
+                  QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
+                              QStringLiteral("AL2,Alpha Land,AL1,EU,999")},
+                  al1);
+    ligne_donnees("zone seule et entree vide", lignes_alpha(QStringLiteral("(14),,AL2[8];")),
+                  QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
+                              QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
+                              QStringLiteral("AL2,Alpha Land,AL1,EU,999")},
+                  al1);
+    ligne_donnees("virgule dans le nom",
+                  QStringList{QStringLiteral("# ADIF 7"),
+                              QStringLiteral("Nova, Europa: 1: 2: AF: 0: 0: 0: FT/j:"),
+                              QStringLiteral("  FT0J;")},
+                  QStringList{QStringLiteral("FT0J,Nova; Europa,FT/j,AF,7")},
+                  QStringList{QStringLiteral("FT/j")});
+    ligne_donnees("chevrons gardes", lignes_alpha(QStringLiteral("AL2<10/20>;")),
+                  QStringList{QStringLiteral("AL2<10/20>,Alpha Land,AL1,EU,999")}, al1);
+    ligne_donnees("seulement des =", lignes_alpha(QStringLiteral("=AL1A,=AL1B(5);")), QStringList(),
+                  QStringList());
+    ligne_donnees("sur plusieurs lignes avec commentaires",
+                  (lignes_alpha(QStringLiteral("AL1,"))
+                   << QStringLiteral("# Nord; ile, ADIF 12") << QStringLiteral("    AL3,")
+                   << QStringLiteral("  # Sud") << QStringLiteral("    AL4;")),
+                  QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999"),
+                              QStringLiteral("AL3,Alpha Land,AL1,EU,999"),
+                              QStringLiteral("AL4,Alpha Land,AL1,EU,999")},
+                  al1);
+    ligne_donnees("record inacheve ignore",
+                  (lignes_alpha(QStringLiteral("AL1;"))
+                   << QStringLiteral("# ADIF 5") << QStringLiteral("Beta: 1: 2: AF: 0: 0: 0: BE:")
+                   << QStringLiteral("  BE1,BE2")),
+                  QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999")}, al1);
 }
 
 void TestConversionPays::records() {
@@ -159,27 +158,13 @@ void TestConversionPays::fichier_reel_resolution_data() {
     QTest::addColumn<QString>("indicatif");
     QTest::addColumn<QString>("prefixe");
     QTest::addColumn<QString>("continent");
-    QTest::newRow("France") << "F5ABC"
-                            << "F"
-                            << "EU";
-    QTest::newRow("Canaries") << "EA8/F5ABC"
-                              << "EA8"
-                              << "AF";
-    QTest::newRow("Hawaii") << "KH6XY"
-                            << "KH6"
-                            << "OC";
-    QTest::newRow("Israel") << "4X1AB"
-                            << "4X"
-                            << "AS";
-    QTest::newRow("Chine par zone") << "BY1AA"
-                                    << "BY"
-                                    << "AS";
-    QTest::newRow("Sable") << "CY0AA"
-                           << "CY0"
-                           << "NA";
-    QTest::newRow("nom avec virgule") << "FT0JA"
-                                      << "FT/j"
-                                      << "AF";
+    ligne_donnees("France", "F5ABC", "F", "EU");
+    ligne_donnees("Canaries", "EA8/F5ABC", "EA8", "AF");
+    ligne_donnees("Hawaii", "KH6XY", "KH6", "OC");
+    ligne_donnees("Israel", "4X1AB", "4X", "AS");
+    ligne_donnees("Chine par zone", "BY1AA", "BY", "AS");
+    ligne_donnees("Sable", "CY0AA", "CY0", "NA");
+    ligne_donnees("nom avec virgule", "FT0JA", "FT/j", "AF");
 }
 
 void TestConversionPays::fichier_reel_resolution() {

@@ -1,3 +1,4 @@
+#include "ligne_donnees.h"
 #include "log/fichier_texte.h"
 #include "refdata/membres.h"
 
@@ -29,76 +30,43 @@ void TestMembres::recherche_data() {
     QTest::addColumn<QString>("nom");
     const QStringList simple{QStringLiteral("CALL,NR,NOM,X"), QStringLiteral("F6XYZ,12,Paul,1"),
                              QStringLiteral("F5ABC,1234,Jean Dupont,2")};
-    QTest::newRow("trouve") << simple << "F5ABC"
-                            << "1234"
-                            << "Jean Dupont";
-    QTest::newRow("/P") << simple << "F5ABC/P"
-                        << "1234"
-                        << "Jean Dupont";
-    QTest::newRow("/QRP") << simple << "F5ABC/QRP"
-                          << "1234"
-                          << "Jean Dupont";
-    QTest::newRow("/N") << simple << "F5ABC/N"
-                        << "1234"
-                        << "Jean Dupont";
-    QTest::newRow("prefixe et /P") << simple << "EA8/F5ABC/P"
-                                   << "1234"
-                                   << "Jean Dupont";
-    QTest::newRow("minuscules tapees") << simple << "f5abc"
-                                       << "1234"
-                                       << "Jean Dupont";
-    QTest::newRow("blancs autour") << simple << " F5ABC "
-                                   << "1234"
-                                   << "Jean Dupont";
-    QTest::newRow("absent") << simple << "F1AAA"
-                            << "NM"
-                            << "";
-    QTest::newRow("minuscules dans le fichier")
-        << QStringList{QStringLiteral("f5abc,1,Jean,2")} << "F5ABC"
-        << "NM"
-        << "";
-    QTest::newRow("plus apres") << QStringList{QStringLiteral("F5ABC+ ,7,Jean,2")} << "F5ABC"
-                                << "7"
-                                << "Jean";
-    QTest::newRow("plus avant") << QStringList{QStringLiteral("+F5ABC,7,Jean,2")} << "F5ABC"
-                                << "7"
-                                << "Jean";
-    QTest::newRow("point-virgule des la 1re ligne")
-        << QStringList{QStringLiteral("F6XYZ;12;Paul;1"), QStringLiteral("F5ABC;8;Jean;2")}
-        << "F5ABC"
-        << "8"
-        << "Jean";
-    QTest::newRow("virgule puis point-virgule pour la suite")
-        << QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
-                       QStringLiteral("F5ABC,8,Jean,2")}
-        << "F5ABC"
-        << "NM"
-        << "";
-    QTest::newRow("apres le basculement")
-        << QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
-                       QStringLiteral("F5ABC;8;Jean;2")}
-        << "F5ABC"
-        << "8"
-        << "Jean";
-    QTest::newRow("trois champs") << QStringList{QStringLiteral("F5ABC,8,Jean")} << "F5ABC"
-                                  << "8"
-                                  << "";
-    QTest::newRow("deux champs") << QStringList{QStringLiteral("F5ABC,8")} << "F5ABC"
-                                 << ""
-                                 << "";
-    QTest::newRow("coupes 4 et 40")
-        << QStringList{QStringLiteral("F5ABC, 123456 ,") + QString(45, QLatin1Char('n')) +
-                       QStringLiteral("Z,x")}
-        << "F5ABC"
-        << "1234" << QString(40, QLatin1Char('n'));
-    QTest::newRow("premiere ligne gagne")
-        << QStringList{QStringLiteral("F5ABC,1,Premier,x"), QStringLiteral("F5ABC,2,Second,x")}
-        << "F5ABC"
-        << "1"
-        << "Premier";
-    QTest::newRow("accents CP1252")
-        << QStringList{QStringLiteral("F5ABC,9,Hélène Müller,x")} << "F5ABC"
-        << "9" << QStringLiteral("Hélène Müller");
+    ligne_donnees("trouve", simple, "F5ABC", "1234", "Jean Dupont");
+    ligne_donnees("/P", simple, "F5ABC/P", "1234", "Jean Dupont");
+    ligne_donnees("/QRP", simple, "F5ABC/QRP", "1234", "Jean Dupont");
+    ligne_donnees("/N", simple, "F5ABC/N", "1234", "Jean Dupont");
+    ligne_donnees("prefixe et /P", simple, "EA8/F5ABC/P", "1234", "Jean Dupont");
+    ligne_donnees("minuscules tapees", simple, "f5abc", "1234", "Jean Dupont");
+    ligne_donnees("blancs autour", simple, " F5ABC ", "1234", "Jean Dupont");
+    ligne_donnees("absent", simple, "F1AAA", "NM", "");
+    ligne_donnees("minuscules dans le fichier", QStringList{QStringLiteral("f5abc,1,Jean,2")},
+                  "F5ABC", "NM", "");
+    ligne_donnees("plus apres", QStringList{QStringLiteral("F5ABC+ ,7,Jean,2")}, "F5ABC", "7",
+                  "Jean");
+    ligne_donnees("plus avant", QStringList{QStringLiteral("+F5ABC,7,Jean,2")}, "F5ABC", "7",
+                  "Jean");
+    ligne_donnees("point-virgule des la 1re ligne",
+                  QStringList{QStringLiteral("F6XYZ;12;Paul;1"), QStringLiteral("F5ABC;8;Jean;2")},
+                  "F5ABC", "8", "Jean");
+    ligne_donnees("virgule puis point-virgule pour la suite",
+                  QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
+                              QStringLiteral("F5ABC,8,Jean,2")},
+                  "F5ABC", "NM", "");
+    ligne_donnees("apres le basculement",
+                  QStringList{QStringLiteral("F6XYZ,12,Paul,1"), QStringLiteral("F1AAA;3;Luc;1"),
+                              QStringLiteral("F5ABC;8;Jean;2")},
+                  "F5ABC", "8", "Jean");
+    ligne_donnees("trois champs", QStringList{QStringLiteral("F5ABC,8,Jean")}, "F5ABC", "8", "");
+    ligne_donnees("deux champs", QStringList{QStringLiteral("F5ABC,8")}, "F5ABC", "", "");
+    ligne_donnees("coupes 4 et 40",
+                  QStringList{QStringLiteral("F5ABC, 123456 ,") + QString(45, QLatin1Char('n')) +
+                              QStringLiteral("Z,x")},
+                  "F5ABC", "1234", QString(40, QLatin1Char('n')));
+    ligne_donnees(
+        "premiere ligne gagne",
+        QStringList{QStringLiteral("F5ABC,1,Premier,x"), QStringLiteral("F5ABC,2,Second,x")},
+        "F5ABC", "1", "Premier");
+    ligne_donnees("accents CP1252", QStringList{QStringLiteral("F5ABC,9,Hélène Müller,x")}, "F5ABC",
+                  "9", QStringLiteral("Hélène Müller"));
 }
 
 void TestMembres::recherche() {

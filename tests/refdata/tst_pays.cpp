@@ -1,3 +1,4 @@
+#include "ligne_donnees.h"
 #include "log/erreur.h"
 #include "log/fichier_texte.h"
 #include "refdata/pays.h"
@@ -48,16 +49,16 @@ void TestPays::candidats_data() {
         }
         return r;
     };
-    QTest::newRow("lettre chiffre lettres") << "F5ABC" << l({"F5A", "F5", "F", "F"});
-    QTest::newRow("prefixe avant barre") << "EA8/F5ABC" << l({"EA8", "EA8", "EA", "E"});
-    QTest::newRow("suffixe portable") << "F5ABC/P" << l({"F5A", "F5", "F", "F"});
-    QTest::newRow("deux lettres") << "KH6XY" << l({"KH6X", "KH6", "KH", "K"});
-    QTest::newRow("commence par un chiffre") << "4X1AB" << l({"4X", "4X", "4", "4"});
-    QTest::newRow("sans second chiffre") << "9A" << l({"9A", "9A", "9", "9"});
-    QTest::newRow("chiffre en dernier") << "F6" << l({"F6", "F6", "F", "F"});
-    QTest::newRow("minuscules") << "f5abc" << l({"F5A", "F5", "F", "f"});
-    QTest::newRow("barre en tete") << "/P" << l({"", "", "", "/"});
-    QTest::newRow("vide") << "" << QStringList();
+    ligne_donnees("lettre chiffre lettres", "F5ABC", l({"F5A", "F5", "F", "F"}));
+    ligne_donnees("prefixe avant barre", "EA8/F5ABC", l({"EA8", "EA8", "EA", "E"}));
+    ligne_donnees("suffixe portable", "F5ABC/P", l({"F5A", "F5", "F", "F"}));
+    ligne_donnees("deux lettres", "KH6XY", l({"KH6X", "KH6", "KH", "K"}));
+    ligne_donnees("commence par un chiffre", "4X1AB", l({"4X", "4X", "4", "4"}));
+    ligne_donnees("sans second chiffre", "9A", l({"9A", "9A", "9", "9"}));
+    ligne_donnees("chiffre en dernier", "F6", l({"F6", "F6", "F", "F"}));
+    ligne_donnees("minuscules", "f5abc", l({"F5A", "F5", "F", "f"}));
+    ligne_donnees("barre en tete", "/P", l({"", "", "", "/"}));
+    ligne_donnees("vide", "", QStringList());
 }
 
 void TestPays::candidats() {
@@ -70,42 +71,18 @@ void TestPays::resolution_data() {
     QTest::addColumn<QString>("indicatif");
     QTest::addColumn<QString>("prefixe");
     QTest::addColumn<QString>("continent");
-    QTest::newRow("F5ABC") << "F5ABC"
-                           << "F"
-                           << "EU";
-    QTest::newRow("F5ABC/P") << "F5ABC/P"
-                             << "F"
-                             << "EU";
-    QTest::newRow("EA8/F5ABC") << "EA8/F5ABC"
-                               << "EA8"
-                               << "AF";
-    QTest::newRow("F5ABC/EA8") << "F5ABC/EA8"
-                               << "F"
-                               << "EU";
-    QTest::newRow("KH6XY") << "KH6XY"
-                           << "KH6"
-                           << "OC";
-    QTest::newRow("4X1AB") << "4X1AB"
-                           << "4X"
-                           << "AS";
-    QTest::newRow("9A") << "9A"
-                        << "9A"
-                        << "EU";
-    QTest::newRow("F6") << "F6"
-                        << "F"
-                        << "EU";
-    QTest::newRow("ZZ9ZZ") << "ZZ9ZZ"
-                           << ""
-                           << "";
-    QTest::newRow("minuscules") << "f5abc"
-                                << "F"
-                                << "EU";
-    QTest::newRow("seule la 4e en minuscule") << "fzzz"
-                                              << ""
-                                              << "";
-    QTest::newRow("seule la 4e en majuscule") << "FZZZ"
-                                              << "F"
-                                              << "EU";
+    ligne_donnees("F5ABC", "F5ABC", "F", "EU");
+    ligne_donnees("F5ABC/P", "F5ABC/P", "F", "EU");
+    ligne_donnees("EA8/F5ABC", "EA8/F5ABC", "EA8", "AF");
+    ligne_donnees("F5ABC/EA8", "F5ABC/EA8", "F", "EU");
+    ligne_donnees("KH6XY", "KH6XY", "KH6", "OC");
+    ligne_donnees("4X1AB", "4X1AB", "4X", "AS");
+    ligne_donnees("9A", "9A", "9A", "EU");
+    ligne_donnees("F6", "F6", "F", "EU");
+    ligne_donnees("ZZ9ZZ", "ZZ9ZZ", "", "");
+    ligne_donnees("minuscules", "f5abc", "F", "EU");
+    ligne_donnees("seule la 4e en minuscule", "fzzz", "", "");
+    ligne_donnees("seule la 4e en majuscule", "FZZZ", "F", "EU");
 }
 
 void TestPays::resolution() {
@@ -192,39 +169,17 @@ void TestPays::indicatif_de_base_data() {
     QTest::addColumn<QString>("indicatif");
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("base_points");
-    QTest::newRow("/P") << "F5ABC/P"
-                        << "F5ABC"
-                        << "F5ABC";
-    QTest::newRow("/QRP") << "F5ABC/QRP"
-                          << "F5ABC"
-                          << "F5ABC";
-    QTest::newRow("/MM") << "F5ABC/MM"
-                         << "F5ABC"
-                         << "F5ABC";
-    QTest::newRow("prefixe et /P") << "EA8/F5ABC/P"
-                                   << "F5ABC"
-                                   << "F5ABC";
-    QTest::newRow("prefixe") << "DL/F5ABC"
-                             << "F5ABC"
-                             << "F5ABC";
-    QTest::newRow("chiffre apres barre") << "F5ABC/9"
-                                         << "9"
-                                         << "9";
-    QTest::newRow("barre suivie de A") << "SV/AB1CD"
-                                       << "SV"
-                                       << "SV";
-    QTest::newRow("/N") << "F5ABC/N"
-                        << "F5ABC"
-                        << "N";
-    QTest::newRow("minuscules inchangees") << "f5abc/p"
-                                           << "p"
-                                           << "p";
-    QTest::newRow("sans barre") << "F5ABC"
-                                << "F5ABC"
-                                << "F5ABC";
-    QTest::newRow("vide") << ""
-                          << ""
-                          << "";
+    ligne_donnees("/P", "F5ABC/P", "F5ABC", "F5ABC");
+    ligne_donnees("/QRP", "F5ABC/QRP", "F5ABC", "F5ABC");
+    ligne_donnees("/MM", "F5ABC/MM", "F5ABC", "F5ABC");
+    ligne_donnees("prefixe et /P", "EA8/F5ABC/P", "F5ABC", "F5ABC");
+    ligne_donnees("prefixe", "DL/F5ABC", "F5ABC", "F5ABC");
+    ligne_donnees("chiffre apres barre", "F5ABC/9", "9", "9");
+    ligne_donnees("barre suivie de A", "SV/AB1CD", "SV", "SV");
+    ligne_donnees("/N", "F5ABC/N", "F5ABC", "N");
+    ligne_donnees("minuscules inchangees", "f5abc/p", "p", "p");
+    ligne_donnees("sans barre", "F5ABC", "F5ABC", "F5ABC");
+    ligne_donnees("vide", "", "", "");
 }
 
 void TestPays::indicatif_de_base() {
