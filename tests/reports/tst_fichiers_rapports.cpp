@@ -1,4 +1,5 @@
 #include "journal_essai.h"
+#include "ligne_donnees.h"
 
 #include "dialogues_scriptes.h"
 
@@ -50,8 +51,7 @@ void TestFichiersRapports::fichiers_attendus_data() {
         QTest::addRow("export adif %s", qPrintable(suffixe))
             << petit << "export" << QStringLiteral("export_%1.adi").arg(suffixe);
     }
-    QTest::newRow("ascii petit") << true << "ascii"
-                                 << "ascii_petit.ASC";
+    ligne_donnees("ascii petit", true, "ascii", "ascii_petit.ASC");
 }
 
 void TestFichiersRapports::fichiers_attendus() {
@@ -82,8 +82,8 @@ void TestFichiersRapports::rapport_texte_attendu_data() {
     QTest::addColumn<bool>("petit");
     QTest::addColumn<QString>("attendu");
     QTest::addColumn<int>("total");
-    QTest::newRow("petit") << true << "rapport_petit.TXT" << 96;
-    QTest::newRow("vide") << false << "rapport_vide.TXT" << 0;
+    ligne_donnees("petit", true, "rapport_petit.TXT", 96);
+    ligne_donnees("vide", false, "rapport_vide.TXT", 0);
 }
 
 void TestFichiersRapports::rapport_texte_attendu() {

@@ -1,3 +1,4 @@
+#include "ligne_donnees.h"
 #include "reports/adif_sortie.h"
 #include "reports/ascii.h"
 #include "reports/cabrillo.h"
@@ -35,14 +36,14 @@ class TestFormats : public QObject {
 void TestFormats::champs_fixes_data() {
     QTest::addColumn<QString>("obtenu");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("gauche complete") << champ_gauche(QStringLiteral("Bande"), 6) << "Bande ";
-    QTest::newRow("gauche coupe") << champ_gauche(QStringLiteral(" Heure"), 5) << " Heur";
-    QTest::newRow("gauche vide") << champ_gauche(QString(), 3) << "   ";
-    QTest::newRow("droite 160m") << champ_droite(QStringLiteral("160m")) << "160m ";
-    QTest::newRow("droite 70cm") << champ_droite(QStringLiteral("70cm")) << "70cm ";
-    QTest::newRow("droite 6m") << champ_droite(QStringLiteral("6m")) << "  6m ";
-    QTest::newRow("droite numero etoile") << champ_droite(QStringLiteral("1234*")) << "234* ";
-    QTest::newRow("droite vide") << champ_droite(QString()) << "     ";
+    ligne_donnees("gauche complete", champ_gauche(QStringLiteral("Bande"), 6), "Bande ");
+    ligne_donnees("gauche coupe", champ_gauche(QStringLiteral(" Heure"), 5), " Heur");
+    ligne_donnees("gauche vide", champ_gauche(QString(), 3), "   ");
+    ligne_donnees("droite 160m", champ_droite(QStringLiteral("160m")), "160m ");
+    ligne_donnees("droite 70cm", champ_droite(QStringLiteral("70cm")), "70cm ");
+    ligne_donnees("droite 6m", champ_droite(QStringLiteral("6m")), "  6m ");
+    ligne_donnees("droite numero etoile", champ_droite(QStringLiteral("1234*")), "234* ");
+    ligne_donnees("droite vide", champ_droite(QString()), "     ");
 }
 
 void TestFormats::champs_fixes() {
@@ -54,18 +55,16 @@ void TestFormats::champs_fixes() {
 void TestFormats::dates_et_heures_data() {
     QTest::addColumn<QString>("obtenu");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("cabrillo 4 chiffres")
-        << date_cabrillo(QStringLiteral("01/07/2024")) << "2024-07-01";
-    QTest::newRow("cabrillo 2 chiffres")
-        << date_cabrillo(QStringLiteral("01/07/24")) << "2024-07-01";
-    QTest::newRow("ascii 2 chiffres") << date_aaaammjj(QStringLiteral("31/08/25")) << "20250831";
-    QTest::newRow("adif 4 chiffres") << date_adif(QStringLiteral("31/08/2025")) << "20250831";
-    QTest::newRow("adif 2 chiffres") << date_adif(QStringLiteral("31/08/25")) << "20250831";
-    QTest::newRow("adif vide") << date_adif(QString()) << "";
-    QTest::newRow("heure cabrillo") << heure_cabrillo(QStringLiteral("14:05")) << "1405";
-    QTest::newRow("heure adif") << heure_adif(QStringLiteral("14:05")) << "1405";
-    QTest::newRow("heure adif courte") << heure_adif(QStringLiteral("9")) << "9";
-    QTest::newRow("annee") << annee_rapport(QDate(2025, 3, 15)) << "2025";
+    ligne_donnees("cabrillo 4 chiffres", date_cabrillo(QStringLiteral("01/07/2024")), "2024-07-01");
+    ligne_donnees("cabrillo 2 chiffres", date_cabrillo(QStringLiteral("01/07/24")), "2024-07-01");
+    ligne_donnees("ascii 2 chiffres", date_aaaammjj(QStringLiteral("31/08/25")), "20250831");
+    ligne_donnees("adif 4 chiffres", date_adif(QStringLiteral("31/08/2025")), "20250831");
+    ligne_donnees("adif 2 chiffres", date_adif(QStringLiteral("31/08/25")), "20250831");
+    ligne_donnees("adif vide", date_adif(QString()), "");
+    ligne_donnees("heure cabrillo", heure_cabrillo(QStringLiteral("14:05")), "1405");
+    ligne_donnees("heure adif", heure_adif(QStringLiteral("14:05")), "1405");
+    ligne_donnees("heure adif courte", heure_adif(QStringLiteral("9")), "9");
+    ligne_donnees("annee", annee_rapport(QDate(2025, 3, 15)), "2025");
 }
 
 void TestFormats::dates_et_heures() {
@@ -80,38 +79,24 @@ void TestFormats::noms_des_fichiers_data() {
     QTest::addColumn<QString>("txt");
     QTest::addColumn<QString>("asc");
     QTest::addColumn<QString>("message");
-    QTest::newRow("chemin complet") << "/d/Fichiers_challenge/ETE.VRK"
-                                    << "/d/Fichiers_challenge/ETE.LOG"
-                                    << "/d/Fichiers_challenge/ETE.TXT"
-                                    << "/d/Fichiers_challenge/ETE.ASC"
-                                    << "Fichier ASCII  /D/FICHIERS_CHALLENGE/ETE.ASC créé sur "
-                                       "le répertoire courant";
-    QTest::newRow("minuscules") << "/d/ete.vrk"
-                                << "/d/ete.LOG"
-                                << "/d/ete.TXT"
-                                << "/d/ete.ASC"
-                                << "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant";
-    QTest::newRow("nom nu") << "ete.VRK"
-                            << "/p/Fichiers_challenge/ete.LOG"
-                            << "/p/Fichiers_challenge/ete.TXT"
-                            << "/p/Fichiers_challenge/ete.ASC"
-                            << "Fichier ASCII  ETE.ASC créé sur le répertoire courant";
-    QTest::newRow("point dans un dossier") << "/d/v1.vrk/ete.Vrk"
-                                           << "/d/v1.vrk/ete.LOG"
-                                           << "/d/v1.vrk/ete.TXT"
-                                           << "/d/v1.vrk/ete.ASC"
-                                           << "Fichier ASCII  /D/V1.VRK/ETE.ASC créé sur le "
-                                              "répertoire courant";
-    QTest::newRow("autre extension") << "/d/ete.txt"
-                                     << "/d/ete.LOG"
-                                     << "/d/ete.TXT"
-                                     << "/d/ete.ASC"
-                                     << "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant";
-    QTest::newRow("sans extension") << "/d.x/ete"
-                                    << "/d.x/ete.LOG"
-                                    << "/d.x/ete.TXT"
-                                    << "/d.x/ete.ASC"
-                                    << "Fichier ASCII  /D.X/ETE.ASC créé sur le répertoire courant";
+    ligne_donnees("chemin complet", "/d/Fichiers_challenge/ETE.VRK",
+                  "/d/Fichiers_challenge/ETE.LOG", "/d/Fichiers_challenge/ETE.TXT",
+                  "/d/Fichiers_challenge/ETE.ASC",
+                  "Fichier ASCII  /D/FICHIERS_CHALLENGE/ETE.ASC créé sur "
+                  "le répertoire courant");
+    ligne_donnees("minuscules", "/d/ete.vrk", "/d/ete.LOG", "/d/ete.TXT", "/d/ete.ASC",
+                  "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant");
+    ligne_donnees("nom nu", "ete.VRK", "/p/Fichiers_challenge/ete.LOG",
+                  "/p/Fichiers_challenge/ete.TXT", "/p/Fichiers_challenge/ete.ASC",
+                  "Fichier ASCII  ETE.ASC créé sur le répertoire courant");
+    ligne_donnees("point dans un dossier", "/d/v1.vrk/ete.Vrk", "/d/v1.vrk/ete.LOG",
+                  "/d/v1.vrk/ete.TXT", "/d/v1.vrk/ete.ASC",
+                  "Fichier ASCII  /D/V1.VRK/ETE.ASC créé sur le "
+                  "répertoire courant");
+    ligne_donnees("autre extension", "/d/ete.txt", "/d/ete.LOG", "/d/ete.TXT", "/d/ete.ASC",
+                  "Fichier ASCII  /D/ETE.ASC créé sur le répertoire courant");
+    ligne_donnees("sans extension", "/d.x/ete", "/d.x/ete.LOG", "/d.x/ete.TXT", "/d.x/ete.ASC",
+                  "Fichier ASCII  /D.X/ETE.ASC créé sur le répertoire courant");
 }
 
 void TestFormats::noms_des_fichiers() {
@@ -132,16 +117,15 @@ void TestFormats::noms_des_fichiers() {
 void TestFormats::ligne_cabrillo_data() {
     QTest::addColumn<QStringList>("cellules");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("reports ignores, nm station")
-        << QStringList{"31/08/2025", "23:59", "K1ZZ", "20m", "449", "339", "789", "3"}
-        << "QSO: 14000 CW 2025-08-31 2359 F6ABC         599 NM   K1ZZ          599 789  ";
-    QTest::newRow("bande en capitales") << QStringList{"01/07/2025", "00:01", "K1ZZ", "SAT"}
-                                        << "QSO: CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
-                                           "          599      ";
-    QTest::newRow("numero long") << QStringList{"01/07/2025", "00:01", "K1ZZ", "6m",
-                                                "",           "",      "12345"}
-                                 << "QSO:    50 CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
-                                    "          599 1234 ";
+    ligne_donnees("reports ignores, nm station",
+                  QStringList{"31/08/2025", "23:59", "K1ZZ", "20m", "449", "339", "789", "3"},
+                  "QSO: 14000 CW 2025-08-31 2359 F6ABC         599 NM   K1ZZ          599 789  ");
+    ligne_donnees("bande en capitales", QStringList{"01/07/2025", "00:01", "K1ZZ", "SAT"},
+                  "QSO: CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
+                  "          599      ");
+    ligne_donnees("numero long", QStringList{"01/07/2025", "00:01", "K1ZZ", "6m", "", "", "12345"},
+                  "QSO:    50 CW 2025-07-01 0001 F6ABC         599 NM   K1ZZ"
+                  "          599 1234 ");
 }
 
 void TestFormats::ligne_cabrillo() {
@@ -152,14 +136,14 @@ void TestFormats::ligne_cabrillo() {
 void TestFormats::ligne_ascii_data() {
     QTest::addColumn<QStringList>("cellules");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("heure longue coupee")
-        << QStringList{"01/07/2025", "14:05:33", "K1ZZ", "20m", "599", "599", "789"}
-        << "K1ZZ        20250701 14:05  20m 599 599 ZTC  789  CW";
-    QTest::newRow("annee courte") << QStringList{"01/07/25", "14:05", "K1ZZ", "20m", "5", "5", "NM"}
-                                  << "K1ZZ        20250701 14:05  20m 5   5   NM        CW";
-    QTest::newRow("nm en minuscules n'est pas nm")
-        << QStringList{"01/07/2025", "14:05", "K1ZZ", "20m", "5", "5", "nm"}
-        << "K1ZZ        20250701 14:05  20m 5   5   ZTC  nm   CW";
+    ligne_donnees("heure longue coupee",
+                  QStringList{"01/07/2025", "14:05:33", "K1ZZ", "20m", "599", "599", "789"},
+                  "K1ZZ        20250701 14:05  20m 599 599 ZTC  789  CW");
+    ligne_donnees("annee courte", QStringList{"01/07/25", "14:05", "K1ZZ", "20m", "5", "5", "NM"},
+                  "K1ZZ        20250701 14:05  20m 5   5   NM        CW");
+    ligne_donnees("nm en minuscules n'est pas nm",
+                  QStringList{"01/07/2025", "14:05", "K1ZZ", "20m", "5", "5", "nm"},
+                  "K1ZZ        20250701 14:05  20m 5   5   ZTC  nm   CW");
 }
 
 void TestFormats::ligne_ascii() {
