@@ -1,4 +1,5 @@
 #include "dossier_essai.h"
+#include "ligne_donnees.h"
 
 #include "entry/textes_saisie.h"
 #include "log/etat.h"
@@ -34,27 +35,18 @@ void TstCommit::verifications_data() {
     const QDate jour(2025, 7, 10);
     const int ok = int(IssueCommit::enregistre);
     const int call = int(Champ::Edit_call);
-    QTest::newRow("indicatif vide") << "" << jour << "599"
-                                    << "599" << int(IssueCommit::saisie_vide)
-                                    << "  Saisie insuffisante pour être enregistrée  " << call;
-    QTest::newRow("meme jour") << "F5ABC" << jour << "599"
-                               << "599" << int(IssueCommit::meme_jour)
-                               << " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"
-                               << int(Champ::aucun);
-    QTest::newRow("portable le meme jour") << "F5ABC/P" << jour << "599"
-                                           << "599" << ok << "" << call;
-    QTest::newRow("autre jour") << "F5ABC" << jour.addDays(1) << "599"
-                                << "599" << ok << "" << call;
-    QTest::newRow("report envoye court")
-        << "DL1AA" << jour << "59"
-        << "599" << int(IssueCommit::report_envoye)
-        << "  Le report envoyé ne correspond pas à un QSO CW   " << int(Champ::Edit_RSTS);
-    QTest::newRow("report recu long")
-        << "DL1AA" << jour << "599"
-        << "5999" << int(IssueCommit::report_recu)
-        << "  Le report reçu ne correspond pas à un QSO CW   " << int(Champ::Edit_RSTR);
-    QTest::newRow("blanc devant le report") << "DL1AA" << jour << " 59"
-                                            << "579" << ok << "" << call;
+    ligne_donnees("indicatif vide", "", jour, "599", "599", int(IssueCommit::saisie_vide),
+                  "  Saisie insuffisante pour être enregistrée  ", call);
+    ligne_donnees("meme jour", "F5ABC", jour, "599", "599", int(IssueCommit::meme_jour),
+                  " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<", int(Champ::aucun));
+    ligne_donnees("portable le meme jour", "F5ABC/P", jour, "599", "599", ok, "", call);
+    ligne_donnees("autre jour", "F5ABC", jour.addDays(1), "599", "599", ok, "", call);
+    ligne_donnees("report envoye court", "DL1AA", jour, "59", "599",
+                  int(IssueCommit::report_envoye),
+                  "  Le report envoyé ne correspond pas à un QSO CW   ", int(Champ::Edit_RSTS));
+    ligne_donnees("report recu long", "DL1AA", jour, "599", "5999", int(IssueCommit::report_recu),
+                  "  Le report reçu ne correspond pas à un QSO CW   ", int(Champ::Edit_RSTR));
+    ligne_donnees("blanc devant le report", "DL1AA", jour, " 59", "579", ok, "", call);
 }
 
 void TstCommit::verifications() {
@@ -128,9 +120,9 @@ void TstCommit::correction_en_place() {
 
 void TstCommit::ligne_corrigee_disparue_ajoute_data() {
     QTest::addColumn<int>("ligne_editee");
-    QTest::newRow("ligne libre") << 2;
-    QTest::newRow("au-dela du journal") << 9;
-    QTest::newRow("zero") << 0;
+    ligne_donnees("ligne libre", 2);
+    ligne_donnees("au-dela du journal", 9);
+    ligne_donnees("zero", 0);
 }
 
 // A correction row that no longer names a QSO must not swallow the free row or vanish.

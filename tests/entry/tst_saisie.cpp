@@ -1,4 +1,5 @@
 #include "dossier_essai.h"
+#include "ligne_donnees.h"
 
 #include "log/etat.h"
 
@@ -80,12 +81,9 @@ void TstSaisie::espace_data() {
     QTest::addColumn<int>("focus");
     QTest::addColumn<QString>("rsts");
     QTest::addColumn<QString>("rstr");
-    QTest::newRow("bande") << int(Champ::ComboBox_band) << true << int(Champ::Edit_RSTS) << "599"
-                           << "";
-    QTest::newRow("report envoye") << int(Champ::Edit_RSTS) << true << int(Champ::Edit_RSTR) << ""
-                                   << "599";
-    QTest::newRow("report recu") << int(Champ::Edit_RSTR) << true << int(Champ::Edit_Notes) << ""
-                                 << "";
+    ligne_donnees("bande", int(Champ::ComboBox_band), true, int(Champ::Edit_RSTS), "599", "");
+    ligne_donnees("report envoye", int(Champ::Edit_RSTS), true, int(Champ::Edit_RSTR), "", "599");
+    ligne_donnees("report recu", int(Champ::Edit_RSTR), true, int(Champ::Edit_Notes), "", "");
     for (const Champ c :
          {Champ::Edit_call, Champ::Edit_Notes, Champ::Edit_NrZTC, Champ::Edit_nomZTC}) {
         QTest::addRow("texte %d", int(c)) << int(c) << false << int(c) << ""
@@ -175,13 +173,12 @@ void TstSaisie::horloge_utc_data() {
     QTest::addColumn<QTime>("heure");
     QTest::addColumn<QDate>("date");
     const QDate jour(2025, 7, 10);
-    QTest::newRow("heures entieres")
-        << QDateTime(jour, QTime(12, 0, 5)) << -120 << QTime(10, 0, 5) << jour;
-    QTest::newRow("demi-heure") << QDateTime(jour, QTime(10, 0)) << -330 << QTime(4, 30) << jour;
-    QTest::newRow("trois quarts") << QDateTime(jour, QTime(10, 0)) << -345 << QTime(4, 15) << jour;
-    QTest::newRow("ouest") << QDateTime(jour, QTime(20, 0)) << 210 << QTime(23, 30) << jour;
+    ligne_donnees("heures entieres", QDateTime(jour, QTime(12, 0, 5)), -120, QTime(10, 0, 5), jour);
+    ligne_donnees("demi-heure", QDateTime(jour, QTime(10, 0)), -330, QTime(4, 30), jour);
+    ligne_donnees("trois quarts", QDateTime(jour, QTime(10, 0)), -345, QTime(4, 15), jour);
+    ligne_donnees("ouest", QDateTime(jour, QTime(20, 0)), 210, QTime(23, 30), jour);
     // The date stays the local one of the moment the mode was entered.
-    QTest::newRow("minuit") << QDateTime(jour, QTime(0, 30)) << -120 << QTime(22, 30) << jour;
+    ligne_donnees("minuit", QDateTime(jour, QTime(0, 30)), -120, QTime(22, 30), jour);
 }
 
 void TstSaisie::horloge_utc() {
@@ -218,26 +215,11 @@ void TstSaisie::numero_tape_marque_data() {
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("une_fois");
     QTest::addColumn<QString>("deux_fois");
-    QTest::newRow("numero de la base") << "F5ABC"
-                                       << "123"
-                                       << "123"
-                                       << "123";
-    QTest::newRow("numero change") << "F5ABC"
-                                   << "124"
-                                   << "124*"
-                                   << "124**";
-    QTest::newRow("non membre laisse") << "X1XX"
-                                       << "NM"
-                                       << "NM"
-                                       << "NM";
-    QTest::newRow("non membre tape") << "X1XX"
-                                     << "55"
-                                     << "55*"
-                                     << "55**";
-    QTest::newRow("sans indicatif") << ""
-                                    << "12"
-                                    << "12*"
-                                    << "12**";
+    ligne_donnees("numero de la base", "F5ABC", "123", "123", "123");
+    ligne_donnees("numero change", "F5ABC", "124", "124*", "124**");
+    ligne_donnees("non membre laisse", "X1XX", "NM", "NM", "NM");
+    ligne_donnees("non membre tape", "X1XX", "55", "55*", "55**");
+    ligne_donnees("sans indicatif", "", "12", "12*", "12**");
 }
 
 void TstSaisie::numero_tape_marque() {

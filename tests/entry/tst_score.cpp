@@ -1,4 +1,5 @@
 #include "dossier_essai.h"
+#include "ligne_donnees.h"
 #include "score_litteral.h"
 
 #include "dialogues_scriptes.h"
@@ -57,45 +58,41 @@ void TstScore::regles_data() {
     const QString ok = QStringLiteral("123|4|");
     const QString jour = QStringLiteral("123|0| >>>>>>>  Déjà QSO le même jour !  <<<<<<<<");
     const QString bande = QStringLiteral("123|0| Déjà QSO sur cette bande");
-    QTest::newRow("meme jour autre bande")
-        << QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC;40m"} << "EU"
-        << "" << QStringList{ok, jour} << 4;
-    QTest::newRow("meme bande deux jours apres")
-        << QStringList{"10/07/2025;10:00;F5ABC;20m", "12/07/2025;11:00;F5ABC;20m"} << "EU"
-        << "" << QStringList{ok, bande} << 4;
-    QTest::newRow("portable meme numero meme bande")
-        << QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC/P;20m"} << "EU"
-        << "" << QStringList{ok, bande} << 4;
-    QTest::newRow("ligne a zero ne fait pas doublon")
-        << QStringList{"30/06/2025;10:00;F5ABC;20m", "01/07/2025;10:00;F5ABC;20m"} << "EU"
-        << "" << QStringList{"123|0| Hors date pour 2025", ok} << 4;
-    QTest::newRow("bornes de la periode")
-        << QStringList{"01/07/2025;00:00;F5ABC;20m", "31/08/2025;23:59;DL1AA;20m",
-                       "01/09/2025;00:00;K1ZZ;20m"}
-        << "EU"
-        << "" << QStringList{"123|0| Hors date pour 2025", "456|4|", "789|0| Hors date pour 2025"}
-        << 4;
-    QTest::newRow("le plus haut des doublons garde ses points")
-        << QStringList{"12/07/2025;10:00;F5ABC;20m", "10/07/2025;10:00;F5ABC;20m"} << "EU"
-        << "" << QStringList{ok, bande} << 4;
-    QTest::newRow("non membre, numero tape remplace")
-        << QStringList{"10/07/2025;10:00;X1XX;20m;555"} << "EU"
-        << "" << QStringList{"NM|0| NM car non à jour"} << 0;
-    QTest::newRow("membre sans numero") << QStringList{"10/07/2025;10:00;F6XYZ;20m"} << "EU"
-                                        << "" << QStringList{"|4|"} << 4;
-    QTest::newRow("station du club, autre continent")
-        << QStringList{"10/07/2025;10:00;F8ZTC/P;160m"} << "NA"
-        << "" << QStringList{"1|12|"} << 12;
-    QTest::newRow("pays inconnu: autre continent")
-        << QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"} << "EU"
-        << "" << QStringList{"321|3|"} << 3;
-    QTest::newRow("pays inconnu, continent de la station inconnu")
-        << QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"} << ""
-        << "" << QStringList{"321|4|"} << 4;
-    QTest::newRow("bande vide: celle du combo") << QStringList{"10/07/2025;10:00;F5ABC;"} << "EU"
-                                                << "40m" << QStringList{"123|2|"} << 2;
-    QTest::newRow("bande vide sans combo") << QStringList{"10/07/2025;10:00;F5ABC;"} << "EU"
-                                           << "" << QStringList{"123|0|"} << 0;
+    ligne_donnees("meme jour autre bande",
+                  QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC;40m"}, "EU", "",
+                  QStringList{ok, jour}, 4);
+    ligne_donnees("meme bande deux jours apres",
+                  QStringList{"10/07/2025;10:00;F5ABC;20m", "12/07/2025;11:00;F5ABC;20m"}, "EU", "",
+                  QStringList{ok, bande}, 4);
+    ligne_donnees("portable meme numero meme bande",
+                  QStringList{"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC/P;20m"}, "EU",
+                  "", QStringList{ok, bande}, 4);
+    ligne_donnees("ligne a zero ne fait pas doublon",
+                  QStringList{"30/06/2025;10:00;F5ABC;20m", "01/07/2025;10:00;F5ABC;20m"}, "EU", "",
+                  QStringList{"123|0| Hors date pour 2025", ok}, 4);
+    ligne_donnees("bornes de la periode",
+                  QStringList{"01/07/2025;00:00;F5ABC;20m", "31/08/2025;23:59;DL1AA;20m",
+                              "01/09/2025;00:00;K1ZZ;20m"},
+                  "EU", "",
+                  QStringList{"123|0| Hors date pour 2025", "456|4|", "789|0| Hors date pour 2025"},
+                  4);
+    ligne_donnees("le plus haut des doublons garde ses points",
+                  QStringList{"12/07/2025;10:00;F5ABC;20m", "10/07/2025;10:00;F5ABC;20m"}, "EU", "",
+                  QStringList{ok, bande}, 4);
+    ligne_donnees("non membre, numero tape remplace", QStringList{"10/07/2025;10:00;X1XX;20m;555"},
+                  "EU", "", QStringList{"NM|0| NM car non à jour"}, 0);
+    ligne_donnees("membre sans numero", QStringList{"10/07/2025;10:00;F6XYZ;20m"}, "EU", "",
+                  QStringList{"|4|"}, 4);
+    ligne_donnees("station du club, autre continent", QStringList{"10/07/2025;10:00;F8ZTC/P;160m"},
+                  "NA", "", QStringList{"1|12|"}, 12);
+    ligne_donnees("pays inconnu: autre continent", QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"}, "EU",
+                  "", QStringList{"321|3|"}, 3);
+    ligne_donnees("pays inconnu, continent de la station inconnu",
+                  QStringList{"10/07/2025;10:00;ZZ9ZZ;20m"}, "", "", QStringList{"321|4|"}, 4);
+    ligne_donnees("bande vide: celle du combo", QStringList{"10/07/2025;10:00;F5ABC;"}, "EU", "40m",
+                  QStringList{"123|2|"}, 2);
+    ligne_donnees("bande vide sans combo", QStringList{"10/07/2025;10:00;F5ABC;"}, "EU", "",
+                  QStringList{"123|0|"}, 0);
 
     struct Bareme {
         const char* bande;
@@ -150,20 +147,20 @@ void TstScore::date_illisible_arrete_le_calcul_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("points");
     QTest::addColumn<int>("total");
-    QTest::newRow("date et heure de la ligne")
-        << QStringList{"10/07/2025;10:00;F5ABC;20m", "32/07/2025;10:00;DL1AA;20m",
-                       "10/07/2025;10:00;K1ZZ;20m"}
-        << "'32/07/2025 10:00' ne correspond pas à une date et une heure correctes"
-        << QStringList{"4", "", "7"} << 4;
+    ligne_donnees("date et heure de la ligne",
+                  QStringList{"10/07/2025;10:00;F5ABC;20m", "32/07/2025;10:00;DL1AA;20m",
+                              "10/07/2025;10:00;K1ZZ;20m"},
+                  "'32/07/2025 10:00' ne correspond pas à une date et une heure correctes",
+                  QStringList{"4", "", "7"}, 4);
     // The row above passed as date and time but its date cell alone does not read.
-    QTest::newRow("date d'une ligne du meme indicatif")
-        << QStringList{"10/07/2025 10:00;;F5ABC;20m", "11/07/2025;10:00;F5ABC;40m",
-                       "10/07/2025;10:00;K1ZZ;20m"}
-        << "'10/07/2025 10:00' n'est pas une date correcte" << QStringList{"4", "", "7"} << 4;
-    QTest::newRow("date d'une ligne plus haute du meme indicatif")
-        << QStringList{"10/07/2025 10:00;;F5ABC;20m", "30/06/2025;10:00;F5ABC;40m",
-                       "11/07/2025;10:00;F5ABC;40m"}
-        << "'10/07/2025 10:00' n'est pas une date correcte" << QStringList{"4", "0", "7"} << 4;
+    ligne_donnees("date d'une ligne du meme indicatif",
+                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "11/07/2025;10:00;F5ABC;40m",
+                              "10/07/2025;10:00;K1ZZ;20m"},
+                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "", "7"}, 4);
+    ligne_donnees("date d'une ligne plus haute du meme indicatif",
+                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "30/06/2025;10:00;F5ABC;40m",
+                              "11/07/2025;10:00;F5ABC;40m"},
+                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "0", "7"}, 4);
 }
 
 void TstScore::date_illisible_arrete_le_calcul() {
