@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "ligne_donnees.h"
 #include "log/fichier_challenge.h"
 #include "ui/tform_infos.h"
 #include "ui/tform_main.h"
@@ -184,23 +185,14 @@ void TestSaisieFenetre::commit_refuse_garde_les_champs_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("champ");
-    QTest::newRow("même jour") << "F6XYZ"
-                               << "599"
-                               << "599" << int(TypeMessage::avertissement)
-                               << " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"
-                               << "Edit_call";
-    QTest::newRow("report envoyé de deux caractères")
-        << "F5ABC"
-        << "59"
-        << "599" << int(TypeMessage::avertissement)
-        << "  Le report envoyé ne correspond pas à un QSO CW   "
-        << "Edit_RSTS";
-    QTest::newRow("report reçu de deux caractères")
-        << "F5ABC"
-        << "599"
-        << "59" << int(TypeMessage::avertissement)
-        << "  Le report reçu ne correspond pas à un QSO CW   "
-        << "Edit_RSTR";
+    ligne_donnees("même jour", "F6XYZ", "599", "599", int(TypeMessage::avertissement),
+                  " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<", "Edit_call");
+    ligne_donnees("report envoyé de deux caractères", "F5ABC", "59", "599",
+                  int(TypeMessage::avertissement),
+                  "  Le report envoyé ne correspond pas à un QSO CW   ", "Edit_RSTS");
+    ligne_donnees("report reçu de deux caractères", "F5ABC", "599", "59",
+                  int(TypeMessage::avertissement),
+                  "  Le report reçu ne correspond pas à un QSO CW   ", "Edit_RSTR");
 }
 
 void TestSaisieFenetre::commit_refuse_garde_les_champs() {
@@ -299,8 +291,8 @@ void TestSaisieFenetre::insertion_en_ligne_1() {
 
 void TestSaisieFenetre::effacement_data() {
     QTest::addColumn<bool>("ok");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Annuler") << false;
+    ligne_donnees("OK", true);
+    ligne_donnees("Annuler", false);
 }
 
 void TestSaisieFenetre::effacement() {
@@ -406,12 +398,12 @@ void TestSaisieFenetre::messages_des_selecteurs_data() {
     QTest::addColumn<bool>("differe");
     QTest::addColumn<bool>("heure");
     QTest::addColumn<QString>("message");
-    QTest::newRow("date en temps réel")
-        << false << false << " Pour modifier la date, vous devez passer en temps différé";
-    QTest::newRow("heure en temps réel")
-        << false << true << " Pour modifier l'heure, vous devez passer en temps différé";
-    QTest::newRow("date en temps différé") << true << false << "";
-    QTest::newRow("heure en temps différé") << true << true << "";
+    ligne_donnees("date en temps réel", false, false,
+                  " Pour modifier la date, vous devez passer en temps différé");
+    ligne_donnees("heure en temps réel", false, true,
+                  " Pour modifier l'heure, vous devez passer en temps différé");
+    ligne_donnees("date en temps différé", true, false, "");
+    ligne_donnees("heure en temps différé", true, true, "");
 }
 
 void TestSaisieFenetre::messages_des_selecteurs() {
