@@ -1,4 +1,5 @@
 #include "dossier_essai.h"
+#include "ligne_donnees.h"
 
 #include "log/etat.h"
 #include "logedit/edition_grille.h"
@@ -79,14 +80,10 @@ void TstEditionGrille::transfert_ligne_sans_date_data() {
     QTest::addColumn<int>("ligne");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("heure");
-    QTest::newRow("ligne libre") << 3 << ""
-                                 << "";
-    QTest::newRow("date illisible") << 1 << "??"
-                                    << "10:00";
-    QTest::newRow("heure illisible") << 1 << "10/07/2025"
-                                     << "";
-    QTest::newRow("hors du journal") << 7 << ""
-                                     << "";
+    ligne_donnees("ligne libre", 3, "", "");
+    ligne_donnees("date illisible", 1, "??", "10:00");
+    ligne_donnees("heure illisible", 1, "10/07/2025", "");
+    ligne_donnees("hors du journal", 7, "", "");
 }
 
 void TstEditionGrille::transfert_ligne_sans_date() {
@@ -127,9 +124,9 @@ void TstEditionGrille::effacement_data() {
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("indicatifs");
     QTest::addColumn<QString>("compte");
-    QTest::newRow("seul QSO") << 1 << 1 << true << QStringList{""} << "0";
-    QTest::newRow("milieu") << 3 << 2 << true << QStringList{"F5ABC", "K1ZZ", ""} << "2";
-    QTest::newRow("annuler") << 3 << 2 << false << QStringList{"F5ABC", "DL1AA", "K1ZZ", ""} << "3";
+    ligne_donnees("seul QSO", 1, 1, true, QStringList{""}, "0");
+    ligne_donnees("milieu", 3, 2, true, QStringList{"F5ABC", "K1ZZ", ""}, "2");
+    ligne_donnees("annuler", 3, 2, false, QStringList{"F5ABC", "DL1AA", "K1ZZ", ""}, "3");
 }
 
 void TstEditionGrille::effacement() {
@@ -168,9 +165,9 @@ void TstEditionGrille::effacement_pendant_une_correction_non_sauvee_data() {
     QTest::addColumn<int>("effacee");
     QTest::addColumn<bool>("correction");
     QTest::addColumn<int>("editee");
-    QTest::newRow("au-dessus") << 1 << true << 1;
-    QTest::newRow("en dessous") << 3 << true << 2;
-    QTest::newRow("la ligne corrigee") << 2 << false << 2;
+    ligne_donnees("au-dessus", 1, true, 1);
+    ligne_donnees("en dessous", 3, true, 2);
+    ligne_donnees("la ligne corrigee", 2, false, 2);
 }
 
 // A save that fails leaves the correction pending: it must still name the QSO it was
@@ -213,13 +210,13 @@ void TstEditionGrille::dessin_data() {
     QTest::addColumn<bool>("aqua");
     QTest::addColumn<int>("rouge");
     QTest::addColumn<int>("vert");
-    QTest::newRow("entete indicatif") << 2 << 0 << false << false << 0 << 0;
-    QTest::newRow("entete points") << 7 << 0 << false << false << 0 << 0;
-    QTest::newRow("ligne impaire") << 0 << 1 << false << false << 0 << 0;
-    QTest::newRow("ligne paire") << 0 << 2 << false << true << 0 << 0;
-    QTest::newRow("paire choisie") << 0 << 4 << true << false << 0 << 0;
-    QTest::newRow("indicatif") << 2 << 3 << false << false << 255 << 0;
-    QTest::newRow("points") << 7 << 2 << false << true << 0 << 128;
+    ligne_donnees("entete indicatif", 2, 0, false, false, 0, 0);
+    ligne_donnees("entete points", 7, 0, false, false, 0, 0);
+    ligne_donnees("ligne impaire", 0, 1, false, false, 0, 0);
+    ligne_donnees("ligne paire", 0, 2, false, true, 0, 0);
+    ligne_donnees("paire choisie", 0, 4, true, false, 0, 0);
+    ligne_donnees("indicatif", 2, 3, false, false, 255, 0);
+    ligne_donnees("points", 7, 2, false, true, 0, 128);
 }
 
 void TstEditionGrille::dessin() {
