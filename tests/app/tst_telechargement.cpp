@@ -1,5 +1,6 @@
 #include "app/serveurs.h"
 #include "app/telechargement.h"
+#include "ligne_donnees.h"
 #include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
@@ -161,10 +162,10 @@ void TestTelechargement::base_membres_remplacee() {
 void TestTelechargement::echecs_laissent_l_ancienne_base_data() {
     QTest::addColumn<QString>("chemin");
     QTest::addColumn<bool>("refuse");
-    QTest::newRow("404") << "/absent" << false;
-    QTest::newRow("connexion refusee") << "" << true;
-    QTest::newRow("transfert coupe") << "/coupe" << false;
-    QTest::newRow("reponse vide") << "/vide" << false;
+    ligne_donnees("404", "/absent", false);
+    ligne_donnees("connexion refusee", "", true);
+    ligne_donnees("transfert coupe", "/coupe", false);
+    ligne_donnees("reponse vide", "/vide", false);
 }
 
 void TestTelechargement::echecs_laissent_l_ancienne_base() {
@@ -242,20 +243,16 @@ void TestTelechargement::configuration_data() {
     QTest::addColumn<QString>("pays");
     QTest::addColumn<QString>("email");
     const ConfigServeurs d = config_serveurs_defaut();
-    QTest::newRow("sans fichier") << QByteArray() << d.serveur_club << d.serveur_pays
-                                  << d.email_comite;
-    QTest::newRow("noms seuls")
-        << QByteArray("[serveurs]\r\nclub=club.example.org\r\npays=cty.example.org/\r\n")
-        << "http://club.example.org"
-        << "https://cty.example.org" << d.email_comite;
-    QTest::newRow("adresses completes")
-        << QByteArray("[serveurs]\nclub=http://127.0.0.1:8080/\npays=http://127.0.0.1:8081\n"
-                      "[comite]\nemail=cr@example.org\n")
-        << "http://127.0.0.1:8080"
-        << "http://127.0.0.1:8081"
-        << "cr@example.org";
-    QTest::newRow("valeurs vides") << QByteArray("[serveurs]\nclub=\n[comite]\nemail=  \n")
-                                   << d.serveur_club << d.serveur_pays << d.email_comite;
+    ligne_donnees("sans fichier", QByteArray(), d.serveur_club, d.serveur_pays, d.email_comite);
+    ligne_donnees("noms seuls",
+                  QByteArray("[serveurs]\r\nclub=club.example.org\r\npays=cty.example.org/\r\n"),
+                  "http://club.example.org", "https://cty.example.org", d.email_comite);
+    ligne_donnees("adresses completes",
+                  QByteArray("[serveurs]\nclub=http://127.0.0.1:8080/\npays=http://127.0.0.1:8081\n"
+                             "[comite]\nemail=cr@example.org\n"),
+                  "http://127.0.0.1:8080", "http://127.0.0.1:8081", "cr@example.org");
+    ligne_donnees("valeurs vides", QByteArray("[serveurs]\nclub=\n[comite]\nemail=  \n"),
+                  d.serveur_club, d.serveur_pays, d.email_comite);
 }
 
 void TestTelechargement::configuration() {
