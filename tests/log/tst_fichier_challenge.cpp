@@ -175,10 +175,7 @@ void TestFichierChallenge::fichiers_abimes() {
     remplir_qso(etat, 3);
     const QStringList avant = lignes_challenge(etat);
     const QString fichier = chemin(QStringLiteral("abime.VRK"));
-    QFile f(fichier);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-    f.close();
+    ecrire_octets(fichier, octets);
     try {
         charger_fichier(etat, fichier);
         QFAIL("loaded");
@@ -310,10 +307,8 @@ void TestFichierChallenge::ouvrir_journal() {
     preparer(etat);
     remplir_qso(etat, 4);
     sauver_fichier(etat, QStringLiteral("bon.VRK"));
-    QFile mauvais(chemin(QStringLiteral("mauvais.VRK")));
-    QVERIFY(mauvais.open(QIODevice::WriteOnly));
-    mauvais.write("pas un journal\r\n");
-    mauvais.close();
+    const QString mauvais = chemin(QStringLiteral("mauvais.VRK"));
+    ecrire_octets(mauvais, "pas un journal\r\n");
 
     Etat courant;
     preparer(courant);
@@ -325,7 +320,7 @@ void TestFichierChallenge::ouvrir_journal() {
     QVERIFY(dialogues.demandes.isEmpty());
 
     dialogues.prevoir_reponse(Reponse::non);
-    dialogues.prevoir_fichier(mauvais.fileName());
+    dialogues.prevoir_fichier(mauvais);
     QVERIFY(!vorek::ouvrir(courant, dialogues, {}));
     QCOMPARE(dialogues.textes(),
              QStringList{QStringLiteral("Lecture au-delà de la fin de fichier")});

@@ -1,4 +1,5 @@
 #include "balayage_simple.h"
+#include "octets_fichier.h"
 
 #include "log/fichier_texte.h"
 
@@ -136,11 +137,8 @@ void TestIndexRefdata::octets_quelconques() {
         for (int i = hasard_.bounded(3000); i > 0; --i) {
             octets += alphabet.at(hasard_.bounded(int(alphabet.size())));
         }
-        for (const QString& chemin : {dxcc, base}) {
-            QFile f(chemin);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(octets);
-        }
+        ecrire_octets(dxcc, octets);
+        ecrire_octets(base, octets);
         for (int appel = 0; appel < 20; ++appel) {
             const QString s = indicatif();
             QCOMPARE(pays.trouver_pays(s).dxcc_continent,
