@@ -1,5 +1,6 @@
 #include "dialogues_scriptes.h"
 
+#include "journal_rempli.h"
 #include "log/commandes_fichier.h"
 #include "log/erreur.h"
 #include "log/etat.h"
@@ -42,16 +43,15 @@ class TestFichierChallenge : public QObject {
 namespace {
 
 void remplir_qso(Etat& etat, int n) {
-    etat.table.fixer_nb_lignes(n + 2);
+    QList<QStringList> lignes;
     for (int r = 1; r <= n; ++r) {
-        etat.table.fixer_ligne(r, {QStringLiteral("0%1/07/2025").arg(r % 9 + 1),
-                                   QStringLiteral("10:%1").arg(r % 60, 2, 10, QLatin1Char('0')),
-                                   QStringLiteral("F%1ABC").arg(r), QStringLiteral("40m"),
-                                   QStringLiteral("599"), QStringLiteral("579"),
-                                   QStringLiteral("12%1").arg(r), QStringLiteral("4"),
-                                   QStringLiteral("  Jean-Loïc "), QString()});
+        lignes.append({QStringLiteral("0%1/07/2025").arg(r % 9 + 1),
+                       QStringLiteral("10:%1").arg(r % 60, 2, 10, QLatin1Char('0')),
+                       QStringLiteral("F%1ABC").arg(r), QStringLiteral("40m"),
+                       QStringLiteral("599"), QStringLiteral("579"), QStringLiteral("12%1").arg(r),
+                       QStringLiteral("4"), QStringLiteral("  Jean-Loïc "), QString()});
     }
-    etat.ligne_suivante = n + 1;
+    remplir_journal(etat, lignes);
 }
 
 } // namespace
