@@ -19,14 +19,6 @@ JournalEssai::JournalEssai() {
     etat.fichier_courant = etat.rep_challenge + QStringLiteral("/ete.VRK");
 }
 
-void JournalEssai::fixer_lignes(const QList<QStringList>& lignes) {
-    etat.table.fixer_nb_lignes(int(lignes.size()) + 2);
-    for (int i = 0; i < lignes.size(); ++i) {
-        etat.table.fixer_ligne(i + 1, lignes[i]);
-    }
-    etat.ligne_suivante = int(lignes.size()) + 1;
-}
-
 void JournalEssai::remplir_petit() {
     etat.station_call = QStringLiteral("F4XYZ");
     etat.station_nom = QStringLiteral("Jean Dupont");
@@ -42,29 +34,31 @@ void JournalEssai::remplir_petit() {
                    QStringLiteral("NM"),
                    QString()};
     const QString s = QStringLiteral("599");
-    fixer_lignes({
-        {"01/07/2024", "00:05", "F5AAA", "160m", s, s, "1001", "6", "Albert", ""},
-        {"01/07/2024", "01:10", "F6BBB", "80m", "579", "449", "1234*", "5", "B", "Tnx QSO"},
-        {"01/07/24", "02:20", "F8CCC/P", "60m", s, s, "12*34*", "5", "Claude", ""},
-        {},
-        {"02/07/2024", "03:30", "DL1DDD", "40m", s, s, "NM", "0", "Dieter",
-         QStringLiteral(" NM car non à jour")},
-        {"02/07/2024", "04:45", "EA8/F5ABCDEF/P", "30m", s, s, "1005", "5", "Eric", ""},
-        {"03/07/2024", "05:00", "G3EEE", "20m", s, s, "1006", "3", "Edward", ""},
-        {"03/07/2024", "06:15", "I2FFF", "17m", s, s, "", "3", "Franco", ""},
-        {"04/07/2024", "07:00", "ON4GGG", "15m", s, s, "1008", "3", "Guy", ""},
-        {"04/07/2024", "08:30", "HB9HHH", "12m", s, s, "1009", "3", "Hans", ""},
-        {"05/07/2024", "09:00", "OE1III", "10m", s, s, "1010", "3", "Ingo", ""},
-        {"05/07/2024", "10:00", "F5JJJ", "6m", s, s, "1011", "8", "Jean-Baptiste Dupont-Moretti",
-         ""},
-        {"06/07/2024", "11:00", "F5KKK", "2m", s, s, "1012", "10", "Karine", ""},
-        {"06/07/2024", "12:00", "F5LLL", "70cm", s, s, "1013", "15", "Louis", ""},
-        {"07/07/2024", "13:00", "F5MMM", "23cm", s, s, "1014", "15", "Marc", ""},
-        {"07/07/2024", "14:00", "F5NNN", "sat", s, s, "1015", "15", "Nadine", ""},
-        {"08/07/2024", "15:00", "F5OOO", "SAT", s, s, "1016", "0", "Olivier", ""},
-        {"08/07/2024", "16:00", "F8ZTC", "13cm", s, s, "1000", "0", "Club",
-         "Station du club, notes longues"},
-    });
+    remplir_journal(
+        etat,
+        {
+            {"01/07/2024", "00:05", "F5AAA", "160m", s, s, "1001", "6", "Albert", ""},
+            {"01/07/2024", "01:10", "F6BBB", "80m", "579", "449", "1234*", "5", "B", "Tnx QSO"},
+            {"01/07/24", "02:20", "F8CCC/P", "60m", s, s, "12*34*", "5", "Claude", ""},
+            {},
+            {"02/07/2024", "03:30", "DL1DDD", "40m", s, s, "NM", "0", "Dieter",
+             QStringLiteral(" NM car non à jour")},
+            {"02/07/2024", "04:45", "EA8/F5ABCDEF/P", "30m", s, s, "1005", "5", "Eric", ""},
+            {"03/07/2024", "05:00", "G3EEE", "20m", s, s, "1006", "3", "Edward", ""},
+            {"03/07/2024", "06:15", "I2FFF", "17m", s, s, "", "3", "Franco", ""},
+            {"04/07/2024", "07:00", "ON4GGG", "15m", s, s, "1008", "3", "Guy", ""},
+            {"04/07/2024", "08:30", "HB9HHH", "12m", s, s, "1009", "3", "Hans", ""},
+            {"05/07/2024", "09:00", "OE1III", "10m", s, s, "1010", "3", "Ingo", ""},
+            {"05/07/2024", "10:00", "F5JJJ", "6m", s, s, "1011", "8",
+             "Jean-Baptiste Dupont-Moretti", ""},
+            {"06/07/2024", "11:00", "F5KKK", "2m", s, s, "1012", "10", "Karine", ""},
+            {"06/07/2024", "12:00", "F5LLL", "70cm", s, s, "1013", "15", "Louis", ""},
+            {"07/07/2024", "13:00", "F5MMM", "23cm", s, s, "1014", "15", "Marc", ""},
+            {"07/07/2024", "14:00", "F5NNN", "sat", s, s, "1015", "15", "Nadine", ""},
+            {"08/07/2024", "15:00", "F5OOO", "SAT", s, s, "1016", "0", "Olivier", ""},
+            {"08/07/2024", "16:00", "F8ZTC", "13cm", s, s, "1000", "0", "Club",
+             "Station du club, notes longues"},
+        });
 }
 
 void JournalEssai::remplir_vide() {
@@ -76,7 +70,7 @@ void JournalEssai::remplir_vide() {
     etat.station_continent = QStringLiteral("EU");
     etat.champs = {etat.station_call,     etat.station_nom,     etat.station_adresse1,
                    etat.station_adresse2, etat.station_nr_club, QString()};
-    fixer_lignes({});
+    remplir_journal(etat, {});
 }
 
 void JournalEssai::ecrire_membres() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal_rempli.h"
 #include "log/etat.h"
 #include "octets_fichier.h"
 
@@ -20,8 +21,6 @@ struct JournalEssai {
     void remplir_petit();
     // No QSO; a member station.
     void remplir_vide();
-    // QSO rows (cells from column 0), then the one empty row, as a load leaves the table.
-    void fixer_lignes(const QList<QStringList>& lignes);
     // The member database of the small log.
     void ecrire_membres() const;
     QString chemin_travail(const QString& nom) const;

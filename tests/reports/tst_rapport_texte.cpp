@@ -100,7 +100,7 @@ void TestRapportTexte::pages() {
     QFETCH(int, nombre);
     JournalEssai essai;
     essai.remplir_vide();
-    essai.fixer_lignes(lignes_listees(nombre));
+    remplir_journal(essai.etat, lignes_listees(nombre));
     CompteursRapport compteurs;
     const QStringList lignes = lignes_rapport_texte(essai.etat, QStringLiteral("2024"), compteurs);
     QTEST(apercu(lignes), "attendu");
@@ -128,19 +128,19 @@ void TestRapportTexte::groupes_de_doubles() {
                   const QString& points) {
         return QStringList{date, "10:00", indicatif, bande, "599", "599", "1", points, "", ""};
     };
-    essai.fixer_lignes({
-        qso("F5AAA", "01/07/2024", "40m", "2"),
-        qso("F5AAA", "02/07/2024", "20m", "4"),
-        qso("F6BBB", "01/07/2024", "40m", "5"),
-        qso("F1XXX", "01/07/2024", "40m", "5"),
-        qso("f6bbb", "01/07/2024", "40m", "5"),
-        qso("F2YYY", "01/07/2024", "40m", "5"),
-        qso("F6BBB", "03/07/2024", "160m", "0"),
-        {},
-        qso("F6BBB", "04/07/2024", "70cm", "15"),
-        qso("F8ZZZ-", "04/07/2024", "40m", "2"),
-        qso("F8ZZZ-", "05/07/2024", "40m", "2"),
-    });
+    remplir_journal(essai.etat, {
+                                    qso("F5AAA", "01/07/2024", "40m", "2"),
+                                    qso("F5AAA", "02/07/2024", "20m", "4"),
+                                    qso("F6BBB", "01/07/2024", "40m", "5"),
+                                    qso("F1XXX", "01/07/2024", "40m", "5"),
+                                    qso("f6bbb", "01/07/2024", "40m", "5"),
+                                    qso("F2YYY", "01/07/2024", "40m", "5"),
+                                    qso("F6BBB", "03/07/2024", "160m", "0"),
+                                    {},
+                                    qso("F6BBB", "04/07/2024", "70cm", "15"),
+                                    qso("F8ZZZ-", "04/07/2024", "40m", "2"),
+                                    qso("F8ZZZ-", "05/07/2024", "40m", "2"),
+                                });
     const QList<QStringList> avant = [&] {
         QList<QStringList> lignes;
         for (int ligne = 0; ligne < essai.etat.table.nb_lignes(); ++ligne) {
@@ -174,10 +174,11 @@ void TestRapportTexte::groupes_de_doubles() {
 void TestRapportTexte::ligne_sans_numero_comptee_mais_pas_listee() {
     JournalEssai essai;
     essai.remplir_vide();
-    essai.fixer_lignes({
-        {"01/07/2024", "10:00", "F5AAA", "20m", "599", "599", "", "4", "", ""},
-        {"01/07/2024", "11:00", "F5BBB", "20m", "599", "599", "12", "3", "", ""},
-    });
+    remplir_journal(essai.etat,
+                    {
+                        {"01/07/2024", "10:00", "F5AAA", "20m", "599", "599", "", "4", "", ""},
+                        {"01/07/2024", "11:00", "F5BBB", "20m", "599", "599", "12", "3", "", ""},
+                    });
     CompteursRapport compteurs;
     const QStringList lignes = lignes_rapport_texte(essai.etat, QStringLiteral("2024"), compteurs);
     QVERIFY(!lignes.join(QLatin1Char('\n')).contains(QStringLiteral("F5AAA")));
