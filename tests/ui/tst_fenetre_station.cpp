@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "journal_rempli.h"
 #include "log/fichier_challenge.h"
 #include "log/fichier_texte.h"
 #include "ui/infobulle.h"
@@ -252,13 +253,11 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
     source.station_adresse2 = QStringLiteral("69001 LYON");
     source.station_nr_club = QStringLiteral("456");
     source.station_DXCC = QStringLiteral("F");
-    source.table.fixer_nb_lignes(4);
-    source.table.fixer_ligne(1, {QStringLiteral("01/07/2025"), QStringLiteral("10:00"),
-                                 QStringLiteral("F5ABC"), QStringLiteral("40m"),
-                                 QStringLiteral("599"), QStringLiteral("599")});
-    source.table.fixer_ligne(2, {QStringLiteral("01/07/2025"), QStringLiteral("10:05"),
-                                 QStringLiteral("DL1AA"), QStringLiteral("40m"),
-                                 QStringLiteral("599"), QStringLiteral("599")});
+    remplir_journal(
+        source, {{QStringLiteral("01/07/2025"), QStringLiteral("10:00"), QStringLiteral("F5ABC"),
+                  QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")},
+                 {QStringLiteral("01/07/2025"), QStringLiteral("10:05"), QStringLiteral("DL1AA"),
+                  QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")}});
     source.table.fixer_largeur(8, 231);
     const QString chemin = banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK"));
     sauver_fichier(source, chemin);

@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "journal_rempli.h"
 #include "log/fichier_challenge.h"
 #include "reports/commandes_rapports.h"
 #include "ui/tform_infos.h"
@@ -46,13 +47,11 @@ void TestRapportsFenetre::init() {
     Etat journal;
     journal.fixer_rep_programme(banc_->prog());
     journal.station_call = QStringLiteral("F5ABC");
-    journal.table.fixer_nb_lignes(4);
-    journal.table.fixer_ligne(1, {QStringLiteral("02/07/2025"), QStringLiteral("10:00"),
-                                  QStringLiteral("F6XYZ"), QStringLiteral("40m"),
-                                  QStringLiteral("599"), QStringLiteral("599")});
-    journal.table.fixer_ligne(2, {QStringLiteral("03/07/2025"), QStringLiteral("11:30"),
-                                  QStringLiteral("F6XYZ"), QStringLiteral("20m"),
-                                  QStringLiteral("599"), QStringLiteral("579")});
+    remplir_journal(
+        journal, {{QStringLiteral("02/07/2025"), QStringLiteral("10:00"), QStringLiteral("F6XYZ"),
+                   QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")},
+                  {QStringLiteral("03/07/2025"), QStringLiteral("11:30"), QStringLiteral("F6XYZ"),
+                   QStringLiteral("20m"), QStringLiteral("599"), QStringLiteral("579")}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
 
     banc_->dialogues.prevoir_fichier(travail(QStringLiteral("ete.VRK")));
