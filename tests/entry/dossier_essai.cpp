@@ -4,19 +4,13 @@
 #include "log/fichier_challenge.h"
 #include "log/fichier_texte.h"
 #include "log/horloge.h"
+#include "programme_essai.h"
 
-#include <QDir>
 
 using namespace vorek;
 
 DossierEssai::DossierEssai(int annee) {
-    etat.fixer_rep_programme(dossier.path());
-    QDir().mkpath(etat.rep_challenge);
-    QDir().mkpath(etat.rep_BD);
-    QDir().mkpath(etat.rep_cfg);
-    const PeriodeConcours periode = periode_concours(QDate(annee, 3, 15));
-    etat.debut_concours = periode.debut_concours;
-    etat.fin_concours = periode.fin_concours;
+    preparer_programme(etat, dossier.path(), QDate(annee, 3, 15));
     etat.station_call = QStringLiteral("F1AAA");
     etat.station_continent = QStringLiteral("EU");
     etat.fichier_courant = QStringLiteral("ESSAI.VRK");
