@@ -2,20 +2,14 @@
 
 #include "log/fichier_texte.h"
 #include "log/horloge.h"
+#include "programme_essai.h"
 
-#include <QDir>
 #include <QFile>
 
 using namespace vorek;
 
 JournalEssai::JournalEssai() {
-    etat.fixer_rep_programme(dossier.path());
-    QDir().mkpath(etat.rep_challenge);
-    QDir().mkpath(etat.rep_BD);
-    QDir().mkpath(etat.rep_cfg);
-    const PeriodeConcours periode = periode_concours(aujourdhui());
-    etat.debut_concours = periode.debut_concours;
-    etat.fin_concours = periode.fin_concours;
+    preparer_programme(etat, dossier.path(), aujourdhui());
     etat.fichier_courant = etat.rep_challenge + QStringLiteral("/ete.VRK");
 }
 
