@@ -6,7 +6,6 @@
 #include "log/horloge.h"
 #include "programme_essai.h"
 
-
 using namespace vorek;
 
 DossierEssai::DossierEssai(int annee) {

@@ -19,10 +19,9 @@ class TestFormats : public QObject {
     Q_OBJECT
 
   private slots:
+    // Fixed-width fields, dates and times as each format writes them.
     void champs_fixes_data();
     void champs_fixes();
-    void dates_et_heures_data();
-    void dates_et_heures();
     void noms_des_fichiers_data();
     void noms_des_fichiers();
     void ligne_cabrillo_data();
@@ -44,17 +43,6 @@ void TestFormats::champs_fixes_data() {
     ligne_donnees("droite 6m", champ_droite(QStringLiteral("6m")), "  6m ");
     ligne_donnees("droite numero etoile", champ_droite(QStringLiteral("1234*")), "234* ");
     ligne_donnees("droite vide", champ_droite(QString()), "     ");
-}
-
-void TestFormats::champs_fixes() {
-    QFETCH(QString, obtenu);
-    QFETCH(QString, attendu);
-    QCOMPARE(obtenu, attendu);
-}
-
-void TestFormats::dates_et_heures_data() {
-    QTest::addColumn<QString>("obtenu");
-    QTest::addColumn<QString>("attendu");
     ligne_donnees("cabrillo 4 chiffres", date_cabrillo(QStringLiteral("01/07/2024")), "2024-07-01");
     ligne_donnees("cabrillo 2 chiffres", date_cabrillo(QStringLiteral("01/07/24")), "2024-07-01");
     ligne_donnees("ascii 2 chiffres", date_aaaammjj(QStringLiteral("31/08/25")), "20250831");
@@ -67,7 +55,7 @@ void TestFormats::dates_et_heures_data() {
     ligne_donnees("annee", annee_rapport(QDate(2025, 3, 15)), "2025");
 }
 
-void TestFormats::dates_et_heures() {
+void TestFormats::champs_fixes() {
     QFETCH(QString, obtenu);
     QFETCH(QString, attendu);
     QCOMPARE(obtenu, attendu);
