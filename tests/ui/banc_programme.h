@@ -22,6 +22,10 @@ class BancProgramme {
     bool valide() const { return dossier_.isValid(); }
     QString prog() const;
     QString chemin(const QString& relatif) const;
+    // A file of the work folder Fichiers_challenge.
+    QString travail(const QString& nom) const {
+        return chemin(QStringLiteral("Fichiers_challenge/") + nom);
+    }
     // CP1252 lines with CR LF, folders created as needed.
     void ecrire(const QString& relatif, const QStringList& lignes) const;
     // cfg/serveurs.ini naming both servers.

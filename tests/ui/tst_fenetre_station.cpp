@@ -166,7 +166,7 @@ void TestFenetreStation::creer_fichier_force_le_nom_et_le_dossier() {
     QTemporaryDir ailleurs;
     banc_->dialogues.prevoir_fichier(ailleurs.filePath(QStringLiteral("essai.2024.txt")));
     f()->BitBtn_creer->click();
-    const QString cree = banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"));
+    const QString cree = banc_->travail(QStringLiteral("essai.VRK"));
     QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("essai.VRK"));
     QCOMPARE(banc_->etat->fichier_courant,
              banc_->etat->rep_challenge + QStringLiteral("/essai.VRK"));
@@ -182,11 +182,10 @@ void TestFenetreStation::creer_fichier_force_le_nom_et_le_dossier() {
 }
 
 void TestFenetreStation::creer_fichier_ne_remplace_pas_sans_demander() {
-    const QString existant = banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"));
+    const QString existant = banc_->travail(QStringLiteral("essai.VRK"));
     const QStringList journal{QStringLiteral("un journal de 500 QSO")};
     ecrire_lignes(existant, journal);
-    banc_->dialogues.prevoir_fichier(
-        banc_->chemin(QStringLiteral("Fichiers_challenge/essai.2024.txt")));
+    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("essai.2024.txt")));
     banc_->dialogues.prevoir_reponse(Reponse::non);
     f()->BitBtn_creer->click();
     QCOMPARE(banc_->dialogues.questions.size(), 1);
@@ -197,7 +196,7 @@ void TestFenetreStation::creer_fichier_ne_remplace_pas_sans_demander() {
 
 void TestFenetreStation::ok_ouvre_la_fenetre_principale() {
     QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
-    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK")));
+    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("essai.VRK")));
     f()->BitBtn_creer->click();
     // A field changed after the creation reaches the file at OK.
     f()->Edit_adresse1->setText(QStringLiteral("3 place du Marché"));
@@ -211,7 +210,7 @@ void TestFenetreStation::ok_ouvre_la_fenetre_principale() {
         QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023) : Fichier :essai.VRK (0 QSO)"));
     QVERIFY(m->Timer1->isActive());
     QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
-    QCOMPARE(lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/essai.VRK"))).at(3),
+    QCOMPARE(lire_lignes(banc_->travail(QStringLiteral("essai.VRK"))).at(3),
              QStringLiteral("3 place du Marché"));
     const QStringList ini = lire_lignes(banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")));
     QVERIFY(ini.contains(QStringLiteral("AD=f5abc@free.fr")));
@@ -259,7 +258,7 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
                  {QStringLiteral("01/07/2025"), QStringLiteral("10:05"), QStringLiteral("DL1AA"),
                   QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")}});
     source.table.fixer_largeur(8, 231);
-    const QString chemin = banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK"));
+    const QString chemin = banc_->travail(QStringLiteral("ete.VRK"));
     sauver_fichier(source, chemin);
 
     banc_->dialogues.prevoir_fichier(chemin);
@@ -285,7 +284,7 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
 
     // A name that names no file: the error box, and the file stays the current one.
     banc_->dialogues = DialoguesScriptes();
-    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/nul.VRK")));
+    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("nul.VRK")));
     f()->BitBtn_charger->click();
     QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
     QCOMPARE(etat.table.nb_lignes(), 4);

@@ -384,7 +384,7 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     m->Grille->horizontalHeader()->resizeSection(3, 120);
     QCOMPARE(banc.etat->table.largeur(3), 120);
     banc.infos()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
-    banc.dialogues.prevoir_fichier(banc.chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    banc.dialogues.prevoir_fichier(banc.travail(QStringLiteral("ete.VRK")));
     banc.infos()->BitBtn_creer->click();
     m->BitBtn_bye->click();
     QVERIFY(banc.programme->termine());

@@ -56,8 +56,7 @@ void TestNavigation::init() {
 }
 
 void TestNavigation::jusqu_a_la_fenetre_principale() {
-    banc_->creer_challenge(QStringLiteral("F5ABC"),
-                           banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    banc_->creer_challenge(QStringLiteral("F5ABC"), banc_->travail(QStringLiteral("ete.VRK")));
     QVERIFY(m()->isVisible());
 }
 
@@ -133,8 +132,7 @@ void TestNavigation::case_de_fermeture_principale() {
     QCOMPARE(banc_->dialogues.questions.size(), modifie ? 1 : 0);
     QCOMPARE(banc_->programme->termine(), termine);
     QCOMPARE(m()->isVisible(), !termine);
-    const QStringList lignes =
-        lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    const QStringList lignes = lire_lignes(banc_->travail(QStringLiteral("ete.VRK")));
     QCOMPARE(lignes.contains(QStringLiteral("DL1AA")), ecrit);
 }
 
@@ -147,8 +145,8 @@ void TestNavigation::fermer_ecrit_sans_demander() {
     QVERIFY(banc_->dialogues.questions.isEmpty());
     QVERIFY(banc_->programme->termine());
     QVERIFY(!banc_->etat->fichier_modifie);
-    QVERIFY(lire_lignes(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")))
-                .contains(QStringLiteral("DL1AA")));
+    QVERIFY(
+        lire_lignes(banc_->travail(QStringLiteral("ete.VRK"))).contains(QStringLiteral("DL1AA")));
     QVERIFY(QFileInfo::exists(ini()));
 }
 
@@ -182,17 +180,16 @@ void TestNavigation::enregistrer_sous_puis_enregistrer() {
     QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK |*.VRK"));
     m()->SaveBtn->click();
-    QVERIFY(QFileInfo::exists(banc_->chemin(QStringLiteral("Fichiers_challenge/ETE2.VRK"))));
+    QVERIFY(QFileInfo::exists(banc_->travail(QStringLiteral("ETE2.VRK"))));
 }
 
 void TestNavigation::ouvrir_sans_correction_en_attente() {
     jusqu_a_la_fenetre_principale();
-    banc_->dialogues.prevoir_fichier(banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("ete.VRK")));
     m()->OpenBtn->click();
     QVERIFY(banc_->dialogues.questions.isEmpty());
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK  |*.VRK"));
-    QCOMPARE(banc_->etat->fichier_courant,
-             banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")));
+    QCOMPARE(banc_->etat->fichier_courant, banc_->travail(QStringLiteral("ete.VRK")));
     QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
     QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5ABC"));
 }

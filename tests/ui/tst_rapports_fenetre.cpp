@@ -28,9 +28,7 @@ class TestRapportsFenetre : public QObject {
 
   private:
     TForm_main* m() const { return banc_->principale(); }
-    QString travail(const QString& nom) const {
-        return banc_->chemin(QStringLiteral("Fichiers_challenge/") + nom);
-    }
+    QString travail(const QString& nom) const { return banc_->travail(nom); }
     std::unique_ptr<BancProgramme> banc_;
 };
 

@@ -49,7 +49,7 @@ class TestSaisieFenetre : public QObject {
   private:
     TForm_main* m() const { return banc_->principale(); }
     Etat& etat() const { return *banc_->etat; }
-    QString fichier() const { return banc_->chemin(QStringLiteral("Fichiers_challenge/ete.VRK")); }
+    QString fichier() const { return banc_->travail(QStringLiteral("ete.VRK")); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     // A call typed into the call field, then Return.
     void saisir(const QString& indicatif);
@@ -466,7 +466,7 @@ void TestSaisieFenetre::tris_et_extraction() {
     m()->SpeedButton_tri_CALL->click();
     QCOMPARE(indicatifs_table(), (QStringList{QStringLiteral("DL1AA"), QStringLiteral("F5ABC"),
                                               QStringLiteral("F6XYZ"), QString()}));
-    const QString instantane = banc_->chemin(QStringLiteral("Fichiers_challenge/temp.txt"));
+    const QString instantane = banc_->travail(QStringLiteral("temp.txt"));
     QCOMPARE(lire_challenge(instantane).cellules.value(1).value(col_indicatif),
              QStringLiteral("F6XYZ"));
 
@@ -492,7 +492,7 @@ void TestSaisieFenetre::tris_et_extraction() {
 void TestSaisieFenetre::tri_sans_instantane_possible() {
     saisir(QStringLiteral("F6XYZ"));
     saisir(QStringLiteral("F5ABC"));
-    QVERIFY(QDir().mkpath(banc_->chemin(QStringLiteral("Fichiers_challenge/temp.txt"))));
+    QVERIFY(QDir().mkpath(banc_->travail(QStringLiteral("temp.txt"))));
     m()->SpeedButton_tri_CALL->click();
     QCOMPARE(banc_->dialogues.messages.size(), 1);
     QCOMPARE(int(banc_->dialogues.messages[0].type), int(TypeMessage::erreur));
