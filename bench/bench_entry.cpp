@@ -3,6 +3,7 @@
 // (write the row, rescore, atomic save), each beside the plain reading of the rules that
 // re-reads the files and scans the rows above, so that the gain reads as a ratio.
 #include "balayage_simple.h"
+#include "membres_banc.h"
 #include "score_litteral.h"
 
 #include "dialogues_scriptes.h"
@@ -56,17 +57,11 @@ struct Journal {
     }
 
     void ecrire_membres() {
-        static const char* const prefixes[] = {"F", "DL", "EA8", "ON", "G", "I", "JA", "W"};
-        QStringList lignes;
-        for (int i = 0; i < 5000; ++i) {
-            const QString appel = QStringLiteral("%1%2%3")
-                                      .arg(QLatin1String(prefixes[i % 8]))
-                                      .arg(i % 10)
-                                      .arg(QString::number(i, 36).toUpper());
-            lignes << appel + QStringLiteral(",%1,Opérateur %1,x").arg(i);
-            appels << appel;
-        }
-        ecrire_lignes(membres, lignes);
+        const MembresBanc banc = membres_banc(
+            {QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("EA8"), QStringLiteral("ON"),
+             QStringLiteral("G"), QStringLiteral("I"), QStringLiteral("JA"), QStringLiteral("W")});
+        appels = banc.appels;
+        ecrire_lignes(membres, banc.lignes);
     }
 
     // Members mostly, some non-members and portable forms; about one QSO in ten is a

@@ -2,6 +2,7 @@
 // a 5,000-line member file): the indexed look-ups and the plain re-reading of the files,
 // in one run so that the gain reads as a ratio.
 #include "balayage_simple.h"
+#include "membres_banc.h"
 
 #include "log/fichier_texte.h"
 #include "refdata/conversion_pays.h"
@@ -28,20 +29,15 @@ struct Dossier {
     Dossier() {
         QFile::copy(fichier_pays_reel, dossier.filePath(QStringLiteral("cty_wt.dat")));
         convertir_fichier_pays(dossier.path());
-        static const char* const prefixes[] = {"F", "DL", "EA8", "KH6", "4X", "VK", "JA", "W"};
-        QStringList lignes;
-        for (int i = 0; i < 5000; ++i) {
-            const QString appel = QStringLiteral("%1%2%3")
-                                      .arg(QLatin1String(prefixes[i % 8]))
-                                      .arg(i % 10)
-                                      .arg(QString::number(i, 36).toUpper());
-            lignes << appel + QStringLiteral(",%1,Opérateur %1,x").arg(i);
-            if (i % 500 == 0) {
-                appels << appel << appel + QStringLiteral("/P");
-            }
+        const MembresBanc banc =
+            membres_banc({QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("EA8"),
+                          QStringLiteral("KH6"), QStringLiteral("4X"), QStringLiteral("VK"),
+                          QStringLiteral("JA"), QStringLiteral("W")});
+        for (int i = 0; i < banc.appels.size(); i += 500) {
+            appels << banc.appels[i] << banc.appels[i] + QStringLiteral("/P");
         }
         appels << QStringLiteral("ZZ9ZZ") << QStringLiteral("F5ABC");
-        ecrire_lignes(membres, lignes);
+        ecrire_lignes(membres, banc.lignes);
     }
 };
 

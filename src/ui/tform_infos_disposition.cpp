@@ -2,6 +2,8 @@
 #include "infobulle.h"
 #include "tform_infos.h"
 
+#include "controles.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -19,12 +21,6 @@ namespace vorek {
 
 namespace {
 
-template <typename T> T* creer(QWidget* parent, const char* nom) {
-    auto* controle = new T(parent);
-    controle->setObjectName(QString::fromLatin1(nom));
-    return controle;
-}
-
 class ValidateurMajuscules : public QValidator {
   public:
     using QValidator::QValidator;
@@ -33,12 +29,6 @@ class ValidateurMajuscules : public QValidator {
         return Acceptable;
     }
 };
-
-void colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
 
 } // namespace
 

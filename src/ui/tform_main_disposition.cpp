@@ -1,6 +1,8 @@
 #include "infobulle.h"
 #include "tform_main.h"
 
+#include "controles.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
@@ -24,12 +26,6 @@ namespace vorek {
 
 namespace {
 
-template <typename T> T* creer(QWidget* parent, const char* nom) {
-    auto* controle = new T(parent);
-    controle->setObjectName(QString::fromLatin1(nom));
-    return controle;
-}
-
 QToolButton* bouton_outil(QWidget* parent, const char* nom, const QString& texte,
                           const QIcon& icone, const QString& hint) {
     auto* bouton = creer<QToolButton>(parent, nom);
@@ -45,15 +41,7 @@ QToolButton* bouton_outil(QWidget* parent, const char* nom, const QString& texte
 
 void peindre(QWidget* controle, const QColor& fond) {
     controle->setAutoFillBackground(true);
-    QPalette palette = controle->palette();
-    palette.setColor(QPalette::Window, fond);
-    controle->setPalette(palette);
-}
-
-void colorer_texte(QWidget* controle, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(QPalette::WindowText, couleur);
-    controle->setPalette(palette);
+    colorer(controle, QPalette::Window, fond);
 }
 
 QFrame* bande_noire(QWidget* parent) {
@@ -216,7 +204,7 @@ void TForm_main::construire_barre_boutons() {
     const QFont arial(QStringLiteral("Arial"), 11, QFont::Bold);
     for (QLabel* label : {Label_score, Label_nbrQSO}) {
         label->setFont(arial);
-        colorer_texte(label, Qt::blue);
+        colorer(label, QPalette::WindowText, Qt::blue);
         label->setMinimumWidth(90);
     }
     peindre(Panel3, gris_moyen);
