@@ -7,4 +7,4 @@ target_include_directories(bench_entry PRIVATE
     ${PROJECT_SOURCE_DIR}/tests/refdata ${PROJECT_SOURCE_DIR}/tests/entry)
 target_link_libraries(bench_entry PRIVATE vorek_entry vorek_test_commun benchmark::benchmark)
 target_compile_definitions(bench_entry PRIVATE
-    VOREK_DONNEES_TEST="${PROJECT_SOURCE_DIR}/../shared/testdata")
+    VOREK_DONNEES_TEST="${PROJECT_SOURCE_DIR}/data")

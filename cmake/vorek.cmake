@@ -1,11 +1,11 @@
 # vorek_test(NAME SOURCES... LIBS libs...): one Qt Test executable registered with CTest.
-# Tests run in the build folder with the shared test data and the project root known.
+# Tests run in the build folder with the shipped data folder and the project root known.
 function(vorek_test nom)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${nom} ${T_SOURCES})
     target_link_libraries(${nom} PRIVATE Qt6::Test ${T_LIBS})
     target_compile_definitions(${nom} PRIVATE
-        VOREK_DONNEES_TEST="${PROJECT_SOURCE_DIR}/../shared/testdata"
+        VOREK_DONNEES_TEST="${PROJECT_SOURCE_DIR}/data"
         VOREK_RACINE_PROJET="${PROJECT_SOURCE_DIR}")
     add_test(NAME ${nom} COMMAND ${nom})
     set_tests_properties(${nom} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
