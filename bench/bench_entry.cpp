@@ -146,6 +146,20 @@ void BM_score_lineaire(benchmark::State& state) {
 }
 BENCHMARK(BM_score_lineaire)->Unit(benchmark::kMillisecond);
 
+// Without the member database the rows score from the numbers a first pass wrote.
+void BM_score_sans_base(benchmark::State& state) {
+    Journal& j = journal();
+    const Referentiel referentiel(j.etat);
+    calculer_score(j.etat, referentiel, QString(), annee);
+    const QString ailleurs = j.membres + QStringLiteral(".absent");
+    QFile::rename(j.membres, ailleurs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calculer_score(j.etat, referentiel, QString(), annee));
+    }
+    QFile::rename(ailleurs, j.membres);
+}
+BENCHMARK(BM_score_sans_base)->Unit(benchmark::kMillisecond);
+
 void BM_score_litteral(benchmark::State& state) {
     Journal& j = journal();
     for (auto _ : state) {

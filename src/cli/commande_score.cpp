@@ -1,6 +1,7 @@
 #include "contexte_cli.h"
 
 #include "entry/score.h"
+#include "entry/textes_saisie.h"
 #include "log/dates.h"
 #include "log/erreur.h"
 #include "refdata/referentiel.h"
@@ -46,8 +47,7 @@ int commande_score(ContexteCli& contexte) {
     const QString annee = texte_date(vers_jours(contexte.aujourdhui)).mid(6, 4);
     const ResultatScore resultat = calculer_score(etat, referentiel, QString(), annee);
     if (resultat.base_membres_absente) {
-        std::fputs(QString::fromUtf8(message_base_membres_absente).trimmed().toUtf8().constData(),
-                   stderr);
+        std::fputs(textes::base_membres_absente_score().toUtf8().constData(), stderr);
         std::fputc('\n', stderr);
     }
     const TableJournal& table = etat.table;

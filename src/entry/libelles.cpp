@@ -5,7 +5,6 @@
 
 #include "log/dialogues.h"
 #include "log/erreur.h"
-#include "refdata/referentiel.h"
 
 namespace vorek {
 
@@ -20,13 +19,13 @@ bool recalculer_score(Etat& etat, const Referentiel& referentiel, Dialogues& dia
         calculer_score(etat, referentiel, bande_selectionnee, annee_courante, resultat);
     } catch (const Erreur& e) {
         if (resultat.base_membres_absente) {
-            dialogues.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
+            dialogues.message(TypeMessage::simple, textes::base_membres_absente_score());
         }
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
     if (resultat.base_membres_absente) {
-        dialogues.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
+        dialogues.message(TypeMessage::simple, textes::base_membres_absente_score());
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "log/dates.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
+#include "refdata/texte.h"
 
 #include <QHash>
 
@@ -70,6 +71,8 @@ struct Passe {
     const QString& annee_courante;
     ResultatScore& resultat;
     const bool complete = etat.table.nb_colonnes() >= nb_colonnes_journal;
+    // Decided once per pass, as every row of the pass reads the same database.
+    bool base_absente = false;
 
     Identifiants ids_indicatifs;
     std::vector<Fiche> fiches;
@@ -81,7 +84,8 @@ struct Passe {
     std::vector<int> points_meme;
     std::vector<int> points_autre;
     const int id_bande_combo = interne(ids_textes, bande_selectionnee);
-    int id_bande_ligne = 0; // the band cell of the row being scored
+    int id_bande_ligne = 0;  // the band cell of the row being scored
+    int id_numero_ligne = 0; // the member number of the row being scored
     // (trimmed call, day) -> the latest row with points of that call on that day.
     std::unordered_map<quint64, int> points_par_jour;
     // (member number, band cell) of every row above with points, member or not, scored
@@ -206,36 +210,48 @@ int points_par_bande(Passe& p, int id_bande, const QString& bande, bool meme_con
     return meme_continent ? p.points_meme[size_t(id_bande)] : p.points_autre[size_t(id_bande)];
 }
 
-int id_numero_ecrit(Passe& p, const Fiche& f, int ligne) {
-    return p.complete ? f.id_numero : interne(p.ids_textes, cellule(p, col_ztc, ligne));
+// A member number as the same-band rule compares it: the cell as held, or the row's own
+// number when the database is missing.
+int id_numero_cellule(Passe& p, const QString& cellule_ztc) {
+    return interne(p.ids_textes, p.base_absente ? numero_de_la_ligne(cellule_ztc) : cellule_ztc);
+}
+
+// The member rule's number into column 6, or column 6 kept when the database is missing;
+// true when the row is a member.
+bool numero_membre(Passe& p, const Fiche& f, int ligne) {
+    if (p.base_absente) {
+        const QString numero = numero_de_la_ligne(cellule(p, col_ztc, ligne));
+        p.id_numero_ligne = interne(p.ids_textes, numero);
+        return !numero.isEmpty() && p.id_numero_ligne != p.id_non_membre;
+    }
+    p.etat.table.fixer_cellule(col_ztc, ligne, f.membre.membre_numero);
+    p.id_numero_ligne = p.complete ? f.id_numero : id_numero_cellule(p, cellule(p, col_ztc, ligne));
+    return f.membre.membre_numero != textes::non_membre();
 }
 
 QString points_ligne(Passe& p, Fiche& f, const QString& indicatif, int ligne) {
     TableJournal& table = p.etat.table;
-    if (!f.membre.base_trouvee) {
-        p.resultat.base_membres_absente = true;
-    }
-    table.fixer_cellule(col_ztc, ligne, f.membre.membre_numero);
-    if (f.membre.membre_numero == textes::non_membre()) {
-        table.fixer_cellule(col_notes, ligne, textes::remarque_non_membre());
+    const QString note = note_operateur(cellule(p, col_notes, ligne));
+    const auto remarque = [&](const QString& texte) {
+        table.fixer_cellule(col_notes, ligne, note + texte);
         return QStringLiteral("0");
+    };
+    if (!numero_membre(p, f, ligne)) {
+        return remarque(textes::remarque_non_membre());
     }
-    table.fixer_cellule(col_notes, ligne, QString());
+    table.fixer_cellule(col_notes, ligne, note);
     const double moment = moment_de(cellule(p, col_date, ligne), cellule(p, col_heure, ligne));
     if (!(moment > p.etat.debut_concours && moment < p.etat.fin_concours)) {
-        table.fixer_cellule(col_notes, ligne, textes::remarque_hors_date() + p.annee_courante);
-        return QStringLiteral("0");
+        return remarque(textes::remarque_hors_date() + p.annee_courante);
     }
     if (deja_le_meme_jour(p, f, ligne)) {
-        table.fixer_cellule(col_notes, ligne, textes::remarque_meme_jour());
-        return QStringLiteral("0");
+        return remarque(textes::remarque_meme_jour());
     }
     const QString cellule_bande = cellule(p, col_bande, ligne);
     p.id_bande_ligne = interne(p.ids_textes, cellule_bande);
     const bool meme_continent = continent(p, f, indicatif) == p.etat.station_continent;
-    if (p.membres_par_bande.contains(paire(id_numero_ecrit(p, f, ligne), p.id_bande_ligne))) {
-        table.fixer_cellule(col_notes, ligne, textes::remarque_meme_bande());
-        return QStringLiteral("0");
+    if (p.membres_par_bande.contains(paire(p.id_numero_ligne, p.id_bande_ligne))) {
+        return remarque(textes::remarque_meme_bande());
     }
     const int points =
         cellule_bande.isEmpty()
@@ -256,7 +272,7 @@ void retenir_ligne_notee(Passe& p, const Fiche& f, int ligne) {
         // With every column present, a row with points went through the band rule.
         const int id_bande =
             p.complete ? p.id_bande_ligne : interne(p.ids_textes, cellule(p, col_bande, ligne));
-        retenir_membre(p, id_numero_ecrit(p, f, ligne), id_bande);
+        retenir_membre(p, p.id_numero_ligne, id_bande);
     }
     double jour = 0;
     const bool lisible = lire_jour(cellule(p, col_date, ligne), jour);
@@ -272,12 +288,66 @@ void retenir_ligne_notee(Passe& p, const Fiche& f, int ligne) {
 
 void retenir_ligne_vide(Passe& p, int ligne) {
     if (cellule(p, col_points, ligne) != QStringLiteral("0")) {
-        retenir_membre(p, interne(p.ids_textes, cellule(p, col_ztc, ligne)),
+        retenir_membre(p, id_numero_cellule(p, cellule(p, col_ztc, ligne)),
                        interne(p.ids_textes, cellule(p, col_bande, ligne)));
     }
 }
 
+// The first row with a call tells whether the database is there, before any row without
+// a call is remembered under its number.
+bool base_absente(Passe& p) {
+    const TableJournal& table = p.etat.table;
+    for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
+        const QString indicatif = table.cellule(col_indicatif, ligne);
+        if (!indicatif.isEmpty()) {
+            return !fiche(p, indicatif).membre.base_trouvee;
+        }
+    }
+    return false;
+}
+
+// The remark ending texte, the year of the period remark included; 0 when none does.
+qsizetype longueur_remarque(const QString& texte) {
+    for (const QString& remarque : {textes::remarque_non_membre(), textes::remarque_meme_jour(),
+                                    textes::remarque_meme_bande()}) {
+        if (texte.endsWith(remarque)) {
+            return remarque.size();
+        }
+    }
+    qsizetype debut_annee = texte.size();
+    while (debut_annee > 0 && texte[debut_annee - 1] >= QLatin1Char('0') &&
+           texte[debut_annee - 1] <= QLatin1Char('9')) {
+        --debut_annee;
+    }
+    const QString hors_date = textes::remarque_hors_date();
+    if (QStringView(texte).first(debut_annee).endsWith(hors_date)) {
+        return texte.size() - debut_annee + hors_date.size();
+    }
+    return 0;
+}
+
 } // namespace
+
+QString numero_de_la_ligne(const QString& cellule_ztc) {
+    QString numero = cellule_ztc;
+    numero.remove(QLatin1Char('*'));
+    return rogner(numero);
+}
+
+QString note_operateur(const QString& cellule_notes) {
+    if (QStringView(cellule_notes).trimmed().isEmpty()) {
+        return QString();
+    }
+    // A remark alone may have lost its leading blank on its way through the notes field of
+    // a correction: files of earlier versions hold it so.
+    const QString seule = QLatin1Char(' ') + cellule_notes.trimmed();
+    if (longueur_remarque(seule) == seule.size()) {
+        return QString();
+    }
+    QString note = cellule_notes;
+    note.chop(longueur_remarque(note));
+    return QStringView(note).trimmed().isEmpty() ? QString() : note;
+}
 
 int points_bande(const QString& bande, bool meme_continent) {
     struct Points {
@@ -304,6 +374,8 @@ int points_bande(const QString& bande, bool meme_continent) {
 void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
                     const QString& annee_courante, ResultatScore& resultat) {
     Passe passe(etat, referentiel, bande_selectionnee, annee_courante, resultat);
+    passe.base_absente = base_absente(passe);
+    resultat.base_membres_absente = passe.base_absente;
     etat.score_total = 0;
     resultat.score_total = 0;
     TableJournal& table = etat.table;

@@ -20,6 +20,12 @@ inline QString remarque_meme_bande() {
     return QStringLiteral(" Déjà QSO sur cette bande");
 }
 
+// Once per rescoring without the member database.
+inline QString base_membres_absente_score() {
+    return QStringLiteral("Fichier BD Membres absent : les n° ZTC inscrits dans le journal sont "
+                          "conservés et servent au calcul des points.");
+}
+
 inline QString saisie_insuffisante() {
     return QStringLiteral("  Saisie insuffisante pour être enregistrée  ");
 }

@@ -1,5 +1,6 @@
 #include "edition_grille.h"
 
+#include "entry/score.h"
 #include "log/dates.h"
 #include "log/dialogues.h"
 #include "log/erreur.h"
@@ -34,7 +35,8 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     entree.Edit_RSTR = table.cellule(col_rst_recu, ligne);
     entree.Edit_NrZTC = table.cellule(col_ztc, ligne);
     entree.Edit_nomZTC = table.cellule(col_nom, ligne);
-    entree.Edit_Notes = table.cellule(col_notes, ligne);
+    // The operator corrects the note; the rescoring after the commit adds the remark again.
+    entree.Edit_Notes = note_operateur(table.cellule(col_notes, ligne));
     const int bande = int(bandes().indexOf(table.cellule(col_bande, ligne)));
     entree.index_bande = bande;
     if (bande >= 0) {

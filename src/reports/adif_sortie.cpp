@@ -3,6 +3,8 @@
 #include "conversions.h"
 #include "noms_rapports.h"
 
+#include "entry/score.h"
+#include "entry/textes_saisie.h"
 #include "log/etat.h"
 #include "log/fichier_texte.h"
 #include "refdata/membres.h"
@@ -43,6 +45,12 @@ QString milieu_enregistrement(const QStringList& cellules, const QString& champ_
 
 QString appel(const QStringList& cellules) {
     return cellules.value(col_indicatif).trimmed();
+}
+
+// The member number the writers go by: the database's, or without the database the row's
+// own one, as the rescoring does.
+QString numero_retenu(const QStringList& cellules, const ResultatMembre& membre) {
+    return membre.base_trouvee ? membre.membre_numero : numero_de_la_ligne(cellules.value(col_ztc));
 }
 
 LignesAdif lignes_adif(
@@ -139,9 +147,11 @@ QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& cha
         frequence_adif_rapport(cellules.value(col_bande)));
     ligne += blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
              blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu)));
-    // Without the database the number is unknown, rather than the previous call's one.
-    if (membre.base_trouvee && membre.membre_numero != QStringLiteral("NM")) {
-        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), membre.membre_numero));
+    // A member the database lists without a number keeps its empty field; an empty number
+    // of the row's own says nothing.
+    const QString numero = numero_retenu(cellules, membre);
+    if (numero != textes::non_membre() && (membre.base_trouvee || !numero.isEmpty())) {
+        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), numero));
     }
     return ligne + QStringLiteral("<EOR>");
 }
@@ -163,7 +173,7 @@ QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
     if (!cellules.value(col_nom).isEmpty()) {
         ligne += blanc(champ_adif(QStringLiteral("NAME"), cellules.value(col_nom)));
     }
-    if (membre.base_trouvee && !membre.membre_numero.isEmpty()) {
+    if (!numero_retenu(cellules, membre).isEmpty()) {
         ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), numero));
     }
     if (!cellules.value(col_notes).isEmpty()) {

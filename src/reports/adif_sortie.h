@@ -20,7 +20,8 @@ std::optional<QString> frequence_adif_rapport(const QString& bande);
 std::optional<QString> frequence_export_adif(const QString& bande);
 
 // One record line of each writer for a log row (its cells, column 0 first). membre is the
-// member database's answer for the row's call.
+// member database's answer for the row's call; without the database the row's own number
+// stands in for it.
 QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& champs,
                            const ResultatMembre& membre);
 QString ligne_export_adif(const QStringList& cellules, const Etat& etat,

@@ -4,6 +4,7 @@
 #include "ascii.h"
 #include "cabrillo.h"
 
+#include "entry/textes_saisie.h"
 #include "log/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
@@ -12,10 +13,10 @@ namespace vorek {
 
 namespace {
 
-void signaler_base_absente(bool absente, Dialogues& dialogues) {
+void signaler_base_absente(bool absente, const QString& message, Dialogues& dialogues) {
     // Once per command: every row's look-up would tell the same.
     if (absente) {
-        dialogues.message(TypeMessage::simple, QString::fromLatin1(message_base_membres_absente));
+        dialogues.message(TypeMessage::simple, message);
     }
 }
 
@@ -47,7 +48,9 @@ bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues) {
 }
 
 bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues) {
-    signaler_base_absente(compte_rendu.base_membres_absente, dialogues);
+    // The text report rescored the log from its own member numbers.
+    signaler_base_absente(compte_rendu.base_membres_absente, textes::base_membres_absente_score(),
+                          dialogues);
     if (!compte_rendu.erreur.isEmpty()) {
         dialogues.message(TypeMessage::erreur, compte_rendu.erreur);
         return false;
@@ -68,7 +71,8 @@ bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dial
     }
     try {
         const ResultatAdif resultat = exporter_adif(etat, referentiel.membres, nom);
-        signaler_base_absente(resultat.base_membres_absente, dialogues);
+        signaler_base_absente(resultat.base_membres_absente,
+                              QString::fromLatin1(message_base_membres_absente), dialogues);
         return true;
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());

@@ -5,6 +5,8 @@
 #include "log/dates.h"
 #include "log/etat.h"
 
+#include <QRegularExpression>
+
 using namespace vorek;
 
 namespace litteral {
@@ -49,18 +51,47 @@ int points_table(const QString& bande, bool meme) {
     return 0;
 }
 
+// Column 6 without "*", trimmed: the number a row stands for without the database.
+QString numero_propre(const QString& cellule) {
+    QString n = cellule;
+    return n.remove(QLatin1Char('*')).trimmed();
+}
+
+// The cell less a remark at its end; a remark alone, even without its leading blank, and
+// a blank rest leave no note.
+QString note(const QString& cellule) {
+    static const QString remarques =
+        QStringLiteral("(?:NM car non à jour|>>>>>>>  Déjà QSO le même jour !  <<<<<<<<|"
+                       "Déjà QSO sur cette bande|Hors date pour [0-9]*)");
+    static const QRegularExpression seule(QStringLiteral("^\\s*") + remarques +
+                                          QStringLiteral("\\s*$"));
+    static const QRegularExpression fin(QStringLiteral("^(.*?) ") + remarques + QStringLiteral("$"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    if (seule.match(cellule).hasMatch()) {
+        return QString();
+    }
+    const QRegularExpressionMatch m = fin.match(cellule);
+    const QString reste = m.hasMatch() ? m.captured(1) : cellule;
+    return reste.trimmed().isEmpty() ? QString() : reste;
+}
+
 QString points_ligne(Contexte& x, int ligne) {
     TableJournal& t = x.etat.table;
-    const ResultatMembre m = balayage::chercher_membre(x.base, c(x, 2, ligne));
-    t.fixer_cellule(6, ligne, m.membre_numero);
-    if (m.membre_numero == QStringLiteral("NM")) {
-        t.fixer_cellule(9, ligne, QStringLiteral(" NM car non à jour"));
+    const QString n = note(c(x, 9, ligne));
+    ResultatMembre m = balayage::chercher_membre(x.base, c(x, 2, ligne));
+    if (m.base_trouvee) {
+        t.fixer_cellule(6, ligne, m.membre_numero);
+    } else {
+        m.membre_numero = numero_propre(c(x, 6, ligne));
+    }
+    if (m.membre_numero == QStringLiteral("NM") || (!m.base_trouvee && m.membre_numero.isEmpty())) {
+        t.fixer_cellule(9, ligne, n + QStringLiteral(" NM car non à jour"));
         return QStringLiteral("0");
     }
-    t.fixer_cellule(9, ligne, QString());
+    t.fixer_cellule(9, ligne, n);
     const double moment = lire_date_heure(c(x, 0, ligne) + QLatin1Char(' ') + c(x, 1, ligne));
     if (!(moment > x.etat.debut_concours && moment < x.etat.fin_concours)) {
-        t.fixer_cellule(9, ligne, QStringLiteral(" Hors date pour ") + x.annee);
+        t.fixer_cellule(9, ligne, n + QStringLiteral(" Hors date pour ") + x.annee);
         return QStringLiteral("0");
     }
     for (int r = ligne - 1; r >= 1; --r) {
@@ -69,7 +100,7 @@ QString points_ligne(Contexte& x, int ligne) {
             const double d2 = lire_date(c(x, 0, ligne));
             if (c(x, 7, r) != QStringLiteral("0") && d1 == d2) {
                 t.fixer_cellule(9, ligne,
-                                QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"));
+                                n + QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"));
                 return QStringLiteral("0");
             }
         }
@@ -80,9 +111,10 @@ QString points_ligne(Contexte& x, int ligne) {
     }
     const QString continent = balayage::trouver_pays(x.dxcc, c(x, 2, ligne)).dxcc_continent;
     for (int r = 1; r < ligne; ++r) {
-        if (c(x, 6, r) != QStringLiteral("NM") && c(x, 6, r) == c(x, 6, ligne) &&
+        const QString numero = m.base_trouvee ? c(x, 6, r) : numero_propre(c(x, 6, r));
+        if (numero != QStringLiteral("NM") && numero == m.membre_numero &&
             c(x, 3, r) == c(x, 3, ligne) && c(x, 7, r) != QStringLiteral("0")) {
-            t.fixer_cellule(9, ligne, QStringLiteral(" Déjà QSO sur cette bande"));
+            t.fixer_cellule(9, ligne, n + QStringLiteral(" Déjà QSO sur cette bande"));
             return QStringLiteral("0");
         }
     }

@@ -1,6 +1,7 @@
 #include "dossier_essai.h"
 #include "outil_cli.h"
 
+#include "entry/textes_saisie.h"
 #include "log/fichier_challenge.h"
 #include "refdata/referentiel.h"
 
@@ -48,8 +49,8 @@ void TstCliScore::score_ligne_par_ligne() {
     QCOMPARE(sortie.erreurs, QString());
     QCOMPARE(sortie.code, 0);
     QCOMPARE(sortie.sortie,
-             QStringLiteral("1\tF5ABC\t123\t4\t\n"
-                            "3\tF5ABC\t123\t0\t >>>>>>>  Déjà QSO le même jour !  <<<<<<<<\n"
+             QStringLiteral("1\tF5ABC\t123\t4\ta\n"
+                            "3\tF5ABC\t123\t0\tb >>>>>>>  Déjà QSO le même jour !  <<<<<<<<\n"
                             "4\tK1ZZ\t789\t0\t\n"
                             "5\tX1XX\tNM\t0\t NM car non à jour\n"
                             "total\t4\t4\n"));
@@ -81,14 +82,22 @@ void TstCliScore::date_illisible() {
     QCOMPARE(lire_challenge(fichier).cellules.value(1).value(col_points), QString());
 }
 
+// The rows go by the numbers the file holds, and the written file keeps them.
 void TstCliScore::base_absente() {
     DossierEssai d;
-    const QString fichier = journal(d);
+    journal(d);
+    d.etat.table.fixer_cellule(col_ztc, 1, QStringLiteral("123*"));
+    sauver_fichier(d.etat, d.etat.fichier_courant);
+    const QString fichier = chemin_dans_challenge(d.etat, d.etat.fichier_courant);
     QFile::remove(d.chemin_membres());
-    const SortieCli sortie = score(d, fichier);
+    const SortieCli sortie = score(d, fichier, {"--ecrire"});
     QCOMPARE(sortie.code, 0);
-    QCOMPARE(sortie.erreurs.count(QStringLiteral("Fichier BD Membres absent")), 1);
-    QVERIFY(sortie.sortie.endsWith(QStringLiteral("total\t0\t4\n")));
+    QCOMPARE(sortie.erreurs, textes::base_membres_absente_score() + QLatin1Char('\n'));
+    QVERIFY(sortie.sortie.startsWith(QStringLiteral("1\tF5ABC\t123*\t4\ta\n")));
+    QVERIFY(sortie.sortie.endsWith(QStringLiteral("total\t4\t4\n")));
+    const ContenuChallenge contenu = lire_challenge(fichier);
+    QCOMPARE(contenu.cellules.value(1).value(col_ztc), QStringLiteral("123*"));
+    QCOMPARE(contenu.cellules.value(5).value(col_ztc), QString());
 }
 
 QTEST_GUILESS_MAIN(TstCliScore)

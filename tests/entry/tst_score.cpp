@@ -5,9 +5,11 @@
 #include "dialogues_scriptes.h"
 #include "entry/libelles.h"
 #include "entry/score.h"
+#include "entry/textes_saisie.h"
 #include "log/erreur.h"
 #include "refdata/referentiel.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -29,7 +31,7 @@ QStringList ligne(const QString& description) {
             p.value(4),
             QString(),
             QString(),
-            QStringLiteral("notes")};
+            QString()};
 }
 
 } // namespace
@@ -44,7 +46,10 @@ class TstScore : public QObject {
     void date_illisible_arrete_le_calcul();
     void ligne_sans_indicatif_ignoree();
     void base_membres_absente_une_seule_fois();
+    void notes_de_l_operateur_data();
+    void notes_de_l_operateur();
     void egal_a_la_lecture_litterale();
+    void sans_base_comme_une_base_des_memes_numeros();
 };
 
 void TstScore::regles_data() {
@@ -202,14 +207,68 @@ void TstScore::base_membres_absente_une_seule_fois() {
     DossierEssai d;
     d.ecrire_dxcc();
     for (int i = 0; i < 3; ++i) {
-        d.ajouter(ligne(QStringLiteral("10/07/2025;1%1:00;F5ABC;20m").arg(i)));
+        d.ajouter(ligne(QStringLiteral("1%1/07/2025;10:00;F5ABC;20m;12*3").arg(i)));
     }
     const Referentiel referentiel(d.etat);
     DialoguesScriptes dialogues;
     QVERIFY(recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
-    QCOMPARE(dialogues.textes(), QStringList{QString::fromUtf8(message_base_membres_absente)});
-    QCOMPARE(d.colonne(col_ztc).mid(0, 3), (QStringList{"NM", "NM", "NM"}));
-    QCOMPARE(d.etat.score_total, 0);
+    QCOMPARE(dialogues.textes(), QStringList{textes::base_membres_absente_score()});
+    QCOMPARE(d.colonne(col_ztc).mid(0, 3), (QStringList{"12*3", "12*3", "12*3"}));
+    QCOMPARE(d.etat.score_total, 4);
+}
+
+void TstScore::notes_de_l_operateur_data() {
+    QTest::addColumn<QString>("cellule");
+    QTest::addColumn<QString>("note");
+    const QString jour = QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<");
+    ligne_donnees("vide", "", "");
+    ligne_donnees("blancs", "   ", "");
+    ligne_donnees("note seule", "QRP", "QRP");
+    ligne_donnees("non membre seul", " NM car non à jour", "");
+    ligne_donnees("hors date seul", " Hors date pour 2024", "");
+    ligne_donnees("meme jour seul", jour, "");
+    ligne_donnees("meme bande seul", " Déjà QSO sur cette bande", "");
+    // A remark that went through the notes field of a correction lost its blank.
+    ligne_donnees("non membre sans son blanc", "NM car non à jour", "");
+    ligne_donnees("hors date sans son blanc", "Hors date pour 2025 ", "");
+    ligne_donnees("note et non membre", "QRP NM car non à jour", "QRP");
+    ligne_donnees("note et hors date", "QRP Hors date pour 2024", "QRP");
+    ligne_donnees("note et meme jour", "QRP" + jour, "QRP");
+    ligne_donnees("note et meme bande", "QRP  Déjà QSO sur cette bande", "QRP ");
+    ligne_donnees("hors date sans annee n'est pas la remarque", "QRP Hors date pour",
+                  "QRP Hors date pour");
+    ligne_donnees("remarque au milieu", "Déjà QSO sur cette bande, puis QRP",
+                  "Déjà QSO sur cette bande, puis QRP");
+}
+
+// Every cell in every row of a log where each rule strikes once: the note stays, the
+// rule's remark follows it, and rescoring again changes nothing.
+void TstScore::notes_de_l_operateur() {
+    QFETCH(QString, cellule);
+    QFETCH(QString, note);
+    QCOMPARE(note_operateur(cellule), note);
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    for (const char* l : {"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC;40m",
+                          "12/07/2025;10:00;F5ABC/P;20m", "30/06/2025;10:00;DL1AA;20m",
+                          "10/07/2025;10:00;X1XX;20m"}) {
+        QStringList cellules = ligne(QString::fromUtf8(l));
+        cellules[col_notes] = cellule;
+        d.ajouter(cellules);
+    }
+    const Referentiel referentiel(d.etat);
+    calculer_score(d.etat, referentiel, QString(), annee);
+    const QStringList attendu{note,
+                              note + " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<",
+                              note + " Déjà QSO sur cette bande",
+                              note + " Hors date pour 2025",
+                              note + " NM car non à jour",
+                              QString()};
+    QCOMPARE(d.colonne(col_notes), attendu);
+    QCOMPARE(d.colonne(col_points), (QStringList{"4", "0", "0", "0", "0", ""}));
+    calculer_score(d.etat, referentiel, QString(), annee);
+    QCOMPARE(d.colonne(col_notes), attendu);
 }
 
 namespace {
@@ -225,7 +284,14 @@ QStringList ligne_au_hasard(QRandomGenerator& g) {
                                         "EA8/F5ABC/P", "",        "  ",        "ON4ZZ"};
     static const QStringList bandes{"20m", "40m", "160m", "sat", "2m", "6m", "???", "", "SAT"};
     static const QStringList heures{"10:00", "00:00", "23:59", "12:30", "", "9:5"};
-    static const QStringList numeros{"", "123", "NM", "456", "1"};
+    static const QStringList numeros{"", "123", "NM", "456", "1", "123*", " 1 ", "*NM", "4*5*6"};
+    static const QStringList notes{"",
+                                   "",
+                                   "notes",
+                                   " NM car non à jour",
+                                   "n Hors date pour 2024",
+                                   "  ",
+                                   "Déjà QSO sur cette bande"};
     static const QStringList points{"", "0", "3", "12"};
     QString date;
     QString heure = choisir(g, heures);
@@ -243,9 +309,16 @@ QStringList ligne_au_hasard(QRandomGenerator& g) {
                    .arg(1 + g.bounded(4), 2, 10, QLatin1Char('0'))
                    .arg(7 + g.bounded(2));
     }
-    return {date,  heure,  choisir(g, indicatifs), choisir(g, bandes),
-            "599", "599",  choisir(g, numeros),    choisir(g, points),
-            "",    "notes"};
+    return {date,
+            heure,
+            choisir(g, indicatifs),
+            choisir(g, bandes),
+            "599",
+            "599",
+            choisir(g, numeros),
+            choisir(g, points),
+            "",
+            choisir(g, notes)};
 }
 
 struct Issue {
@@ -279,15 +352,17 @@ Issue executer(DossierEssai& d, const QList<QStringList>& lignes, Calcul calcul)
 
 } // namespace
 
+// Half of the logs are scored without the member database: both readings then go by
+// column 6, which stays as it was.
 void TstScore::egal_a_la_lecture_litterale() {
     DossierEssai d;
     d.ecrire_dxcc();
-    d.ecrire_membres();
     const Referentiel referentiel(d.etat);
     QRandomGenerator g(20250701);
     int erreurs = 0;
     int doublons = 0;
-    for (int essai = 0; essai < 3000; ++essai) {
+    int sans_base = 0;
+    for (int essai = 0; essai < 4000; ++essai) {
         QList<QStringList> lignes;
         const int n = int(g.bounded(1, 30));
         for (int i = 0; i < n; ++i) {
@@ -295,6 +370,12 @@ void TstScore::egal_a_la_lecture_litterale() {
         }
         const QString bande = choisir(g, {"", "40m", "sat"});
         d.etat.station_continent = choisir(g, {"EU", "NA", ""});
+        const bool avec_base = essai % 2 == 0;
+        if (avec_base) {
+            d.ecrire_membres();
+        } else {
+            QFile::remove(d.chemin_membres());
+        }
         const Issue rapide =
             executer(d, lignes, [&] { calculer_score(d.etat, referentiel, bande, annee); });
         const Issue lent = executer(d, lignes, [&] {
@@ -308,14 +389,109 @@ void TstScore::egal_a_la_lecture_litterale() {
             QCOMPARE(rapide.col7, lent.col7);
             QCOMPARE(rapide.total, lent.total);
         }
+        if (!avec_base) {
+            for (int i = 0; i < n; ++i) {
+                QCOMPARE(rapide.col6[i], lignes[i][col_ztc]);
+            }
+            sans_base += rapide.total > 0 ? 1 : 0;
+        }
         erreurs += rapide.erreur.isEmpty() ? 0 : 1;
-        doublons +=
-            int(lent.col9.count(QStringLiteral(" Déjà QSO sur cette bande")) +
-                lent.col9.count(QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<")));
+        for (const QString& note : lent.col9) {
+            doublons += note.endsWith(QStringLiteral(" Déjà QSO sur cette bande")) ||
+                        note.endsWith(QStringLiteral("<<<<<<<<"));
+        }
     }
-    // The random logs do reach the stops and both duplicate rules.
+    // The random logs do reach the stops, both duplicate rules and, without the database,
+    // members that score.
     QVERIFY(erreurs > 50);
     QVERIFY(doublons > 1000);
+    QVERIFY(sans_base > 500);
+}
+
+namespace {
+
+// A few stations, each with its forms as typed and the member number the log gives it.
+struct Station {
+    QStringList formes;
+    QString numero; // "NM" for a non-member
+};
+
+QList<Station> stations_au_hasard(QRandomGenerator& g) {
+    static const QList<QStringList> formes{{"F5ABC", "F5ABC/P", "f5abc", "EA8/F5ABC/P"},
+                                           {"DL1AA", "DL1AA/M"},
+                                           {"K1ZZ"},
+                                           {"JA1AA"},
+                                           {"F8ZTC", "F8ZTC/P"},
+                                           {"X1XX"},
+                                           {"ON4ZZ"}};
+    static const QStringList numeros{"NM", "123", "456", "7", "1000"};
+    QList<Station> stations;
+    for (const QStringList& f : formes) {
+        stations.append({f, choisir(g, numeros)});
+    }
+    return stations;
+}
+
+// The number as an operator may have left it in column 6: marked "*" or with blanks.
+QString numero_tape(QRandomGenerator& g, const QString& numero) {
+    switch (g.bounded(4)) {
+    case 0:
+        return numero + QLatin1Char('*');
+    case 1:
+        return QLatin1Char(' ') + numero.left(1) + QLatin1Char('*') + numero.mid(1) +
+               QLatin1Char(' ');
+    default:
+        return numero;
+    }
+}
+
+} // namespace
+
+// Without the database, a log scores as it would with a database that lists its own
+// numbers, and column 6 keeps what the operator typed.
+void TstScore::sans_base_comme_une_base_des_memes_numeros() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    const Referentiel referentiel(d.etat);
+    QRandomGenerator g(20250831);
+    int points = 0;
+    for (int essai = 0; essai < 1500; ++essai) {
+        const QList<Station> stations = stations_au_hasard(g);
+        QList<QStringList> lignes;
+        const int n = int(g.bounded(1, 25));
+        for (int i = 0; i < n; ++i) {
+            const Station& s = stations[int(g.bounded(stations.size()))];
+            QStringList l =
+                ligne(QStringLiteral("%1/0%2/2025;1%3:00;%4;%5")
+                          .arg(1 + g.bounded(3), 2, 10, QLatin1Char('0'))
+                          .arg(g.bounded(6, 10))
+                          .arg(g.bounded(10))
+                          .arg(choisir(g, s.formes), choisir(g, {"20m", "40m", "sat"})));
+            l[col_ztc] = numero_tape(g, s.numero);
+            l[col_notes] = choisir(g, {"", "QRP", " NM car non à jour"});
+            lignes.append(l);
+        }
+        QFile::remove(d.chemin_membres());
+        const Issue sans =
+            executer(d, lignes, [&] { calculer_score(d.etat, referentiel, QString(), annee); });
+        QStringList base;
+        for (const Station& s : stations) {
+            if (s.numero != QStringLiteral("NM")) {
+                base.append(s.formes[0] + QLatin1Char(',') + s.numero + QStringLiteral(",Nom,x"));
+            }
+        }
+        d.ecrire_membres(base);
+        const Issue avec =
+            executer(d, lignes, [&] { calculer_score(d.etat, referentiel, QString(), annee); });
+        for (int i = 0; i < n; ++i) {
+            QCOMPARE(sans.col6[i], lignes[i][col_ztc]);
+        }
+        QCOMPARE(sans.col7, avec.col7);
+        QCOMPARE(sans.col9, avec.col9);
+        QCOMPARE(sans.total, avec.total);
+        points += sans.total;
+    }
+    QVERIFY(points > 10000);
 }
 
 QTEST_GUILESS_MAIN(TstScore)

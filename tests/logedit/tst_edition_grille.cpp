@@ -43,8 +43,11 @@ class TstEditionGrille : public QObject {
 void TstEditionGrille::transfert_puis_correction() {
     PosteEssai p;
     journal(p.d, 3);
+    p.d.etat.table.fixer_cellule(col_notes, 2, QStringLiteral("n Déjà QSO sur cette bande"));
     p.entree.choisir_bande(0);
     QVERIFY(transferer_ligne(p.entree, 2));
+    // The operator's note comes back, the scoring's remark does not.
+    QCOMPARE(p.entree.Edit_Notes, QStringLiteral("n"));
     QVERIFY(p.d.etat.fichier_modifie);
     QCOMPARE(p.d.etat.ligne_editee, 2);
     QVERIFY(!p.d.etat.temps_reel);

@@ -9,6 +9,7 @@
 #include "reports/commandes_rapports.h"
 #include "reports/rapport_texte.h"
 
+#include "entry/textes_saisie.h"
 #include "log/erreur.h"
 #include "refdata/referentiel.h"
 
@@ -193,6 +194,8 @@ void TestFichiersRapports::date_illisible_arrete_le_rapport() {
     QVERIFY(!QFile::exists(essai.chemin_travail(QStringLiteral("ete.ADI"))));
 }
 
+// Without the database the log's own numbers stay and count, in the rescoring of the
+// text report as in the ADIF report.
 void TestFichiersRapports::base_membres_absente() {
     JournalEssai essai;
     essai.remplir_petit();
@@ -200,12 +203,16 @@ void TestFichiersRapports::base_membres_absente() {
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(ecrire_log(contexte, dialogues));
-    QCOMPARE(dialogues.textes(), (QStringList{QString::fromLatin1(message_base_membres_absente),
-                                              message_ecrire_log()}));
-    // Without the database no number is guessed.
+    QCOMPARE(dialogues.textes(),
+             (QStringList{textes::base_membres_absente_score(), message_ecrire_log()}));
+    QCOMPARE(essai.etat.table.cellule(col_ztc, 3), QStringLiteral("12*34*"));
+    // As with the database, but I2FFF, without a number of its own, scores nothing.
+    QCOMPARE(essai.etat.score_total, 99 - 3);
     const QByteArray adif = lire_octets(essai.chemin_travail(QStringLiteral("ete.ADI")));
-    QVERIFY(adif.contains("<CALL:5>F5AAA "));
-    QVERIFY(!adif.contains("APP_LOGGER32_USER_1"));
+    QVERIFY(adif.contains("<RST_RCVD:3>599 <APP_LOGGER32_USER_1:4>1001 <EOR>"));
+    QVERIFY(adif.contains("<RST_RCVD:3>449 <APP_LOGGER32_USER_1:4>1234 <EOR>"));
+    QVERIFY(adif.contains("<CALL:6>DL1DDD "));
+    QCOMPARE(adif.count("APP_LOGGER32_USER_1"), 17 - 2);
 }
 
 void TestFichiersRapports::export_adif_par_le_dialogue() {

@@ -9,6 +9,7 @@
 
 #include "log/etat.h"
 #include "log/fichier_texte.h"
+#include "refdata/membres.h"
 
 #include <QTest>
 
@@ -28,6 +29,8 @@ class TestFormats : public QObject {
     void ligne_cabrillo();
     void ligne_ascii_data();
     void ligne_ascii();
+    void numero_membre_adif_data();
+    void numero_membre_adif();
     void champ_adif_compte_les_caracteres_du_fichier();
     void ligne_listing_garde_ses_colonnes();
 };
@@ -139,6 +142,49 @@ void TestFormats::ligne_ascii() {
     const QString ligne = vorek::ligne_ascii(cellules);
     QTEST(ligne, "attendu");
     QCOMPARE(ligne.size(), 52);
+}
+
+void TestFormats::numero_membre_adif_data() {
+    QTest::addColumn<QString>("cellule");
+    QTest::addColumn<bool>("base_trouvee");
+    QTest::addColumn<QString>("numero_base");
+    // The APP_LOGGER32_USER_1 value of each writer, "-" when the field is left out.
+    QTest::addColumn<QString>("rapport");
+    QTest::addColumn<QString>("export_adif");
+    // Without the database: the row's own number.
+    ligne_donnees("sans base, numero", "1001", false, "NM", "1001", "1001");
+    ligne_donnees("sans base, etoiles", "12*34*", false, "NM", "1234", "12*34*");
+    ligne_donnees("sans base, blancs", " 56* ", false, "NM", "56", " 56* ");
+    ligne_donnees("sans base, non membre", "NM", false, "NM", "-", "NM");
+    ligne_donnees("sans base, non membre marque", "NM*", false, "NM", "-", "NM*");
+    ligne_donnees("sans base, vide", "", false, "NM", "-", "-");
+    ligne_donnees("sans base, etoile seule", "*", false, "NM", "-", "-");
+    // With it, as always: the database's number in the report, column 6 in the export.
+    ligne_donnees("base, autre numero", "1234*", true, "1200", "1200", "1234*");
+    ligne_donnees("base, non membre", "555", true, "NM", "-", "555");
+    ligne_donnees("base, membre sans numero", "", true, "", "", "-");
+}
+
+void TestFormats::numero_membre_adif() {
+    QFETCH(QString, cellule);
+    QFETCH(bool, base_trouvee);
+    QFETCH(QString, numero_base);
+    const QStringList cellules{"10/07/2024", "10:00", "F5ABC", "20m", "599",
+                               "599",        cellule, "3",     "",    ""};
+    const ResultatMembre membre{numero_base, QString(), base_trouvee};
+    Etat etat;
+    const auto champ = [](const QString& valeur) {
+        return valeur == QStringLiteral("-")
+                   ? QString()
+                   : champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), valeur) + QLatin1Char(' ');
+    };
+    QFETCH(QString, rapport);
+    QFETCH(QString, export_adif);
+    QVERIFY(ligne_adif_rapport(cellules, etat.champs, membre)
+                .endsWith("<RST_RCVD:3>599 " + champ(rapport) + "<EOR>"));
+    QVERIFY(ligne_export_adif(cellules, etat, membre)
+                .endsWith(champ_adif(QStringLiteral("SRX"), cellule) + QLatin1Char(' ') +
+                          champ(export_adif) + "<EOR>"));
 }
 
 void TestFormats::champ_adif_compte_les_caracteres_du_fichier() {

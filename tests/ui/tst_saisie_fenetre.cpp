@@ -146,14 +146,13 @@ void TestSaisieFenetre::qso_tape_au_clavier() {
                               QStringLiteral("F6XYZ"),        QStringLiteral("160m"),
                               QStringLiteral("599"),          QStringLiteral("599"),
                               QStringLiteral("456"),          QStringLiteral("3"),
-                              QStringLiteral("Marie MARTIN"), QString()};
+                              QStringLiteral("Marie MARTIN"), QStringLiteral("tres bon signal")};
     QCOMPARE(etat().table.ligne(1), attendu);
     QCOMPARE(etat().ligne_suivante, 2);
     QCOMPARE(etat().table.nb_lignes(), 3);
     // The file is written before the rescoring: the entry as typed, points to come.
     QStringList sur_disque = attendu;
     sur_disque[col_points].clear();
-    sur_disque[col_notes] = QStringLiteral("tres bon signal");
     QCOMPARE(lire_challenge(fichier()).cellules.value(1), sur_disque);
     QCOMPARE(m()->Label_score->text(), QStringLiteral("3 points"));
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
