@@ -55,13 +55,9 @@ void faire_taire_hamlib() {
 
 QString cause_hamlib(int code) {
     const int numero = std::abs(code);
-    QString texte;
-    {
-        // rigerror2 gives the bare text of the error table (rigerror appends Hamlib's
-        // saved debug lines), written into a buffer of its own.
-        const QMutexLocker verrou(&verrou_hamlib());
-        texte = QString::fromUtf8(rigerror2(numero)).trimmed();
-    }
+    // rigerror2 gives the bare text of Hamlib's error table; rigerror would append the last
+    // lines of its debug output.
+    const QString texte = QString::fromUtf8(rigerror2(numero)).trimmed();
     return textes_rig::cause_hamlib().arg(cause_francaise(numero), texte);
 }
 

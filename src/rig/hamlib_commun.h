@@ -5,9 +5,9 @@
 
 namespace vorek {
 
-// Hamlib keeps its backend table, its debug level and the buffer of its error texts in
-// process-wide state. Every call that touches them (loading backends, listing models,
-// rig_init, error texts) holds this lock; calls on one open rig do not need it.
+// Hamlib keeps its backend table and its debug level in process-wide state. Every call that
+// touches them (loading backends, listing models, rig_init) holds this lock; calls on one
+// open rig do not need it.
 QMutex& verrou_hamlib();
 
 // Silences Hamlib's debug output, which would otherwise flood the terminal. Call with the

@@ -33,12 +33,11 @@ int Manipulateur::vitesse_bornee(int wpm) {
 
 void Manipulateur::envoyer(const QString& texte) {
     const QString morse = texte_morse(texte);
-    if (morse.isEmpty()) {
+    if (morse.isEmpty() || !transmettre(morse)) {
         return;
     }
     en_cours_ = morse;
     emit envoi_commence(morse);
-    transmettre(morse);
     fin_estimee_->start(duree_morse_ms(morse, vitesse_) + marge_fin_ms);
 }
 

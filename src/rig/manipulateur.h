@@ -49,7 +49,8 @@ class Manipulateur : public QObject {
   protected:
     Manipulateur(int wpm, QObject* parent);
 
-    virtual void transmettre(const QString& texte) = 0;
+    // False when the text could not leave; the keyer has said why through erreur().
+    virtual bool transmettre(const QString& texte) = 0;
     virtual void interrompre() = 0;
     virtual void appliquer_vitesse(int wpm) = 0;
 

@@ -36,7 +36,7 @@ ManipulateurCwdaemon::ManipulateurCwdaemon(const QString& hote, quint16 port, in
 }
 
 void ManipulateurCwdaemon::adresse_trouvee(const QList<QHostAddress>& adresses,
-                                           const QString& erreur) {
+                                           const QString& cause) {
     // cwdaemon listens on IPv4: prefer it when the name has both.
     for (const QHostAddress& a : adresses) {
         if (adresse_.isNull() || (a.protocol() == QAbstractSocket::IPv4Protocol &&
@@ -45,9 +45,9 @@ void ManipulateurCwdaemon::adresse_trouvee(const QList<QHostAddress>& adresses,
         }
     }
     if (adresse_.isNull()) {
-        introuvable_ = textes_rig::cwdaemon_introuvable().arg(hote_, erreur);
+        introuvable_ = textes_rig::cwdaemon_introuvable().arg(hote_, cause);
         en_attente_.clear();
-        emit this->erreur(introuvable_);
+        emit erreur(introuvable_);
         return;
     }
     for (const QByteArray& octets : std::as_const(en_attente_)) {
@@ -56,22 +56,33 @@ void ManipulateurCwdaemon::adresse_trouvee(const QList<QHostAddress>& adresses,
     en_attente_.clear();
 }
 
-void ManipulateurCwdaemon::envoyer_datagramme(const QByteArray& octets) {
+bool ManipulateurCwdaemon::envoyer_datagramme(const QByteArray& octets) {
     if (!introuvable_.isEmpty()) {
         emit erreur(introuvable_);
-    } else if (adresse_.isNull()) {
-        en_attente_.append(octets);
-    } else if (socket_->writeDatagram(octets, adresse_, port_) != octets.size()) {
-        emit erreur(textes_rig::envoi_cw_impossible().arg(socket_->errorString()));
+        return false;
     }
+    if (adresse_.isNull()) {
+        en_attente_.append(octets);
+        return true;
+    }
+    if (socket_->writeDatagram(octets, adresse_, port_) != octets.size()) {
+        emit erreur(textes_rig::envoi_cw_impossible().arg(socket_->errorString()));
+        return false;
+    }
+    return true;
 }
 
-void ManipulateurCwdaemon::transmettre(const QString& texte) {
-    envoyer_datagramme(requete('h', QByteArray::number(++jeton_)));
+bool ManipulateurCwdaemon::transmettre(const QString& texte) {
+    if (!envoyer_datagramme(requete('h', QByteArray::number(++jeton_)))) {
+        return false;
+    }
     const QByteArray octets = texte.toLatin1();
     for (qsizetype debut = 0; debut < octets.size(); debut += taille_max_requete) {
-        envoyer_datagramme(octets.mid(debut, taille_max_requete));
+        if (!envoyer_datagramme(octets.mid(debut, taille_max_requete))) {
+            return false;
+        }
     }
+    return true;
 }
 
 void ManipulateurCwdaemon::interrompre() {

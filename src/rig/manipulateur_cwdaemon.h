@@ -21,13 +21,13 @@ class ManipulateurCwdaemon : public Manipulateur {
     ManipulateurCwdaemon(const QString& hote, quint16 port, int wpm, QObject* parent = nullptr);
 
   protected:
-    void transmettre(const QString& texte) override;
+    bool transmettre(const QString& texte) override;
     void interrompre() override;
     void appliquer_vitesse(int wpm) override;
 
   private:
-    void envoyer_datagramme(const QByteArray& octets);
-    void adresse_trouvee(const QList<QHostAddress>& adresses, const QString& erreur);
+    bool envoyer_datagramme(const QByteArray& octets);
+    void adresse_trouvee(const QList<QHostAddress>& adresses, const QString& cause);
     void lire_reponses();
 
     QString hote_;

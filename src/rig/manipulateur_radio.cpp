@@ -20,10 +20,8 @@ ManipulateurRadio::ManipulateurRadio(SuiviRadio& radio, int wpm, QObject* parent
     }
 }
 
-void ManipulateurRadio::transmettre(const QString& texte) {
-    if (radio_ != nullptr) {
-        radio_->envoyer_morse(texte);
-    }
+bool ManipulateurRadio::transmettre(const QString& texte) {
+    return radio_ != nullptr && radio_->envoyer_morse(texte);
 }
 
 void ManipulateurRadio::interrompre() {

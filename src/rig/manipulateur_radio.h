@@ -17,7 +17,7 @@ class ManipulateurRadio : public Manipulateur {
     ManipulateurRadio(SuiviRadio& radio, int wpm, QObject* parent = nullptr);
 
   protected:
-    void transmettre(const QString& texte) override;
+    bool transmettre(const QString& texte) override;
     void interrompre() override;
     void appliquer_vitesse(int wpm) override;
 

@@ -52,13 +52,14 @@ bool SuiviRadio::actif() const {
     return travailleur_ != nullptr;
 }
 
-void SuiviRadio::envoyer_morse(const QString& texte) {
+bool SuiviRadio::envoyer_morse(const QString& texte) {
     if (travailleur_ == nullptr) {
         emit erreur_morse(textes_rig::envoi_cw_impossible().arg(textes_rig::radio_fermee()));
-        return;
+        return false;
     }
     QMetaObject::invokeMethod(travailleur_,
                               [t = travailleur_.data(), texte] { t->envoyer_morse(texte); });
+    return true;
 }
 
 void SuiviRadio::arreter_morse() {
@@ -75,6 +76,9 @@ void SuiviRadio::regler_vitesse_morse(int wpm) {
 }
 
 void SuiviRadio::recevoir_etat(const EtatRadio& etat) {
+    if (sender() != travailleur_) {
+        return; // from a rig followed before, already stopped
+    }
     etat_ = etat;
     emit etat_change(etat);
     if (etat.bande && etat.bande != bande_) {
@@ -84,6 +88,9 @@ void SuiviRadio::recevoir_etat(const EtatRadio& etat) {
 }
 
 void SuiviRadio::recevoir_connexion(bool connectee, const QString& message) {
+    if (sender() != travailleur_) {
+        return;
+    }
     connectee_ = connectee;
     if (!connectee) {
         // After a return of the link, the band is given again even if unchanged.

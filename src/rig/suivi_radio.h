@@ -40,8 +40,9 @@ class SuiviRadio : public QObject {
     bool connectee() const { return connectee_; }
     const EtatRadio& etat() const { return etat_; }
 
-    // Through the rig's own keyer, in the order asked.
-    void envoyer_morse(const QString& texte);
+    // Through the rig's own keyer, in the order asked. The rig's refusals come back through
+    // erreur_morse; false, said there too, when no rig is followed.
+    bool envoyer_morse(const QString& texte);
     void arreter_morse();
     void regler_vitesse_morse(int wpm);
 

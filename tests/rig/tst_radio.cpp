@@ -256,6 +256,7 @@ void TestRadio::manipulateur_de_la_radio() {
     QSignalSpy erreurs(&manipulateur, &Manipulateur::erreur);
     manipulateur.envoyer(QStringLiteral("cq"));
     QCOMPARE(erreurs.size(), 1); // no rig followed yet
+    QCOMPARE(manipulateur.texte_en_cours(), QString());
     QCOMPARE(manipulateur.etat(), EtatManipulateur::non_verifie);
 
     radio.demarrer({2, rigctld.adresse(), 0}, rapides);
