@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTimer;
+
+namespace vorek {
+
+// Whether the keyer has shown it is there. cwdaemon answers nothing unless asked: it stays
+// "non vérifié" until it answers an echo request; the radio's keyer follows the rig link.
+enum class EtatManipulateur { non_verifie, verifie };
+
+QString texte_etat_manipulateur(EtatManipulateur etat);
+
+// What sends the CW. The text goes through the Morse filter whatever the caller passes, and
+// the speed stays within bounds.
+class Manipulateur : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int vitesse_min = 5;
+    static constexpr int vitesse_max = 60;
+    static constexpr int pas_vitesse = 2;
+    static constexpr int vitesse_par_defaut = 24;
+
+    static int vitesse_bornee(int wpm);
+
+    // Nothing is sent for a text left empty by the filter.
+    void envoyer(const QString& texte);
+    // Stops the message being sent at once.
+    void arreter();
+    void regler_vitesse(int wpm);
+    void accelerer() { regler_vitesse(vitesse_ + pas_vitesse); }
+    void ralentir() { regler_vitesse(vitesse_ - pas_vitesse); }
+
+    int vitesse() const { return vitesse_; }
+    EtatManipulateur etat() const { return etat_; }
+    // The message being sent; empty when the keyer is idle.
+    const QString& texte_en_cours() const { return en_cours_; }
+
+  signals:
+    void envoi_commence(const QString& texte);
+    void envoi_fini();
+    void vitesse_changee(int wpm);
+    void etat_change(vorek::EtatManipulateur etat);
+    void erreur(const QString& message);
+
+  protected:
+    Manipulateur(int wpm, QObject* parent);
+
+    // False when the text could not leave; the keyer has said why through erreur().
+    virtual bool transmettre(const QString& texte) = 0;
+    virtual void interrompre() = 0;
+    virtual void appliquer_vitesse(int wpm) = 0;
+
+    void marquer_etat(EtatManipulateur etat);
+    // The keyer says the message is out (cwdaemon's echo): the end comes before the estimate.
+    void finir_envoi();
+
+  private:
+    int vitesse_;
+    EtatManipulateur etat_ = EtatManipulateur::non_verifie;
+    QString en_cours_;
+    QTimer* fin_estimee_;
+};
+
+} // namespace vorek

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+
+namespace vorek {
+
+// The operator-facing texts of the radio and the keyer, exactly as shown.
+namespace textes_rig {
+
+inline QString radio_non_connectee() {
+    return QStringLiteral("Radio non connectée");
+}
+inline QString pas_de_radio() {
+    return QStringLiteral("Pas de radio");
+}
+// %1 the model number.
+inline QString modele_inconnu() {
+    return QStringLiteral("Modèle de radio inconnu de Hamlib : %1");
+}
+// %1 the model, %2 where it is plugged in, %3 the cause.
+inline QString ouverture_impossible() {
+    return QStringLiteral("Impossible d'ouvrir la radio %1 sur %2 : %3");
+}
+inline QString port_par_defaut() {
+    return QStringLiteral("le port par défaut");
+}
+// %1 the cause.
+inline QString lecture_impossible() {
+    return QStringLiteral("La radio ne répond plus : %1");
+}
+inline QString radio_fermee() {
+    return QStringLiteral("la liaison avec la radio n'est pas ouverte");
+}
+// %1 the French gloss, %2 Hamlib's own text.
+inline QString cause_hamlib() {
+    return QStringLiteral("%1 (Hamlib : %2)");
+}
+
+inline QString manipulateur_non_verifie() {
+    return QStringLiteral("non vérifié");
+}
+inline QString manipulateur_verifie() {
+    return QStringLiteral("vérifié");
+}
+// %1 the host name, %2 the reason.
+inline QString cwdaemon_introuvable() {
+    return QStringLiteral("Manipulateur cwdaemon introuvable (%1) : %2");
+}
+// %1 the cause.
+inline QString envoi_cw_impossible() {
+    return QStringLiteral("Envoi CW impossible : %1");
+}
+// %1 the cause.
+inline QString arret_cw_impossible() {
+    return QStringLiteral("Arrêt CW impossible : %1");
+}
+// %1 the cause.
+inline QString vitesse_cw_impossible() {
+    return QStringLiteral("Vitesse CW non réglée : %1");
+}
+// %1 the name of the empty field.
+inline QString champ_vide() {
+    return QStringLiteral("Message non envoyé : le champ « %1 » est vide");
+}
+// %1 the macro as written.
+inline QString macro_inconnue() {
+    return QStringLiteral("Message non envoyé : macro inconnue %1");
+}
+inline QString champ_moi() {
+    return QStringLiteral("Indicatif de la station");
+}
+inline QString champ_ind() {
+    return QStringLiteral("Indicatif");
+}
+inline QString champ_num() {
+    return QStringLiteral("N° ZTC de la station");
+}
+inline QString champ_rst() {
+    return QStringLiteral("RST Env");
+}
+
+// %1 the settings file.
+inline QString ecriture_reglages_impossible() {
+    return QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier %1");
+}
+
+} // namespace textes_rig
+
+} // namespace vorek

@@ -1,0 +1,189 @@
+#include "log/erreur.h"
+#include "octets_fichier.h"
+#include "rig/code_morse.h"
+#include "rig/messages_cw.h"
+#include "rig/reglages_rig.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorek;
+
+class TestMessagesCw : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dossier_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dossier_->isValid());
+    }
+    void developpement_data();
+    void developpement();
+    void duree_paris();
+    void reglages_par_defaut_et_illisibles();
+    void reglages_aller_retour();
+    void reglages_ecriture_impossible();
+    void hote_port_data();
+    void hote_port();
+
+  private:
+    QString chemin() const { return dossier_->filePath(QStringLiteral("Challenge_VRK.ini")); }
+    std::unique_ptr<QTemporaryDir> dossier_;
+};
+
+void TestMessagesCw::developpement_data() {
+    QTest::addColumn<QString>("modele");
+    QTest::addColumn<QString>("ind");
+    QTest::addColumn<QString>("num");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("erreur");
+    const QString sans_ind = QStringLiteral("Message non envoyé : le champ « Indicatif » est vide");
+    QTest::newRow("tous") << "{ind} de {MOI} {RST} {NUM} {IND}"
+                          << "on4zz/p"
+                          << "12"
+                          << "ON4ZZ/P DE F5ABC 599 12 ON4ZZ/P" << QString();
+    QTest::newRow("sans macro") << "  cq   cq\ttest  "
+                                << ""
+                                << ""
+                                << "CQ CQ TEST" << QString();
+    QTest::newRow("vide") << ""
+                          << ""
+                          << ""
+                          << "" << QString();
+    QTest::newRow("indicatif vide") << "TU {IND}"
+                                    << ""
+                                    << "12"
+                                    << "" << sans_ind;
+    QTest::newRow("indicatif illisible") << "{IND}"
+                                         << "\x1b\x1b??"
+                                         << "12"
+                                         << "??" << QString();
+    QTest::newRow("indicatif sans morse") << "TU {IND}"
+                                          << "\x1b\r\n é"
+                                          << "12"
+                                          << "" << sans_ind;
+    QTest::newRow("numero vide")
+        << "{RST} {NUM}"
+        << ""
+        << ""
+        << "" << QStringLiteral("Message non envoyé : le champ « N° ZTC de la station » est vide");
+    QTest::newRow("macro inconnue")
+        << "{IND} {QTH}"
+        << "F6XYZ"
+        << "12"
+        << "" << QStringLiteral("Message non envoyé : macro inconnue {QTH}");
+    QTest::newRow("accolades seules")
+        << "{ TU }{"
+        << ""
+        << ""
+        << "" << QStringLiteral("Message non envoyé : macro inconnue { TU }");
+    QTest::newRow("echappement dans le modele") << "\x1b"
+                                                   "4CQ^~"
+                                                << ""
+                                                << ""
+                                                << "4CQ" << QString();
+}
+
+void TestMessagesCw::developpement() {
+    QFETCH(QString, modele);
+    QFETCH(QString, ind);
+    QFETCH(QString, num);
+    QFETCH(QString, texte);
+    QFETCH(QString, erreur);
+    const MessageCw m =
+        developper_message(modele, {QStringLiteral("F5ABC"), ind, num, QStringLiteral("599")});
+    QCOMPARE(m.texte, texte);
+    QCOMPARE(m.erreur, erreur);
+}
+
+void TestMessagesCw::duree_paris() {
+    // PARIS is 50 units by definition; at 20 WPM a unit is 60 ms.
+    QCOMPARE(duree_morse_ms(QStringLiteral("PARIS"), 20), 3000);
+    QCOMPARE(duree_morse_ms(QStringLiteral("paris paris"), 20), 6000);
+    QCOMPARE(duree_morse_ms(QStringLiteral("PARIS"), 0), 0);
+}
+
+void TestMessagesCw::reglages_par_defaut_et_illisibles() {
+    const ReglagesRig defaut;
+    QCOMPARE(defaut.radio.modele, 0);
+    QCOMPARE(defaut.manipulateur.type, TypeManipulateur::aucun);
+    QCOMPARE(lire_reglages_rig(chemin()), defaut);
+    QVERIFY(!QFile::exists(chemin()));
+
+    ecrire_octets(chemin(), "[Radio]\r\nModele=-4\r\nVitesse=x\r\nPort= /dev/ttyUSB0 \r\n"
+                            "[Manipulateur]\r\nType=Radio\r\nPort=70000\r\nWPM=500\r\nHote=\r\n"
+                            "[MessagesCW]\r\nF2=\r\nF3=TU, 73\r\nF9=X\r\n");
+    const ReglagesRig r = lire_reglages_rig(chemin());
+    QCOMPARE(r.radio, (ReglagesRadio{0, QStringLiteral("/dev/ttyUSB0"), 0}));
+    QCOMPARE(r.manipulateur, (ReglagesManipulateur{TypeManipulateur::radio}));
+    QCOMPARE(r.messages[0], defaut.messages[0]);
+    QCOMPARE(r.messages[1], QString());
+    QCOMPARE(r.messages[2], QStringLiteral("TU, 73"));
+}
+
+void TestMessagesCw::reglages_aller_retour() {
+    ecrire_octets(chemin(), "[Windows]\r\nForm_mainW=1200\r\n[My_EMAIL]\r\nAD=f5abc@free.fr\r\n");
+    ReglagesRig r;
+    r.radio = {1035, QStringLiteral("/dev/ttyUSB0"), 38400};
+    r.manipulateur = {TypeManipulateur::cwdaemon, QStringLiteral("shack.local"), 6790, 28};
+    r.messages[0] = QStringLiteral("CQ ZTC {MOI}, {MOI} K");
+    r.messages[7] = QString();
+    ecrire_reglages_rig(chemin(), r);
+    QCOMPARE(lire_reglages_rig(chemin()), r);
+    const QByteArray octets = lire_octets(chemin());
+    for (const char* ligne : {"Form_mainW=1200", "AD=f5abc@free.fr", "[Radio]", "Modele=1035",
+                              "[Manipulateur]", "Type=cwdaemon", "WPM=28", "[MessagesCW]"}) {
+        QVERIFY2(octets.contains(ligne), ligne);
+    }
+}
+
+void TestMessagesCw::reglages_ecriture_impossible() {
+    // A folder where the file should be: no process can write it, whatever its rights.
+    QVERIFY(QDir(dossier_->path()).mkdir(QStringLiteral("Challenge_VRK.ini")));
+    try {
+        ecrire_reglages_rig(chemin(), ReglagesRig{});
+        QFAIL("l'écriture aurait dû échouer");
+    } catch (const Erreur& e) {
+        QVERIFY2(e.message().contains(QDir::toNativeSeparators(chemin())), qPrintable(e.message()));
+    }
+}
+
+void TestMessagesCw::hote_port_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("hote");
+    QTest::addColumn<int>("port");
+    QTest::newRow("hote et port") << " shack:6790 "
+                                  << "shack" << 6790;
+    QTest::newRow("hote seul") << "192.168.1.9"
+                               << "192.168.1.9" << 6789;
+    QTest::newRow("ipv6") << "[::1]:4532"
+                          << "::1" << 4532;
+    QTest::newRow("ipv6 nu") << "fe80::1"
+                             << "fe80::1" << 6789;
+    QTest::newRow("port vide") << "shack:"
+                               << "" << 0;
+    QTest::newRow("port trop grand") << "shack:65536"
+                                     << "" << 0;
+    QTest::newRow("port nul") << "shack:0"
+                              << "" << 0;
+    QTest::newRow("sans hote") << ":6789"
+                               << "" << 0;
+    QTest::newRow("vide") << ""
+                          << "" << 0;
+}
+
+void TestMessagesCw::hote_port() {
+    QFETCH(QString, texte);
+    QFETCH(QString, hote);
+    QFETCH(int, port);
+    const std::optional<HotePort> lu = lire_hote_port(texte, 6789);
+    QCOMPARE(lu.has_value(), port != 0);
+    if (lu) {
+        QCOMPARE(lu->hote, hote);
+        QCOMPARE(int(lu->port), port);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestMessagesCw)
+#include "tst_messages_cw.moc"
