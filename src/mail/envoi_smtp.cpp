@@ -17,9 +17,7 @@ namespace vorek {
 
 namespace {
 
-QString texte(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using textes_mail::texte;
 
 void initialiser_curl() {
     static const bool fait = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;

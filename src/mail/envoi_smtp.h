@@ -28,10 +28,12 @@ struct ParametresSmtp {
     QString serveur;
     QString port; // as typed; must be a decimal number
     SecuriteSmtp securite = SecuriteSmtp::automatique;
-    QString utilisateur;  // empty: no AUTH
+    // AUTH (PLAIN or LOGIN, as the server offers) only when both are given.
+    QString utilisateur;
     QString mot_de_passe; // for this send only, never stored
-    // The server's certificate is checked against the system's authorities (or fichier_ac
-    // when given) unless the operator turns this off for a server of their own.
+    // The server's certificate and name are checked against the system's authorities (or
+    // fichier_ac alone when given): a password must not go to whoever answers. An operator
+    // with a self-signed server of their own can turn the check off.
     bool verifier_certificat = true;
     QString fichier_ac;
     DelaisSmtp delais;

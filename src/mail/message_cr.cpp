@@ -17,9 +17,7 @@ namespace vorek {
 
 namespace {
 
-QString texte(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using textes_mail::texte;
 
 QByteArray lire_fichier(const QString& chemin) {
     errno = 0;

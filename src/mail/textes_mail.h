@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QString>
+
 // Every operator-facing text of the report e-mail, blanks included (UTF-8).
 
 namespace vorek::textes_mail {
+
+inline QString texte(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 inline const char* const prefixe_objet = "CHALLENGE_VOREK_";
 inline const char* const corps_ligne1 = " Fichiers compte rendu du Challenge VOREK     ";

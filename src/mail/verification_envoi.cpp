@@ -13,13 +13,11 @@ namespace vorek {
 
 namespace {
 
-QString texte(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using textes_mail::texte;
 
 bool ipv6(const QString& hote) {
     for (const QChar c : hote) {
-        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF:.").contains(c)) {
+        if (!QStringLiteral("0123456789abcdefABCDEF:.").contains(c)) {
             return false;
         }
     }

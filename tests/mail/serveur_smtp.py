@@ -45,13 +45,6 @@ def noter(nom, ligne):
         f.write(ligne + "\n")
 
 
-def ecrire(chemin_final, octets):
-    provisoire = chemin_final + ".tmp"
-    with open(provisoire, "wb") as f:
-        f.write(octets)
-    os.replace(provisoire, chemin_final)
-
-
 def lecture_python(contenu):
     message = email.message_from_bytes(contenu, policy=email.policy.default)
     corps = message.get_body(preferencelist=("plain",))
@@ -85,8 +78,11 @@ class Gestion:
         lu["mail_from"] = envelope.mail_from
         lu["rcpt_tos"] = envelope.rcpt_tos
         lu["authentifie"] = session.auth_data.login.decode() if session.authenticated else None
-        ecrire(chemin(self.nom, ".eml"), envelope.original_content)
-        ecrire(chemin(self.nom, ".json"), json.dumps(lu).encode())
+        # Both files are complete before the client hears the reply.
+        for extension, octets in ((".eml", envelope.original_content),
+                                  (".json", json.dumps(lu).encode())):
+            with open(chemin(self.nom, extension), "wb") as f:
+                f.write(octets)
         return "250 2.0.0 Message accepte pour livraison"
 
 

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,39 @@ const QString comite = u"correction@club.invalid"_s;
 const QDateTime activation(QDate(2024, 7, 2), QTime(14, 5), Qt::OffsetFromUTC, 7200);
 const QByteArray rapport =
     "START-OF-LOG: 3.0\r\nCALLSIGN: F5ABC\r\nNAME: Andr\xe9\r\nEND-OF-LOG:\r\n";
+
+QByteArray tous_les_octets() {
+    QByteArray octets;
+    for (int i = 0; i < 256; ++i) {
+        octets.append(char(i));
+    }
+    return octets;
+}
+
+// Every line ends with CR LF, none is longer than the standard's 998, header lines keep to
+// 78 and the header block is 7-bit.
+void verifier_lignes(const QByteArray& octets) {
+    QVERIFY(octets.endsWith("\r\n"));
+    const QByteArrayList lignes = octets.chopped(2).split('\n');
+    const qsizetype fin_entetes = lignes.indexOf("\r");
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const QByteArray ligne = i + 1 < lignes.size() ? lignes[i] : lignes[i] + '\r';
+        QVERIFY2(ligne.endsWith('\r') && ligne.count('\r') == 1, ligne.constData());
+        QVERIFY(ligne.size() <= (i < fin_entetes ? 79 : 999));
+        QVERIFY(i > fin_entetes ||
+                std::all_of(ligne.begin(), ligne.end(), [](char c) { return uchar(c) < 128; }));
+    }
+}
+
+// The message with its date, Message-ID and boundary taken out.
+QString sans_date(const QByteArray& octets) {
+    QString texte = QString::fromLatin1(octets);
+    const QString limite = QRegularExpression(u"boundary=\"([^\"]+)\""_s).match(texte).captured(1);
+    if (!limite.isEmpty()) {
+        texte.replace(limite, u"B"_s);
+    }
+    return texte.remove(QRegularExpression(u"(Date|Message-ID): [^\r]*"_s));
+}
 
 // A port that was free a moment ago: nothing listens there, the connection is refused.
 int port_ferme() {
@@ -65,13 +99,15 @@ class TestEnvoiSmtp : public QObject {
         p.delais = {std::chrono::milliseconds(2000), std::chrono::milliseconds(5000)};
         return p;
     }
-    MessageCR message(const QString& call, const QString& fichier) const {
+    MessageCR message(const QString& call, const QString& fichier,
+                      const QByteArray& contenu = rapport,
+                      const QDateTime& moment = activation) const {
         if (!fichier.isEmpty()) {
-            ecrire_octets(travail_.filePath(fichier), rapport);
+            ecrire_octets(travail_.filePath(fichier), contenu);
         }
         return composer_message_cr({station, call, comite,
                                     travail_.filePath(fichier.isEmpty() ? u"absent"_s : fichier),
-                                    activation});
+                                    moment});
     }
     // The verbs the server received, AUTH with its mechanism.
     QStringList commandes(const QString& serveur) const {
@@ -126,24 +162,43 @@ void TestEnvoiSmtp::init() {
 
 void TestEnvoiSmtp::message_recu_data() {
     QTest::addColumn<QString>("call");
-    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("fichier"); // the report, none when empty
+    QTest::addColumn<QByteArray>("contenu");
     QTest::addColumn<QString>("objet");
-    ligne_donnees("avec le rapport", u"F5ABC"_s, u"F5ABC.LOG"_s, u"CHALLENGE_VOREK_F5ABC"_s);
-    ligne_donnees("sans le rapport", u"F5ABC"_s, QString(), u"CHALLENGE_VOREK_F5ABC"_s);
-    ligne_donnees("indicatif porteur d'un en-tete", u"F5ABC\r\nBcc: pirate@evil.example"_s,
-                  u"F5ABC.LOG"_s, u"CHALLENGE_VOREK_F5ABC  Bcc: pirate@evil.example"_s);
-    ligne_donnees("accents", u"F5ÉTÉ"_s, u"rapport d'été.LOG"_s, u"CHALLENGE_VOREK_F5ÉTÉ"_s);
+    const QString o = u"CHALLENGE_VOREK_F5ABC"_s;
+    const QString f = u"F5ABC.LOG"_s;
+    ligne_donnees("avec le rapport", u"F5ABC"_s, f, rapport, o);
+    ligne_donnees("sans le rapport", u"F5ABC"_s, QString(), QByteArray(), o);
+    ligne_donnees("indicatif porteur d'un en-tete", u"F5ABC\r\nBcc: pirate@evil.example"_s, f,
+                  rapport, u"CHALLENGE_VOREK_F5ABC  Bcc: pirate@evil.example"_s);
+    ligne_donnees("accents", u"F5ÉTÉ"_s, u"rapport d'été.LOG"_s, rapport,
+                  u"CHALLENGE_VOREK_F5ÉTÉ"_s);
+    ligne_donnees("indicatif tres long", QString(200, u'W'), f, rapport,
+                  u"CHALLENGE_VOREK_"_s + QString(200, u'W'));
+    ligne_donnees("debut de frontiere dans l'indicatif", u"F5=_VOREK_"_s, f, rapport,
+                  u"CHALLENGE_VOREK_F5=_VOREK_"_s);
+    ligne_donnees("rapport binaire", u"F5ABC"_s, f, tous_les_octets(), o);
+    ligne_donnees("rapport vide", u"F5ABC"_s, f, QByteArray(), o);
 }
 
 void TestEnvoiSmtp::message_recu() {
     QFETCH(QString, call);
     QFETCH(QString, fichier);
+    QFETCH(QByteArray, contenu);
     QFETCH(QString, objet);
-    const MessageCR m = message(call, fichier);
+    const MessageCR m = message(call, fichier, contenu);
+    const QByteArray octets = octets_message(m);
+    verifier_lignes(octets);
+    // A second activation an hour later gives the same message but its date.
+    const QByteArray ensuite =
+        octets_message(message(call, fichier, contenu, activation.addSecs(3600)));
+    QVERIFY(ensuite != octets);
+    QCOMPARE(sans_date(ensuite), sans_date(octets));
+
     const ResultatEnvoi r = envoyer_message(parametres(u"simple"_s), m);
     QVERIFY2(r.reussi, qPrintable(r.erreur));
     QCOMPARE(r.reponse_serveur, u"250 2.0.0 Message accepte pour livraison"_s);
-    QCOMPARE(lire_octets(trace(u"simple"_s, ".eml")), octets_message(m));
+    QCOMPARE(lire_octets(trace(u"simple"_s, ".eml")), octets);
     QCOMPARE(commandes(u"simple"_s), QStringList({"EHLO", "MAIL", "RCPT", "RCPT", "DATA", "QUIT"}));
 
     const QJsonObject lu = recu(u"simple"_s);
@@ -170,81 +225,78 @@ void TestEnvoiSmtp::message_recu() {
     if (!fichier.isEmpty()) {
         QCOMPARE(joints[0][u"nom"].toString(), fichier);
         QCOMPARE(joints[0][u"type"].toString(), u"text/plain"_s);
-        QCOMPARE(QByteArray::fromBase64(joints[0][u"octets"].toString().toLatin1()), rapport);
+        QCOMPARE(QByteArray::fromBase64(joints[0][u"octets"].toString().toLatin1()), contenu);
     }
 }
+
+// How the server's certificate is checked.
+enum Certificat { autorites_du_systeme, autorite_d_essai, non_verifie };
 
 void TestEnvoiSmtp::echanges_data() {
     QTest::addColumn<QString>("serveur");
     QTest::addColumn<SecuriteSmtp>("securite");
-    QTest::addColumn<QString>("utilisateur");
-    QTest::addColumn<QString>("mot_de_passe");
-    QTest::addColumn<bool>("autorite_connue");
-    QTest::addColumn<bool>("verifier");
+    QTest::addColumn<QString>("identifiants"); // user:password
+    QTest::addColumn<int>("certificat");
     QTest::addColumn<QString>("destinataire");
     QTest::addColumn<QString>("erreur"); // a part of it; empty when the send succeeds
     QTest::addColumn<QStringList>("commandes");
     using S = SecuriteSmtp;
-    const QString u = u"f5abc"_s;
-    const QString mdp = u"s3cret"_s;
+    const auto ligne = [](const char* nom, const char* serveur, S securite,
+                          const char* identifiants, Certificat certificat, const QString& erreur,
+                          const QStringList& commandes, const QString& destinataire = comite) {
+        ligne_donnees(nom, QString::fromUtf8(serveur), securite, QString::fromUtf8(identifiants),
+                      int(certificat), destinataire, erreur, commandes);
+    };
     const QStringList envoi{"MAIL", "RCPT", "RCPT", "DATA", "QUIT"};
     const QStringList tls{"EHLO", "STARTTLS", "EHLO"};
-    ligne_donnees("EHLO refuse, HELO accepte", u"sans_ehlo"_s, S::automatique, QString(), QString(),
-                  false, true, comite, QString(), QStringList{"EHLO", "HELO"} + envoi);
-    ligne_donnees("destinataire refuse", u"simple"_s, S::automatique, QString(), QString(), false,
-                  true, u"cr@refuse.example"_s,
-                  u"550 5.1.1 <cr@refuse.example> destinataire inconnu ici"_s,
-                  QStringList{"EHLO", "MAIL", "RCPT"});
-    ligne_donnees("connexion refusee", u"ferme"_s, S::automatique, QString(), QString(), false,
-                  true, comite, u"Connexion impossible au serveur SMTP 127.0.0.1:"_s,
-                  QStringList());
-    ligne_donnees("serveur muet", u"muet"_s, S::automatique, QString(), QString(), false, true,
-                  comite, u"ne répond pas (délai dépassé)"_s, QStringList());
-    ligne_donnees("STARTTLS et AUTH", u"starttls"_s, S::automatique, u, mdp, true, true, comite,
-                  QString(), tls + QStringList{"AUTH PLAIN"} + envoi);
-    ligne_donnees("AUTH LOGIN quand PLAIN manque", u"login_seul"_s, S::automatique, u, mdp, true,
-                  true, comite, QString(), tls + QStringList{"AUTH LOGIN"} + envoi);
-    ligne_donnees("certificat d'une autorite inconnue", u"starttls"_s, S::automatique, u, mdp,
-                  false, true, comite, u"Le certificat du serveur SMTP est refusé"_s,
-                  QStringList{"EHLO", "STARTTLS"});
-    ligne_donnees("verification coupee", u"starttls"_s, S::automatique, u, mdp, false, false,
-                  comite, QString(), tls + QStringList{"AUTH PLAIN"} + envoi);
-    ligne_donnees("mot de passe faux", u"starttls"_s, S::automatique, u, u"faux"_s, true, true,
-                  comite, u"535 5.7.8 Authentication credentials invalid"_s,
-                  tls + QStringList{"AUTH PLAIN"});
-    ligne_donnees("sans identification", u"starttls"_s, S::automatique, QString(), QString(), true,
-                  true, comite, u"530 5.7.0 Authentication required"_s, tls + QStringList{"MAIL"});
-    ligne_donnees("en clair chez un serveur qui exige TLS", u"starttls"_s, S::aucune, QString(),
-                  QString(), true, true, comite, u"530 Must issue a STARTTLS command first"_s,
-                  QStringList{"EHLO"});
-    ligne_donnees("TLS implicite", u"implicite"_s, S::tls_implicite, u, mdp, true, true, comite,
-                  QString(), QStringList{"EHLO", "AUTH PLAIN"} + envoi);
-    ligne_donnees("STARTTLS exige mais absent", u"simple"_s, S::starttls, QString(), QString(),
-                  false, true, comite, u"ne propose pas de connexion chiffrée"_s,
-                  QStringList{"EHLO"});
-    ligne_donnees("mot de passe jamais en clair", u"simple"_s, S::automatique, u, mdp, false, true,
-                  comite, u"ne propose pas de connexion chiffrée"_s, QStringList{"EHLO"});
-    ligne_donnees("adresse a saut de ligne, refusee avant connexion", u"simple"_s, S::automatique,
-                  QString(), QString(), false, true, u"\"a\nRCPT TO:<x@y.fr>\"@z.fr"_s,
-                  u"n'est pas une adresse e-mail utilisable"_s, QStringList());
+    const S a = S::automatique;
+    ligne("EHLO refuse, HELO accepte", "sans_ehlo", a, "", autorites_du_systeme, QString(),
+          QStringList{"EHLO", "HELO"} + envoi);
+    ligne("destinataire refuse", "simple", a, "", autorites_du_systeme,
+          u"550 5.1.1 <cr@refuse.example> destinataire inconnu ici"_s, {"EHLO", "MAIL", "RCPT"},
+          u"cr@refuse.example"_s);
+    ligne("connexion refusee", "ferme", a, "", autorites_du_systeme,
+          u"Connexion impossible au serveur SMTP 127.0.0.1:"_s, {});
+    ligne("serveur muet", "muet", a, "", autorites_du_systeme, u"ne répond pas (délai dépassé)"_s,
+          {});
+    ligne("STARTTLS et AUTH", "starttls", a, "f5abc:s3cret", autorite_d_essai, QString(),
+          tls + QStringList{"AUTH PLAIN"} + envoi);
+    ligne("AUTH LOGIN quand PLAIN manque", "login_seul", a, "f5abc:s3cret", autorite_d_essai,
+          QString(), tls + QStringList{"AUTH LOGIN"} + envoi);
+    ligne("certificat d'une autorite inconnue", "starttls", a, "f5abc:s3cret", autorites_du_systeme,
+          u"Le certificat du serveur SMTP est refusé"_s, {"EHLO", "STARTTLS"});
+    ligne("verification coupee", "starttls", a, "f5abc:s3cret", non_verifie, QString(),
+          tls + QStringList{"AUTH PLAIN"} + envoi);
+    ligne("mot de passe faux", "starttls", a, "f5abc:faux", autorite_d_essai,
+          u"535 5.7.8 Authentication credentials invalid"_s, tls + QStringList{"AUTH PLAIN"});
+    ligne("sans identification", "starttls", a, "", autorite_d_essai,
+          u"530 5.7.0 Authentication required"_s, tls + QStringList{"MAIL"});
+    ligne("en clair chez un serveur qui exige TLS", "starttls", S::aucune, "", autorite_d_essai,
+          u"530 Must issue a STARTTLS command first"_s, {"EHLO"});
+    ligne("TLS implicite", "implicite", S::tls_implicite, "f5abc:s3cret", autorite_d_essai,
+          QString(), QStringList{"EHLO", "AUTH PLAIN"} + envoi);
+    ligne("STARTTLS exige mais absent", "simple", S::starttls, "", autorites_du_systeme,
+          u"ne propose pas de connexion chiffrée"_s, {"EHLO"});
+    ligne("mot de passe jamais en clair", "simple", a, "f5abc:s3cret", autorites_du_systeme,
+          u"ne propose pas de connexion chiffrée"_s, {"EHLO"});
+    ligne("adresse a saut de ligne, refusee avant connexion", "simple", a, "", autorites_du_systeme,
+          u"n'est pas une adresse e-mail utilisable"_s, {}, u"\"a\nRCPT TO:<x@y.fr>\"@z.fr"_s);
 }
 
 void TestEnvoiSmtp::echanges() {
     QFETCH(QString, serveur);
     QFETCH(SecuriteSmtp, securite);
-    QFETCH(QString, utilisateur);
-    QFETCH(QString, mot_de_passe);
-    QFETCH(bool, autorite_connue);
-    QFETCH(bool, verifier);
+    QFETCH(QString, identifiants);
+    QFETCH(int, certificat);
     QFETCH(QString, destinataire);
     QFETCH(QString, erreur);
     QFETCH(QStringList, commandes);
     ParametresSmtp p = parametres(serveur);
     p.securite = securite;
-    p.utilisateur = utilisateur;
-    p.mot_de_passe = mot_de_passe;
-    p.verifier_certificat = verifier;
-    p.fichier_ac = autorite_connue ? serveurs_.filePath(u"cert.pem"_s) : QString();
+    p.utilisateur = identifiants.section(u':', 0, 0);
+    p.mot_de_passe = identifiants.section(u':', 1);
+    p.verifier_certificat = certificat != non_verifie;
+    p.fichier_ac = certificat == autorite_d_essai ? serveurs_.filePath(u"cert.pem"_s) : QString();
     if (serveur == u"muet") {
         p.delais.total = std::chrono::milliseconds(700);
     }
@@ -259,7 +311,8 @@ void TestEnvoiSmtp::echanges() {
         vus.removeLast();
     }
     QCOMPARE(vus, commandes);
-    QCOMPARE(recu(serveur)[u"authentifie"].toString(), erreur.isEmpty() ? utilisateur : QString());
+    QCOMPARE(recu(serveur)[u"authentifie"].toString(),
+             erreur.isEmpty() ? p.utilisateur : QString());
 }
 
 void TestEnvoiSmtp::arriere_plan() {
