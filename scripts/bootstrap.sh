@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 paquets=(cmake g++ make pkg-config qt6-base-dev qt6-5compat-dev libcurl4-openssl-dev
-    libbenchmark-dev python3-aiosmtpd xvfb xauth xdotool imagemagick clang-format
+    libbenchmark-dev python3-aiosmtpd openssl xvfb xauth xdotool imagemagick clang-format
     libhamlib-dev libhamlib-utils)
 manquants=()
 for p in "${paquets[@]}"; do

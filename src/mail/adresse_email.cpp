@@ -111,4 +111,13 @@ bool adresse_email_valide(const QString& texte) {
     return etat == EtatAdresse::etiquette && etiquettes >= 2;
 }
 
+bool adresse_email_envoyable(const QString& texte) {
+    for (const QChar c : texte) {
+        if (c.unicode() < 32 || c.unicode() == 127) {
+            return false;
+        }
+    }
+    return adresse_email_valide(texte);
+}
+
 } // namespace vorek

@@ -9,4 +9,8 @@ namespace vorek {
 // a hyphen.
 bool adresse_email_valide(const QString& texte);
 
+// What may go into an SMTP command or a header: a valid address without any control
+// character (the check above lets a quoted local part hold a line feed).
+bool adresse_email_envoyable(const QString& texte);
+
 } // namespace vorek

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "envoi_smtp.h"
+
+#include <QString>
+
+class QSettings;
+
+namespace vorek {
+
+// The mail-server settings the operator last used, kept in a section of their own of the
+// settings file. The password is never among them.
+struct ReglagesSmtp {
+    QString serveur;
+    QString port;
+    SecuriteSmtp securite = SecuriteSmtp::automatique;
+    QString utilisateur;
+    bool verifier_certificat = true;
+    bool operator==(const ReglagesSmtp&) const = default;
+};
+
+// Never fails: a missing or unknown value gives the default.
+ReglagesSmtp lire_reglages_smtp(const QSettings& ini);
+void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& reglages);
+
+// What the station window proposes for an address: SMTP.csv's server and port when the
+// table knows the domain (serveur_table not empty), with the stored choices only if they
+// were made for that same server; the stored settings otherwise.
+ReglagesSmtp reglages_proposes(const ReglagesSmtp& memorises, const QString& serveur_table,
+                               const QString& port_table);
+
+} // namespace vorek
