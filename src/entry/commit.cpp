@@ -86,6 +86,7 @@ IssueCommit EntreeQSO::enregistrer_QSO() {
         ecrire_ligne(ligne);
         vider_champs();
         etat_.fichier_modifie = false;
+        finir_correction();
     }
     focus = Champ::Edit_call;
     vider_Grille_prec();
@@ -122,7 +123,7 @@ Libelles EntreeQSO::BitBtn_calculClick() {
         return libelles;
     }
     libelles.Label_score = texte_score(etat_.score_total);
-    libelles.Label_nbrQSO = QString::number(etat_.ligne_suivante - 1);
+    libelles.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
     libelles.titre = titre_principal(etat_);
     return libelles;
 }

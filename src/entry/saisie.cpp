@@ -42,7 +42,6 @@ EntreeQSO::EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& 
     vider_Grille_prec();
     fixer_prefixes({});
     passer_temps_reel();
-    DateTimePicker_time = horloge_.maintenant_utc().time();
 }
 
 void EntreeQSO::fixer_prefixes(const QStringList& prefixes_dxcc) {
@@ -134,13 +133,16 @@ void EntreeQSO::choisir_bande(int index) {
     if (index_bande >= 0) {
         texte_bande = items[index_bande];
     }
-    marque_colonne = index_bande;
-    marque_ligne = 1;
+    marquer_bande();
 }
 
 void EntreeQSO::ComboBox_bandChange(const QString& texte) {
     texte_bande = texte;
     index_bande = int(bandes().indexOf(texte));
+    marquer_bande();
+}
+
+void EntreeQSO::marquer_bande() {
     marque_colonne = index_bande;
     marque_ligne = 1;
 }
@@ -150,10 +152,9 @@ void EntreeQSO::StringGrid_HFSelectCell(int colonne, int ligne) {
     if (ligne != 1 || colonne < 0 || colonne >= items.size()) {
         return;
     }
-    marque_ligne = ligne;
-    marque_colonne = colonne;
     index_bande = colonne;
     texte_bande = items[colonne];
+    marquer_bande();
     focus = Champ::Edit_call;
 }
 
@@ -197,28 +198,65 @@ void EntreeQSO::BitBtn_efface_saisieClick() {
         ligne = ligne_vide_prec();
     }
     etat_.fichier_modifie = false;
+    finir_correction();
+}
+
+void EntreeQSO::mode_temps(bool reel) {
+    etat_.temps_reel = reel;
+    if (reel) {
+        Label_temps_reel = textes::temps_reel();
+        couleur_temps_reel = {255, 0, 0};
+        lire_horloge_utc();
+    } else {
+        Label_temps_reel = textes::temps_differe();
+        couleur_temps_reel = {0, 0, 255};
+    }
 }
 
 void EntreeQSO::passer_temps_reel() {
-    Label_temps_reel = textes::temps_reel();
-    couleur_temps_reel = {255, 0, 0};
-    etat_.temps_reel = true;
-    DateTimePicker_date = horloge_.maintenant_local().date();
+    mode_avant_correction_.reset();
+    mode_temps(true);
 }
 
 void EntreeQSO::passer_temps_differe() {
-    Label_temps_reel = textes::temps_differe();
-    couleur_temps_reel = {0, 0, 255};
-    etat_.temps_reel = false;
+    mode_avant_correction_.reset();
+    mode_temps(false);
+}
+
+void EntreeQSO::commencer_correction() {
+    if (!mode_avant_correction_) {
+        mode_avant_correction_ =
+            ModeTemps{etat_.temps_reel, DateTimePicker_date, DateTimePicker_time};
+    }
+    mode_temps(false);
+}
+
+void EntreeQSO::finir_correction() {
+    if (!mode_avant_correction_) {
+        return;
+    }
+    const ModeTemps avant = *mode_avant_correction_;
+    mode_avant_correction_.reset();
+    mode_temps(avant.temps_reel);
+    if (!avant.temps_reel) {
+        DateTimePicker_date = avant.date;
+        DateTimePicker_time = avant.heure;
+    }
+}
+
+// One UTC instant for both: the local date beside the UTC time puts a QSO made at 01:30
+// local time on the wrong day. The clock's own UTC, as decalage_UTC drops half hours.
+void EntreeQSO::lire_horloge_utc() {
+    const QDateTime utc = horloge_.maintenant_utc();
+    const QTime heure = utc.time();
+    DateTimePicker_date = utc.date();
+    DateTimePicker_time = QTime(heure.hour(), heure.minute(), heure.second());
 }
 
 void EntreeQSO::Timer1Timer() {
-    if (!etat_.temps_reel) {
-        return;
+    if (etat_.temps_reel) {
+        lire_horloge_utc();
     }
-    // The true UTC time: decalage_UTC drops the half and quarter hours of some zones.
-    const QTime utc = horloge_.maintenant_utc().time();
-    DateTimePicker_time = QTime(utc.hour(), utc.minute(), utc.second());
 }
 
 void EntreeQSO::DateTimePicker_dateEnter() {

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTime>
 
+#include <optional>
+
 namespace vorek {
 
 class Dialogues;
@@ -87,9 +89,16 @@ class EntreeQSO {
     void Edit_NrZTCExit();
     void BitBtn_efface_saisieClick();
 
+    // The operator's mode buttons; a mode chosen during a correction is the one kept after it.
     void passer_temps_reel();
     void passer_temps_differe();
+    // In real time, date and time are those of one UTC instant.
     void Timer1Timer();
+    // A row taken back for correction goes into deferred time; the mode the operator had
+    // (and, in deferred time, the date and time typed) comes back when the correction is
+    // committed or abandoned. A second row taken before that keeps the first mode.
+    void commencer_correction();
+    void finir_correction();
     void DateTimePicker_dateEnter();
     void DateTimePicker_timeEnter();
 
@@ -127,6 +136,15 @@ class EntreeQSO {
     Libelles libelles;
 
   private:
+    struct ModeTemps {
+        bool temps_reel = true;
+        QDate date;
+        QTime heure;
+    };
+
+    void lire_horloge_utc();
+    void mode_temps(bool reel);
+    void marquer_bande();
     void vider_Grille_prec();
     void vider_champs();
     IssueCommit verifier(int ligne_haute);
@@ -137,6 +155,7 @@ class EntreeQSO {
     const Referentiel& referentiel_;
     const Horloge& horloge_;
     Dialogues& dialogues_;
+    std::optional<ModeTemps> mode_avant_correction_;
 };
 
 QStringList entetes_Grille_prec();

@@ -41,12 +41,14 @@ bool enregistrer_sous(Etat& etat, Dialogues& dialogues) {
     if (choisi.isEmpty()) {
         return false;
     }
-    const QString dossier = QFileInfo(choisi).path();
-    const bool ok = sauver_en_signalant(etat, choisi, dialogues);
-    if (ok && !dossier.contains(QStringLiteral("A:"))) {
-        etat.fichier_courant = nom_de_fichier(choisi);
+    // The full path: a bare name would send the next saves back to the work folder and
+    // leave the log spread over two files.
+    const QString chemin = QFileInfo(chemin_dans_challenge(etat, choisi)).absoluteFilePath();
+    if (!sauver_en_signalant(etat, chemin, dialogues)) {
+        return false;
     }
-    return ok;
+    etat.fichier_courant = chemin;
+    return true;
 }
 
 bool ouvrir(Etat& etat, Dialogues& dialogues, const ActionsChargement& actions) {

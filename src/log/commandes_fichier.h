@@ -15,9 +15,8 @@ DemandeFichier demande_enregistrement_challenge(const Etat& etat);
 
 // "&Enregistrer".
 bool enregistrer(Etat& etat, Dialogues& dialogues);
-// "Enregistrer &sous...": a copy on a diskette leaves the current file as it was; any other
-// folder makes the bare file name the current file, which later saves write into the work
-// folder.
+// "Enregistrer &sous...": the log moves to the chosen file, which becomes the current file
+// with its full path; a failed write leaves the current file as it was.
 bool enregistrer_sous(Etat& etat, Dialogues& dialogues);
 // "&Ouvrir...".
 bool ouvrir(Etat& etat, Dialogues& dialogues, const ActionsChargement& actions);

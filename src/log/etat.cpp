@@ -39,7 +39,7 @@ int compter_QSO(const TableJournal& table) {
 QString titre_principal(const Etat& etat) {
     return QStringLiteral("CHALLENGE d'été VOREK  ") + etat.version_prog +
            QStringLiteral(" : Fichier :") + nom_de_fichier(etat.fichier_courant) +
-           QStringLiteral(" (") + QString::number(etat.ligne_suivante - 1) +
+           QStringLiteral(" (") + QString::number(compter_QSO(etat.table)) +
            QStringLiteral(" QSO)");
 }
 

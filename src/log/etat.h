@@ -54,6 +54,9 @@ class Etat {
     int decalage_UTC = 0;
     QString version_prog;
     int score_total = 0;
+    // The QSO rows as they stood before the sort by call, so that the return to date order
+    // gives QSOs of the same moment back in that order; empty when not sorted by call.
+    QList<QStringList> ordre_avant_tri;
 
     TableJournal table;
 };
@@ -67,7 +70,7 @@ QString nom_de_fichier(const QString& chemin);
 // Rows 1..n-1 whose call cell is not empty.
 int compter_QSO(const TableJournal& table);
 
-// The main window's title.
+// The main window's title: the file name and the QSO count (rows with a call).
 QString titre_principal(const Etat& etat);
 
 // "V" + the four-number version + " (12/2023)".

@@ -25,7 +25,7 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     }
     etat.fichier_modifie = true;
     etat.ligne_editee = ligne;
-    entree.passer_temps_differe();
+    entree.commencer_correction();
     entree.Edit_Pays.clear();
     entree.Edit_continent.clear();
     entree.Edit_callChange(table.cellule(col_indicatif, ligne));
@@ -37,10 +37,9 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     entree.Edit_nomZTC = table.cellule(col_nom, ligne);
     // The operator corrects the note; the rescoring after the commit adds the remark again.
     entree.Edit_Notes = note_operateur(table.cellule(col_notes, ligne));
-    const int bande = int(bandes().indexOf(table.cellule(col_bande, ligne)));
-    entree.index_bande = bande;
-    if (bande >= 0) {
-        entree.texte_bande = bandes()[bande];
+    // The band grid's mark follows the band taken, or goes when the row's band is no item.
+    entree.choisir_bande(int(bandes().indexOf(table.cellule(col_bande, ligne))));
+    if (entree.index_bande >= 0) {
         entree.bande_courante = entree.texte_bande;
     }
     entree.focus = Champ::Edit_call;
@@ -64,7 +63,7 @@ namespace {
 Libelles libelles_grille(const Etat& etat) {
     Libelles libelles;
     libelles.Label_score = texte_score(etat.score_total);
-    libelles.Label_nbrQSO = QString::number(etat.ligne_suivante - 1);
+    libelles.Label_nbrQSO = QString::number(compter_QSO(etat.table));
     return libelles;
 }
 

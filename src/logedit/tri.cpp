@@ -1,5 +1,7 @@
 #include "tri.h"
 
+#include "ordre_avant_tri.h"
+
 #include "log/dates.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 namespace vorek {
@@ -55,6 +58,7 @@ QString nom_instantane_tri() {
 void trier_par_indicatif(Etat& etat) {
     sauver_fichier(etat, nom_instantane_tri());
     const int fin = derniere_ligne_triee(etat);
+    retenir_ordre_avant_tri(etat, fin);
     if (fin < 2) {
         return;
     }
@@ -92,7 +96,13 @@ void trier_par_date(Etat& etat) {
     struct Cle {
         bool illisible;
         double moment;
+        int rang;
+        bool operator<(const Cle& autre) const {
+            return std::tie(illisible, moment, rang) <
+                   std::tie(autre.illisible, autre.moment, autre.rang);
+        }
     };
+    const std::vector<int> rangs = rangs_avant_tri(etat, fin);
     std::vector<Cle> cles(size_t(std::max(fin, 0)));
     std::vector<int> ordre(cles.size());
     for (int r = 1; r <= fin; ++r) {
@@ -100,15 +110,13 @@ void trier_par_date(Etat& etat) {
         double heure = 0;
         const bool lisible = essayer_date(etat.table.cellule(col_date, r), jour);
         essayer_heure(etat.table.cellule(col_heure, r), heure);
-        cles[size_t(r - 1)] = {!lisible, jour + heure};
+        cles[size_t(r - 1)] = {!lisible, jour + heure, rangs[size_t(r - 1)]};
         ordre[size_t(r - 1)] = r;
     }
-    std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) {
-        const Cle& x = cles[size_t(a - 1)];
-        const Cle& y = cles[size_t(b - 1)];
-        return x.illisible != y.illisible ? y.illisible : x.moment < y.moment;
-    });
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int a, int b) { return cles[size_t(a - 1)] < cles[size_t(b - 1)]; });
     reordonner(etat, ordre, true);
+    etat.ordre_avant_tri.clear();
 }
 
 int extraire_membres(Etat& etat) {

@@ -147,7 +147,7 @@ void Redaction::page_score() {
     lignes_ << QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_ << QString()
             << ligne_station(etat_) << QString() << QString() << tirets
             << QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
-                   .arg(etat_.ligne_suivante - 1)
+                   .arg(compter_QSO(etat_.table))
                    .arg(compteurs_.total_reporte)
             << tirets << QString() << QStringLiteral("Description de la Station :") << QString()
             << QString() << QString()

@@ -61,14 +61,12 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
         r.recherche = true;
         r.station_call = texte.trimmed();
     }
+    // Only what the look-up fills is refreshed: the address lines are the operator's, and
+    // the name stays unless the database has one.
+    Edit_ZTC->clear();
     if (!r.recherche) {
-        Edit_ZTC->clear();
         return;
     }
-    Edit_ZTC->clear();
-    Edit_nom->clear();
-    Edit_adresse1->clear();
-    Edit_adresse2->clear();
     ComboBox_DXCC->setCurrentIndex(-1);
     etat.station_call = r.station_call;
     if (!erreur.isEmpty()) {
@@ -80,7 +78,9 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
                                     QString::fromUtf8(message_base_membres_absente));
     }
     Edit_ZTC->setText(r.membre_numero);
-    Edit_nom->setText(r.membre_nom);
+    if (!r.membre_nom.isEmpty()) {
+        Edit_nom->setText(r.membre_nom);
+    }
     etat.station_DXCC = r.dxcc_prefixe;
     etat.station_continent = r.dxcc_continent;
     selectionner_dxcc(etat.station_DXCC);
@@ -149,7 +149,7 @@ void TForm_Infos::BitBtn_OKClick() {
 
 void TForm_Infos::BitBtn_creerClick() {
     if (creer_fichier(contexte_.etat, contexte_.dialogues)) {
-        Label_nomfichier->setText(nom_de_fichier(contexte_.etat.fichier_courant));
+        afficher_nom_fichier();
     }
 }
 
@@ -194,6 +194,10 @@ void TForm_Infos::champs_charges() {
     Edit_adresse1->setText(champs.Edit_adresse1);
     Edit_adresse2->setText(champs.Edit_adresse2);
     Edit_ZTC->setText(champs.Edit_ZTC);
+    afficher_nom_fichier();
+}
+
+void TForm_Infos::afficher_nom_fichier() {
     Label_nomfichier->setText(nom_de_fichier(contexte_.etat.fichier_courant));
 }
 

@@ -26,6 +26,8 @@ class TForm_Infos : public QMainWindow {
 
     // What a challenge-file load does to this window, beyond the call field.
     ActionsChargement actions_chargement();
+    // Label_nomfichier shows the current file's name.
+    void afficher_nom_fichier();
 
     QLabel* Logo_ZTC;
     QLabel* Image1;

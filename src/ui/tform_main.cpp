@@ -124,6 +124,7 @@ void TForm_main::Enregistrer1Click() {
 void TForm_main::Enregistrersous1Click() {
     if (enregistrer_sous(contexte_.etat, contexte_.dialogues)) {
         maj_titre();
+        contexte_.Form_Infos->afficher_nom_fichier();
     }
 }
 

@@ -389,12 +389,14 @@ void TForm_main::SpeedButton_temps_differeClick() {
 }
 
 void TForm_main::Timer1Timer() {
-    // Only the time picker: a tick during a box of another handler leaves its entry alone.
+    // Only the pickers: a tick during a box of another handler leaves its entry alone.
     if (!entree_ || occupe_) {
         return;
     }
+    entree_->DateTimePicker_date = DateTimePicker_date->date();
     entree_->DateTimePicker_time = DateTimePicker_time->time();
     entree_->Timer1Timer();
+    montrer(DateTimePicker_date, entree_->DateTimePicker_date);
     montrer(DateTimePicker_time, entree_->DateTimePicker_time);
 }
 

@@ -170,31 +170,47 @@ void TstSaisie::temps_reel_et_differe() {
 void TstSaisie::horloge_utc_data() {
     QTest::addColumn<QDateTime>("local");
     QTest::addColumn<int>("biais");
-    QTest::addColumn<QTime>("heure");
     QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("heure");
     const QDate jour(2025, 7, 10);
-    ligne_donnees("heures entieres", QDateTime(jour, QTime(12, 0, 5)), -120, QTime(10, 0, 5), jour);
-    ligne_donnees("demi-heure", QDateTime(jour, QTime(10, 0)), -330, QTime(4, 30), jour);
-    ligne_donnees("trois quarts", QDateTime(jour, QTime(10, 0)), -345, QTime(4, 15), jour);
-    ligne_donnees("ouest", QDateTime(jour, QTime(20, 0)), 210, QTime(23, 30), jour);
-    // The date stays the local one of the moment the mode was entered.
-    ligne_donnees("minuit", QDateTime(jour, QTime(0, 30)), -120, QTime(22, 30), jour);
+    ligne_donnees("heures entieres", QDateTime(jour, QTime(12, 0, 5)), -120, jour, QTime(10, 0, 5));
+    ligne_donnees("demi-heure", QDateTime(jour, QTime(10, 0)), -330, jour, QTime(4, 30));
+    ligne_donnees("trois quarts", QDateTime(jour, QTime(10, 0)), -345, jour, QTime(4, 15));
+    ligne_donnees("ouest", QDateTime(jour, QTime(20, 0)), 210, jour, QTime(23, 30));
+    // Around midnight the local and the UTC day differ: the UTC one goes with the UTC time.
+    ligne_donnees("01:30 locales", QDateTime(jour, QTime(1, 30)), -120, jour.addDays(-1),
+                  QTime(23, 30));
+    ligne_donnees("dernier soir", QDateTime(QDate(2025, 9, 1), QTime(1, 30)), -120,
+                  QDate(2025, 8, 31), QTime(23, 30));
+    ligne_donnees("ouest apres minuit UTC", QDateTime(jour, QTime(22, 30)), 210, jour.addDays(1),
+                  QTime(2, 0));
 }
 
+// Every tick, entering real time and so the commit take date and time from one UTC instant.
 void TstSaisie::horloge_utc() {
     QFETCH(QDateTime, local);
     QFETCH(int, biais);
-    QFETCH(QTime, heure);
     QFETCH(QDate, date);
+    QFETCH(QTime, heure);
     PosteEssai p;
-    HorlogeFixe horloge(local, biais);
+    // Started three hours earlier, on another UTC day for some rows: the tick moves the date.
+    HorlogeFixe horloge(local.addSecs(-3 * 3600), biais);
     EntreeQSO entree(p.d.etat, p.referentiel, horloge, p.dialogues);
-    p.d.etat.decalage_UTC = calculer_decalage_UTC(biais);
-    const int decalage = p.d.etat.decalage_UTC;
+    horloge.regler(local);
     entree.Timer1Timer();
-    QCOMPARE(entree.DateTimePicker_time, heure);
     QCOMPARE(entree.DateTimePicker_date, date);
-    QCOMPARE(p.d.etat.decalage_UTC, decalage);
+    QCOMPARE(entree.DateTimePicker_time, heure);
+    entree.passer_temps_differe();
+    entree.DateTimePicker_date = QDate(2000, 1, 1);
+    entree.DateTimePicker_time = QTime(1, 1);
+    entree.passer_temps_reel();
+    QCOMPARE(entree.DateTimePicker_date, date);
+    QCOMPARE(entree.DateTimePicker_time, heure);
+    entree.Edit_callChange(QStringLiteral("DL1AA"));
+    entree.BitBtn_validerClick();
+    QCOMPARE(p.d.etat.table.ligne(1).mid(0, 2),
+             (QStringList{date.toString(QStringLiteral("dd/MM/yyyy")),
+                          heure.toString(QStringLiteral("hh:mm"))}));
 }
 
 void TstSaisie::messages_des_selecteurs() {

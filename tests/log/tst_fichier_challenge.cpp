@@ -9,6 +9,7 @@
 #include "octets_fichier.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -275,31 +276,47 @@ void TestFichierChallenge::question_de_sauvegarde() {
 
 void TestFichierChallenge::enregistrer_sous_nom_data() {
     QTest::addColumn<QString>("choisi");
-    QTest::addColumn<QString>("courant_apres");
-    QTest::newRow("disquette") << QStringLiteral("A:/ETE.VRK") << QStringLiteral("ancien.VRK");
-    QTest::newRow("autre dossier") << QStringLiteral("Logs/ETE.VRK") << QStringLiteral("ETE.VRK");
+    QTest::addColumn<bool>("ecrit");
+    QTest::newRow("autre dossier") << QStringLiteral("Logs/ETE.VRK") << true;
+    QTest::newRow("dossier de travail") << QStringLiteral("Fichiers_challenge/ETE.VRK") << true;
+    QTest::newRow("disquette") << QStringLiteral("A:/ETE.VRK") << true;
+    QTest::newRow("dossier absent") << QStringLiteral("absent/ETE.VRK") << false;
 }
 
+// The log moves to the chosen file: every later save goes there, and nowhere else.
 void TestFichierChallenge::enregistrer_sous_nom() {
     QFETCH(QString, choisi);
-    QFETCH(QString, courant_apres);
+    QFETCH(bool, ecrit);
     Etat etat;
     preparer(etat);
     etat.fichier_courant = QStringLiteral("ancien.VRK");
     const QString complet = chemin(choisi);
-    QDir().mkpath(QFileInfo(complet).path());
+    if (ecrit) {
+        QDir().mkpath(QFileInfo(complet).path());
+    }
     DialoguesScriptes dialogues;
     dialogues.prevoir_fichier(complet);
-    QVERIFY(vorek::enregistrer_sous(etat, dialogues));
-    QVERIFY(QFile::exists(complet));
-    QCOMPARE(etat.fichier_courant, courant_apres);
+    QCOMPARE(vorek::enregistrer_sous(etat, dialogues), ecrit);
     QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Challenge VOREK |*.VRK"));
-    // The next plain save writes the current file into the work folder.
+    if (!ecrit) {
+        QCOMPARE(etat.fichier_courant, QStringLiteral("ancien.VRK"));
+        QCOMPARE(dialogues.messages.size(), 1);
+        return;
+    }
+    QCOMPARE(etat.fichier_courant, QFileInfo(complet).absoluteFilePath());
+    remplir_qso(etat, 3);
     QVERIFY(vorek::enregistrer(etat, dialogues));
-    QVERIFY(QFile::exists(chemin(QStringLiteral("Fichiers_challenge/")) + courant_apres));
+    QCOMPARE(lire_challenge(complet).lignes, 5);
+    QDirIterator fichiers(dossier_->path(), {QStringLiteral("*.VRK")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+    QStringList ecrits;
+    while (fichiers.hasNext()) {
+        ecrits.append(QFileInfo(fichiers.next()).absoluteFilePath());
+    }
+    QCOMPARE(ecrits, QStringList{etat.fichier_courant});
     // Cancelled dialog: nothing happens.
     QVERIFY(!vorek::enregistrer_sous(etat, dialogues));
-    QCOMPARE(etat.fichier_courant, courant_apres);
+    QCOMPARE(etat.fichier_courant, QFileInfo(complet).absoluteFilePath());
 }
 
 void TestFichierChallenge::ouvrir_journal() {

@@ -26,6 +26,8 @@ class TstEditionGrille : public QObject {
 
   private slots:
     void transfert_puis_correction();
+    void correction_rend_le_mode_de_temps_data();
+    void correction_rend_le_mode_de_temps();
     void transfert_bande_inconnue();
     void transfert_ligne_sans_date_data();
     void transfert_ligne_sans_date();
@@ -36,6 +38,7 @@ class TstEditionGrille : public QObject {
     void effacement_pendant_une_correction_non_sauvee_data();
     void effacement_pendant_une_correction_non_sauvee();
     void sortie_de_la_grille();
+    void ligne_inseree_abandonnee_non_comptee();
     void dessin_data();
     void dessin();
 };
@@ -48,6 +51,9 @@ void TstEditionGrille::transfert_puis_correction() {
     QVERIFY(transferer_ligne(p.entree, 2));
     // The operator's note comes back, the scoring's remark does not.
     QCOMPARE(p.entree.Edit_Notes, QStringLiteral("n"));
+    // The band grid marks the band taken back, not the one chosen before.
+    QVERIFY(p.entree.cellule_HF_marquee(5, 1));
+    QVERIFY(!p.entree.cellule_HF_marquee(0, 1));
     QVERIFY(p.d.etat.fichier_modifie);
     QCOMPARE(p.d.etat.ligne_editee, 2);
     QVERIFY(!p.d.etat.temps_reel);
@@ -74,9 +80,61 @@ void TstEditionGrille::transfert_bande_inconnue() {
     journal(p.d, 1);
     p.d.etat.table.fixer_cellule(col_bande, 1, QStringLiteral("???"));
     p.entree.touche(Champ::ComboBox_band, Touche::espace);
+    p.entree.choisir_bande(0);
     QVERIFY(transferer_ligne(p.entree, 1));
     QCOMPARE(p.entree.index_bande, -1);
     QCOMPARE(p.entree.bande_courante, QStringLiteral("160m"));
+    QVERIFY(!p.entree.cellule_HF_marquee(0, 1));
+}
+
+void TstEditionGrille::correction_rend_le_mode_de_temps_data() {
+    QTest::addColumn<bool>("differe");
+    QTest::addColumn<bool>("abandon");
+    QTest::addColumn<int>("transferts");
+    ligne_donnees("temps reel, corrigee", false, false, 1);
+    ligne_donnees("temps reel, abandonnee", false, true, 1);
+    ligne_donnees("temps reel, deux lignes reprises", false, false, 2);
+    ligne_donnees("temps differe, corrigee", true, false, 1);
+    ligne_donnees("temps differe, deux lignes reprises", true, false, 2);
+}
+
+// After a correction the next QSO takes the date and time it would have had without it:
+// the clock's in real time, the ones typed in deferred time.
+void TstEditionGrille::correction_rend_le_mode_de_temps() {
+    QFETCH(bool, differe);
+    QFETCH(bool, abandon);
+    QFETCH(int, transferts);
+    PosteEssai p;
+    journal(p.d, 2);
+    QDate date(2025, 7, 10);
+    QTime heure(10, 0);
+    if (differe) {
+        p.entree.passer_temps_differe();
+        date = QDate(2025, 7, 20);
+        heure = QTime(21, 7);
+        p.entree.DateTimePicker_date = date;
+        p.entree.DateTimePicker_time = heure;
+    }
+    for (int t = 0; t < transferts; ++t) {
+        QVERIFY(transferer_ligne(p.entree, 2 - t));
+        QVERIFY(!p.d.etat.temps_reel);
+    }
+    if (abandon) {
+        p.entree.BitBtn_efface_saisieClick();
+    } else {
+        p.entree.Edit_RSTS = QStringLiteral("579");
+        p.entree.BitBtn_validerClick();
+        QCOMPARE(p.d.etat.table.cellule(col_rst_env, 3 - transferts), QStringLiteral("579"));
+    }
+    QCOMPARE(p.d.etat.temps_reel, !differe);
+    p.horloge.avancer_secondes(60);
+    p.entree.Timer1Timer();
+    p.saisir(QStringLiteral("K1ZZ"));
+    p.entree.BitBtn_validerClick();
+    QCOMPARE(p.d.etat.table.ligne(3).mid(0, 3),
+             (QStringList{date.toString(QStringLiteral("dd/MM/yyyy")),
+                          heure.addSecs(differe ? 0 : 60).toString(QStringLiteral("hh:mm")),
+                          QStringLiteral("K1ZZ")}));
 }
 
 void TstEditionGrille::transfert_ligne_sans_date_data() {
@@ -204,6 +262,23 @@ void TstEditionGrille::sortie_de_la_grille() {
     QCOMPARE(l.Label_nbrQSO, QStringLiteral("2"));
     QVERIFY(!l.titre);
     QVERIFY(!QFile::exists(p.d.etat.rep_challenge + QStringLiteral("/ESSAI.VRK")));
+}
+
+// An empty row inserted and left is no QSO: every count and the title say so.
+void TstEditionGrille::ligne_inseree_abandonnee_non_comptee() {
+    PosteEssai p;
+    journal(p.d, 3);
+    inserer_ligne(p.entree, 2);
+    p.entree.BitBtn_efface_saisieClick();
+    QCOMPARE(p.d.etat.ligne_suivante, 5);
+    QCOMPARE(quitter_grille(p.entree).Label_nbrQSO, QStringLiteral("3"));
+    const Libelles calcul = p.entree.BitBtn_calculClick();
+    QCOMPARE(calcul.Label_nbrQSO, QStringLiteral("3"));
+    QVERIFY(calcul.titre->endsWith(QStringLiteral(" (3 QSO)")));
+    p.dialogues.prevoir_reponse(Reponse::annuler);
+    const ResultatEffacement r = effacer_ligne(p.entree, 1);
+    QCOMPARE(r.libelles.Label_nbrQSO, QStringLiteral("3"));
+    QVERIFY(r.libelles.titre->endsWith(QStringLiteral(" (3 QSO)")));
 }
 
 void TstEditionGrille::dessin_data() {

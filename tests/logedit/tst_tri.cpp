@@ -46,6 +46,7 @@ class TstTri : public QObject {
     void instantane_meme_sans_qso();
     void retour_a_l_ordre_des_dates();
     void retour_garde_les_qso_ajoutes();
+    void retour_rend_l_ordre_des_egaux();
     void extraction_data();
     void extraction();
     void extraction_garde_la_correction();
@@ -143,6 +144,49 @@ void TstTri::retour_garde_les_qso_ajoutes() {
     QCOMPARE(p.d.colonne(col_indicatif),
              (QStringList{"A1", "B1", "K1ZZ", "F5ABC", "JA1AA", "DL1AA", "", ""}));
     QCOMPARE(p.d.etat.ligne_suivante, 8);
+}
+
+// Random logs in date order with many QSOs at the same minute (the same call twice among
+// them): sorted by call once or twice, then by date, they come back row for row, points
+// and remarks included; QSOs logged in between go after the equal moments they join.
+void TstTri::retour_rend_l_ordre_des_egaux() {
+    QRandomGenerator g(11);
+    const QStringList indicatifs{"K1ZZ", "F5ABC", "DL1AA", "A1", "F5ABC", "ZZ9", "B2"};
+    for (int essai = 0; essai < 200; ++essai) {
+        DossierEssai d;
+        const int n = int(g.bounded(2, 30));
+        int minute = 0;
+        for (int i = 0; i < n; ++i) {
+            minute += int(g.bounded(0, 2));
+            d.ajouter({QStringLiteral("10/07/2025"),
+                       QStringLiteral("10:%1").arg(minute, 2, 10, QLatin1Char('0')),
+                       indicatifs[int(g.bounded(indicatifs.size()))], "20m", "599", "599",
+                       QString::number(i), QString::number(g.bounded(3)), "", QString::number(i)});
+        }
+        const QStringList avant = lignes_challenge(d.etat);
+        const int tris = int(g.bounded(1, 3));
+        for (int t = 0; t < tris; ++t) {
+            trier_par_indicatif(d.etat);
+        }
+        const bool ajout = g.bounded(2) == 1;
+        if (ajout) {
+            d.ajouter({"10/07/2025", "10:00", "AAA", "20m", "599", "599", "", "", "", "ajout"});
+        }
+        trier_par_date(d.etat);
+        QVERIFY(d.etat.ordre_avant_tri.isEmpty());
+        if (!ajout) {
+            QCOMPARE(lignes_challenge(d.etat), avant);
+            continue;
+        }
+        QStringList notes = d.colonne(col_notes);
+        const qsizetype place = notes.indexOf(QStringLiteral("ajout"));
+        // After every QSO of its minute logged before it.
+        QVERIFY(d.etat.table.cellule(col_heure, int(place) + 2) != QStringLiteral("10:00"));
+        notes.removeAt(place);
+        for (int i = 0; i < n; ++i) {
+            QCOMPARE(notes[i], QString::number(i));
+        }
+    }
 }
 
 void TstTri::extraction_data() {

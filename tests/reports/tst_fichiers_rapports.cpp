@@ -124,7 +124,7 @@ void TestFichiersRapports::commande_rapport_complete() {
              octets_attendus(QStringLiteral("adif_rapport_petit.ADI")));
     // Another continent everywhere (no DXCC list): 6+5+5+0+5+3+3+3+3+3+8+10+15+15+15+0+0.
     const QByteArray texte = lire_octets(essai.chemin_travail(QStringLiteral("ete.TXT")));
-    QVERIFY(texte.contains("\r\n SCORE DECLARE :   18 QSO  ,  99  POINTS\r\n"));
+    QVERIFY(texte.contains("\r\n SCORE DECLARE :   17 QSO  ,  99  POINTS\r\n"));
     QVERIFY(texte.contains("03/07/202406:15 17m I2FFF       599  5991007    3 Franco"));
     QVERIFY(texte.contains("01/07/202400:05160m F5AAA       599  5991001    6 Albert"));
     QVERIFY(texte.contains(" n\xB0 NM   CHALLENGE d'ETE VOREK   2024      page: 1\r\n"));

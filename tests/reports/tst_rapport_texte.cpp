@@ -171,12 +171,15 @@ void TestRapportTexte::groupes_de_doubles() {
     }
 }
 
+// A row without member number is declared though not listed; an empty row (inserted and
+// left) is neither.
 void TestRapportTexte::ligne_sans_numero_comptee_mais_pas_listee() {
     JournalEssai essai;
     essai.remplir_vide();
     remplir_journal(essai.etat,
                     {
                         {"01/07/2024", "10:00", "F5AAA", "20m", "599", "599", "", "4", "", ""},
+                        {},
                         {"01/07/2024", "11:00", "F5BBB", "20m", "599", "599", "12", "3", "", ""},
                     });
     CompteursRapport compteurs;

@@ -1,5 +1,6 @@
 #include "banc_programme.h"
 #include "journal_rempli.h"
+#include "ligne_donnees.h"
 #include "log/fichier_challenge.h"
 #include "log/fichier_texte.h"
 #include "ui/infobulle.h"
@@ -29,6 +30,8 @@ class TestFenetreStation : public QObject {
     void indicatif_tape_lettre_par_lettre();
     void prefixe_hors_de_la_liste();
     void base_illisible_signalee();
+    void indicatif_retouche_garde_l_adresse_data();
+    void indicatif_retouche_garde_l_adresse();
     void choix_dxcc_par_l_operateur();
     void ok_sans_indicatif_puis_sans_fichier();
     void creer_fichier_force_le_nom_et_le_dossier();
@@ -82,14 +85,16 @@ void TestFenetreStation::indicatif_tape_lettre_par_lettre() {
     QCOMPARE(f()->ComboBox_DXCC->currentText(), QStringLiteral("DL"));
     QCOMPARE(etat.station_call, QString());
 
+    // The look-up refreshes what it fills: the member number and the DXCC; the name and the
+    // address lines stay the operator's while the database has no name.
     QTest::keyClick(f()->Edit_call, Qt::Key_B);
     QCOMPARE(etat.station_call, QStringLiteral("F5AB"));
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
-    QCOMPARE(f()->Edit_nom->text(), QString());
-    QCOMPARE(f()->Edit_adresse1->text(), QString());
-    QCOMPARE(f()->Edit_adresse2->text(), QString());
-    QCOMPARE(etat.station_adresse1, QString());
-    QCOMPARE(etat.station_adresse2, QString());
+    QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
+    QCOMPARE(f()->Edit_adresse1->text(), QStringLiteral("1 rue"));
+    QCOMPARE(f()->Edit_adresse2->text(), QStringLiteral("75001 PARIS"));
+    QCOMPARE(etat.station_adresse1, QStringLiteral("1 rue"));
+    QCOMPARE(etat.station_adresse2, QStringLiteral("75001 PARIS"));
     QCOMPARE(f()->ComboBox_DXCC->currentIndex(), 0);
     QCOMPARE(etat.station_DXCC, QStringLiteral("F"));
     QCOMPARE(etat.station_continent, QStringLiteral("EU"));
@@ -133,8 +138,38 @@ void TestFenetreStation::base_illisible_signalee() {
     QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
     QCOMPARE(banc_->etat->station_call, QStringLiteral("F5ABC"));
     QCOMPARE(f()->Edit_ZTC->text(), QString());
-    QCOMPARE(f()->Edit_nom->text(), QString());
+    QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
     QVERIFY(f()->isVisible());
+}
+
+void TestFenetreStation::indicatif_retouche_garde_l_adresse_data() {
+    QTest::addColumn<QString>("indicatif");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("ztc");
+    ligne_donnees("membre", "F5ABC", "Jean DUPONT", "123");
+    ligne_donnees("non membre", "F4XYZ", "Luc Petit", "NM");
+}
+
+// "/P" typed after the call and taken back: the address lines and a name the database does
+// not know reach the file as the operator typed them.
+void TestFenetreStation::indicatif_retouche_garde_l_adresse() {
+    QFETCH(QString, indicatif);
+    QFETCH(QString, nom);
+    QFETCH(QString, ztc);
+    QTest::keyClicks(f()->Edit_call, indicatif);
+    f()->Edit_nom->setText(QStringLiteral("Luc Petit"));
+    f()->Edit_adresse1->setText(QStringLiteral("3 rue des Ondes"));
+    f()->Edit_adresse2->setText(QStringLiteral("29200 Brest"));
+    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("essai.VRK")));
+    f()->BitBtn_creer->click();
+    QTest::keyClicks(f()->Edit_call, QStringLiteral("/p"));
+    QTest::keyClick(f()->Edit_call, Qt::Key_Backspace);
+    QTest::keyClick(f()->Edit_call, Qt::Key_Backspace);
+    f()->BitBtn_OK->click();
+    QVERIFY(banc_->principale()->isVisible());
+    QCOMPARE(lire_lignes(banc_->travail(QStringLiteral("essai.VRK"))).mid(1, 5),
+             (QStringList{indicatif, nom, QStringLiteral("3 rue des Ondes"),
+                          QStringLiteral("29200 Brest"), ztc}));
 }
 
 void TestFenetreStation::choix_dxcc_par_l_operateur() {

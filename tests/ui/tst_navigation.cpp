@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -169,6 +170,8 @@ void TestNavigation::parametres_impossibles_a_ecrire() {
     QVERIFY(banc_->programme->termine());
 }
 
+// The log moves to the chosen file: the title and the station window name it, and the
+// next commit and save write it there, not into the work folder.
 void TestNavigation::enregistrer_sous_puis_enregistrer() {
     jusqu_a_la_fenetre_principale();
     QTemporaryDir ailleurs;
@@ -176,11 +179,17 @@ void TestNavigation::enregistrer_sous_puis_enregistrer() {
     banc_->dialogues.prevoir_fichier(copie);
     m()->Enregistrersous1->trigger();
     QVERIFY(QFileInfo::exists(copie));
-    QCOMPARE(banc_->etat->fichier_courant, QStringLiteral("ETE2.VRK"));
+    QCOMPARE(banc_->etat->fichier_courant, copie);
     QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
+    QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ETE2.VRK"));
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK |*.VRK"));
+    m()->Edit_call->setFocus();
+    QTest::keyClicks(m()->Edit_call, QStringLiteral("F5ABC"));
+    QTest::keyClick(m()->Edit_call, Qt::Key_Return);
     m()->SaveBtn->click();
-    QVERIFY(QFileInfo::exists(banc_->travail(QStringLiteral("ETE2.VRK"))));
+    QCOMPARE(lire_lignes(copie).value(9 + 10 + 10 + 2), QStringLiteral("F5ABC"));
+    QVERIFY(!QFileInfo::exists(banc_->travail(QStringLiteral("ETE2.VRK"))));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
 }
 
 void TestNavigation::ouvrir_sans_correction_en_attente() {

@@ -38,6 +38,8 @@ class TestSaisieFenetre : public QObject {
     void effacement();
     void clic_dans_la_grille_des_bandes();
     void qso_en_temps_differe();
+    void temps_reel_en_utc_data();
+    void temps_reel_en_utc();
     void messages_des_selecteurs_data();
     void messages_des_selecteurs();
     void numero_tape_marque();
@@ -228,13 +230,19 @@ void TestSaisieFenetre::correction_par_double_clic() {
     m()->ComboBox_band->setCurrentText(QStringLiteral("40m"));
     saisir(QStringLiteral("F5ABC"));
     QCOMPARE(etat().ligne_suivante, 3);
+    QVERIFY(m()->entree().cellule_HF_marquee(3, 1));
 
+    banc_->horloge.avancer_secondes(600);
+    m()->Timer1Timer();
     double_clic(1, col_bande);
     QVERIFY(etat().fichier_modifie);
     QCOMPARE(etat().ligne_editee, 1);
     QCOMPARE(m()->Label_temps_reel->text(), QStringLiteral("Temps différé"));
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F6XYZ"));
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("160m"));
+    // The band grid marks the band of the entry panel.
+    QVERIFY(m()->entree().cellule_HF_marquee(0, 1));
+    QVERIFY(!m()->entree().cellule_HF_marquee(3, 1));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("456"));
     QCOMPARE(focus(), m()->Edit_call);
     QCOMPARE(m()->Edit_call->cursorPosition(), 5);
@@ -253,6 +261,14 @@ void TestSaisieFenetre::correction_par_double_clic() {
     QCOMPARE(indicatifs_sur_disque(),
              (QStringList{QStringLiteral("F6XYZ"), QStringLiteral("F5ABC"), QString()}));
     QCOMPARE(lire_challenge(fichier()).cellules[1].value(col_rst_env), QStringLiteral("579"));
+
+    // Real time again, as before the double-click: the next QSO is logged at the clock's
+    // time, not at the corrected row's.
+    QCOMPARE(m()->Label_temps_reel->text(), QStringLiteral("Temps réel"));
+    saisir(QStringLiteral("F8ZZZ"));
+    QCOMPARE(etat().table.ligne(3).mid(0, 3),
+             (QStringList{QStringLiteral("14/07/2025"), QStringLiteral("09:10"),
+                          QStringLiteral("F8ZZZ")}));
 }
 
 void TestSaisieFenetre::double_clic_sur_la_ligne_libre() {
@@ -391,6 +407,31 @@ void TestSaisieFenetre::qso_en_temps_differe() {
     QCOMPARE(m()->Label_temps_reel->text(), QStringLiteral("Temps réel"));
     QCOMPARE(m()->Label_temps_reel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(m()->DateTimePicker_date->date(), QDate(2025, 7, 14));
+}
+
+void TestSaisieFenetre::temps_reel_en_utc_data() {
+    QTest::addColumn<QTime>("locale");
+    QTest::addColumn<bool>("bouton");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("heure");
+    ligne_donnees("01:30 locales, temps reel repris", QTime(0, 30), true, "14/07/2025", "23:30");
+    ligne_donnees("minuit UTC passe en temps reel", QTime(1, 30), false, "15/07/2025", "00:30");
+}
+
+// The day after at 00:30 local time it is still 14/07 in UTC; at 01:30 it is 15/07.
+void TestSaisieFenetre::temps_reel_en_utc() {
+    QFETCH(QTime, locale);
+    QFETCH(bool, bouton);
+    QFETCH(QString, date);
+    QFETCH(QString, heure);
+    banc_->horloge.regler(QDateTime(QDate(2025, 7, 15), locale));
+    if (bouton) {
+        m()->SpeedButton_temps_reel->click();
+    }
+    m()->Timer1Timer();
+    QCOMPARE(m()->DateTimePicker_date->date().toString(QStringLiteral("dd/MM/yyyy")), date);
+    saisir(QStringLiteral("F6XYZ"));
+    QCOMPARE(etat().table.ligne(1).mid(0, 2), (QStringList{date, heure}));
 }
 
 void TestSaisieFenetre::messages_des_selecteurs_data() {
