@@ -245,8 +245,8 @@ QString message_erreur_es(int code_systeme) {
 }
 
 QString message_fichier_trop_gros() {
-    return QStringLiteral("Fichier trop volumineux (plus de 64 Mo) : ce n'est pas un fichier "
-                          "du programme");
+    return QStringLiteral("Fichier trop volumineux (plus de 64 Mo ou de 4 millions de lignes) : "
+                          "ce n'est pas un fichier du programme");
 }
 
 QString message_journal_verrouille() {
@@ -255,8 +255,13 @@ QString message_journal_verrouille() {
 }
 
 QStringList lire_lignes(const QString& chemin) {
+    const QByteArray octets = lire_tout(chemin);
+    // Each line costs a list entry whatever its length.
+    if (octets.count('\n') >= lignes_max_fichier_texte) {
+        throw Erreur(message_fichier_trop_gros());
+    }
     // CP1252 maps every byte to one character, so the line ends survive the decoding.
-    const QString texte = depuis_cp1252(lire_tout(chemin));
+    const QString texte = depuis_cp1252(octets);
     QStringList lignes;
     qsizetype debut = 0;
     while (debut < texte.size()) {

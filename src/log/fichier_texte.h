@@ -17,13 +17,14 @@ QByteArray vers_cp1252(const QString& texte);
 // The runtime's French text for a system error number.
 QString message_erreur_es(int code_systeme);
 
-// No file the program reads whole comes near this size; anything larger (a disk image, a
-// device without end) is refused before it fills the memory.
+// No file the program reads whole comes near these sizes; anything larger (a disk image, a
+// device without end, megabytes of empty lines) is refused before it fills the memory.
 constexpr qint64 taille_max_fichier_texte = 64 * 1024 * 1024;
+constexpr qsizetype lignes_max_fichier_texte = 4 * 1024 * 1024;
 QString message_fichier_trop_gros();
 
 // All lines of a file, without their line ends. Refuses a file above
-// taille_max_fichier_texte.
+// taille_max_fichier_texte bytes or lignes_max_fichier_texte lines.
 QStringList lire_lignes(const QString& chemin);
 
 // Writes every line followed by CR LF. The file is replaced only once the new version is

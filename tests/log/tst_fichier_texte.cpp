@@ -213,6 +213,7 @@ void TestFichierTexte::lecture_bornee_data() {
     const QString trop = message_fichier_trop_gros();
     ligne_donnees("zeros sans fin", QStringLiteral("/dev/zero"), trop);
     ligne_donnees("fichier creux de plus de 64 Mo", QStringLiteral("creux"), trop);
+    ligne_donnees("des millions de lignes vides", QStringLiteral("lignes"), trop);
     ligne_donnees("tube sans ecrivain", QStringLiteral("tube"), QString());
 }
 
@@ -227,6 +228,9 @@ void TestFichierTexte::lecture_bornee() {
         QFile fichier(chemin);
         QVERIFY(fichier.open(QIODevice::WriteOnly));
         QVERIFY(fichier.resize(taille_max_fichier_texte + 1));
+    } else if (source == QStringLiteral("lignes")) {
+        chemin = dossier.filePath(QStringLiteral("ETE.VRK"));
+        ecrire_octets(chemin, QByteArray(lignes_max_fichier_texte, '\n'));
     } else if (source == QStringLiteral("tube")) {
         chemin = dossier.filePath(QStringLiteral("tube"));
         QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
