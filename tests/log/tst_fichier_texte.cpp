@@ -33,8 +33,6 @@ class TestFichierTexte : public QObject {
     void lien_symbolique_garde_data();
     void lien_symbolique_garde();
     void ecriture_atomique_garde_les_droits();
-    void meme_fichier_data();
-    void meme_fichier();
 };
 
 namespace {
@@ -253,30 +251,6 @@ void TestFichierTexte::ecriture_atomique_garde_les_droits() {
                  QStringLiteral("Accès au fichier refusé"));
         QCOMPARE(lire_octets(chemin), QByteArray("v2\r\n"));
     }
-}
-
-void TestFichierTexte::meme_fichier_data() {
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("meme");
-    ligne_donnees("le meme", "ETE.VRK", "ETE.VRK", true);
-    ligne_donnees("la casse seule differe", "ete.vrk", "ETE.VRK", true);
-    ligne_donnees("par un detour", "sous/../ETE.VRK", "./ETE.VRK", true);
-    ligne_donnees("par un lien", "lien.LOG", "ETE.VRK", true);
-    ligne_donnees("absent, la casse seule differe", "ete.log", "ETE.LOG", true);
-    ligne_donnees("deux fichiers", "ETE.VRK", "ETE.LOG", false);
-    ligne_donnees("autre dossier", "sous/ETE.VRK", "ETE.VRK", false);
-}
-
-void TestFichierTexte::meme_fichier() {
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QTemporaryDir dossier;
-    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("sous")));
-    ecrire_octets(dossier.filePath(QStringLiteral("ETE.VRK")), "x");
-    QVERIFY(QFile::link(dossier.filePath(QStringLiteral("ETE.VRK")),
-                        dossier.filePath(QStringLiteral("lien.LOG"))));
-    QTEST(vorek::meme_fichier(dossier.filePath(a), dossier.filePath(b)), "meme");
 }
 
 QTEST_GUILESS_MAIN(TestFichierTexte)
