@@ -9,12 +9,12 @@ int commande_export_adif(ContexteCli& contexte) {
     if (contexte.arguments.size() != 2) {
         throw ErreurUsage{QStringLiteral("usage : vorek export-adif FICHIER.VRK NOM")};
     }
-    charger_pour_cli(contexte, contexte.arguments[0]);
     const Referentiel referentiel(contexte.etat);
+    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     const ResultatAdif resultat =
         exporter_adif(contexte.etat, referentiel.membres, contexte.arguments[1]);
     contexte.sortie << resultat.chemin << '\n';
-    avertir_base_membres_absente(resultat.base_membres_absente);
+    avertir_base_membres_absente(contexte, resultat.base_membres_absente);
     return 0;
 }
 

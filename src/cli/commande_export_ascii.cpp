@@ -1,5 +1,6 @@
 #include "contexte_cli.h"
 
+#include "refdata/referentiel.h"
 #include "reports/ascii.h"
 
 namespace vorek {
@@ -8,7 +9,8 @@ int commande_export_ascii(ContexteCli& contexte) {
     if (contexte.arguments.size() != 1) {
         throw ErreurUsage{QStringLiteral("usage : vorek export-ascii FICHIER.VRK")};
     }
-    charger_pour_cli(contexte, contexte.arguments[0]);
+    const Referentiel referentiel(contexte.etat);
+    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     contexte.sortie << exporter_ascii(contexte.etat) << '\n';
     return 0;
 }

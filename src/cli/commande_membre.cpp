@@ -2,8 +2,6 @@
 
 #include "refdata/referentiel.h"
 
-#include <cstdio>
-
 namespace vorek {
 
 int commande_membre(ContexteCli& contexte) {
@@ -13,12 +11,7 @@ int commande_membre(ContexteCli& contexte) {
     const Referentiel referentiel(contexte.etat);
     const ResultatMembre r = referentiel.membres.chercher_membre(contexte.arguments.first());
     contexte.sortie << r.membre_numero << '\t' << r.membre_nom << '\n';
-    if (!r.base_trouvee) {
-        contexte.sortie.flush();
-        std::fprintf(
-            stderr, "%s\n",
-            QString::fromUtf8(message_base_membres_absente).trimmed().toUtf8().constData());
-    }
+    avertir_base_membres_absente(contexte, !r.base_trouvee);
     return 0;
 }
 

@@ -1,17 +1,16 @@
 #include "contexte_cli.h"
 
+#include "entry/textes_saisie.h"
 #include "log/erreur.h"
 #include "refdata/referentiel.h"
 #include "reports/commandes_rapports.h"
 
-#include <cstdio>
-
 namespace vorek {
 
-void avertir_base_membres_absente(bool absente) {
+void avertir_base_membres_absente(ContexteCli& contexte, bool absente) {
     if (absente) {
-        std::fputs(message_base_membres_absente, stderr);
-        std::fputc('\n', stderr);
+        contexte.dialogues.message(TypeMessage::simple,
+                                   QString::fromUtf8(message_base_membres_absente));
     }
 }
 
@@ -19,14 +18,17 @@ int commande_rapport(ContexteCli& contexte) {
     if (contexte.arguments.size() != 1) {
         throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
     }
-    charger_pour_cli(contexte, contexte.arguments[0]);
     const Referentiel referentiel(contexte.etat);
+    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);
     for (const QString& chemin : compte_rendu.chemins) {
         contexte.sortie << chemin << '\n';
     }
-    avertir_base_membres_absente(compte_rendu.base_membres_absente);
+    // As the window's report command says it: the rescoring used the log's own numbers.
+    if (compte_rendu.base_membres_absente) {
+        contexte.dialogues.message(TypeMessage::simple, textes::base_membres_absente_score());
+    }
     if (!compte_rendu.erreur.isEmpty()) {
         throw Erreur(compte_rendu.erreur);
     }

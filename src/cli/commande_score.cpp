@@ -1,12 +1,7 @@
 #include "contexte_cli.h"
 
-#include "entry/score.h"
-#include "entry/textes_saisie.h"
-#include "log/dates.h"
-#include "log/erreur.h"
+#include "log/fichier_challenge.h"
 #include "refdata/referentiel.h"
-
-#include <cstdio>
 
 namespace vorek {
 
@@ -37,19 +32,14 @@ ArgumentsScore lire_arguments(const QStringList& arguments) {
 
 } // namespace
 
-// Rescores a challenge file as the "Calcul" button does, without the entry window (an
-// empty band scores as an empty band), and lists what each QSO row received.
+// Lists what each QSO row of a challenge file received from the rescoring of its load, as
+// the "Calcul" button gives it without the entry window (an empty band scores as an empty
+// band).
 int commande_score(ContexteCli& contexte) {
     const ArgumentsScore arguments = lire_arguments(contexte.arguments);
-    charger_pour_cli(contexte, arguments.fichier);
     Etat& etat = contexte.etat;
     const Referentiel referentiel(etat);
-    const QString annee = texte_date(vers_jours(contexte.aujourdhui)).mid(6, 4);
-    const ResultatScore resultat = calculer_score(etat, referentiel, QString(), annee);
-    if (resultat.base_membres_absente) {
-        std::fputs(textes::base_membres_absente_score().toUtf8().constData(), stderr);
-        std::fputc('\n', stderr);
-    }
+    charger_pour_cli(contexte, referentiel, arguments.fichier);
     const TableJournal& table = etat.table;
     const QChar tab = QLatin1Char('\t');
     for (int r = 1; r < table.nb_lignes(); ++r) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "dialogues_cli.h"
+
 #include "log/etat.h"
-#include "log/fichier_challenge.h"
 
 #include <QDate>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct ContexteCli {
     QDate aujourdhui;
     QTextStream& sortie;
     QStringList arguments; // after the command name
+    DialoguesCli& dialogues;
 };
 
 // Usage errors: the tool prints the text and exits 2.
@@ -22,9 +24,11 @@ struct ErreurUsage {
     QString texte;
 };
 
-// The load as the windows do it, without the windows.
-ActionsChargement actions_chargement_cli(ContexteCli& contexte);
-void charger_pour_cli(ContexteCli& contexte, const QString& chemin);
+struct Referentiel;
+
+// Loads the file the command names as the windows do, rescoring included, without an entry
+// band; it becomes the current file. A rescoring that stopped on a date ends the command.
+void charger_pour_cli(ContexteCli& contexte, const Referentiel& referentiel, const QString& chemin);
 
 int commande_resume(ContexteCli& contexte);
 int commande_score(ContexteCli& contexte);
@@ -37,6 +41,6 @@ int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
 // Tells on stderr that the member database was missing.
-void avertir_base_membres_absente(bool absente);
+void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 
 } // namespace vorek

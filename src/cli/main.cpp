@@ -101,7 +101,8 @@ int main(int argc, char* argv[]) {
         etat.debut_concours = periode.debut_concours;
         etat.fin_concours = periode.fin_concours;
         etat.version_prog = texte_version_prog(version_programme());
-        ContexteCli contexte{etat, options.aujourdhui, sortie, options.arguments};
+        DialoguesCli dialogues(sortie);
+        ContexteCli contexte{etat, options.aujourdhui, sortie, options.arguments, dialogues};
         const int code = commande->second(contexte);
         sortie.flush();
         return code;

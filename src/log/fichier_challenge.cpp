@@ -18,13 +18,35 @@ const QString saisie_incorrecte() {
     return QStringLiteral("Saisie numérique incorrecte");
 }
 
+QString lignes_en_trop() {
+    return QStringLiteral("Fichier challenge incohérent : il contient plus de lignes que ses "
+                          "nombres de colonnes et de lignes n'en annoncent");
+}
+
+// Plain decimal, as the program writes them: a sign, a blank inside or a control character
+// (a NUL from a damaged disk) makes the line no number.
 int lire_entier(const QString& ligne) {
-    bool ok = false;
-    const int valeur = ligne.trimmed().toInt(&ok);
+    const QString texte = ligne.trimmed();
+    const qsizetype debut = texte.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype chiffres = texte.size() - debut;
+    bool ok = chiffres >= 1 && chiffres <= 9;
+    for (qsizetype i = debut; ok && i < texte.size(); ++i) {
+        ok = texte.at(i) >= QLatin1Char('0') && texte.at(i) <= QLatin1Char('9');
+    }
     if (!ok) {
         throw Erreur(saisie_incorrecte());
     }
-    return valeur;
+    return texte.toInt();
+}
+
+// Past the cells the counts announce, only empty lines (an editor's final line end) may
+// follow: anything else means the counts are wrong, and the log would load cut or shifted.
+void verifier_fin(const QStringList& lignes, qsizetype fin) {
+    for (qsizetype i = fin; i < lignes.size(); ++i) {
+        if (!lignes[i].isEmpty()) {
+            throw Erreur(lignes_en_trop());
+        }
+    }
 }
 
 } // namespace
@@ -55,12 +77,13 @@ ContenuChallenge analyser_challenge(const QStringList& lignes) {
         throw Erreur(fin_de_fichier());
     }
     ContenuChallenge contenu;
-    contenu.station_call = lignes[1];
-    contenu.station_nom = lignes[2];
-    contenu.station_adresse1 = lignes[3];
-    contenu.station_adresse2 = lignes[4];
-    contenu.station_nr_club = lignes[5];
-    contenu.station_DXCC = lignes[6];
+    // No longer than the station window lets the operator type, whatever the file holds.
+    contenu.station_call = lignes[1].left(longueur_max_indicatif);
+    contenu.station_nom = lignes[2].left(longueur_max_nom);
+    contenu.station_adresse1 = lignes[3].left(longueur_max_adresse);
+    contenu.station_adresse2 = lignes[4].left(longueur_max_adresse);
+    contenu.station_nr_club = lignes[5].left(longueur_max_nr_club);
+    contenu.station_DXCC = lignes[6].left(longueur_max_DXCC);
     contenu.colonnes = lire_entier(lignes[7]);
     contenu.lignes = lire_entier(lignes[8]);
     // A grid has at least one column and the header plus one row; beyond the limits the
@@ -76,6 +99,7 @@ ContenuChallenge analyser_challenge(const QStringList& lignes) {
     if (lignes.size() < attendu) {
         throw Erreur(fin_de_fichier());
     }
+    verifier_fin(lignes, attendu);
     contenu.cellules.reserve(contenu.lignes);
     qsizetype i = 9 + contenu.colonnes;
     for (int r = 0; r < contenu.lignes; ++r) {

@@ -25,6 +25,14 @@ struct ContenuChallenge {
     QList<QStringList> cellules;
 };
 
+// The longest texts the station window takes into its fields; a file's station record is cut
+// to them on reading.
+constexpr int longueur_max_indicatif = 20;
+constexpr int longueur_max_nr_club = 10;
+constexpr int longueur_max_nom = 50;
+constexpr int longueur_max_adresse = 80;
+constexpr int longueur_max_DXCC = 10;
+
 constexpr int colonnes_max_challenge = 1000;
 constexpr int lignes_max_challenge = 1000000;
 
@@ -43,6 +51,7 @@ struct ActionsChargement {
 QStringList lignes_challenge(const Etat& etat);
 
 // Parses a whole file; throws Erreur with the runtime's text, leaving nothing half done.
+// A file longer than its counts announce is refused, as one shorter than them.
 ContenuChallenge lire_challenge(const QString& chemin);
 ContenuChallenge analyser_challenge(const QStringList& lignes);
 

@@ -199,7 +199,7 @@ LignesAdif lignes_export_adif(const Etat& etat, const BaseMembres& membres) {
 ResultatAdif ecrire_adif_rapport(const Etat& etat, const BaseMembres& membres) {
     const LignesAdif contenu = lignes_adif_rapport(etat, membres);
     const QString chemin = chemin_adif_rapport(etat);
-    ecrire_lignes(chemin, contenu.lignes);
+    ecrire_rapport(etat, chemin, contenu.lignes);
     return {chemin, contenu.base_membres_absente};
 }
 
@@ -207,7 +207,7 @@ ResultatAdif exporter_adif(const Etat& etat, const BaseMembres& membres,
                            const QString& nom_choisi) {
     const LignesAdif contenu = lignes_export_adif(etat, membres);
     const QString chemin = chemin_export_adif(etat, nom_choisi);
-    ecrire_lignes(chemin, contenu.lignes);
+    ecrire_rapport(etat, chemin, contenu.lignes);
     return {chemin, contenu.base_membres_absente};
 }
 

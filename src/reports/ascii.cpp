@@ -5,7 +5,6 @@
 #include "noms_rapports.h"
 
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 namespace vorek {
 
@@ -46,7 +45,7 @@ QStringList lignes_ascii(const Etat& etat) {
 
 QString exporter_ascii(const Etat& etat) {
     const QString chemin = chemin_ascii(etat);
-    ecrire_lignes(chemin, lignes_ascii(etat));
+    ecrire_rapport(etat, chemin, lignes_ascii(etat));
     return chemin;
 }
 

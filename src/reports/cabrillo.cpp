@@ -5,7 +5,6 @@
 #include "noms_rapports.h"
 
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 #include <array>
 #include <utility>
@@ -117,7 +116,7 @@ QStringList lignes_cabrillo(const Etat& etat) {
 
 QString ecrire_cabrillo(Etat& etat) {
     etat.fichier_joint = chemin_cabrillo(etat);
-    ecrire_lignes(etat.fichier_joint, lignes_cabrillo(etat));
+    ecrire_rapport(etat, etat.fichier_joint, lignes_cabrillo(etat));
     return etat.fichier_joint;
 }
 

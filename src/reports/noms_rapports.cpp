@@ -1,6 +1,8 @@
 #include "noms_rapports.h"
 
+#include "log/erreur.h"
 #include "log/etat.h"
+#include "log/fichier_texte.h"
 
 namespace vorek {
 
@@ -52,6 +54,18 @@ QString chemin_ascii(const Etat& etat) {
 
 QString chemin_export_adif(const Etat& etat, const QString& nom_choisi) {
     return etat.rep_challenge + QLatin1Char('/') + nom_de_fichier(nom_choisi);
+}
+
+void ecrire_rapport(const Etat& etat, const QString& chemin, const QStringList& lignes) {
+    if (!etat.fichier_courant.isEmpty() &&
+        meme_fichier(chemin, chemin_dans_challenge(etat, etat.fichier_courant))) {
+        throw Erreur(message_rapport_sur_journal(chemin));
+    }
+    ecrire_lignes(chemin, lignes);
+}
+
+QString message_rapport_sur_journal(const QString& chemin) {
+    return QStringLiteral("Écriture refusée : %1 est le fichier challenge lui-même").arg(chemin);
 }
 
 } // namespace vorek

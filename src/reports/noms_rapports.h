@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vorek {
 
@@ -21,5 +22,11 @@ QString chemin_rapport_texte(const Etat& etat);
 QString chemin_ascii(const Etat& etat);
 // The export lands in the work folder under the file-name part of the chosen name.
 QString chemin_export_adif(const Etat& etat, const QString& nom_choisi);
+
+// Writes a report file (ecrire_lignes). A report never replaces the challenge file it is
+// made from (a log named ETE.LOG, an export given the log's own name): that is refused with
+// message_rapport_sur_journal and nothing is written. Throws Erreur.
+void ecrire_rapport(const Etat& etat, const QString& chemin, const QStringList& lignes);
+QString message_rapport_sur_journal(const QString& chemin);
 
 } // namespace vorek

@@ -7,7 +7,6 @@
 
 #include "entry/score.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 #include <array>
 
@@ -204,7 +203,8 @@ ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
     ResultatRapportTexte resultat;
     resultat.chemin = chemin_rapport_texte(contexte.etat);
     resultat.base_membres_absente = score.base_membres_absente;
-    ecrire_lignes(resultat.chemin, lignes_rapport_texte(contexte.etat, annee, resultat.compteurs));
+    ecrire_rapport(contexte.etat, resultat.chemin,
+                   lignes_rapport_texte(contexte.etat, annee, resultat.compteurs));
     return resultat;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/dossiers.h"
 #include "app/station.h"
+#include "entry/chargement.h"
 #include "infobulle.h"
 #include "log/erreur.h"
 #include "parametres_fenetres.h"
@@ -161,10 +162,13 @@ void TForm_Infos::BitBtn_chargerClick() {
     if (choisi.isEmpty()) {
         return;
     }
+    // A refused file stays untouched: the next save goes to the current file, not to it.
+    const QString precedent = etat.fichier_courant;
     etat.fichier_courant = choisi;
     try {
         charger_fichier(etat, choisi, actions_chargement());
     } catch (const Erreur& e) {
+        etat.fichier_courant = precedent;
         contexte_.dialogues.message(TypeMessage::erreur, e.message());
     }
 }
@@ -174,18 +178,19 @@ void TForm_Infos::BitBtn_ExitClick() {
 }
 
 ActionsChargement TForm_Infos::actions_chargement() {
-    ActionsChargement actions;
-    actions.indicatif_charge = [this](const QString& indicatif) { Edit_call->setText(indicatif); };
-    actions.continent_de = [this](const QString& indicatif) {
-        return contexte_.referentiel
-                   ? contexte_.referentiel->pays.trouver_pays(indicatif).dxcc_continent
-                   : QString();
-    };
-    actions.apres_chargement = [this] {
+    ActionsChargement fenetre;
+    fenetre.indicatif_charge = [this](const QString& indicatif) { Edit_call->setText(indicatif); };
+    fenetre.apres_chargement = [this] {
         champs_charges();
         contexte_.Form_main->apres_chargement();
     };
-    return actions;
+    if (!contexte_.referentiel) {
+        return fenetre;
+    }
+    const QString annee = QString::number(contexte_.horloge.maintenant_local().date().year());
+    return vorek::actions_chargement(contexte_.etat, *contexte_.referentiel, contexte_.dialogues,
+                                     contexte_.Form_main->entree().bande_selectionnee(), annee,
+                                     std::move(fenetre));
 }
 
 void TForm_Infos::champs_charges() {

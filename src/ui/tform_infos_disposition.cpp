@@ -74,6 +74,13 @@ void TForm_Infos::construire() {
     ComboBox_DXCC->setEditable(true);
     ComboBox_DXCC->setInsertPolicy(QComboBox::NoInsert);
     ComboBox_DXCC->setMaxVisibleItems(20);
+    // The lengths a loaded file's station record is cut to.
+    Edit_call->setMaxLength(longueur_max_indicatif);
+    Edit_ZTC->setMaxLength(longueur_max_nr_club);
+    Edit_nom->setMaxLength(longueur_max_nom);
+    Edit_adresse1->setMaxLength(longueur_max_adresse);
+    Edit_adresse2->setMaxLength(longueur_max_adresse);
+    ComboBox_DXCC->lineEdit()->setMaxLength(longueur_max_DXCC);
     Logo_ZTC->setPixmap(logo_club());
     Logo_ZTC->setFixedSize(89, 89);
     Image1->setPixmap(banniere());

@@ -81,13 +81,6 @@ void TForm_main::maj_titre() {
 
 void TForm_main::apres_chargement() {
     maj_titre();
-    if (contexte_.referentiel) {
-        const QString bande = ComboBox_band->currentIndex() >= 0
-                                  ? ComboBox_band->itemText(ComboBox_band->currentIndex())
-                                  : QString();
-        const QString annee = QString::number(contexte_.horloge.maintenant_local().date().year());
-        recalculer_score(contexte_.etat, *contexte_.referentiel, contexte_.dialogues, bande, annee);
-    }
     afficher_score();
     Label_nbrQSO->setText(QString::number(compter_QSO(contexte_.etat.table)));
 }

@@ -1,6 +1,8 @@
 #include "dialogues_scriptes.h"
 
+#include "disque_plein.h"
 #include "journal_rempli.h"
+#include "ligne_donnees.h"
 #include "log/commandes_fichier.h"
 #include "log/erreur.h"
 #include "log/etat.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +29,9 @@ class TestFichierChallenge : public QObject {
     void onze_colonnes();
     void fichiers_abimes_data();
     void fichiers_abimes();
+    void lignes_vides_en_fin_tolerees();
+    void champs_station_coupes_data();
+    void champs_station_coupes();
     void sauvegarde_echouee_garde_tout();
     void ordre_du_chargement();
     void question_de_sauvegarde_data();
@@ -166,6 +172,21 @@ void TestFichierChallenge::fichiers_abimes_data() {
     QTest::newRow("trop de lignes") << entete + "10\r\n1000001\r\n" << saisie;
     QTest::newRow("produit enorme") << entete + "1000\r\n1000000\r\n" << fin;
     QTest::newRow("binaire") << QByteArray("\x00\xff\x01\r\n", 5).repeated(40) << saisie;
+    QTest::newRow("NUL dans le nombre de colonnes")
+        << entete + QByteArray("1\x000\r\n2\r\n", 7) + largeurs << saisie;
+    QTest::newRow("signe plus") << entete + "+10\r\n2\r\n" + largeurs << saisie;
+    // Counts smaller than the data: the QSOs past them would be dropped, or every cell
+    // shifted, and the next save would make it final.
+    const QByteArray cellules = QByteArray("x\r\n").repeated(40);
+    const QString trop = QStringLiteral("Fichier challenge incohérent : il contient plus de "
+                                        "lignes que ses nombres de colonnes et de lignes n'en "
+                                        "annoncent");
+    QTest::newRow("moins de lignes que de QSO")
+        << entete + "10\r\n3\r\n" + largeurs + cellules << trop;
+    QTest::newRow("neuf colonnes pour dix") << entete + "9\r\n4\r\n" + largeurs + cellules << trop;
+    QTest::newRow("une ligne pleine apres des vides")
+        << entete + "10\r\n4\r\n" + largeurs + cellules + "\r\n\r\nF5ABC\r\n"
+        << trop;
 }
 
 void TestFichierChallenge::fichiers_abimes() {
@@ -187,6 +208,49 @@ void TestFichierChallenge::fichiers_abimes() {
     QCOMPARE(etat.ligne_suivante, 4);
 }
 
+void TestFichierChallenge::lignes_vides_en_fin_tolerees() {
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 3);
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
+    ecrire_octets(fichier, lire_octets(fichier) + "\r\n\n\r\n");
+    Etat relu;
+    preparer(relu);
+    charger_fichier(relu, fichier);
+    QCOMPARE(lignes_challenge(relu), lignes_challenge(etat));
+}
+
+void TestFichierChallenge::champs_station_coupes_data() {
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<int>("longueur");
+    ligne_donnees("indicatif", 1, longueur_max_indicatif);
+    ligne_donnees("nom", 2, longueur_max_nom);
+    ligne_donnees("adresse", 3, longueur_max_adresse);
+    ligne_donnees("ville", 4, longueur_max_adresse);
+    ligne_donnees("numero du club", 5, longueur_max_nr_club);
+    ligne_donnees("DXCC", 6, longueur_max_DXCC);
+}
+
+// A station field no operator could have typed (100 kB) would be repeated in every QSO
+// record of the reports: it is cut to what the station window takes.
+void TestFichierChallenge::champs_station_coupes() {
+    QFETCH(int, ligne);
+    QFETCH(int, longueur);
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 2);
+    QStringList lignes = lignes_challenge(etat);
+    lignes[ligne] = QString(100000, QLatin1Char('A'));
+    const QString fichier = chemin(QStringLiteral("long.VRK"));
+    ecrire_lignes(fichier, lignes);
+    Etat relu;
+    charger_fichier(relu, fichier);
+    QCOMPARE(lignes_challenge(relu).value(ligne), QString(longueur, QLatin1Char('A')));
+    lignes[ligne] = QString(longueur, QLatin1Char('A'));
+    QCOMPARE(lignes_challenge(relu), lignes);
+}
+
 void TestFichierChallenge::sauvegarde_echouee_garde_tout() {
     Etat etat;
     preparer(etat);
@@ -194,13 +258,14 @@ void TestFichierChallenge::sauvegarde_echouee_garde_tout() {
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
     const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
     const QByteArray avant = lire_octets(fichier);
-    remplir_qso(etat, 3);
+    remplir_qso(etat, 30);
     etat.fichier_modifie = true;
-    QVERIFY(QDir().mkdir(fichier + QStringLiteral(".tmp")));
-    QVERIFY_THROWS_EXCEPTION(Erreur, sauver_fichier(etat, QStringLiteral("ETE.VRK")));
+    {
+        const DisquePlein disque(avant.size());
+        QVERIFY_THROWS_EXCEPTION(Erreur, sauver_fichier(etat, QStringLiteral("ETE.VRK")));
+    }
     QVERIFY(etat.fichier_modifie);
     QCOMPARE(lire_octets(fichier), avant);
-    QDir().rmdir(fichier + QStringLiteral(".tmp"));
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
     QCOMPARE(lire_octets(fichier + QStringLiteral(".bak")), avant);
 }
@@ -259,7 +324,8 @@ void TestFichierChallenge::question_de_sauvegarde() {
     etat.fichier_courant = QStringLiteral("ETE.VRK");
     etat.fichier_modifie = modifie;
     if (echec_ecriture) {
-        QDir().mkdir(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK.tmp")));
+        // A folder where the file should go: no save can replace it.
+        QDir().mkdir(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
     }
     DialoguesScriptes dialogues;
     dialogues.prevoir_reponse(Reponse(reponse));
@@ -269,7 +335,7 @@ void TestFichierChallenge::question_de_sauvegarde() {
         QCOMPARE(dialogues.questions[0],
                  QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"));
     }
-    const bool ecrit = QFile::exists(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
+    const bool ecrit = QFileInfo(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"))).isFile();
     QCOMPARE(ecrit, Reponse(reponse) == Reponse::oui && !echec_ecriture && modifie);
     QCOMPARE(dialogues.messages.size(), qsizetype(echec_ecriture ? 1 : 0));
 }

@@ -1,12 +1,16 @@
+#include "disque_plein.h"
+#include "ligne_donnees.h"
 #include "log/erreur.h"
 #include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vorek;
@@ -19,8 +23,15 @@ class TestFichierTexte : public QObject {
     void lecture_lf_et_lignes_vides();
     void erreurs_data();
     void erreurs();
+    void lecture_bornee_data();
+    void lecture_bornee();
     void ecriture_atomique_garde_l_ancienne_version();
-    void ecriture_atomique_echouee();
+    void disque_plein_garde_l_ancien_fichier_data();
+    void disque_plein_garde_l_ancien_fichier();
+    void restes_de_tmp_sans_effet_data();
+    void restes_de_tmp_sans_effet();
+    void lien_symbolique_garde_data();
+    void lien_symbolique_garde();
     void ecriture_atomique_garde_les_droits();
 };
 
@@ -33,6 +44,14 @@ QString message_de(const std::function<void()>& action) {
         return e.message();
     }
     return QString();
+}
+
+void ecrire(bool journal, const QString& chemin, const QStringList& lignes) {
+    if (journal) {
+        ecrire_lignes_sur(chemin, lignes);
+    } else {
+        ecrire_lignes(chemin, lignes);
+    }
 }
 
 } // namespace
@@ -99,22 +118,122 @@ void TestFichierTexte::ecriture_atomique_garde_l_ancienne_version() {
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 2);
 }
 
-void TestFichierTexte::ecriture_atomique_echouee() {
+void TestFichierTexte::disque_plein_garde_l_ancien_fichier_data() {
+    QTest::addColumn<bool>("journal");
+    ligne_donnees("rapport", false);
+    ligne_donnees("journal", true);
+}
+
+// A disk that fills up during the write: the previous version stays whole, and no half
+// written file is left behind.
+void TestFichierTexte::disque_plein_garde_l_ancien_fichier() {
+    QFETCH(bool, journal);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("ETE.LOG"));
+    ecrire(journal, chemin, {QStringLiteral("v1")});
+    ecrire(journal, chemin, {QStringLiteral("journal complet")});
+    const QStringList avant = QDir(dossier.path()).entryList(QDir::Files);
+    const QStringList nouveau(2000, QStringLiteral("QSO: 7000 CW 2024-07-01 0005 F4XYZ"));
+    {
+        const DisquePlein disque(4096);
+        QCOMPARE(message_de([&] { ecrire(journal, chemin, nouveau); }),
+                 QStringLiteral("Disque plein"));
+    }
+    QCOMPARE(lire_octets(chemin), QByteArray("journal complet\r\n"));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), avant);
+    if (journal) {
+        QCOMPARE(lire_octets(chemin_sauvegarde(chemin)), QByteArray("v1\r\n"));
+    }
+}
+
+void TestFichierTexte::restes_de_tmp_sans_effet_data() {
+    QTest::addColumn<QString>("reste");
+    ligne_donnees("dossier", QStringLiteral("dossier"));
+    ligne_donnees("lien vers un autre fichier", QStringLiteral("lien"));
+    ligne_donnees("fichier a moitie ecrit", QStringLiteral("fichier"));
+}
+
+// What an earlier program left under the old temporary name neither stops the save nor
+// sends it elsewhere.
+void TestFichierTexte::restes_de_tmp_sans_effet() {
+    QFETCH(QString, reste);
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("ETE.VRK"));
-    ecrire_lignes_sur(chemin, {QStringLiteral("journal complet")});
-    // The temporary file cannot be created: the log on disk must stay whole.
-    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("ETE.VRK.tmp")));
-    QVERIFY(!message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("nouveau")}); }).isEmpty());
-    QCOMPARE(lire_octets(chemin), QByteArray("journal complet\r\n"));
-    // A full disk in the middle of the write: same.
-    if (QFile::exists(QStringLiteral("/dev/full"))) {
-        QDir(dossier.path()).rmdir(QStringLiteral("ETE.VRK.tmp"));
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), chemin + QStringLiteral(".tmp")));
-        QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("nouveau")}); }),
-                 QStringLiteral("Disque plein"));
-        QCOMPARE(lire_octets(chemin), QByteArray("journal complet\r\n"));
+    const QString tmp = chemin + QStringLiteral(".tmp");
+    const QString autre = dossier.filePath(QStringLiteral("autre.txt"));
+    ecrire_octets(autre, "intact\r\n");
+    ecrire_lignes_sur(chemin, {QStringLiteral("v1")});
+    if (reste == QStringLiteral("dossier")) {
+        QVERIFY(QDir().mkdir(tmp));
+    } else if (reste == QStringLiteral("lien")) {
+        QVERIFY(QFile::link(autre, tmp));
+    } else {
+        ecrire_octets(tmp, "v0 coup");
     }
+    ecrire_lignes_sur(chemin, {QStringLiteral("v2")});
+    QCOMPARE(lire_octets(chemin), QByteArray("v2\r\n"));
+    QVERIFY(!QFileInfo(chemin).isSymLink());
+    QCOMPARE(lire_octets(autre), QByteArray("intact\r\n"));
+    QCOMPARE(lire_octets(chemin_sauvegarde(chemin)), QByteArray("v1\r\n"));
+}
+
+void TestFichierTexte::lien_symbolique_garde_data() {
+    QTest::addColumn<bool>("journal");
+    ligne_donnees("rapport", false);
+    ligne_donnees("journal", true);
+}
+
+// A log kept elsewhere and reached through a link: the link stays, the file it names gets
+// every save, and the backup lies beside that file.
+void TestFichierTexte::lien_symbolique_garde() {
+    QFETCH(bool, journal);
+    QTemporaryDir dossier;
+    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("vrai")));
+    const QString reel = dossier.filePath(QStringLiteral("vrai/ETE.VRK"));
+    const QString lien = dossier.filePath(QStringLiteral("ETE.VRK"));
+    ecrire_octets(reel, "v1\r\n");
+    QVERIFY(QFile::link(QStringLiteral("vrai/ETE.VRK"), lien));
+    ecrire(journal, lien, {QStringLiteral("v2")});
+    QVERIFY(QFileInfo(lien).isSymLink());
+    QCOMPARE(lire_octets(reel), QByteArray("v2\r\n"));
+    QCOMPARE(lire_octets(chemin_sauvegarde(reel)),
+             journal ? QByteArray("v1\r\n") : QByteArray("<absent>"));
+    // Nothing else left in either folder: no temporary file, no lock.
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::System),
+             QStringList{QStringLiteral("ETE.VRK")});
+    QCOMPARE(QDir(dossier.filePath(QStringLiteral("vrai"))).entryList(QDir::Files).size(),
+             journal ? 2 : 1);
+}
+
+void TestFichierTexte::lecture_bornee_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("message");
+    const QString trop = message_fichier_trop_gros();
+    ligne_donnees("zeros sans fin", QStringLiteral("/dev/zero"), trop);
+    ligne_donnees("fichier creux de plus de 64 Mo", QStringLiteral("creux"), trop);
+    ligne_donnees("des millions de lignes vides", QStringLiteral("lignes"), trop);
+    ligne_donnees("tube sans ecrivain", QStringLiteral("tube"), QString());
+}
+
+// Whatever path the operator gives, the read ends quickly and the memory stays bounded.
+void TestFichierTexte::lecture_bornee() {
+    QFETCH(QString, source);
+    QFETCH(QString, message);
+    QTemporaryDir dossier;
+    QString chemin = source;
+    if (source == QStringLiteral("creux")) {
+        chemin = dossier.filePath(QStringLiteral("ETE.VRK"));
+        QFile fichier(chemin);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        QVERIFY(fichier.resize(taille_max_fichier_texte + 1));
+    } else if (source == QStringLiteral("lignes")) {
+        chemin = dossier.filePath(QStringLiteral("ETE.VRK"));
+        ecrire_octets(chemin, QByteArray(lignes_max_fichier_texte, '\n'));
+    } else if (source == QStringLiteral("tube")) {
+        chemin = dossier.filePath(QStringLiteral("tube"));
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+    }
+    QCOMPARE(message_de([&] { lire_lignes(chemin); }), message);
 }
 
 void TestFichierTexte::ecriture_atomique_garde_les_droits() {

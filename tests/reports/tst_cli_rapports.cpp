@@ -1,10 +1,22 @@
+#include "dialogues_scriptes.h"
 #include "journal_essai.h"
+#include "ligne_donnees.h"
 #include "outil_cli.h"
+#include "programme_essai.h"
 
+#include "entry/chargement.h"
 #include "log/fichier_challenge.h"
+#include "refdata/referentiel.h"
+#include "reports/adif_sortie.h"
+#include "reports/ascii.h"
+#include "reports/cabrillo.h"
+#include "reports/conversions.h"
+#include "reports/noms_rapports.h"
+#include "reports/rapport_texte.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace vorek;
@@ -14,10 +26,11 @@ class TestCliRapports : public QObject {
     Q_OBJECT
 
   private slots:
-    void rapport();
+    void comme_les_fenetres_data();
+    void comme_les_fenetres();
     void rapport_interrompu();
-    void export_adif();
-    void export_ascii();
+    void jamais_sur_le_journal_data();
+    void jamais_sur_le_journal();
     void usages();
 };
 
@@ -35,25 +48,74 @@ QStringList debut(const JournalEssai& essai) {
             QStringLiteral("15/08/2024")};
 }
 
+// What the windows write for the file: their load, rescoring included, then the writer of
+// the file's kind.
+QByteArray ecrit_par_les_fenetres(const JournalEssai& essai, const QString& vrk,
+                                  const QString& nom) {
+    Etat etat;
+    preparer_programme(etat, essai.dossier.path(), JournalEssai::aujourdhui());
+    etat.fichier_courant = vrk;
+    const Referentiel referentiel(etat);
+    DialoguesScriptes dialogues;
+    charger_fichier(etat, vrk,
+                    actions_chargement(etat, referentiel, dialogues, QString(),
+                                       QString::number(JournalEssai::aujourdhui().year())));
+    const QString extension = QFileInfo(nom).suffix();
+    if (extension == QStringLiteral("LOG")) {
+        return octets_de(lignes_cabrillo(etat));
+    }
+    if (extension == QStringLiteral("TXT")) {
+        CompteursRapport compteurs;
+        return octets_de(
+            lignes_rapport_texte(etat, annee_rapport(JournalEssai::aujourdhui()), compteurs));
+    }
+    if (extension == QStringLiteral("ADI")) {
+        return octets_de(lignes_adif_rapport(etat, referentiel.membres).lignes);
+    }
+    if (extension == QStringLiteral("adi")) {
+        return octets_de(lignes_export_adif(etat, referentiel.membres).lignes);
+    }
+    return octets_de(lignes_ascii(etat));
+}
+
 } // namespace
 
-void TestCliRapports::rapport() {
+void TestCliRapports::comme_les_fenetres_data() {
+    QTest::addColumn<QStringList>("commande");
+    QTest::addColumn<QStringList>("fichiers");
+    QTest::addColumn<QByteArray>("rescore");
+    // The stored log holds 1234* for F6BBB; the member database, and so the rescoring of
+    // every load, says 1200.
+    ligne_donnees("rapport", QStringList{"rapport"}, QStringList{"ete.LOG", "ete.TXT", "ete.ADI"},
+                  QByteArray("F6BBB         599 1200 "));
+    ligne_donnees("export ADIF", QStringList{"export-adif", "autre/mon.adi"},
+                  QStringList{"mon.adi"}, QByteArray("<SRX:4>1200 "));
+    ligne_donnees("export ASCII", QStringList{"export-ascii"}, QStringList{"ete.ASC"},
+                  QByteArray("F6BBB       20240701 01:10  80m 579 449 ZTC  1200 CW"));
+}
+
+// The command line loads a log as the windows do, rescoring included, so the same log gives
+// the same files whichever way the operator asks for them.
+void TestCliRapports::comme_les_fenetres() {
+    QFETCH(QStringList, commande);
+    QFETCH(QStringList, fichiers);
+    QFETCH(QByteArray, rescore);
     JournalEssai essai;
     const QString vrk = preparer(essai);
-    const SortieCli sortie = lancer_vorek(debut(essai) << QStringLiteral("rapport") << vrk);
+    QStringList arguments = debut(essai) << commande.first() << vrk;
+    for (const QString& argument : commande.mid(1)) {
+        arguments << essai.dossier.filePath(argument);
+    }
+    const SortieCli sortie = lancer_vorek(arguments);
     QCOMPARE(sortie.erreurs, QString());
     QCOMPARE(sortie.code, 0);
-    QCOMPARE(sortie.sortie, essai.chemin_travail(QStringLiteral("ete.LOG\n")) +
-                                essai.chemin_travail(QStringLiteral("ete.TXT\n")) +
-                                essai.chemin_travail(QStringLiteral("ete.ADI\n")));
-    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.LOG"))),
-             octets_attendus(QStringLiteral("cabrillo_petit.LOG")));
-    // After the load the station fields hold what the file gave, name untrimmed included.
-    QByteArray attendu = octets_attendus(QStringLiteral("adif_rapport_petit.ADI"));
-    attendu.replace("<MY_NAME:12>Jean Dupont  ", "<MY_NAME:11>Jean Dupont ");
-    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.ADI"))), attendu);
-    QVERIFY(lire_octets(essai.chemin_travail(QStringLiteral("ete.TXT")))
-                .startsWith("F4XYZ    n\xB0 NM   CHALLENGE d'ETE VOREK   2024      page: 1\r\n"));
+    QString chemins;
+    for (const QString& nom : fichiers) {
+        chemins += essai.chemin_travail(nom) + QLatin1Char('\n');
+        QCOMPARE(lire_octets(essai.chemin_travail(nom)), ecrit_par_les_fenetres(essai, vrk, nom));
+    }
+    QCOMPARE(sortie.sortie, chemins);
+    QVERIFY(lire_octets(essai.chemin_travail(fichiers.first())).contains(rescore));
 }
 
 void TestCliRapports::rapport_interrompu() {
@@ -67,26 +129,50 @@ void TestCliRapports::rapport_interrompu() {
     QVERIFY(!QFile::exists(essai.chemin_travail(QStringLiteral("ete.ADI"))));
 }
 
-void TestCliRapports::export_adif() {
-    JournalEssai essai;
-    const QString vrk = preparer(essai);
-    const SortieCli sortie =
-        lancer_vorek(debut(essai) << QStringLiteral("export-adif") << vrk
-                                  << essai.dossier.filePath(QStringLiteral("autre/mon.adi")));
-    QCOMPARE(sortie.code, 0);
-    QCOMPARE(sortie.sortie, essai.chemin_travail(QStringLiteral("mon.adi\n")));
-    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("mon.adi"))),
-             octets_attendus(QStringLiteral("export_petit.adi")));
+void TestCliRapports::jamais_sur_le_journal_data() {
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QStringList>("commande");
+    QTest::addColumn<QString>("remplace");
+    QTest::addColumn<bool>("lien");
+    ligne_donnees("journal nomme comme le Cabrillo", QStringLiteral("ETE.LOG"),
+                  QStringList{"rapport"}, QStringLiteral("ETE.LOG"), false);
+    ligne_donnees("journal nomme comme le rapport texte", QStringLiteral("ete.TXT"),
+                  QStringList{"rapport"}, QStringLiteral("ete.TXT"), false);
+    ligne_donnees("journal nomme comme le listing", QStringLiteral("ete.ASC"),
+                  QStringList{"export-ascii"}, QStringLiteral("ete.ASC"), false);
+    ligne_donnees("la casse seule differe", QStringLiteral("ete.asc"), QStringList{"export-ascii"},
+                  QStringLiteral("ete.ASC"), false);
+    ligne_donnees("export nomme comme le journal", QStringLiteral("ete.VRK"),
+                  QStringList{"export-adif", "ailleurs/ETE.vrk"}, QStringLiteral("ETE.vrk"), false);
+    ligne_donnees("rapport sur un lien vers le journal", QStringLiteral("ete.VRK"),
+                  QStringList{"rapport"}, QStringLiteral("ete.LOG"), true);
 }
 
-void TestCliRapports::export_ascii() {
+// A report never replaces the log it is made from: the command is refused with a message
+// and the log keeps every QSO.
+void TestCliRapports::jamais_sur_le_journal() {
+    QFETCH(QString, journal);
+    QFETCH(QStringList, commande);
+    QFETCH(QString, remplace);
+    QFETCH(bool, lien);
     JournalEssai essai;
-    const QString vrk = preparer(essai);
-    const SortieCli sortie = lancer_vorek(debut(essai) << QStringLiteral("export-ascii") << vrk);
-    QCOMPARE(sortie.code, 0);
-    QCOMPARE(sortie.sortie, essai.chemin_travail(QStringLiteral("ete.ASC\n")));
-    QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.ASC"))),
-             octets_attendus(QStringLiteral("ascii_petit.ASC")));
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    sauver_fichier(essai.etat, journal);
+    const QString vrk = essai.chemin_travail(journal);
+    if (lien) {
+        QVERIFY(QFile::link(vrk, essai.chemin_travail(remplace)));
+    }
+    const QByteArray avant = lire_octets(vrk);
+    QStringList arguments = debut(essai) << commande.first() << vrk;
+    for (const QString& argument : commande.mid(1)) {
+        arguments << essai.dossier.filePath(argument);
+    }
+    const SortieCli sortie = lancer_vorek(arguments);
+    QCOMPARE(sortie.code, 1);
+    QCOMPARE(sortie.erreurs,
+             message_rapport_sur_journal(essai.chemin_travail(remplace)) + QLatin1Char('\n'));
+    QCOMPARE(lire_octets(vrk), avant);
 }
 
 void TestCliRapports::usages() {
