@@ -50,6 +50,39 @@ void BM_conversion_fichier_pays(benchmark::State& state) {
 }
 BENCHMARK(BM_conversion_fichier_pays)->Unit(benchmark::kMillisecond);
 
+// Damaged country files of growing size: one without any ";" (a record that never ends)
+// and one whose entity name runs over the whole file. Both must grow linearly.
+QStringList fichier_abime(qsizetype octets, bool sans_point_virgule) {
+    QStringList lignes{QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+                       QStringLiteral("#"), QStringLiteral("# ADIF 999")};
+    const QString suite = sans_point_virgule ? QStringLiteral("    AL1,AL2(14),AL3[27],=AL1XYZ,")
+                                             : QStringLiteral("NomNomNomNomNomNomNomNomNomNom");
+    for (qsizetype taille = 0; taille < octets; taille += suite.size() + 2) {
+        lignes << suite;
+    }
+    if (!sans_point_virgule) {
+        lignes << QStringLiteral(": 14: 27: EU: 50.00: -10.00: -1.0: AL1:")
+               << QStringLiteral("    ") + QStringLiteral("A,").repeated(1000) + QLatin1Char(';');
+    }
+    return lignes;
+}
+
+void BM_conversion_fichier_abime(benchmark::State& state) {
+    const QStringList lignes = fichier_abime(state.range(0), state.range(1) != 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(convertir_lignes_pays(lignes));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_conversion_fichier_abime)
+    ->ArgsProduct({benchmark::CreateRange(75000, 600000, 2), {1}})
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_conversion_fichier_abime)
+    ->ArgsProduct({benchmark::CreateRange(75000, 600000, 2), {0}})
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_frappe_index(benchmark::State& state) {
     const Dossier d;
     const DonneesPays pays(d.dxcc);

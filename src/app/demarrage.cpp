@@ -1,13 +1,15 @@
 #include "demarrage.h"
 
 #include "app/serveurs.h"
-#include "app/telechargement.h"
 #include "log/dates.h"
 #include "log/dialogues.h"
 #include "log/erreur.h"
 #include "log/etat.h"
 #include "log/horloge.h"
 #include "refdata/liste_entites.h"
+#include "refdata/noms_fichiers.h"
+#include "refdata/suivi_fichier.h"
+#include "refdata/textes_refdata.h"
 
 #include <QFileInfo>
 
@@ -15,14 +17,12 @@ namespace vorek {
 
 namespace {
 
-const QString nom_base() {
-    return QStringLiteral("ZTC_mini_2021.csv");
-}
-
 // Closes the wait window on every way out of the fetch, an exception included.
 class AttenteOuverte {
   public:
-    explicit AttenteOuverte(FenetreAttente& attente) : attente_(attente) { attente_.ouvrir(); }
+    AttenteOuverte(FenetreAttente& attente, const QString& fichier) : attente_(attente) {
+        attente_.ouvrir(fichier);
+    }
     ~AttenteOuverte() { attente_.fermer(); }
     AttenteOuverte(const AttenteOuverte&) = delete;
     AttenteOuverte& operator=(const AttenteOuverte&) = delete;
@@ -30,18 +30,6 @@ class AttenteOuverte {
   private:
     FenetreAttente& attente_;
 };
-
-void telecharger_avec_attente(FenetreAttente& attente, const ActionsDemarrage& actions) {
-    if (!actions.telecharger_base_membres) {
-        return;
-    }
-    AttenteOuverte ouverte(attente);
-    try {
-        actions.telecharger_base_membres();
-    } catch (...) {
-        // A failed fetch is silent: the start-up goes on with the file it has.
-    }
-}
 
 QString libelle_date(const QString& chemin) {
     const QString date = date_fichier(chemin);
@@ -51,17 +39,62 @@ QString libelle_date(const QString& chemin) {
 
 } // namespace
 
-ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip) {
+ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip,
+                                   const DelaisTelechargement& delais) {
     ActionsDemarrage actions;
-    actions.telecharger_base_membres = [&etat] {
-        return telecharger_base_membres(etat.rep_BD, lire_config_serveurs(etat.rep_cfg));
+    actions.telecharger_base_membres = [&etat, delais](const SuiviTelechargement& suivi) {
+        return telecharger_base_membres(etat.rep_BD, lire_config_serveurs(etat.rep_cfg), delais,
+                                        suivi);
     };
-    actions.telecharger_fichier_pays = [&etat, bip = std::move(bip)] {
-        if (telecharger_fichier_pays(etat.rep_cfg, lire_config_serveurs(etat.rep_cfg)) && bip) {
+    actions.telecharger_fichier_pays = [&etat, delais,
+                                        bip = std::move(bip)](const SuiviTelechargement& suivi) {
+        const ResultatTelechargement resultat = telecharger_fichier_pays(
+            etat.rep_cfg, lire_config_serveurs(etat.rep_cfg), delais, suivi);
+        if (resultat.reussi && bip) {
             bip();
         }
+        return resultat;
     };
     return actions;
+}
+
+TelechargementsDemarrage::TelechargementsDemarrage(const Etat& etat,
+                                                   const ActionsDemarrage& actions,
+                                                   FenetreAttente& attente, Dialogues& dialogues)
+    : etat_(etat), actions_(actions), attente_(attente), dialogues_(dialogues) {}
+
+void TelechargementsDemarrage::base_membres() {
+    telecharger(nom_base_membres, actions_.telecharger_base_membres, base_essayee_);
+}
+
+void TelechargementsDemarrage::fichier_pays() {
+    if (trouver_sans_casse(etat_.rep_cfg + QLatin1Char('/') + nom_fichier_pays).isEmpty()) {
+        telecharger(nom_fichier_pays, actions_.telecharger_fichier_pays, pays_essaye_);
+    }
+}
+
+void TelechargementsDemarrage::telecharger(const QString& fichier,
+                                           const ActionTelechargement& action, bool& essaye) {
+    if (!action || essaye || passe_) {
+        return;
+    }
+    essaye = true;
+    ResultatTelechargement resultat;
+    {
+        AttenteOuverte ouverte(attente_, fichier);
+        const SuiviTelechargement suivi = [this](qint64 recus, qint64 attendus) {
+            passe_ = passe_ || !attente_.avancer(recus, attendus);
+            return !passe_;
+        };
+        try {
+            resultat = action(suivi);
+        } catch (...) {
+            // A failed fetch is silent: the start-up goes on with the file it has.
+        }
+    }
+    if (!resultat.refus.isEmpty()) {
+        dialogues_.message(TypeMessage::avertissement, resultat.refus);
+    }
 }
 
 QString date_fichier(const QString& chemin) {
@@ -72,34 +105,43 @@ QString date_fichier(const QString& chemin) {
     return texte_date(vers_jours(info.lastModified())).left(10);
 }
 
-LibellesBase preparer_base_membres(const Etat& etat, Dialogues& dialogues, FenetreAttente& attente,
-                                   const ActionsDemarrage& actions) {
-    const QString chemin = etat.rep_BD + QLatin1Char('/') + nom_base();
+LibellesBase preparer_base_membres(const Etat& etat, Dialogues& dialogues,
+                                   TelechargementsDemarrage& telechargements) {
+    const QString chemin = etat.rep_BD + QLatin1Char('/') + nom_base_membres;
     LibellesBase libelles;
     if (QFileInfo::exists(chemin)) {
         const QString question = QStringLiteral("Votre base de données des membres date du ") +
                                  date_fichier(chemin) + QStringLiteral("\r\r") +
                                  QStringLiteral("Voulez-vous mettre à jour le fichier ?");
         if (dialogues.question(question, false) == Reponse::oui) {
-            telecharger_avec_attente(attente, actions);
+            telechargements.base_membres();
         }
-        libelles.Label_BD_ZTC = QStringLiteral("BD Membres : \\") + nom_base();
+        libelles.Label_BD_ZTC = QStringLiteral("BD Membres : \\") + nom_base_membres;
     } else {
-        telecharger_avec_attente(attente, actions);
-        libelles.Label_BD_ZTC = QStringLiteral("BD ZTC :\\") + nom_base();
+        telechargements.base_membres();
+        libelles.Label_BD_ZTC = QStringLiteral("BD ZTC :\\") + nom_base_membres;
     }
     libelles.Label_date_BD = libelle_date(chemin);
     return libelles;
 }
 
 QStringList preparer_liste_dxcc(const Etat& etat, Dialogues& dialogues,
-                                const ActionsDemarrage& actions) {
+                                TelechargementsDemarrage& telechargements) {
+    ResultatConversion resultat;
     try {
-        return entites_au_demarrage(etat, actions.telecharger_fichier_pays);
+        resultat =
+            entites_au_demarrage(etat, [&telechargements] { telechargements.fichier_pays(); });
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
-        return {};
     }
+    if (!resultat.avertissement.isEmpty()) {
+        dialogues.message(TypeMessage::avertissement, resultat.avertissement);
+    }
+    if (trouver_sans_casse(etat.rep_cfg + QLatin1Char('/') + nom_liste_dxcc).isEmpty()) {
+        dialogues.message(TypeMessage::avertissement,
+                          QString::fromUtf8(message_liste_dxcc_absente));
+    }
+    return resultat.entites;
 }
 
 bool preparer_version(Etat& etat, const QString& version, Dialogues& dialogues) {
@@ -123,20 +165,17 @@ QString legende_station(const Etat& etat) {
 ResultatDemarrage demarrer(Etat& etat, Dialogues& dialogues, FenetreAttente& attente,
                            const ActionsDemarrage& actions, const QDate& aujourdhui,
                            const QString& version) {
+    TelechargementsDemarrage telechargements(etat, actions, attente, dialogues);
     ResultatDemarrage resultat;
-    resultat.libelles = preparer_base_membres(etat, dialogues, attente, actions);
-    resultat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, actions);
+    resultat.libelles = preparer_base_membres(etat, dialogues, telechargements);
+    resultat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, telechargements);
     const PeriodeConcours periode = periode_concours(aujourdhui);
     etat.debut_concours = periode.debut_concours;
     etat.fin_concours = periode.fin_concours;
     const bool version_lue = preparer_version(etat, version, dialogues);
     resultat.legende = legende_station(etat);
-    if (version_lue && actions.telecharger_fichier_pays) {
-        try {
-            actions.telecharger_fichier_pays();
-        } catch (...) {
-            // Not reported: the conversion falls back on the shipped country file.
-        }
+    if (version_lue) {
+        telechargements.fichier_pays();
     }
     return resultat;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/telechargement.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -11,26 +13,57 @@ namespace vorek {
 class Etat;
 class Dialogues;
 
-// The red "QRX" window shown while the member database is being fetched.
+// The red "QRX" window shown while a reference file is being fetched.
 class FenetreAttente {
   public:
     virtual ~FenetreAttente() = default;
-    virtual void ouvrir() = 0;
+    // Shown and painted before the fetch of the file named fichier starts.
+    virtual void ouvrir(const QString& fichier) = 0;
+    // How far the fetch got (attendus 0 when the size is unknown); the window keeps
+    // answering from here. False once the operator chose "Passer".
+    virtual bool avancer(qint64 recus, qint64 attendus) = 0;
     virtual void fermer() = 0;
 };
 
-// What the start-up fetches and converts with; the program gives the real downloads, the
-// tests may give others.
+// One fetch; the follow-up it is given reports the progress and may abandon it.
+using ActionTelechargement = std::function<ResultatTelechargement(const SuiviTelechargement&)>;
+
+// What the start-up fetches with; the program gives the real downloads, the tests may give
+// others.
 struct ActionsDemarrage {
-    // Fetches the member database into rep_BD; true when a new file is in place.
-    std::function<bool()> telecharger_base_membres;
+    // Fetches the member database into rep_BD; reussi when a new file is in place.
+    ActionTelechargement telecharger_base_membres;
     // Fetches the country file when it is missing.
-    std::function<void()> telecharger_fichier_pays;
+    ActionTelechargement telecharger_fichier_pays;
 };
 
 // The real fetches, from the servers of cfg/serveurs.ini; the folders are read at each call.
 // bip sounds when a country file arrived.
-ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip = {});
+ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip = {},
+                                   const DelaisTelechargement& delais = {});
+
+// The fetches of one start: each file is tried at most once, behind the wait window, and
+// none once the operator chose "Passer" (the program goes on with the files it has). A
+// file that arrived and was refused is said; a server that does not answer is not.
+class TelechargementsDemarrage {
+  public:
+    TelechargementsDemarrage(const Etat& etat, const ActionsDemarrage& actions,
+                             FenetreAttente& attente, Dialogues& dialogues);
+    void base_membres();
+    // Only when cfg has no country file.
+    void fichier_pays();
+
+  private:
+    void telecharger(const QString& fichier, const ActionTelechargement& action, bool& essaye);
+
+    const Etat& etat_;
+    const ActionsDemarrage& actions_;
+    FenetreAttente& attente_;
+    Dialogues& dialogues_;
+    bool base_essayee_ = false;
+    bool pays_essaye_ = false;
+    bool passe_ = false;
+};
 
 struct LibellesBase {
     QString Label_BD_ZTC;
@@ -50,14 +83,15 @@ inline const char* const legende_initiale = "CHALLENGE d'été VOREK   (12/2023)
 QString date_fichier(const QString& chemin);
 
 // Asks whether to refresh an existing member database, fetches it without asking when it is
-// missing, and gives the labels. The wait window is closed whatever the download does.
-LibellesBase preparer_base_membres(const Etat& etat, Dialogues& dialogues, FenetreAttente& attente,
-                                   const ActionsDemarrage& actions);
+// missing, and gives the labels.
+LibellesBase preparer_base_membres(const Etat& etat, Dialogues& dialogues,
+                                   TelechargementsDemarrage& telechargements);
 
 // The DXCC choice list: DXCC.CSV beside the program when there is one, otherwise the
-// conversion of the country file. A file error is shown and gives an empty list.
+// conversion of the country file. A file error is shown and gives an empty list; a refused
+// country file is said, and so is a DXCC list missing from cfg, where the look-ups read it.
 QStringList preparer_liste_dxcc(const Etat& etat, Dialogues& dialogues,
-                                const ActionsDemarrage& actions);
+                                TelechargementsDemarrage& telechargements);
 
 // version_prog from the build's version and the caption that shows it. Without a version the
 // operator is told, version_prog stays empty and the caption keeps its first text; false then.

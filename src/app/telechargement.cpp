@@ -4,10 +4,13 @@
 #include "log/erreur.h"
 #include "log/fichier_texte.h"
 #include "refdata/conversion_pays.h"
+#include "refdata/membres.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
+#include "refdata/textes_refdata.h"
 
 #include <QFile>
+#include <QUrl>
 
 #include <curl/curl.h>
 
@@ -22,6 +25,36 @@ namespace {
 
 // Far above any member list or country file; a server that streams forever is cut off.
 constexpr curl_off_t taille_max = 64 * 1024 * 1024;
+// The longest the follow-up (and the window behind it) waits between two calls.
+constexpr int attente_max_ms = 100;
+
+namespace textes {
+
+QString echec(const QString& detail) {
+    return QStringLiteral("Échec du téléchargement : ") + detail;
+}
+QString abandon() {
+    return QStringLiteral("Téléchargement abandonné");
+}
+QString refus(const QString& url, const QString& raison) {
+    return QStringLiteral("Téléchargement refusé : le fichier %1 reçu du serveur %2.\r"
+                          "Il n'a pas été enregistré.")
+        .arg(QUrl(url).fileName(), raison);
+}
+QString vide() {
+    return QStringLiteral("est vide");
+}
+QString incomplet() {
+    return QStringLiteral("est incomplet");
+}
+QString trop_gros() {
+    return QStringLiteral("dépasse 64 Mo");
+}
+QString pas_un_fichier_pays(const QString& raison) {
+    return QStringLiteral("n'est pas un fichier des pays (%1)").arg(raison);
+}
+
+} // namespace textes
 
 void initialiser_curl() {
     static const bool fait = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
@@ -50,6 +83,7 @@ size_t ecrire(char* octets, size_t taille, size_t nombre, void* donnees) {
 }
 
 using Easy = std::unique_ptr<CURL, void (*)(CURL*)>;
+using Multi = std::unique_ptr<CURLM, CURLMcode (*)(CURLM*)>;
 using Entetes = std::unique_ptr<curl_slist, void (*)(curl_slist*)>;
 
 void regler(CURL* curl, const QByteArray& url, curl_slist* entetes, Ecriture& ecriture,
@@ -62,7 +96,9 @@ void regler(CURL* curl, const QByteArray& url, curl_slist* entetes, Ecriture& ec
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(delais.connexion.count()));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(delais.total.count()));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(delais.immobile.count()));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, long(delais.total.count()));
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, taille_max);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, entetes);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Challenge_VOREK");
@@ -70,77 +106,162 @@ void regler(CURL* curl, const QByteArray& url, curl_slist* entetes, Ecriture& ec
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &ecriture);
 }
 
-QString message_curl(CURLcode code, const char* detail) {
-    return QStringLiteral("Échec du téléchargement : ") +
-           QString::fromUtf8(*detail != '\0' ? detail : curl_easy_strerror(code));
+qint64 taille_annoncee(CURL* curl) {
+    curl_off_t taille = -1;
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &taille);
+    return taille > 0 ? qint64(taille) : 0;
 }
 
-// Runs the transfer into an open file; the result says whether it is complete.
-ResultatTelechargement transferer(const QString& url, std::FILE* fichier,
-                                  const DelaisTelechargement& delais) {
-    initialiser_curl();
-    ResultatTelechargement resultat;
-    Easy curl(curl_easy_init(), &curl_easy_cleanup);
-    Entetes entetes(curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"),
-                                      "Pragma: no-cache"),
-                    &curl_slist_free_all);
-    if (!curl || !entetes) {
-        resultat.erreur = QStringLiteral("Échec du téléchargement : mémoire insuffisante");
-        return resultat;
+// Drives the transfer in short waits so that the follow-up is called often, whether bytes
+// arrive or not: the window can answer and its "Passer" stop a silent server at once.
+CURLcode executer(CURL* curl, const Ecriture& ecriture, const SuiviTelechargement& suivi,
+                  bool& abandonne) {
+    Multi multi(curl_multi_init(), &curl_multi_cleanup);
+    if (!multi || curl_multi_add_handle(multi.get(), curl) != CURLM_OK) {
+        return CURLE_OUT_OF_MEMORY;
     }
-    Ecriture ecriture{fichier};
-    char detail[CURL_ERROR_SIZE] = {};
-    regler(curl.get(), url.toUtf8(), entetes.get(), ecriture, delais);
-    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, detail);
-    const CURLcode code = curl_easy_perform(curl.get());
-    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &resultat.statut_http);
+    int actifs = 1;
+    CURLcode code = CURLE_OK;
+    while (curl_multi_perform(multi.get(), &actifs) == CURLM_OK && actifs > 0) {
+        if (suivi && !suivi(qint64(ecriture.ecrits), taille_annoncee(curl))) {
+            abandonne = true;
+            break;
+        }
+        curl_multi_poll(multi.get(), nullptr, 0, attente_max_ms, nullptr);
+    }
+    int restants = 0;
+    const CURLMsg* message = curl_multi_info_read(multi.get(), &restants);
+    if (abandonne) {
+        code = CURLE_ABORTED_BY_CALLBACK;
+    } else if (message == nullptr || message->msg != CURLMSG_DONE) {
+        code = CURLE_RECV_ERROR;
+    } else {
+        code = message->data.result;
+    }
+    curl_multi_remove_handle(multi.get(), curl);
+    return code;
+}
+
+QString message_curl(CURLcode code, const char* detail) {
+    return textes::echec(QString::fromUtf8(*detail != '\0' ? detail : curl_easy_strerror(code)));
+}
+
+ResultatTelechargement refuser(ResultatTelechargement resultat, const QString& url,
+                               const QString& raison) {
+    resultat.reussi = false;
+    resultat.refus = textes::refus(url, raison);
+    resultat.erreur = resultat.refus;
+    return resultat;
+}
+
+// What a finished transfer amounts to. Bytes that arrived and are no whole file are said;
+// a server that gave nothing at all is not.
+ResultatTelechargement bilan(const QString& url, CURLcode code, const char* detail,
+                             const Ecriture& ecriture, long statut, bool abandonne) {
+    ResultatTelechargement resultat;
+    resultat.statut_http = statut;
     if (ecriture.erreur != 0) {
         resultat.erreur = message_erreur_es(ecriture.erreur);
+    } else if (abandonne) {
+        resultat.erreur = textes::abandon();
+    } else if (ecriture.ecrits > taille_max || code == CURLE_FILESIZE_EXCEEDED) {
+        resultat = refuser(resultat, url, textes::trop_gros());
     } else if (code != CURLE_OK) {
         resultat.erreur = message_curl(code, detail);
-    } else if (resultat.statut_http < 200 || resultat.statut_http > 299) {
-        resultat.erreur =
-            QStringLiteral("Échec du téléchargement : réponse HTTP %1").arg(resultat.statut_http);
+        if (ecriture.ecrits > 0) {
+            resultat.refus = textes::refus(url, textes::incomplet());
+        }
+    } else if (statut < 200 || statut > 299) {
+        resultat.erreur = textes::echec(QStringLiteral("réponse HTTP %1").arg(statut));
     } else if (ecriture.ecrits == 0) {
-        resultat.erreur = QStringLiteral("Échec du téléchargement : fichier vide");
+        resultat = refuser(resultat, url, textes::vide());
     } else {
         resultat.reussi = true;
     }
     return resultat;
 }
 
-bool remplacer(const QString& source, const QString& cible) {
-    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(cible).constData()) !=
-        0) {
-        QFile::remove(source);
-        return false;
+// Runs the transfer into an open file; the result says whether it is complete.
+ResultatTelechargement transferer(const QString& url, std::FILE* fichier,
+                                  const DelaisTelechargement& delais,
+                                  const SuiviTelechargement& suivi) {
+    initialiser_curl();
+    Easy curl(curl_easy_init(), &curl_easy_cleanup);
+    Entetes entetes(curl_slist_append(curl_slist_append(nullptr, "Cache-Control: no-cache"),
+                                      "Pragma: no-cache"),
+                    &curl_slist_free_all);
+    if (!curl || !entetes) {
+        return {false, 0, textes::echec(QStringLiteral("mémoire insuffisante")), {}};
     }
-    return true;
+    Ecriture ecriture{fichier};
+    char detail[CURL_ERROR_SIZE] = {};
+    regler(curl.get(), url.toUtf8(), entetes.get(), ecriture, delais);
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, detail);
+    bool abandonne = false;
+    const CURLcode code = executer(curl.get(), ecriture, suivi, abandonne);
+    long statut = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &statut);
+    return bilan(url, code, detail, ecriture, statut, abandonne);
 }
 
-bool contient_des_prefixes(const QString& chemin) {
-    static const QStringList continents{"AF", "AN", "AS", "EU", "NA", "OC", "SA"};
-    try {
-        for (const QString& ligne : convertir_lignes_pays(lire_lignes(chemin)).lignes_dxcc) {
-            if (continents.contains(ligne.section(QLatin1Char(','), 3, 3))) {
-                return true;
-            }
-        }
-    } catch (const Erreur&) {
+// Empty on success; the source is removed on failure.
+QString remplacer(const QString& source, const QString& cible) {
+    errno = 0;
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(cible).constData()) !=
+        0) {
+        const int code = errno;
+        QFile::remove(source);
+        return message_erreur_es(code);
     }
-    return false;
+    return {};
+}
+
+// Why a downloaded file is not what it should be; empty when it is.
+QString raison_base_membres(const QString& chemin) {
+    try {
+        return refus_base_membres(lire_lignes(chemin));
+    } catch (const Erreur&) {
+        return textes_refdata::pas_une_base_membres();
+    }
+}
+
+QString raison_fichier_pays(const QString& chemin) {
+    try {
+        const QString refus = convertir_lignes_pays(lire_lignes(chemin)).refus;
+        return refus.isEmpty() ? QString() : textes::pas_un_fichier_pays(refus);
+    } catch (const Erreur& e) {
+        return textes::pas_un_fichier_pays(e.message());
+    }
+}
+
+// The downloaded file at provisoire becomes cible once it passes the check.
+ResultatTelechargement installer(ResultatTelechargement resultat, const QString& url,
+                                 const QString& provisoire, const QString& cible,
+                                 const std::function<QString(const QString&)>& verifier) {
+    if (!resultat.reussi) {
+        return resultat;
+    }
+    const QString raison = verifier(provisoire);
+    if (!raison.isEmpty()) {
+        QFile::remove(provisoire);
+        return refuser(resultat, url, raison);
+    }
+    resultat.erreur = remplacer(provisoire, cible);
+    resultat.reussi = resultat.erreur.isEmpty();
+    return resultat;
 }
 
 } // namespace
 
 ResultatTelechargement telecharger(const QString& url, const QString& chemin,
-                                   const DelaisTelechargement& delais) {
+                                   const DelaisTelechargement& delais,
+                                   const SuiviTelechargement& suivi) {
     errno = 0;
     std::FILE* fichier = std::fopen(QFile::encodeName(chemin).constData(), "wb");
     if (fichier == nullptr) {
-        return {false, 0, message_erreur_es(errno)};
+        return {false, 0, message_erreur_es(errno), {}};
     }
-    ResultatTelechargement resultat = transferer(url, fichier, delais);
+    ResultatTelechargement resultat = transferer(url, fichier, delais, suivi);
     errno = 0;
     bool sur_disque = std::fflush(fichier) == 0 && ::fsync(fileno(fichier)) == 0;
     int code = errno;
@@ -149,7 +270,7 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
         code = errno;
     }
     if (!sur_disque && resultat.reussi) {
-        resultat = {false, resultat.statut_http, message_erreur_es(code)};
+        resultat = {false, resultat.statut_http, message_erreur_es(code), {}};
     }
     if (!resultat.reussi) {
         QFile::remove(chemin);
@@ -157,32 +278,29 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
     return resultat;
 }
 
-bool telecharger_base_membres(const QString& rep_BD, const ConfigServeurs& config,
-                              const DelaisTelechargement& delais) {
+ResultatTelechargement telecharger_base_membres(const QString& rep_BD, const ConfigServeurs& config,
+                                                const DelaisTelechargement& delais,
+                                                const SuiviTelechargement& suivi) {
+    const QString url = url_base_membres(config);
     const QString site = rep_BD + QLatin1Char('/') + nom_base_membres_site;
-    if (!telecharger(url_base_membres(config), site, delais).reussi) {
-        return false;
-    }
-    return remplacer(site, rep_BD + QLatin1Char('/') + nom_base_membres);
+    return installer(telecharger(url, site, delais, suivi), url, site,
+                     rep_BD + QLatin1Char('/') + nom_base_membres, &raison_base_membres);
 }
 
-bool telecharger_fichier_pays(const QString& rep_cfg, const ConfigServeurs& config,
-                              const DelaisTelechargement& delais) {
+ResultatTelechargement telecharger_fichier_pays(const QString& rep_cfg,
+                                                const ConfigServeurs& config,
+                                                const DelaisTelechargement& delais,
+                                                const SuiviTelechargement& suivi) {
     const QString cible = rep_cfg + QLatin1Char('/') + nom_fichier_pays;
     if (!trouver_sans_casse(cible).isEmpty()) {
-        return false;
+        return {};
     }
+    const QString url = url_fichier_pays(config);
     const QString partiel = cible + QStringLiteral(".part");
-    if (!telecharger(url_fichier_pays(config), partiel, delais).reussi) {
-        return false;
-    }
     // A page that is not a country file (a portal's login page, say) would stay in place
     // and never be fetched again.
-    if (!contient_des_prefixes(partiel)) {
-        QFile::remove(partiel);
-        return false;
-    }
-    return remplacer(partiel, cible);
+    return installer(telecharger(url, partiel, delais, suivi), url, partiel, cible,
+                     &raison_fichier_pays);
 }
 
 } // namespace vorek

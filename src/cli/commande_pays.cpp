@@ -2,6 +2,8 @@
 
 #include "refdata/referentiel.h"
 
+#include <cstdio>
+
 namespace vorek {
 
 int commande_pays(ContexteCli& contexte) {
@@ -11,6 +13,10 @@ int commande_pays(ContexteCli& contexte) {
     const Referentiel referentiel(contexte.etat);
     const ResultatPays r = referentiel.pays.trouver_pays(contexte.arguments.first());
     contexte.sortie << r.dxcc_prefixe << '\t' << r.dxcc_continent << '\n';
+    if (!r.liste_trouvee) {
+        contexte.sortie.flush();
+        std::fprintf(stderr, "%s\n", message_liste_dxcc_absente);
+    }
     return 0;
 }
 

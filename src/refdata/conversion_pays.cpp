@@ -2,13 +2,16 @@
 
 #include "log/erreur.h"
 #include "log/fichier_texte.h"
+#include "refdata/liste_entites.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
 #include "refdata/texte.h"
+#include "refdata/textes_refdata.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -68,48 +71,82 @@ bool prochaine_entree(QStringView& record, QString& entree) {
     return true;
 }
 
-// The DXCC list has no quoting; a comma inside a field (some entity names have one) would
-// shift the prefix and continent fields of every line of that entity.
-QString sans_virgule(QString champ) {
-    return champ.replace(QLatin1Char(','), QLatin1Char(';'));
+// The DXCC list has no quoting and one line per entry: a comma inside a field (some entity
+// names have one) would shift the prefix and continent fields of every line of that
+// entity, and a line break inside a field (a damaged file) would split its line.
+QString champ_de_liste(QString champ) {
+    champ.replace(QLatin1Char(','), QLatin1Char(';'));
+    champ.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return champ.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-void ajouter_entite(QStringList& entites, qsizetype& ajoutees, const QString& prefixe) {
-    if (ajoutees == 0 || entites.constLast() != prefixe) {
+// Far above any field of the real file (names reach 24 characters, entries 39); a longer
+// one is no country file, and repeated on every line of its entity it would swell the list.
+constexpr qsizetype longueur_champ_max = 64;
+
+bool continent_connu(const QString& continent) {
+    static const QStringList continents{
+        QStringLiteral("AF"), QStringLiteral("AN"), QStringLiteral("AS"), QStringLiteral("EU"),
+        QStringLiteral("NA"), QStringLiteral("OC"), QStringLiteral("SA")};
+    return continents.contains(continent);
+}
+
+struct Conversion {
+    ConversionPays resultat;
+    // Lines of entities on a known continent: a file without any is no country file.
+    qsizetype reconnues = 0;
+};
+
+void ajouter_entite(QStringList& entites, const QString& prefixe) {
+    if (entites.isEmpty() || entites.constLast() != prefixe) {
         entites.append(prefixe);
-        ++ajoutees;
     }
 }
 
-void traiter_record(QStringView record, ConversionPays& resultat, qsizetype& ajoutees) {
+bool trop_long(std::initializer_list<const QString*> champs) {
+    return std::any_of(champs.begin(), champs.end(),
+                       [](const QString* champ) { return champ->size() > longueur_champ_max; });
+}
+
+// False when a field is longer than any real one.
+bool traiter_record(QStringView record, Conversion& conversion) {
     const qsizetype adif = record.indexOf(u"ADIF");
     record = record.sliced(std::min(record.size(), adif < 0 ? qsizetype(4) : adif + 5));
     const qsizetype fin_ligne = record.indexOf(QLatin1Char('\r'));
     const qsizetype fin_code = fin_ligne < 0 ? record.indexOf(QLatin1Char('\n')) : fin_ligne;
     const QString code_adif =
-        sans_virgule(rogner(record.left(std::max(fin_code, qsizetype(0))).toString()));
+        champ_de_liste(rogner(record.left(std::max(fin_code, qsizetype(0))).toString()));
     record = record.sliced(record.indexOf(QLatin1Char('\n')) + 1);
-    const QString nom = sans_virgule(prendre_champ(record, QLatin1Char(':')));
+    const QString nom = champ_de_liste(prendre_champ(record, QLatin1Char(':')));
     prendre_champ(record, QLatin1Char(':'));
     prendre_champ(record, QLatin1Char(':'));
-    const QString continent = sans_virgule(prendre_champ(record, QLatin1Char(':')));
+    const QString continent = champ_de_liste(prendre_champ(record, QLatin1Char(':')));
     for (int i = 0; i < 3; ++i) {
         prendre_champ(record, QLatin1Char(':'));
     }
     QString primaire = prendre_champ(record, QLatin1Char(':'));
     primaire.remove(0, primaire.indexOf(QLatin1Char('*')) + 1);
-    primaire = sans_virgule(primaire);
+    primaire = champ_de_liste(primaire);
+    if (trop_long({&code_adif, &nom, &continent, &primaire})) {
+        return false;
+    }
+    const bool reconnue = continent_connu(continent) && !primaire.isEmpty();
     QString entree;
     while (prochaine_entree(record, entree)) {
+        if (trop_long({&entree})) {
+            return false;
+        }
         entree = nettoyer_entree(entree);
         if (entree.contains(QLatin1Char('='))) {
             continue;
         }
-        const QString cle = entree.isEmpty() ? primaire : entree;
-        resultat.lignes_dxcc.append(
+        const QString cle = entree.isEmpty() ? primaire : champ_de_liste(entree);
+        conversion.resultat.lignes_dxcc.append(
             QStringList{cle, nom, primaire, continent, code_adif}.join(QLatin1Char(',')));
-        ajouter_entite(resultat.entites, ajoutees, primaire);
+        ajouter_entite(conversion.resultat.entites, primaire);
+        conversion.reconnues += reconnue ? 1 : 0;
     }
+    return true;
 }
 
 bool est_commentaire(const QString& ligne) {
@@ -136,8 +173,7 @@ void remplacer_fichier(const QString& chemin, const QStringList& lignes) {
 } // namespace
 
 ConversionPays convertir_lignes_pays(const QStringList& lignes) {
-    ConversionPays resultat;
-    qsizetype ajoutees = 0;
+    Conversion conversion;
     QString record;
     // Past the line that carries the record's "ADIF" marker come the entity line and the
     // prefixes; a comment line there names a region and is no part of any entry.
@@ -149,15 +185,24 @@ ConversionPays convertir_lignes_pays(const QStringList& lignes) {
         }
         for (const QChar c : ligne + QStringLiteral("\r\n")) {
             record.append(c);
-            if (c == u';') {
-                traiter_record(record, resultat, ajoutees);
-                record.clear();
-                apres_adif = false;
+            if (c != u';') {
+                continue;
             }
+            if (!traiter_record(record, conversion)) {
+                return {{}, {}, textes_refdata::champ_trop_long(i + 1, longueur_champ_max)};
+            }
+            record.clear();
+            apres_adif = false;
         }
-        apres_adif = apres_adif || record.contains(QLatin1String("ADIF"));
+        // Only this line's part of the record is new: searching the whole record at every
+        // line would make a file without any ";" quadratic.
+        const qsizetype nouveau = std::max(qsizetype(0), record.size() - ligne.size() - 5);
+        apres_adif = apres_adif || QStringView(record).sliced(nouveau).contains(u"ADIF");
     }
-    return resultat;
+    if (conversion.reconnues == 0) {
+        return {{}, {}, textes_refdata::pays_sans_entite()};
+    }
+    return conversion.resultat;
 }
 
 QString chemin_fichier_pays_livre() {
@@ -175,23 +220,57 @@ QString chemin_fichier_pays_livre() {
     return {};
 }
 
-QStringList convertir_fichier_pays(const QString& rep_cfg, const std::function<void()>& telecharger,
-                                   const QString& fichier_pays_secours) {
+namespace {
+
+// A refused country file: the DXCC list there is kept, or, when there is none, the shipped
+// country file stands in.
+ResultatConversion apres_refus(const QString& source, const QString& refus,
+                               const QString& chemin_liste, const QString& livre) {
+    ResultatConversion resultat{{}, textes_refdata::pays_refuse(source, refus)};
+    const QString liste = trouver_sans_casse(chemin_liste);
+    if (!liste.isEmpty()) {
+        resultat.entites = lire_entites_dxcc(liste);
+        resultat.avertissement += textes_refdata::liste_dxcc_conservee();
+        return resultat;
+    }
+    if (livre.isEmpty() || livre == source) {
+        return resultat;
+    }
+    const ConversionPays conversion = convertir_lignes_pays(lire_lignes(livre));
+    if (conversion.refus.isEmpty()) {
+        remplacer_fichier(chemin_liste, conversion.lignes_dxcc);
+        resultat.entites = conversion.entites;
+        resultat.avertissement += textes_refdata::fichier_pays_livre_utilise();
+    }
+    return resultat;
+}
+
+} // namespace
+
+ResultatConversion convertir_fichier_pays(const QString& rep_cfg,
+                                          const std::function<void()>& telecharger,
+                                          const QString& fichier_pays_secours) {
     const QString chemin_pays = rep_cfg + QLatin1Char('/') + nom_fichier_pays;
+    const QString chemin_liste = rep_cfg + QLatin1Char('/') + nom_liste_dxcc;
     QString source = trouver_sans_casse(chemin_pays);
     if (source.isEmpty() && telecharger) {
         telecharger();
         source = trouver_sans_casse(chemin_pays);
     }
-    if (source.isEmpty() && !fichier_pays_secours.isEmpty()) {
-        source = trouver_sans_casse(fichier_pays_secours);
+    const QString livre =
+        fichier_pays_secours.isEmpty() ? QString() : trouver_sans_casse(fichier_pays_secours);
+    if (source.isEmpty()) {
+        source = livre;
     }
     if (source.isEmpty()) {
         return {};
     }
     const ConversionPays conversion = convertir_lignes_pays(lire_lignes(source));
-    remplacer_fichier(rep_cfg + QLatin1Char('/') + nom_liste_dxcc, conversion.lignes_dxcc);
-    return conversion.entites;
+    if (!conversion.refus.isEmpty()) {
+        return apres_refus(source, conversion.refus, chemin_liste, livre);
+    }
+    remplacer_fichier(chemin_liste, conversion.lignes_dxcc);
+    return {conversion.entites, {}};
 }
 
 } // namespace vorek

@@ -27,11 +27,11 @@ QStringList lire_entites_dxcc(const QString& chemin) {
     return entites;
 }
 
-QStringList entites_au_demarrage(const Etat& etat,
-                                 const std::function<void()>& telecharger_fichier_pays) {
+ResultatConversion entites_au_demarrage(const Etat& etat,
+                                        const std::function<void()>& telecharger_fichier_pays) {
     const QString a_cote = liste_dxcc_programme(etat.rep_programme);
     if (!a_cote.isEmpty()) {
-        return lire_entites_dxcc(a_cote);
+        return {lire_entites_dxcc(a_cote), {}};
     }
     return convertir_fichier_pays(etat.rep_cfg, telecharger_fichier_pays);
 }

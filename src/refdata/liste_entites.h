@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/conversion_pays.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,7 @@ QStringList lire_entites_dxcc(const QString& chemin);
 
 // The entity choice list at start: from the DXCC list beside the program when there is one,
 // otherwise from the conversion of the country file (which also rewrites cfg/DXCC.CSV).
-QStringList entites_au_demarrage(const Etat& etat,
-                                 const std::function<void()>& telecharger_fichier_pays);
+ResultatConversion entites_au_demarrage(const Etat& etat,
+                                        const std::function<void()>& telecharger_fichier_pays);
 
 } // namespace vorek

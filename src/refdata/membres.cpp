@@ -4,8 +4,12 @@
 #include "refdata/pays.h"
 #include "refdata/suivi_fichier.h"
 #include "refdata/texte.h"
+#include "refdata/textes_refdata.h"
 
 #include <QHash>
+
+#include <algorithm>
+#include <utility>
 
 namespace vorek {
 
@@ -37,7 +41,60 @@ QString indicatif_du_fichier(const QString& ligne, QChar separateur) {
     return rogner(indicatif);
 }
 
+qsizetype apres_blancs(QStringView ligne, qsizetype i) {
+    while (i < ligne.size() && (ligne[i] == u' ' || ligne[i] == u'\t')) {
+        ++i;
+    }
+    return i;
+}
+
+bool signe_d_indicatif(QChar c) {
+    return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'/' || c == u'+');
+}
+
+// A call (letters, digits, "/" and "+"), a separator, then a number, blanks allowed around
+// the separator.
+bool ligne_de_membre(QStringView ligne) {
+    qsizetype i = apres_blancs(ligne, 0);
+    const qsizetype debut_indicatif = i;
+    while (i < ligne.size() && signe_d_indicatif(ligne[i])) {
+        ++i;
+    }
+    i = apres_blancs(ligne, i);
+    if (i == debut_indicatif || i == ligne.size() || (ligne[i] != u',' && ligne[i] != u';')) {
+        return false;
+    }
+    i = apres_blancs(ligne, i + 1);
+    return i < ligne.size() && ligne[i] >= u'0' && ligne[i] <= u'9';
+}
+
+bool ligne_vide(QStringView ligne) {
+    return std::all_of(ligne.begin(), ligne.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
 } // namespace
+
+QString refus_base_membres(const QStringList& lignes) {
+    qsizetype donnees = 0;
+    qsizetype membres = 0;
+    bool premiere = true;
+    for (const QString& ligne : lignes) {
+        if (ligne_vide(ligne)) {
+            continue;
+        }
+        const bool membre = ligne_de_membre(ligne);
+        // The first line may be a header.
+        if (std::exchange(premiere, false) && !membre) {
+            continue;
+        }
+        ++donnees;
+        membres += membre ? 1 : 0;
+    }
+    if (donnees == 0) {
+        return textes_refdata::base_sans_membre();
+    }
+    return 2 * membres > donnees ? QString() : textes_refdata::pas_une_base_membres();
+}
 
 struct BaseMembres::Index {
     explicit Index(QString chemin) : suivi(std::move(chemin)) {}
@@ -50,24 +107,34 @@ struct BaseMembres::Index {
             return;
         }
         valide = false;
+        presente = false;
         membres.clear();
         if (!signature.chemin.isEmpty()) {
-            QChar separateur = QLatin1Char(',');
-            for (const QString& ligne : lire_lignes(signature.chemin)) {
-                if (!ligne.contains(separateur)) {
-                    separateur = QLatin1Char(';');
-                }
-                const QString indicatif = indicatif_du_fichier(ligne, separateur);
-                if (!membres.contains(indicatif)) {
-                    membres.insert(indicatif,
-                                   {rogner(champ(ligne, separateur, 2)).left(longueur_numero),
-                                    rogner(champ(ligne, separateur, 3)).left(longueur_nom)});
-                }
+            // A file that is no member list (a web page, an empty or UTF-16 file) would make
+            // every call a non-member: it counts as missing.
+            const QStringList lignes = lire_lignes(signature.chemin);
+            presente = refus_base_membres(lignes).isEmpty();
+            if (presente) {
+                indexer(lignes);
             }
         }
-        presente = !signature.chemin.isEmpty();
         lue = std::move(signature);
         valide = true;
+    }
+
+    void indexer(const QStringList& lignes) {
+        QChar separateur = QLatin1Char(',');
+        for (const QString& ligne : lignes) {
+            if (!ligne.contains(separateur)) {
+                separateur = QLatin1Char(';');
+            }
+            const QString indicatif = indicatif_du_fichier(ligne, separateur);
+            if (!membres.contains(indicatif)) {
+                membres.insert(indicatif,
+                               {rogner(champ(ligne, separateur, 2)).left(longueur_numero),
+                                rogner(champ(ligne, separateur, 3)).left(longueur_nom)});
+            }
+        }
     }
 
     SuiviFichier suivi;

@@ -31,6 +31,7 @@ struct DonneesPays::Index {
                 }
             }
         }
+        presente = !signature.chemin.isEmpty();
         lue = std::move(signature);
         valide = true;
         return cles;
@@ -39,6 +40,7 @@ struct DonneesPays::Index {
     SuiviFichier suivi;
     SignatureFichier lue;
     bool valide = false;
+    bool presente = false;
     QHash<QString, ResultatPays> cles;
 };
 
@@ -52,7 +54,11 @@ const QString& DonneesPays::chemin() const {
 }
 
 ResultatPays DonneesPays::chercher_dxcc(const QString& cle) const {
-    return index_->a_jour().value(cle);
+    const QHash<QString, ResultatPays>& cles = index_->a_jour();
+    if (!index_->presente) {
+        return {QString(), QString(), false};
+    }
+    return cles.value(cle);
 }
 
 ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {

@@ -10,6 +10,8 @@ namespace vorek {
 struct ResultatPays {
     QString dxcc_prefixe;
     QString dxcc_continent;
+    // False when the DXCC list file does not exist; both texts are then empty.
+    bool liste_trouvee = true;
 };
 
 // Look-ups in the DXCC list (cfg/DXCC.CSV). Served from an index that is rebuilt only when
@@ -24,7 +26,8 @@ class DonneesPays {
 
     const QString& chemin() const;
     // Exact, case-sensitive comparison of the key with the text before each line's first
-    // comma. Empty result when nothing matches or the file is missing.
+    // comma. Empty texts when nothing matches or the file is missing (then liste_trouvee is
+    // false).
     ResultatPays chercher_dxcc(const QString& cle) const;
     // The call's entity through its four candidates. An empty call gives an empty result.
     ResultatPays trouver_pays(const QString& indicatif) const;

@@ -160,7 +160,7 @@ void TForm_main::CTYdatfichierdespays1Click() {
     const QString question = QStringLiteral("           Confirmer la mise à jour        ");
     if (contexte_.dialogues.confirmer(question) &&
         contexte_.options.actions.telecharger_fichier_pays) {
-        contexte_.options.actions.telecharger_fichier_pays();
+        contexte_.options.actions.telecharger_fichier_pays({});
     }
 }
 

@@ -11,20 +11,44 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
 #include <stdexcept>
 
 using namespace vorek;
 
 namespace {
 
+// Records what the window shows; its "Passer" is pressed after passer_apres progress calls.
 struct AttenteComptee : FenetreAttente {
-    void ouvrir() override {
-        ++ouvertures;
+    void ouvrir(const QString& fichier) override {
+        fichiers.append(fichier);
         ouverte = true;
     }
+    bool avancer(qint64 recus, qint64 attendus) override {
+        progression = {recus, attendus};
+        return ++avancees < passer_apres;
+    }
     void fermer() override { ouverte = false; }
-    int ouvertures = 0;
+    QStringList fichiers;
     bool ouverte = false;
+    QPair<qint64, qint64> progression;
+    int avancees = 0;
+    int passer_apres = 1000;
+};
+
+// A fetch that reports progress until it is abandoned or done, and counts its calls.
+struct FauxTelechargement {
+    ResultatTelechargement operator()(const SuiviTelechargement& suivi) {
+        ++*appels;
+        for (qint64 recus = 0; recus <= 100; recus += 10) {
+            if (!suivi(recus, 100)) {
+                return {false, 200, QStringLiteral("Téléchargement abandonné"), {}};
+            }
+        }
+        return resultat;
+    }
+    std::shared_ptr<int> appels = std::make_shared<int>(0);
+    ResultatTelechargement resultat;
 };
 
 } // namespace
@@ -42,6 +66,10 @@ class TestDemarrage : public QObject {
     void attente_fermee_quoi_que_fasse_le_telechargement_data();
     void attente_fermee_quoi_que_fasse_le_telechargement();
     void liste_dxcc_pres_du_programme();
+    void un_essai_par_fichier_et_passer_data();
+    void un_essai_par_fichier_et_passer();
+    void refus_dit_a_l_operateur();
+    void liste_dxcc_absente_ou_refusee_dite();
     void version_et_legende();
     void serveur_smtp_data();
     void serveur_smtp();
@@ -53,6 +81,10 @@ class TestDemarrage : public QObject {
 
   private:
     QString programme() const { return dossier_->filePath(QStringLiteral("prog")); }
+    LibellesBase preparer_base(AttenteComptee& attente, const ActionsDemarrage& actions) {
+        TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
+        return preparer_base_membres(*etat_, dialogues_, telechargements);
+    }
     std::unique_ptr<QTemporaryDir> dossier_;
     std::unique_ptr<Etat> etat_;
     DialoguesScriptes dialogues_;
@@ -100,18 +132,18 @@ void TestDemarrage::base_absente_telechargee_sans_question() {
     ActionsDemarrage actions;
     int appels = 0;
     bool attente_pendant = false;
-    actions.telecharger_base_membres = [&] {
+    actions.telecharger_base_membres = [&](const SuiviTelechargement&) {
         ++appels;
         attente_pendant = attente.ouverte;
         ecrire_lignes(etat_->rep_BD + QStringLiteral("/ZTC_mini_2021.csv"),
                       {QStringLiteral("F5ABC,1,A,")});
-        return true;
+        return ResultatTelechargement{true, 200, {}, {}};
     };
-    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
+    const LibellesBase l = preparer_base(attente, actions);
     QCOMPARE(appels, 1);
     QVERIFY(attente_pendant);
     QVERIFY(dialogues_.questions.isEmpty());
-    QCOMPARE(attente.ouvertures, 1);
+    QCOMPARE(attente.fichiers, QStringList{QStringLiteral("ZTC_mini_2021.csv")});
     QVERIFY(!attente.ouverte);
     QCOMPARE(l.Label_BD_ZTC, QStringLiteral("BD ZTC :\\ZTC_mini_2021.csv"));
     QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : ") +
@@ -136,17 +168,17 @@ void TestDemarrage::base_presente() {
     AttenteComptee attente;
     ActionsDemarrage actions;
     int appels = 0;
-    actions.telecharger_base_membres = [&] {
+    actions.telecharger_base_membres = [&](const SuiviTelechargement&) {
         ++appels;
-        return false;
+        return ResultatTelechargement{};
     };
     dialogues_.prevoir_reponse(oui ? Reponse::oui : Reponse::non);
-    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
+    const LibellesBase l = preparer_base(attente, actions);
     QCOMPARE(dialogues_.questions,
              QStringList{QStringLiteral("Votre base de données des membres date du 03/02/2024\r\r"
                                         "Voulez-vous mettre à jour le fichier ?")});
     QCOMPARE(appels, oui ? 1 : 0);
-    QCOMPARE(attente.ouvertures, oui ? 1 : 0);
+    QCOMPARE(attente.fichiers.size(), oui ? 1 : 0);
     QVERIFY(!attente.ouverte);
     QCOMPARE(l.Label_BD_ZTC, QStringLiteral("BD Membres : \\ZTC_mini_2021.csv"));
     QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : 03/02/2024"));
@@ -162,14 +194,14 @@ void TestDemarrage::attente_fermee_quoi_que_fasse_le_telechargement() {
     QFETCH(int, issue);
     AttenteComptee attente;
     ActionsDemarrage actions;
-    actions.telecharger_base_membres = [issue]() -> bool {
+    actions.telecharger_base_membres = [issue](const SuiviTelechargement&) {
         if (issue == 1) {
             throw std::runtime_error("coupure");
         }
-        return false;
+        return ResultatTelechargement{};
     };
-    const LibellesBase l = preparer_base_membres(*etat_, dialogues_, attente, actions);
-    QCOMPARE(attente.ouvertures, 1);
+    const LibellesBase l = preparer_base(attente, actions);
+    QCOMPARE(attente.fichiers.size(), 1);
     QVERIFY(!attente.ouverte);
     QCOMPARE(l.Label_date_BD, QStringLiteral("Date du fichier : fichier absent"));
 }
@@ -180,11 +212,87 @@ void TestDemarrage::liste_dxcc_pres_du_programme() {
                    QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,court"),
                    QStringLiteral("FG,Guadeloupe,F,NA,79")});
     ActionsDemarrage actions;
-    bool telecharge = false;
-    actions.telecharger_fichier_pays = [&] { telecharge = true; };
-    QCOMPARE(preparer_liste_dxcc(*etat_, dialogues_, actions),
+    FauxTelechargement pays;
+    actions.telecharger_fichier_pays = pays;
+    AttenteComptee attente;
+    TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
+    QCOMPARE(preparer_liste_dxcc(*etat_, dialogues_, telechargements),
              (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
-    QVERIFY(!telecharge);
+    QCOMPARE(*pays.appels, 0);
+}
+
+void TestDemarrage::un_essai_par_fichier_et_passer_data() {
+    QTest::addColumn<int>("passer_apres");
+    QTest::addColumn<int>("essais_pays");
+    QTest::newRow("sans passer") << 1000 << 1;
+    QTest::newRow("passer pendant la base") << 3 << 0;
+}
+
+void TestDemarrage::un_essai_par_fichier_et_passer() {
+    QFETCH(int, passer_apres);
+    QFETCH(int, essais_pays);
+    FauxTelechargement base;
+    FauxTelechargement pays;
+    const ActionsDemarrage actions{base, pays};
+    AttenteComptee attente;
+    attente.passer_apres = passer_apres;
+    TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
+    for (int i = 0; i < 2; ++i) {
+        telechargements.base_membres();
+        telechargements.fichier_pays();
+    }
+    QCOMPARE(*base.appels, 1);
+    QCOMPARE(*pays.appels, essais_pays);
+    QCOMPARE(attente.fichiers.size(), 1 + essais_pays);
+    QVERIFY(!attente.ouverte);
+    QCOMPARE(attente.progression.second, qint64(100));
+    // Skipped: the start-up goes on with the shipped country file.
+    const QStringList entites = preparer_liste_dxcc(*etat_, dialogues_, telechargements);
+    QVERIFY(entites.contains(QStringLiteral("F")));
+    QCOMPARE(*pays.appels, essais_pays);
+    QVERIFY(dialogues_.messages.isEmpty());
+}
+
+void TestDemarrage::refus_dit_a_l_operateur() {
+    FauxTelechargement base;
+    base.resultat.refus = QStringLiteral("Téléchargement refusé : la raison.");
+    const ActionsDemarrage actions{base, {}};
+    AttenteComptee attente;
+    TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
+    telechargements.base_membres();
+    telechargements.fichier_pays();
+    QCOMPARE(dialogues_.textes(),
+             QStringList{QStringLiteral("Téléchargement refusé : la raison.")});
+    QCOMPARE(dialogues_.messages.at(0).type, TypeMessage::avertissement);
+    QVERIFY(!attente.ouverte);
+}
+
+void TestDemarrage::liste_dxcc_absente_ou_refusee_dite() {
+    const QString absente = QStringLiteral(
+        "Fichier DXCC.CSV absent : les pays et les continents des indicatifs ne seront pas "
+        "reconnus.");
+    const ActionsDemarrage actions;
+    AttenteComptee attente;
+    TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
+    // Beside the program only: the look-ups, which read cfg/, find nothing.
+    ecrire_lignes(programme() + QStringLiteral("/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    QCOMPARE(preparer_liste_dxcc(*etat_, dialogues_, telechargements),
+             QStringList{QStringLiteral("F")});
+    QCOMPARE(dialogues_.textes(), QStringList{absente});
+    // A country file that is a web page: the list in cfg/ stays and is used.
+    QVERIFY(QFile::remove(programme() + QStringLiteral("/DXCC.CSV")));
+    ecrire_lignes(etat_->rep_cfg + QStringLiteral("/DXCC.CSV"),
+                  {QStringLiteral("DL,Germany,DL,EU,230")});
+    ecrire_lignes(etat_->rep_cfg + QStringLiteral("/cty_wt.dat"), {QStringLiteral("<html>")});
+    dialogues_ = DialoguesScriptes();
+    QCOMPARE(preparer_liste_dxcc(*etat_, dialogues_, telechargements),
+             QStringList{QStringLiteral("DL")});
+    QCOMPARE(dialogues_.textes(),
+             QStringList{QStringLiteral("Le fichier des pays ") + etat_->rep_cfg +
+                         QStringLiteral("/cty_wt.dat est refusé : aucune entité DXCC n'y a été "
+                                        "trouvée.\rLa liste DXCC actuelle est conservée.")});
+    QCOMPARE(lire_lignes(etat_->rep_cfg + QStringLiteral("/DXCC.CSV")),
+             QStringList{QStringLiteral("DL,Germany,DL,EU,230")});
 }
 
 void TestDemarrage::version_et_legende() {

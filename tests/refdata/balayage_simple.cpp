@@ -37,7 +37,7 @@ QString rogner(const QString& texte) {
 ResultatPays chercher_dxcc(const QString& chemin, const QString& cle) {
     const QString trouve = trouver_sans_casse(chemin);
     if (trouve.isEmpty()) {
-        return {};
+        return {QString(), QString(), false};
     }
     for (const QString& ligne : lire_lignes(trouve)) {
         if (!ligne.contains(QLatin1Char(','))) {
@@ -71,11 +71,12 @@ ResultatMembre chercher_membre(const QString& chemin, const QString& indicatif) 
     }
     const QString cle = rogner(indicatif_de_base(indicatif.toUpper()));
     const QString trouve = trouver_sans_casse(chemin);
-    if (trouve.isEmpty()) {
+    const QStringList lignes = trouve.isEmpty() ? QStringList() : lire_lignes(trouve);
+    if (trouve.isEmpty() || !refus_base_membres(lignes).isEmpty()) {
         return {QStringLiteral("NM"), QString(), false};
     }
     QChar separateur = QLatin1Char(',');
-    for (const QString& ligne : lire_lignes(trouve)) {
+    for (const QString& ligne : lignes) {
         if (!ligne.contains(separateur)) {
             separateur = QLatin1Char(';');
         }

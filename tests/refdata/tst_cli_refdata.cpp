@@ -24,6 +24,7 @@ class TestCliRefdata : public QObject {
     void recherches_data();
     void recherches();
     void base_membres_absente();
+    void fichier_pays_refuse();
     void usage();
 };
 
@@ -81,11 +82,48 @@ void TestCliRefdata::recherches() {
 
 void TestCliRefdata::base_membres_absente() {
     QTemporaryDir vide;
-    const SortieCli sortie = lancer_vorek({QStringLiteral("--racine"), vide.path(),
-                                           QStringLiteral("membre"), QStringLiteral("F5ABC")});
+    SortieCli sortie = lancer_vorek({QStringLiteral("--racine"), vide.path(),
+                                     QStringLiteral("membre"), QStringLiteral("F5ABC")});
     QCOMPARE(sortie.code, 0);
     QCOMPARE(sortie.sortie, QStringLiteral("NM\t\n"));
     QCOMPARE(sortie.erreurs, QStringLiteral("Fichier BD Membres absent\n"));
+    // A web page in its place is no database either.
+    QVERIFY(QDir().mkpath(vide.filePath(QStringLiteral("Fichiers_BD"))));
+    vorek::ecrire_lignes(vide.filePath(QStringLiteral("Fichiers_BD/ZTC_mini_2021.csv")),
+                         {QStringLiteral("<html><body>F5ABC, 1234</body></html>")});
+    sortie = lancer_vorek({QStringLiteral("--racine"), vide.path(), QStringLiteral("membre"),
+                           QStringLiteral("F5ABC")});
+    QCOMPARE(sortie.erreurs, QStringLiteral("Fichier BD Membres absent\n"));
+    sortie = lancer_vorek(
+        {QStringLiteral("--racine"), vide.path(), QStringLiteral("pays"), QStringLiteral("F5ABC")});
+    QCOMPARE(sortie.code, 0);
+    QCOMPARE(sortie.sortie, QStringLiteral("\t\n"));
+    QCOMPARE(sortie.erreurs, QStringLiteral("Fichier DXCC.CSV absent : les pays et les continents "
+                                            "des indicatifs ne seront pas reconnus.\n"));
+}
+
+void TestCliRefdata::fichier_pays_refuse() {
+    // A country file with one endless name: refused, the list already made stays.
+    QTemporaryDir racine;
+    const QString cfg = racine.filePath(QStringLiteral("cfg"));
+    QVERIFY(QDir().mkpath(cfg));
+    vorek::ecrire_lignes(cfg + QStringLiteral("/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    vorek::ecrire_lignes(
+        cfg + QStringLiteral("/cty_wt.dat"),
+        {QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"), QStringLiteral("#"),
+         QStringLiteral("# ADIF 227"),
+         QString(200000, QLatin1Char('N')) + QStringLiteral(": 14: 27: EU: 0: 0: 0: F:"),
+         QStringLiteral("    F,TM,") + QStringLiteral("A,").repeated(2000) + QLatin1Char(';')});
+    const SortieCli sortie =
+        lancer_vorek({QStringLiteral("--racine"), racine.path(), QStringLiteral("convertir-pays")});
+    QCOMPARE(sortie.code, 1);
+    QCOMPARE(sortie.sortie, QStringLiteral("F\n"));
+    QCOMPARE(sortie.erreurs, QStringLiteral("Le fichier des pays ") + cfg +
+                                 QStringLiteral("/cty_wt.dat est refusé : l'entité qui finit à la "
+                                                "ligne 7 a un champ de plus de 64 caractères.\r"
+                                                "La liste DXCC actuelle est conservée.\n"));
+    QCOMPARE(vorek::lire_lignes(cfg + QStringLiteral("/DXCC.CSV")),
+             QStringList{QStringLiteral("F,France,F,EU,227")});
 }
 
 void TestCliRefdata::usage() {

@@ -39,6 +39,10 @@ class TestConversionPays : public QObject {
     void records_data();
     void records();
     void primaire_repete();
+    void fichiers_refuses_data();
+    void fichiers_refuses();
+    void refus_garde_la_liste_data();
+    void refus_garde_la_liste();
     void entrees_illisibles_sans_plantage();
     void fichier_reel();
     void fichier_reel_resolution_data();
@@ -105,6 +109,101 @@ void TestConversionPays::primaire_repete() {
              (QStringList{QStringLiteral("AL1"), QStringLiteral("BE1"), QStringLiteral("AL1")}));
 }
 
+void TestConversionPays::fichiers_refuses_data() {
+    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("refus");
+    const QString aucune = QStringLiteral("aucune entité DXCC n'y a été trouvée");
+    const QString long64(64, QLatin1Char('n'));
+    const QString long65(65, QLatin1Char('n'));
+    const QString fin_ligne7 =
+        QStringLiteral("l'entité qui finit à la ligne 7 a un champ de plus de 64 caractères");
+    ligne_donnees("page HTML",
+                  QStringList{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"),
+                              QStringLiteral("<head>"), QStringLiteral("<title>Portail</title>"),
+                              QStringLiteral("<style>p { color: red; margin: 0; }</style>"),
+                              QStringLiteral("</head><body><p>Connexion, requise&nbsp;: ici</p>"),
+                              QStringLiteral("</body></html>")},
+                  aucune);
+    ligne_donnees("sans point-virgule",
+                  entete() + QStringList{QStringLiteral("# ADIF 999"),
+                                         QStringLiteral("Alpha: 1: 2: EU: 0: 0: 0: AL1:"),
+                                         QStringLiteral("AL1,AL2")},
+                  aucune);
+    ligne_donnees("continent inconnu",
+                  entete() + lignes_alpha(QStringLiteral("AL1;"))
+                                 .replaceInStrings(QStringLiteral(" EU:"), QStringLiteral(" XX:")),
+                  aucune);
+    ligne_donnees("seulement des indicatifs exacts",
+                  entete() + lignes_alpha(QStringLiteral("=AL1A;")), aucune);
+    ligne_donnees("nom de 64 caracteres",
+                  entete() + lignes_alpha(QStringLiteral("AL1;"))
+                                 .replaceInStrings(QStringLiteral("Alpha Land"), long64),
+                  QString());
+    ligne_donnees("nom de 65 caracteres",
+                  entete() + lignes_alpha(QStringLiteral("AL1;"))
+                                 .replaceInStrings(QStringLiteral("Alpha Land"), long65),
+                  fin_ligne7);
+    ligne_donnees("entree trop longue", entete() + lignes_alpha(long65 + QLatin1Char(';')),
+                  fin_ligne7);
+    ligne_donnees(
+        "code ADIF trop long",
+        entete() +
+            lignes_alpha(QStringLiteral("AL1;")).replaceInStrings(QStringLiteral("999"), long65),
+        fin_ligne7);
+}
+
+void TestConversionPays::fichiers_refuses() {
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, refus);
+    const ConversionPays resultat = convertir_lignes_pays(lignes);
+    QCOMPARE(resultat.refus, refus);
+    QCOMPARE(resultat.lignes_dxcc.isEmpty(), !refus.isEmpty());
+    QCOMPARE(resultat.entites.isEmpty(), !refus.isEmpty());
+}
+
+void TestConversionPays::refus_garde_la_liste_data() {
+    QTest::addColumn<bool>("liste_presente");
+    QTest::addColumn<bool>("secours_present");
+    QTest::newRow("liste presente") << true << true;
+    QTest::newRow("sans liste, le fichier livre") << false << true;
+    QTest::newRow("ni liste ni fichier livre") << false << false;
+}
+
+void TestConversionPays::refus_garde_la_liste() {
+    QFETCH(bool, liste_presente);
+    QFETCH(bool, secours_present);
+    QTemporaryDir dossier;
+    const QString pays = dossier.filePath(QStringLiteral("cty_wt.dat"));
+    const QString liste = dossier.filePath(QStringLiteral("DXCC.CSV"));
+    const QString secours = dossier.filePath(QStringLiteral("secours.dat"));
+    ecrire_octets(pays, "<html>\r\n<body>Portail; connexion requise</body>\r\n</html>\r\n");
+    const QByteArray ancienne = "F,France,F,EU,227\r\nDL,Germany,DL,EU,230\r\n";
+    if (liste_presente) {
+        ecrire_octets(liste, ancienne);
+    }
+    if (secours_present) {
+        ecrire_lignes(secours, entete() + lignes_alpha(QStringLiteral("AL1;")));
+    }
+    const ResultatConversion r = convertir_fichier_pays(dossier.path(), {}, secours);
+    QString attendu = QStringLiteral("Le fichier des pays ") + pays +
+                      QStringLiteral(" est refusé : aucune entité DXCC n'y a été trouvée.");
+    if (liste_presente) {
+        attendu += QStringLiteral("\rLa liste DXCC actuelle est conservée.");
+        QCOMPARE(lire_octets(liste), ancienne);
+        QCOMPARE(r.entites, (QStringList{QStringLiteral("F"), QStringLiteral("DL")}));
+    } else if (secours_present) {
+        attendu +=
+            QStringLiteral("\rLe fichier des pays livré avec le programme est utilisé à sa place.");
+        QCOMPARE(lire_lignes(liste), QStringList{QStringLiteral("AL1,Alpha Land,AL1,EU,999")});
+        QCOMPARE(r.entites, QStringList{QStringLiteral("AL1")});
+    } else {
+        QVERIFY(!QFile::exists(liste));
+        QVERIFY(r.entites.isEmpty());
+    }
+    QCOMPARE(r.avertissement, attendu);
+    QVERIFY(!QFile::exists(liste + QStringLiteral(".tmp")));
+}
+
 void TestConversionPays::entrees_illisibles_sans_plantage() {
     QRandomGenerator hasard(7);
     const QString alphabet = QStringLiteral("ADIF:;,=()[]*#<>/ \r\nABC123");
@@ -122,7 +221,7 @@ void TestConversionPays::entrees_illisibles_sans_plantage() {
 void TestConversionPays::fichier_reel() {
     QTemporaryDir dossier;
     QVERIFY(QFile::copy(::fichier_reel, dossier.filePath(QStringLiteral("cty_wt.dat"))));
-    const QStringList entites = convertir_fichier_pays(dossier.path());
+    const QStringList entites = convertir_fichier_pays(dossier.path()).entites;
     const QByteArray contenu = lire_octets(dossier.filePath(QStringLiteral("DXCC.CSV")));
     QVERIFY(contenu.startsWith(
         "1A,Sov Mil Order of Malta,1A,EU,246\r\n9M0,Spratly Islands,1S,AS,247\r\n"));
@@ -187,7 +286,8 @@ void TestConversionPays::telechargement_puis_secours() {
     int appels = 0;
     // Missing country file, failed download: the shipped file stands in.
     QCOMPARE(convertir_fichier_pays(
-                 dossier.path(), [&] { ++appels; }, secours),
+                 dossier.path(), [&] { ++appels; }, secours)
+                 .entites,
              QStringList{QStringLiteral("AL1")});
     QCOMPARE(appels, 1);
     QCOMPARE(lire_lignes(dossier.filePath(QStringLiteral("DXCC.CSV"))),
@@ -198,11 +298,11 @@ void TestConversionPays::telechargement_puis_secours() {
         ecrire_lignes(dossier.filePath(QStringLiteral("cty_wt.dat")),
                       entete() + lignes_alpha(QStringLiteral("BE1;"), QStringLiteral("BE1")));
     };
-    QCOMPARE(convertir_fichier_pays(dossier.path(), telecharger, secours),
+    QCOMPARE(convertir_fichier_pays(dossier.path(), telecharger, secours).entites,
              QStringList{QStringLiteral("BE1")});
     QCOMPARE(appels, 2);
     // Present now: no further download.
-    QCOMPARE(convertir_fichier_pays(dossier.path(), telecharger, secours),
+    QCOMPARE(convertir_fichier_pays(dossier.path(), telecharger, secours).entites,
              QStringList{QStringLiteral("BE1")});
     QCOMPARE(appels, 2);
     QVERIFY(QFile::exists(chemin_fichier_pays_livre()));
@@ -212,8 +312,10 @@ void TestConversionPays::rien_sans_fichier_pays() {
     QTemporaryDir dossier;
     ecrire_lignes(dossier.filePath(QStringLiteral("DXCC.CSV")),
                   {QStringLiteral("X,Ancien,X,EU,1")});
-    QVERIFY(convertir_fichier_pays(dossier.path(), {}, dossier.filePath(QStringLiteral("absent")))
-                .isEmpty());
+    const ResultatConversion r =
+        convertir_fichier_pays(dossier.path(), {}, dossier.filePath(QStringLiteral("absent")));
+    QVERIFY(r.entites.isEmpty());
+    QVERIFY(r.avertissement.isEmpty());
     QCOMPARE(lire_lignes(dossier.filePath(QStringLiteral("DXCC.CSV"))),
              QStringList{QStringLiteral("X,Ancien,X,EU,1")});
 }
@@ -228,13 +330,13 @@ void TestConversionPays::entites_du_dxcc_a_cote() {
                    QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,peu,de virgules"),
                    QStringLiteral("X,Vide,,EU,1"), QStringLiteral("FG,France,F,EU,227")});
     bool telecharge = false;
-    QCOMPARE(entites_au_demarrage(etat, [&] { telecharge = true; }),
+    QCOMPARE(entites_au_demarrage(etat, [&] { telecharge = true; }).entites,
              (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
     QVERIFY(!telecharge);
     QVERIFY(!QFile::exists(etat.rep_cfg + QStringLiteral("/DXCC.CSV")));
     // Without it, the country file is converted (here the shipped one).
     QVERIFY(QFile::remove(dossier.filePath(QStringLiteral("dxcc.csv"))));
-    const QStringList entites = entites_au_demarrage(etat, [&] { telecharge = true; });
+    const QStringList entites = entites_au_demarrage(etat, [&] { telecharge = true; }).entites;
     QVERIFY(telecharge);
     QCOMPARE(entites.first(), QStringLiteral("1A"));
     QVERIFY(QFile::exists(etat.rep_cfg + QStringLiteral("/DXCC.CSV")));

@@ -51,8 +51,14 @@ QString TestIndexRefdata::ligne_membre() {
     static const QStringList appels{"F5ABC", "F5ABC+", "+F5ABC", "F6XYZ", " F1AAA ", "f5abc",
                                     "EA8ZZ", "",       "9",      "SV",    "F+5ABC",  "CALL"};
     static const QStringList champs{"1234", "12345678", "NM", "", " Jean ", "Hélène", "x"};
+    static const QStringList numeros{"1234", "12345678", " 12 "};
     QString ligne = tirer(appels);
-    const int separateurs = hasard_.bounded(5);
+    // Mostly member lines, so that most files are member lists (the others count as missing).
+    const bool membre = hasard_.bounded(5) > 0;
+    if (membre) {
+        ligne += separateur() + tirer(numeros);
+    }
+    const int separateurs = hasard_.bounded(membre ? 4 : 5);
     for (int i = 0; i < separateurs; ++i) {
         QString champ = tirer(champs);
         if (hasard_.bounded(8) == 0) {

@@ -1,5 +1,6 @@
 #include "ligne_donnees.h"
 #include "log/fichier_texte.h"
+#include "octets_fichier.h"
 #include "refdata/membres.h"
 
 #include <QFile>
@@ -19,6 +20,8 @@ class TestMembres : public QObject {
     void recherche_data();
     void recherche();
     void base_absente_donne_NM();
+    void fichier_qui_n_est_pas_une_base_data();
+    void fichier_qui_n_est_pas_une_base();
     void appel_vide_donne_vide();
     void base_remplacee_prise_en_compte();
 };
@@ -93,6 +96,40 @@ void TestMembres::base_absente_donne_NM() {
     QCOMPARE(r.membre_numero, QStringLiteral("NM"));
     QVERIFY(r.membre_nom.isEmpty());
     QVERIFY(!r.base_trouvee);
+}
+
+void TestMembres::fichier_qui_n_est_pas_une_base_data() {
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<bool>("valide");
+    const QString membres = QStringLiteral("F5ABC,1234,Jean,2\r\nF6XYZ;12;Paul;1\r\n");
+    QByteArray utf16("\xff\xfe");
+    utf16.append(reinterpret_cast<const char*>(membres.utf16()), membres.size() * 2);
+    ligne_donnees("page HTML",
+                  QByteArray("<!DOCTYPE html>\r\n<html><head><style>p { color: red; }</style>\r\n"
+                             "</head><body><p>F5ABC, 1234</p></body></html>\r\n"),
+                  false);
+    ligne_donnees("vide", QByteArray(), false);
+    ligne_donnees("lignes blanches", QByteArray("\r\n  \r\n\t\r\n"), false);
+    ligne_donnees("titre seul", QByteArray("CALL,NR,NOM,X\r\n"), false);
+    ligne_donnees("UTF-16", utf16, false);
+    ligne_donnees("moitie de lignes etrangeres",
+                  QByteArray("CALL,NR\r\nF5ABC,1,a,b\r\nx\r\nF6XYZ,2,c,d\r\ny\r\n"), false);
+    ligne_donnees("une ligne seule", QByteArray("F5ABC , 1234,Jean"), true);
+    ligne_donnees("titre puis membres", QByteArray("Indicatif;Numéro\r\nF5ABC;1234;Jean;x\r\n"),
+                  true);
+    ligne_donnees("quelques lignes etrangeres",
+                  QByteArray("F5ABC+,1234,Jean,2\r\n# fin\r\nF6XYZ,12,Paul,1\r\n"), true);
+}
+
+void TestMembres::fichier_qui_n_est_pas_une_base() {
+    QFETCH(QByteArray, octets);
+    QFETCH(bool, valide);
+    ecrire_octets(base(), octets);
+    const BaseMembres membres(base());
+    const ResultatMembre r = membres.chercher_membre(QStringLiteral("F5ABC"));
+    QCOMPARE(r.base_trouvee, valide);
+    QCOMPARE(r.membre_numero, valide ? QStringLiteral("1234") : QStringLiteral("NM"));
+    QCOMPARE(refus_base_membres(lire_lignes(base())).isEmpty(), valide);
 }
 
 void TestMembres::appel_vide_donne_vide() {

@@ -127,11 +127,14 @@ void TestPays::liste_absente_ou_nom_en_minuscules() {
     QTemporaryDir autre;
     const DonneesPays pays(autre.filePath(QStringLiteral("DXCC.csv")));
     QVERIFY(pays.trouver_pays(QStringLiteral("F5ABC")).dxcc_prefixe.isEmpty());
+    QVERIFY(!pays.trouver_pays(QStringLiteral("F5ABC")).liste_trouvee);
     // The conversion writes DXCC.CSV; the look-up asks for DXCC.csv: one file.
     ecrire_lignes(autre.filePath(QStringLiteral("DXCC.CSV")), cinq_cles());
     QCOMPARE(pays.trouver_pays(QStringLiteral("F5ABC")).dxcc_prefixe, QStringLiteral("F"));
+    QVERIFY(pays.trouver_pays(QStringLiteral("ZZ9ZZ")).liste_trouvee);
     QVERIFY(QFile::remove(autre.filePath(QStringLiteral("DXCC.CSV"))));
     QVERIFY(pays.trouver_pays(QStringLiteral("F5ABC")).dxcc_prefixe.isEmpty());
+    QVERIFY(!pays.chercher_dxcc(QStringLiteral("F")).liste_trouvee);
 }
 
 void TestPays::fichier_remplace_pris_en_compte() {

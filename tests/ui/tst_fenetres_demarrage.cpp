@@ -15,9 +15,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTcpServer>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QtTest>
@@ -50,6 +52,7 @@ class TestFenetresDemarrage : public QObject {
     void liste_dxcc_pres_du_programme();
     void legende_sans_version();
     void fenetre_d_attente_pendant_le_telechargement();
+    void passer_laisse_un_serveur_muet();
     void fenetre_principale_a_la_creation();
     void controles_nommes_data();
     void controles_nommes();
@@ -80,7 +83,8 @@ void TestFenetresDemarrage::premier_demarrage_dans_un_dossier_vide() {
     QCOMPARE(lire_lignes(base), membres);
     QVERIFY(banc.dialogues.questions.isEmpty());
     QVERIFY(banc.dialogues.messages.isEmpty());
-    QCOMPARE(banc.attente.ouvertures(), 1);
+    // The member database, then the country file.
+    QCOMPARE(banc.attente.ouvertures(), 2);
     QVERIFY(!banc.attente.fenetre());
     TForm_Infos* infos = banc.infos();
     QCOMPARE(infos->Label_BD_ZTC->text(), QStringLiteral("BD ZTC :\\ZTC_mini_2021.csv"));
@@ -112,7 +116,8 @@ void TestFenetresDemarrage::demarrage_suivant_sans_mise_a_jour() {
     QCOMPARE(banc.dialogues.questions,
              QStringList{QStringLiteral("Votre base de données des membres date du 30/06/2024\r\r"
                                         "Voulez-vous mettre à jour le fichier ?")});
-    QCOMPARE(banc.attente.ouvertures(), 0);
+    // Only the missing country file was asked for.
+    QCOMPARE(banc.attente.ouvertures(), 1);
     QCOMPARE(lire_lignes(base.fileName()), membres);
     QCOMPARE(banc.infos()->Label_BD_ZTC->text(),
              QStringLiteral("BD Membres : \\ZTC_mini_2021.csv"));
@@ -136,10 +141,16 @@ void TestFenetresDemarrage::liste_dxcc_pres_du_programme() {
 void TestFenetresDemarrage::legende_sans_version() {
     BancProgramme banc;
     int pays = 0;
-    banc.actions.telecharger_base_membres = [] { return false; };
-    banc.actions.telecharger_fichier_pays = [&pays] { ++pays; };
+    banc.actions.telecharger_base_membres = [](const SuiviTelechargement&) {
+        return ResultatTelechargement{};
+    };
+    banc.actions.telecharger_fichier_pays = [&pays](const SuiviTelechargement&) {
+        ++pays;
+        return ResultatTelechargement{};
+    };
     banc.actions_fournies = true;
     banc.ecrire(QStringLiteral("DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
+    banc.ecrire(QStringLiteral("cfg/DXCC.CSV"), {QStringLiteral("F,France,F,EU,227")});
     banc.demarrer(QStringLiteral("7.5.0.0"));
     QCOMPARE(banc.infos()->windowTitle(),
              QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)"));
@@ -162,16 +173,23 @@ void TestFenetresDemarrage::legende_sans_version() {
 void TestFenetresDemarrage::fenetre_d_attente_pendant_le_telechargement() {
     BancProgramme banc;
     QString legende;
+    QString fichier;
     Qt::WindowFlags drapeaux;
-    QSize taille;
+    int largeur = 0;
     QColor fond;
     bool visible = false;
-    banc.actions.telecharger_base_membres = [&]() -> bool {
+    int avancement = -1;
+    bool continuer = false;
+    banc.actions.telecharger_base_membres =
+        [&](const SuiviTelechargement& suivi) -> ResultatTelechargement {
+        continuer = suivi(250, 1000);
         const QWidget* attente = banc.attente.fenetre();
         if (attente) {
             legende = attente->windowTitle();
+            fichier = banc.controle<QLabel>(attente, "Label_fichier")->text();
+            avancement = banc.controle<QProgressBar>(attente, "ProgressBar_attente")->value();
             drapeaux = attente->windowFlags();
-            taille = attente->size();
+            largeur = attente->width();
             fond = attente->palette().color(QPalette::Window);
             visible = attente->isVisible();
         }
@@ -181,11 +199,14 @@ void TestFenetresDemarrage::fenetre_d_attente_pendant_le_telechargement() {
     banc.demarrer();
     QCOMPARE(legende,
              QStringLiteral("La Base de Données ZTC est en cours de chargement..... QRX !"));
+    QCOMPARE(fichier, QStringLiteral("Téléchargement de ZTC_mini_2021.csv"));
+    QCOMPARE(avancement, 250);
+    QVERIFY(continuer);
     QVERIFY(visible);
     QVERIFY(drapeaux.testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(drapeaux & Qt::WindowType_Mask, Qt::Tool);
     QVERIFY(!drapeaux.testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(taille, QSize(350, 35));
+    QCOMPARE(largeur, 350);
     QCOMPARE(fond, QColor(Qt::red));
     // The fetch failed with an exception: the window is gone and the start-up went on.
     QVERIFY(!banc.attente.fenetre());
@@ -194,6 +215,40 @@ void TestFenetresDemarrage::fenetre_d_attente_pendant_le_telechargement() {
     QVERIFY(banc.infos()->isVisible());
     QCOMPARE(banc.infos()->windowTitle(),
              QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)"));
+}
+
+void TestFenetresDemarrage::passer_laisse_un_serveur_muet() {
+    // Takes every connection and never answers.
+    QTcpServer muet;
+    QVERIFY(muet.listen(QHostAddress::LocalHost));
+    BancProgramme banc;
+    banc.fixer_serveur(QStringLiteral("http://127.0.0.1:%1").arg(muet.serverPort()));
+    QString fichier;
+    QTimer::singleShot(300, [&] {
+        if (const QWidget* attente = banc.attente.fenetre()) {
+            fichier = banc.controle<QLabel>(attente, "Label_fichier")->text();
+            banc.controle<QPushButton>(attente, "BitBtn_passer")->click();
+        }
+    });
+    banc.demarrer();
+    QCOMPARE(fichier, QStringLiteral("Téléchargement de ZTC_mini_2021.csv"));
+    // "Passer" ended the downloads of this start: the country file was not asked for.
+    QCOMPARE(banc.attente.ouvertures(), 1);
+    QTest::qWait(100);
+    int connexions = 0;
+    while (muet.hasPendingConnections()) {
+        delete muet.nextPendingConnection();
+        ++connexions;
+    }
+    QCOMPARE(connexions, 1);
+    QVERIFY(banc.dialogues.messages.isEmpty());
+    QCOMPARE(banc.infos()->Label_date_BD->text(),
+             QStringLiteral("Date du fichier : fichier absent"));
+    // The shipped country file stands in.
+    QVERIFY(banc.infos()->ComboBox_DXCC->findText(QStringLiteral("F")) >= 0);
+    QVERIFY(QFileInfo::exists(banc.chemin(QStringLiteral("cfg/DXCC.CSV"))));
+    QVERIFY(!QFileInfo::exists(banc.chemin(QStringLiteral("cfg/cty_wt.dat"))));
+    QVERIFY(banc.infos()->isVisible());
 }
 
 void TestFenetresDemarrage::fenetre_principale_a_la_creation() {
