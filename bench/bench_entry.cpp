@@ -6,14 +6,14 @@
 #include "membres_banc.h"
 #include "score_litteral.h"
 
+#include "base/dates.h"
+#include "base/fichier_texte.h"
+#include "base/horloge.h"
 #include "dialogues_scriptes.h"
 #include "entry/saisie.h"
 #include "entry/score.h"
-#include "log/dates.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
-#include "log/horloge.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/referentiel.h"
 
@@ -111,7 +111,7 @@ void prechauffer(const Referentiel& referentiel) {
 
 void BM_frappe_index(benchmark::State& state) {
     Journal& j = journal();
-    const Referentiel referentiel(j.etat);
+    const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     const HorlogeFixe horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)));
     DialoguesScriptes dialogues;
@@ -138,7 +138,7 @@ BENCHMARK(BM_frappe_relecture)->Unit(benchmark::kMicrosecond);
 
 void BM_score_lineaire(benchmark::State& state) {
     Journal& j = journal();
-    const Referentiel referentiel(j.etat);
+    const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculer_score(j.etat, referentiel, QString(), annee));
@@ -149,7 +149,7 @@ BENCHMARK(BM_score_lineaire)->Unit(benchmark::kMillisecond);
 // Without the member database the rows score from the numbers a first pass wrote.
 void BM_score_sans_base(benchmark::State& state) {
     Journal& j = journal();
-    const Referentiel referentiel(j.etat);
+    const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     calculer_score(j.etat, referentiel, QString(), annee);
     const QString ailleurs = j.membres + QStringLiteral(".absent");
     QFile::rename(j.membres, ailleurs);
@@ -172,7 +172,7 @@ BENCHMARK(BM_score_litteral)->Unit(benchmark::kMillisecond)->Iterations(1);
 // then the rescoring, fast or plain. The log grows by one row per iteration.
 template <typename Rescore> void commit(benchmark::State& state, Rescore rescore) {
     Journal j;
-    const Referentiel referentiel(j.etat);
+    const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     const HorlogeFixe horloge(QDateTime(QDate(2025, 8, 31), QTime(12, 0)));
     DialoguesScriptes dialogues;

@@ -1,11 +1,11 @@
 #include "demarrage.h"
 
 #include "app/serveurs.h"
-#include "log/dates.h"
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
+#include "base/horloge.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "refdata/liste_entites.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
@@ -129,8 +129,8 @@ QStringList preparer_liste_dxcc(const Etat& etat, Dialogues& dialogues,
                                 TelechargementsDemarrage& telechargements) {
     ResultatConversion resultat;
     try {
-        resultat =
-            entites_au_demarrage(etat, [&telechargements] { telechargements.fichier_pays(); });
+        resultat = entites_au_demarrage(etat.rep_programme, etat.rep_cfg,
+                                        [&telechargements] { telechargements.fichier_pays(); });
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
     }

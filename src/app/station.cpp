@@ -1,9 +1,9 @@
 #include "station.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "mail/adresse_email.h"
 #include "refdata/referentiel.h"
 

@@ -1,7 +1,7 @@
 #include "contexte_cli.h"
 
-#include "log/erreur.h"
-#include "log/horloge.h"
+#include "base/erreur.h"
+#include "base/horloge.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

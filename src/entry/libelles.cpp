@@ -3,8 +3,8 @@
 #include "score.h"
 #include "textes_saisie.h"
 
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 
 namespace vorek {
 

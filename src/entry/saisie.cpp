@@ -2,10 +2,10 @@
 
 #include "textes_saisie.h"
 
-#include "log/dates.h"
-#include "log/dialogues.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/horloge.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "refdata/referentiel.h"
 
 namespace vorek {

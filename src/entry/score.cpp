@@ -2,7 +2,7 @@
 
 #include "textes_saisie.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 #include "refdata/texte.h"

@@ -1,7 +1,7 @@
 #include "commandes_fichier.h"
 
-#include "dialogues.h"
-#include "erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "etat.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "fichier_challenge.h"
 
-#include "dialogues.h"
-#include "erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "etat.h"
-#include "fichier_texte.h"
 
 namespace vorek {
 

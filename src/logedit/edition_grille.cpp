@@ -1,9 +1,9 @@
 #include "edition_grille.h"
 
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "entry/score.h"
-#include "log/dates.h"
-#include "log/dialogues.h"
-#include "log/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
 

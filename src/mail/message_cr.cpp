@@ -1,9 +1,9 @@
 #include "message_cr.h"
 
 #include "adresse_email.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "encodage_mime.h"
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
 #include "textes_mail.h"
 
 #include <QFile>

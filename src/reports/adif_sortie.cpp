@@ -3,10 +3,10 @@
 #include "conversions.h"
 #include "noms_rapports.h"
 
+#include "base/fichier_texte.h"
 #include "entry/score.h"
 #include "entry/textes_saisie.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 #include "refdata/membres.h"
 
 #include <array>

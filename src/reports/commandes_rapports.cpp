@@ -4,8 +4,8 @@
 #include "ascii.h"
 #include "cabrillo.h"
 
+#include "base/erreur.h"
 #include "entry/textes_saisie.h"
-#include "log/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/demarrage.h"
-#include "log/dialogues.h"
+#include "base/dialogues.h"
+#include "base/horloge.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/horloge.h"
 #include "refdata/referentiel.h"
 
 #include <functional>

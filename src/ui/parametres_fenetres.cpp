@@ -1,8 +1,8 @@
 #include "parametres_fenetres.h"
 
 #include "app/parametres.h"
+#include "base/erreur.h"
 #include "contexte.h"
-#include "log/erreur.h"
 #include "tform_choix_adif.h"
 #include "tform_infos.h"
 #include "tform_main.h"

@@ -2,9 +2,9 @@
 
 #include "app/dossiers.h"
 #include "app/station.h"
+#include "base/erreur.h"
 #include "entry/chargement.h"
 #include "infobulle.h"
-#include "log/erreur.h"
 #include "parametres_fenetres.h"
 #include "tform_main.h"
 
@@ -32,7 +32,7 @@ TForm_Infos::TForm_Infos(Contexte& contexte) : contexte_(contexte) {
 void TForm_Infos::FormCreate() {
     Etat& etat = contexte_.etat;
     preparer_dossiers(etat, contexte_.options.dossier_programme, contexte_.options.dossier_donnees);
-    contexte_.referentiel = std::make_unique<Referentiel>(etat);
+    contexte_.referentiel = std::make_unique<Referentiel>(etat.rep_cfg, etat.rep_BD);
     Label_nomfichier->setText(QStringLiteral("Fichier à créer ou à charger"));
     setWindowTitle(QString::fromUtf8(legende_initiale));
     TMyHintwindow::installer();

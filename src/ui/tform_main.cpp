@@ -1,8 +1,8 @@
 #include "tform_main.h"
 
+#include "base/erreur.h"
 #include "entry/libelles.h"
 #include "log/commandes_fichier.h"
-#include "log/erreur.h"
 #include "parametres_fenetres.h"
 #include "tform_choix_adif.h"
 #include "tform_infocr.h"
@@ -49,7 +49,7 @@ void TForm_main::FormCreate() {
         etat.table.fixer_cellule(col, 0, entetes[col]);
     }
     if (!contexte_.referentiel) {
-        contexte_.referentiel = std::make_unique<Referentiel>(etat);
+        contexte_.referentiel = std::make_unique<Referentiel>(etat.rep_cfg, etat.rep_BD);
     }
     etat.decalage_UTC = calculer_decalage_UTC(contexte_.horloge.biais_fuseau_minutes());
     // Real time, band item 0, today's date: the entry's own start.

@@ -2,8 +2,8 @@
 // The behaviour is EntreeQSO's and the log editing's; this file copies the controls in,
 // forwards the events and shows the result.
 
+#include "base/erreur.h"
 #include "dessin_grilles.h"
-#include "log/erreur.h"
 #include "logedit/edition_grille.h"
 #include "logedit/tri.h"
 #include "tform_main.h"

@@ -1,9 +1,9 @@
 #include "app/demarrage.h"
 #include "app/dossiers.h"
 #include "app/station.h"
+#include "base/fichier_texte.h"
 #include "dialogues_scriptes.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 #include <QDir>
 #include <QFile>

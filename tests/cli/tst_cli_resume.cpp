@@ -3,9 +3,9 @@
 #include "octets_fichier.h"
 #include "outil_cli.h"
 
+#include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "dossier_essai.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
+#include "base/fichier_texte.h"
+#include "base/horloge.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
-#include "log/horloge.h"
 #include "programme_essai.h"
 
 using namespace vorek;
@@ -60,8 +60,8 @@ QStringList DossierEssai::membres_essai() {
 }
 
 PosteEssai::PosteEssai()
-    : horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)), -120), referentiel(d.etat),
-      entree(d.etat, referentiel, horloge, dialogues) {
+    : horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)), -120),
+      referentiel(d.etat.rep_cfg, d.etat.rep_BD), entree(d.etat, referentiel, horloge, dialogues) {
     d.ecrire_dxcc();
     d.ecrire_membres();
     entree.fixer_prefixes({QStringLiteral("DL"), QStringLiteral("F"), QStringLiteral("K")});

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/horloge.h"
 #include "dialogues_scriptes.h"
 #include "entry/saisie.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "refdata/referentiel.h"
 
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "balayage_simple.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
 #include "log/etat.h"
 
 #include <QRegularExpression>

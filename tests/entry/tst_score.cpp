@@ -2,11 +2,11 @@
 #include "ligne_donnees.h"
 #include "score_litteral.h"
 
+#include "base/erreur.h"
 #include "dialogues_scriptes.h"
 #include "entry/libelles.h"
 #include "entry/score.h"
 #include "entry/textes_saisie.h"
-#include "log/erreur.h"
 #include "refdata/referentiel.h"
 
 #include <QFile>
@@ -133,7 +133,7 @@ void TstScore::regles() {
     for (const QString& l : lignes) {
         d.ajouter(ligne(l));
     }
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     const ResultatScore resultat = calculer_score(d.etat, referentiel, bande_combo, annee);
     QStringList obtenu;
     for (int r = 1; r <= lignes.size(); ++r) {
@@ -180,7 +180,7 @@ void TstScore::date_illisible_arrete_le_calcul() {
         d.ajouter(ligne(l));
     }
     d.etat.table.fixer_cellule(col_points, 3, QStringLiteral("7"));
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     DialoguesScriptes dialogues;
     QVERIFY(!recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
     QCOMPARE(dialogues.textes(), QStringList{message});
@@ -194,7 +194,7 @@ void TstScore::ligne_sans_indicatif_ignoree() {
     d.ecrire_membres();
     d.ajouter({"10/07/2025", "10:00", "", "20m", "", "", "123", "9", "", "notes"});
     d.ajouter(ligne(QStringLiteral("10/07/2025;11:00;F5ABC;20m")));
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     const ResultatScore resultat = calculer_score(d.etat, referentiel, QString(), annee);
     // The empty-call row keeps its cells and, with points, still counts for the band rule.
     QCOMPARE(d.etat.table.ligne(1),
@@ -209,7 +209,7 @@ void TstScore::base_membres_absente_une_seule_fois() {
     for (int i = 0; i < 3; ++i) {
         d.ajouter(ligne(QStringLiteral("1%1/07/2025;10:00;F5ABC;20m;12*3").arg(i)));
     }
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     DialoguesScriptes dialogues;
     QVERIFY(recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
     QCOMPARE(dialogues.textes(), QStringList{textes::base_membres_absente_score()});
@@ -257,7 +257,7 @@ void TstScore::notes_de_l_operateur() {
         cellules[col_notes] = cellule;
         d.ajouter(cellules);
     }
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     calculer_score(d.etat, referentiel, QString(), annee);
     const QStringList attendu{note,
                               note + " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<",
@@ -357,7 +357,7 @@ Issue executer(DossierEssai& d, const QList<QStringList>& lignes, Calcul calcul)
 void TstScore::egal_a_la_lecture_litterale() {
     DossierEssai d;
     d.ecrire_dxcc();
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     QRandomGenerator g(20250701);
     int erreurs = 0;
     int doublons = 0;
@@ -452,7 +452,7 @@ QString numero_tape(QRandomGenerator& g, const QString& numero) {
 void TstScore::sans_base_comme_une_base_des_memes_numeros() {
     DossierEssai d;
     d.ecrire_dxcc();
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     QRandomGenerator g(20250831);
     int points = 0;
     for (int essai = 0; essai < 1500; ++essai) {

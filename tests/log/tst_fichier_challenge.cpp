@@ -1,13 +1,13 @@
 #include "dialogues_scriptes.h"
 
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "disque_plein.h"
 #include "journal_rempli.h"
 #include "ligne_donnees.h"
 #include "log/commandes_fichier.h"
-#include "log/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
 #include <QDir>

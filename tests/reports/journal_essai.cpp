@@ -1,7 +1,7 @@
 #include "journal_essai.h"
 
-#include "log/fichier_texte.h"
-#include "log/horloge.h"
+#include "base/fichier_texte.h"
+#include "base/horloge.h"
 #include "programme_essai.h"
 
 #include <QFile>

@@ -55,7 +55,7 @@ QByteArray ecrit_par_les_fenetres(const JournalEssai& essai, const QString& vrk,
     Etat etat;
     preparer_programme(etat, essai.dossier.path(), JournalEssai::aujourdhui());
     etat.fichier_courant = vrk;
-    const Referentiel referentiel(etat);
+    const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
     DialoguesScriptes dialogues;
     charger_fichier(etat, vrk,
                     actions_chargement(etat, referentiel, dialogues, QString(),

@@ -7,8 +7,8 @@
 #include "reports/noms_rapports.h"
 #include "reports/rapport_texte.h"
 
+#include "base/fichier_texte.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 #include "refdata/membres.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "banc_programme.h"
 
 #include "app/demarrage.h"
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "ui/tform_infos.h"
 
 #include <QDir>

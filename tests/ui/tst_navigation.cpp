@@ -1,5 +1,5 @@
 #include "banc_programme.h"
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "ui/dialogues_qt.h"
 #include "ui/tform_choix_adif.h"
 #include "ui/tform_infocr.h"

@@ -1,6 +1,6 @@
-#include "log/dates.h"
-#include "log/erreur.h"
-#include "log/horloge.h"
+#include "base/dates.h"
+#include "base/erreur.h"
+#include "base/horloge.h"
 
 #include <QTest>
 
