@@ -4,12 +4,12 @@
 #include "base/dates.h"
 #include "base/dialogues.h"
 #include "base/erreur.h"
-#include "base/horloge.h"
 #include "log/etat.h"
 #include "refdata/liste_entites.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
 #include "refdata/textes_refdata.h"
+#include "rules/periode.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "contexte_cli.h"
 
 #include "base/erreur.h"
-#include "entry/textes_saisie.h"
 #include "refdata/referentiel.h"
 #include "reports/commandes_rapports.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 

@@ -2,6 +2,7 @@
 
 #include "base/erreur.h"
 #include "base/horloge.h"
+#include "rules/periode.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -7,6 +7,7 @@
 #include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/textes_regles.h"
 
 #include <algorithm>
 

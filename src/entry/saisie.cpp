@@ -7,6 +7,8 @@
 #include "base/horloge.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
+#include "rules/bandes.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 

@@ -12,14 +12,6 @@ QStringList entetes_journal() {
             QStringLiteral("       Nom"),  QStringLiteral("                    NOTES")};
 }
 
-QStringList bandes() {
-    return {QStringLiteral("160m"), QStringLiteral("80m"),  QStringLiteral("60m"),
-            QStringLiteral("40m"),  QStringLiteral("30m"),  QStringLiteral("20m"),
-            QStringLiteral("17m"),  QStringLiteral("15m"),  QStringLiteral("12m"),
-            QStringLiteral("10m"),  QStringLiteral("6m"),   QStringLiteral("2m"),
-            QStringLiteral("70cm"), QStringLiteral("23cm"), QStringLiteral("sat")};
-}
-
 TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) {
     vider();
 }

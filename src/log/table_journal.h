@@ -23,7 +23,6 @@ constexpr int nb_colonnes_journal = 10;
 constexpr int largeur_colonne_defaut = 64;
 
 QStringList entetes_journal();
-QStringList bandes();
 
 // The log table: cells of text addressed as (column, row), row 0 being the header and
 // never fewer than two rows. The Qt model side shows row 0 as the view's horizontal

@@ -3,9 +3,10 @@
 #include "base/dates.h"
 #include "base/dialogues.h"
 #include "base/erreur.h"
-#include "entry/score.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/bandes.h"
+#include "rules/score.h"
 
 namespace vorek {
 

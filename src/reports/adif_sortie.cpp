@@ -4,10 +4,10 @@
 #include "noms_rapports.h"
 
 #include "base/fichier_texte.h"
-#include "entry/score.h"
-#include "entry/textes_saisie.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
+#include "rules/score.h"
+#include "rules/textes_regles.h"
 
 #include <array>
 #include <functional>

@@ -5,9 +5,9 @@
 #include "noms_rapports.h"
 
 #include "log/etat.h"
+#include "rules/bandes.h"
 
 #include <array>
-#include <utility>
 
 namespace vorek {
 
@@ -50,29 +50,11 @@ QStringList entete_cabrillo(const Etat& etat) {
 } // namespace
 
 std::optional<QString> frequence_cabrillo(const QString& bande) {
-    static const std::array<std::pair<const char*, const char*>, 15> table{{
-        {"160m", " 1800"},
-        {"80m", " 3500"},
-        {"60m", " 5000"},
-        {"40m", " 7000"},
-        {"30m", "10000"},
-        {"20m", "14000"},
-        {"17m", "18000"},
-        {"15m", "21000"},
-        {"12m", "24000"},
-        {"10m", "28000"},
-        {"6m", "   50"},
-        {"2m", "  144"},
-        {"70cm", "  420"},
-        {"23cm", " 1240"},
-        {"sat", "  SAT"},
-    }};
-    for (const auto& [cle, texte] : table) {
-        if (bande == QLatin1String(cle)) {
-            return QString::fromLatin1(texte);
-        }
+    const std::optional<QString> frequence = frequence_rapport(bande);
+    if (!frequence) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return frequence->rightJustified(largeurs_qso[champ_frequence]);
 }
 
 QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,

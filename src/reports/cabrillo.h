@@ -9,7 +9,8 @@ namespace vorek {
 
 class Etat;
 
-// The frequency text of a band, none for a band outside the contest's list.
+// The frequency field of a band: its report frequency right-aligned in five characters,
+// none for a band outside the contest's list.
 std::optional<QString> frequence_cabrillo(const QString& bande);
 
 // One "QSO:" line for a log row (its cells, column 0 first).

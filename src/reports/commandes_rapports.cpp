@@ -5,9 +5,9 @@
 #include "cabrillo.h"
 
 #include "base/erreur.h"
-#include "entry/textes_saisie.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 

@@ -5,8 +5,8 @@
 #include "doubles.h"
 #include "noms_rapports.h"
 
-#include "entry/score.h"
 #include "log/etat.h"
+#include "rules/score.h"
 
 #include <array>
 

@@ -4,6 +4,7 @@
 #include "entry/libelles.h"
 #include "log/commandes_fichier.h"
 #include "parametres_fenetres.h"
+#include "rules/bandes.h"
 #include "tform_choix_adif.h"
 #include "tform_infocr.h"
 #include "tform_infos.h"

@@ -3,6 +3,8 @@
 
 #include "controles.h"
 
+#include "rules/bandes.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>

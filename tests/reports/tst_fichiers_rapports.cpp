@@ -10,8 +10,8 @@
 #include "reports/rapport_texte.h"
 
 #include "base/erreur.h"
-#include "entry/textes_saisie.h"
 #include "refdata/referentiel.h"
+#include "rules/textes_regles.h"
 
 #include <QDir>
 #include <QFile>

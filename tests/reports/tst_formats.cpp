@@ -10,6 +10,7 @@
 #include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 
 #include <QTest>
 
@@ -27,6 +28,7 @@ class TestFormats : public QObject {
     void noms_des_fichiers();
     void ligne_cabrillo_data();
     void ligne_cabrillo();
+    void frequences_cabrillo();
     void ligne_ascii_data();
     void ligne_ascii();
     void numero_membre_adif_data();
@@ -122,6 +124,21 @@ void TestFormats::ligne_cabrillo_data() {
 void TestFormats::ligne_cabrillo() {
     QFETCH(QStringList, cellules);
     QTEST(ligne_qso_cabrillo(cellules, QStringLiteral("F6ABC"), QStringLiteral("NM")), "attendu");
+}
+
+// The band list of the entry, in its order, each with its Cabrillo frequency field.
+void TestFormats::frequences_cabrillo() {
+    const QList<std::pair<QString, QString>> attendues{
+        {"160m", " 1800"}, {"80m", " 3500"}, {"60m", " 5000"},  {"40m", " 7000"},  {"30m", "10000"},
+        {"20m", "14000"},  {"17m", "18000"}, {"15m", "21000"},  {"12m", "24000"},  {"10m", "28000"},
+        {"6m", "   50"},   {"2m", "  144"},  {"70cm", "  420"}, {"23cm", " 1240"}, {"sat", "  SAT"},
+    };
+    QList<std::pair<QString, QString>> obtenues;
+    for (const QString& bande : bandes()) {
+        obtenues.append({bande, frequence_cabrillo(bande).value_or(QStringLiteral("-"))});
+    }
+    QCOMPARE(obtenues, attendues);
+    QCOMPARE(frequence_cabrillo(QStringLiteral("13cm")), std::nullopt);
 }
 
 void TestFormats::ligne_ascii_data() {

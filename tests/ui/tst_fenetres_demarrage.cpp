@@ -2,6 +2,7 @@
 #include "banc_programme.h"
 #include "base/dates.h"
 #include "base/fichier_texte.h"
+#include "rules/bandes.h"
 #include "ui/tform_choix_adif.h"
 #include "ui/tform_infocr.h"
 #include "ui/tform_infos.h"
