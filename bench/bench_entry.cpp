@@ -24,7 +24,7 @@ int qso_precedents(const TableJournal& table, const QString& appel) {
 }
 
 void BM_frappe_index(benchmark::State& state) {
-    Journal& j = journal();
+    JournalBanc& j = journal();
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     const HorlogeFixe horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)));
@@ -39,7 +39,7 @@ void BM_frappe_index(benchmark::State& state) {
 BENCHMARK(BM_frappe_index)->Unit(benchmark::kMicrosecond);
 
 void BM_frappe_relecture(benchmark::State& state) {
-    Journal& j = journal();
+    JournalBanc& j = journal();
     qsizetype i = 0;
     for (auto _ : state) {
         const QString& appel = j.appels.at(i++ * 7 % 1500);
@@ -53,7 +53,7 @@ BENCHMARK(BM_frappe_relecture)->Unit(benchmark::kMicrosecond);
 // One QSO typed and committed: the row written and the file saved by enregistrer_QSO,
 // then the rescoring, fast or plain. The log grows by one row per iteration.
 template <typename Rescore> void commit(benchmark::State& state, Rescore rescore) {
-    Journal j;
+    JournalBanc j;
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     const HorlogeFixe horloge(QDateTime(QDate(2025, 8, 31), QTime(12, 0)));
@@ -72,14 +72,14 @@ template <typename Rescore> void commit(benchmark::State& state, Rescore rescore
 }
 
 void BM_commit_lineaire(benchmark::State& state) {
-    commit(state, [](Journal& j, const Referentiel& referentiel) {
+    commit(state, [](JournalBanc& j, const Referentiel& referentiel) {
         calculer_score(j.etat, referentiel, QString(), annee_banc);
     });
 }
 BENCHMARK(BM_commit_lineaire)->Unit(benchmark::kMillisecond);
 
 void BM_commit_litteral(benchmark::State& state) {
-    commit(state, [](Journal& j, const Referentiel&) {
+    commit(state, [](JournalBanc& j, const Referentiel&) {
         litteral::calculer_score(j.etat, j.dxcc, j.membres, QString(), annee_banc);
     });
 }

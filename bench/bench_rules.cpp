@@ -11,7 +11,7 @@ using namespace vorek;
 namespace {
 
 void BM_score_lineaire(benchmark::State& state) {
-    Journal& j = journal();
+    JournalBanc& j = journal();
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     for (auto _ : state) {
@@ -22,7 +22,7 @@ BENCHMARK(BM_score_lineaire)->Unit(benchmark::kMillisecond);
 
 // Without the member database the rows score from the numbers a first pass wrote.
 void BM_score_sans_base(benchmark::State& state) {
-    Journal& j = journal();
+    JournalBanc& j = journal();
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     calculer_score(j.etat, referentiel, QString(), annee_banc);
     const QString ailleurs = j.membres + QStringLiteral(".absent");
@@ -35,7 +35,7 @@ void BM_score_sans_base(benchmark::State& state) {
 BENCHMARK(BM_score_sans_base)->Unit(benchmark::kMillisecond);
 
 void BM_score_litteral(benchmark::State& state) {
-    Journal& j = journal();
+    JournalBanc& j = journal();
     for (auto _ : state) {
         litteral::calculer_score(j.etat, j.dxcc, j.membres, QString(), annee_banc);
     }

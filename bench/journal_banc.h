@@ -22,14 +22,14 @@
 inline const QString fichier_pays_reel = QStringLiteral(VOREK_DONNEES_TEST "/cty_wt_mod.dat");
 inline const QString annee_banc = QStringLiteral("2025");
 
-struct Journal {
+struct JournalBanc {
     QTemporaryDir dossier;
     vorek::Etat etat;
     QStringList appels;
     QString dxcc;
     QString membres;
 
-    Journal() {
+    JournalBanc() {
         etat.fixer_rep_programme(dossier.path());
         for (const QString& rep : {etat.rep_cfg, etat.rep_BD, etat.rep_challenge}) {
             QDir().mkpath(rep);
@@ -80,8 +80,8 @@ struct Journal {
     }
 };
 
-inline Journal& journal() {
-    static Journal j;
+inline JournalBanc& journal() {
+    static JournalBanc j;
     return j;
 }
 

@@ -45,8 +45,12 @@ class Etat {
     QString fichier_courant;
     // The Cabrillo report last written, which the report e-mail attaches.
     QString fichier_joint;
+    // Despite its name, a correction is pending: a row was taken into the entry panel for
+    // correction, or inserted empty, and the next commit writes into ligne_editee instead of
+    // the free row. Closing the log meanwhile asks whether to save it.
     bool fichier_modifie = false;
     int ligne_editee = 0;
+    // The free row a new QSO goes to.
     int ligne_suivante = 1;
     bool temps_reel = true;
     double debut_concours = 0;

@@ -1,21 +1,23 @@
 #include "cabrillo.h"
 
-#include "champs.h"
+#include "colonnes_fixes.h"
 #include "conversions.h"
 #include "noms_rapports.h"
 
 #include "log/etat.h"
 #include "rules/bandes.h"
 
-#include <array>
-
 namespace vorek {
 
 namespace {
 
-// Widths of the eleven fields of a "QSO:" line, in order.
-constexpr std::array<int, 11> largeurs_qso{4, 5, 2, 10, 4, 13, 3, 4, 13, 3, 4};
-constexpr size_t champ_frequence = 1;
+constexpr qsizetype colonne_frequence = 1;
+
+// Every field of a "QSO:" line is followed by one blank.
+ColonneFixe champ_qso(const QString& texte, int largeur,
+                      Alignement alignement = Alignement::gauche) {
+    return {texte, largeur, alignement, 1};
+}
 
 QString sans_premiere_etoile(QString numero) {
     const qsizetype etoile = numero.indexOf(QLatin1Char('*'));
@@ -49,39 +51,27 @@ QStringList entete_cabrillo(const Etat& etat) {
 
 } // namespace
 
-std::optional<QString> frequence_cabrillo(const QString& bande) {
-    const std::optional<QString> frequence = frequence_rapport(bande);
-    if (!frequence) {
-        return std::nullopt;
-    }
-    return frequence->rightJustified(largeurs_qso[champ_frequence]);
-}
-
 QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,
                            const QString& station_nr_club) {
-    const std::optional<QString> freq = frequence_cabrillo(cellules.value(col_bande));
-    const std::array<QString, 11> valeurs{
-        QStringLiteral("QSO:"),
-        freq.value_or(QString()),
-        QStringLiteral("CW"),
-        date_cabrillo(cellules.value(col_date)),
-        heure_cabrillo(cellules.value(col_heure)),
-        station_call,
-        QStringLiteral("599"),
-        station_nr_club,
-        cellules.value(col_indicatif),
-        QStringLiteral("599"),
-        sans_premiere_etoile(cellules.value(col_ztc)),
+    const std::optional<QString> frequence = frequence_rapport(cellules.value(col_bande));
+    QList<ColonneFixe> colonnes{
+        champ_qso(QStringLiteral("QSO:"), 4),
+        champ_qso(frequence.value_or(QString()), 5, Alignement::droite),
+        champ_qso(QStringLiteral("CW"), 2),
+        champ_qso(date_cabrillo(cellules.value(col_date)), 10),
+        champ_qso(heure_cabrillo(cellules.value(col_heure)), 4),
+        champ_qso(station_call, 13),
+        champ_qso(QStringLiteral("599"), 3),
+        champ_qso(station_nr_club, 4),
+        champ_qso(cellules.value(col_indicatif), 13),
+        champ_qso(QStringLiteral("599"), 3),
+        champ_qso(sans_premiere_etoile(cellules.value(col_ztc)), 4),
     };
-    QString ligne;
-    for (size_t i = 0; i < valeurs.size(); ++i) {
-        // A band without frequency leaves out the field and its blank.
-        if (i == champ_frequence && !freq) {
-            continue;
-        }
-        ligne += champ_gauche(valeurs[i], largeurs_qso[i]) + QLatin1Char(' ');
+    // A band without frequency leaves out the field and its blank.
+    if (!frequence) {
+        colonnes.removeAt(colonne_frequence);
     }
-    return ligne;
+    return formater_ligne(colonnes);
 }
 
 QStringList lignes_cabrillo(const Etat& etat) {
