@@ -15,8 +15,9 @@ namespace vorek {
 
 namespace {
 
-// Longer than any line can be: a value never runs past the end of its line.
-constexpr qsizetype longueur_max = qsizetype(1) << 30;
+// No value the import keeps comes near this. A longer length reads as this one, which
+// also bounds the work per tag of a line full of tags that announce huge values.
+constexpr qsizetype longueur_max = 1000;
 
 struct Balise {
     QString nom;

@@ -95,8 +95,7 @@ void TForm_choix_ADIF::afficher_resultat() {
     TForm_main* principale = contexte_.Form_main;
     principale->apres_chargement();
     principale->setWindowTitle(titre_import(contexte_.etat));
-    const int colonne = std::max(principale->Grille->currentIndex().column(), 0);
-    principale->Grille->setCurrentIndex(contexte_.etat.table.index(0, colonne));
+    principale->Grille->setCurrentIndex(contexte_.etat.table.index(0, 0));
 }
 
 } // namespace vorek

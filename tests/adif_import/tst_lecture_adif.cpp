@@ -266,6 +266,7 @@ void TestLectureAdif::entrees_demesurees() {
         QString(500'000, QLatin1Char('<')) + QString(500'000, QLatin1Char('>')),
         QStringLiteral("<CALL:99999999999999999999999999>F5ABC<EOR>"),
         QStringLiteral("<NAME:4294967297>Jean<CALL:18446744073709551617>x<EOR>"),
+        QStringLiteral("<CALL:99999999>").repeated(300'000),
         f5abc.repeated(50'000),
     };
     const LectureAdif lecture = lire_adif(lignes, referentiel_.membres);
