@@ -42,12 +42,12 @@ void ecrire_compte(ContexteCli& contexte, const char* cle, qsizetype n) {
 // onto the log of FICHIER.VRK; the result is written beside the ADIF file.
 int commande_import_adif(ContexteCli& contexte) {
     const ArgumentsImport arguments = lire_arguments(contexte.arguments);
+    const Referentiel referentiel(contexte.etat);
     ModeImport mode = ModeImport::remplacement;
     if (!arguments.journal.isEmpty()) {
-        charger_pour_cli(contexte, arguments.journal);
+        charger_pour_cli(contexte, referentiel, arguments.journal);
         mode = ModeImport::ajout;
     }
-    const Referentiel referentiel(contexte.etat);
     const QString annee = texte_date(vers_jours(contexte.aujourdhui)).mid(6, 4);
     const ResultatImport resultat =
         importer_adif(contexte.etat, referentiel, QFileInfo(arguments.adif).absoluteFilePath(),
