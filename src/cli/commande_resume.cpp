@@ -30,7 +30,7 @@ int commande_resume(ContexteCli& contexte) {
                     << "lignes=" << etat.table.nb_lignes() << '\n'
                     << "ligne_suivante=" << etat.ligne_suivante << '\n'
                     << "qso=" << compter_QSO(etat.table) << '\n'
-                    << "indicatif=" << etat.station_call << '\n';
+                    << "indicatif=" << etat.station.station_call << '\n';
     return 0;
 }
 

@@ -1,21 +1,11 @@
 #pragma once
 
+#include "fiche_station.h"
 #include "table_journal.h"
 
 #include <QString>
 
 namespace vorek {
-
-// Texts of the station window's fields, as the operator sees them. The reports print some
-// of them as they stand; the GUI keeps them in step with its widgets.
-struct ChampsStation {
-    QString Edit_call;
-    QString Edit_nom;
-    QString Edit_adresse1;
-    QString Edit_adresse2;
-    QString Edit_ZTC;
-    QString Edit_email;
-};
 
 // The program-wide state: one object, created at start and passed by reference.
 class Etat {
@@ -27,15 +17,7 @@ class Etat {
     // Folders; rep_programme ends with a separator, the three others do not.
     void fixer_rep_programme(const QString& dossier);
 
-    QString station_call;
-    QString station_nom;
-    QString station_adresse1;
-    QString station_adresse2;
-    QString station_nr_club;
-    QString station_DXCC;
-    QString station_continent;
-    QString station_email;
-    ChampsStation champs;
+    Station station;
 
     QString rep_programme;
     QString rep_challenge;
@@ -45,6 +27,9 @@ class Etat {
     QString fichier_courant;
     // The Cabrillo report last written, which the report e-mail attaches.
     QString fichier_joint;
+    // Not "the file has changed": set while a row taken back into the entry, or inserted,
+    // waits for its commit (a correction is pending). The commit, the entry's "Effacer", a
+    // load and every save clear it.
     bool fichier_modifie = false;
     int ligne_editee = 0;
     int ligne_suivante = 1;

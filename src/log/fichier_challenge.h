@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fiche_station.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,12 +15,8 @@ class Dialogues;
 
 // The whole content of a challenge file, parsed before anything is replaced.
 struct ContenuChallenge {
-    QString station_call;
-    QString station_nom;
-    QString station_adresse1;
-    QString station_adresse2;
-    QString station_nr_club;
-    QString station_DXCC;
+    // Neither continent nor e-mail address: the file does not hold them.
+    Station station;
     int colonnes = 0;
     int lignes = 0;
     QList<int> largeurs;

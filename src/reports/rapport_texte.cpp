@@ -41,9 +41,10 @@ constexpr std::array<ColonneListing, 10> colonnes_listing{{
 }};
 
 QString ligne_station(const Etat& etat) {
-    return champ_gauche(
-               QStringLiteral(" Indicatif : ") + etat.station_call + QStringLiteral("      "), 25) +
-           champ_gauche(QStringLiteral("ZTC n°:"), 8) + etat.station_nr_club;
+    return champ_gauche(QStringLiteral(" Indicatif : ") + etat.station.station_call +
+                            QStringLiteral("      "),
+                        25) +
+           champ_gauche(QStringLiteral("ZTC n°:"), 8) + etat.station.station_nr_club;
 }
 
 class Redaction {
@@ -143,6 +144,7 @@ void Redaction::recapitulatif() {
 void Redaction::page_score() {
     const QString tirets(44, QLatin1Char('-'));
     const QString marge(18, QLatin1Char(' '));
+    const Station& station = etat_.station;
     lignes_ << QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_ << QString()
             << ligne_station(etat_) << QString() << QString() << tirets
             << QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
@@ -156,17 +158,18 @@ void Redaction::page_score() {
             << QString() << QString() << QString() << QString()
             << QStringLiteral("                             Signature :") << QString()
             << QStringLiteral(" ADRESSE POSTALE :") << QString()
-            << marge + etat_.station_call + QStringLiteral("    ") + etat_.champs.Edit_nom
-            << marge + etat_.station_adresse1 << marge + etat_.station_adresse2;
+            << marge + station.station_call + QStringLiteral("    ") + station.nom_saisi
+            << marge + station.station_adresse1 << marge + station.station_adresse2;
 }
 
 } // namespace
 
 QStringList entete_page(const Etat& etat, const QString& annee, int num_page) {
     return {
-        etat.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") + etat.station_nr_club +
-            QStringLiteral("   CHALLENGE d'ETE VOREK ") + QStringLiteral("  ") + annee +
-            QStringLiteral("      page: ") + QString::number(num_page),
+        etat.station.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") +
+            etat.station.station_nr_club + QStringLiteral("   CHALLENGE d'ETE VOREK ") +
+            QStringLiteral("  ") + annee + QStringLiteral("      page: ") +
+            QString::number(num_page),
         QString(),
         aligner({{QStringLiteral("  Date"), 10},
                  {QStringLiteral(" Heure"), 5},

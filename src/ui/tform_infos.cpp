@@ -47,8 +47,7 @@ void TForm_Infos::FormCreate() {
 }
 
 void TForm_Infos::Edit_callChange(const QString& texte) {
-    Etat& etat = contexte_.etat;
-    etat.champs.Edit_call = texte;
+    Station& station = contexte_.etat.station;
     if (!contexte_.referentiel) {
         return;
     }
@@ -69,7 +68,7 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
         return;
     }
     ComboBox_DXCC->setCurrentIndex(-1);
-    etat.station_call = r.station_call;
+    station.station_call = r.station_call;
     if (!erreur.isEmpty()) {
         contexte_.dialogues.message(TypeMessage::erreur, erreur);
         return;
@@ -82,9 +81,9 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     if (!r.membre_nom.isEmpty()) {
         Edit_nom->setText(r.membre_nom);
     }
-    etat.station_DXCC = r.dxcc_prefixe;
-    etat.station_continent = r.dxcc_continent;
-    selectionner_dxcc(etat.station_DXCC);
+    station.station_DXCC = r.dxcc_prefixe;
+    station.station_continent = r.dxcc_continent;
+    selectionner_dxcc(station.station_DXCC);
 }
 
 void TForm_Infos::selectionner_dxcc(const QString& prefixe) {
@@ -98,31 +97,26 @@ void TForm_Infos::selectionner_dxcc(const QString& prefixe) {
 }
 
 void TForm_Infos::Edit_ZTCChange(const QString& texte) {
-    contexte_.etat.station_nr_club = texte;
-    contexte_.etat.champs.Edit_ZTC = texte;
+    contexte_.etat.station.station_nr_club = texte;
 }
 
 void TForm_Infos::Edit_nomChange(const QString& texte) {
-    contexte_.etat.station_nom = texte.trimmed();
-    contexte_.etat.champs.Edit_nom = texte;
+    contexte_.etat.station.nom_saisi = texte;
 }
 
 void TForm_Infos::Edit_adresse1Change(const QString& texte) {
-    contexte_.etat.station_adresse1 = texte;
-    contexte_.etat.champs.Edit_adresse1 = texte;
+    contexte_.etat.station.station_adresse1 = texte;
 }
 
 void TForm_Infos::Edit_adresse2Change(const QString& texte) {
-    contexte_.etat.station_adresse2 = texte;
-    contexte_.etat.champs.Edit_adresse2 = texte;
+    contexte_.etat.station.station_adresse2 = texte;
 }
 
 void TForm_Infos::ComboBox_DXCCChange(const QString& texte) {
-    contexte_.etat.station_DXCC = texte;
+    contexte_.etat.station.station_DXCC = texte;
 }
 
 void TForm_Infos::Edit_emailChange(const QString& texte) {
-    contexte_.etat.champs.Edit_email = texte;
     Edit_SMTP->clear();
     Edit_port->clear();
     const ResultatEmail r = email_station(contexte_.etat, texte);
@@ -194,11 +188,11 @@ ActionsChargement TForm_Infos::actions_chargement() {
 }
 
 void TForm_Infos::champs_charges() {
-    const ChampsStation& champs = contexte_.etat.champs;
-    Edit_nom->setText(champs.Edit_nom);
-    Edit_adresse1->setText(champs.Edit_adresse1);
-    Edit_adresse2->setText(champs.Edit_adresse2);
-    Edit_ZTC->setText(champs.Edit_ZTC);
+    const Station& station = contexte_.etat.station;
+    Edit_nom->setText(station.nom_saisi);
+    Edit_adresse1->setText(station.station_adresse1);
+    Edit_adresse2->setText(station.station_adresse2);
+    Edit_ZTC->setText(station.station_nr_club);
     afficher_nom_fichier();
 }
 

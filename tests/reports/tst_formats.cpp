@@ -180,7 +180,7 @@ void TestFormats::numero_membre_adif() {
     };
     QFETCH(QString, rapport);
     QFETCH(QString, export_adif);
-    QVERIFY(ligne_adif_rapport(cellules, etat.champs, membre)
+    QVERIFY(ligne_adif_rapport(cellules, etat.station, membre)
                 .endsWith("<RST_RCVD:3>599 " + champ(rapport) + "<EOR>"));
     QVERIFY(ligne_export_adif(cellules, etat, membre)
                 .endsWith(champ_adif(QStringLiteral("SRX"), cellule) + QLatin1Char(' ') +

@@ -456,7 +456,7 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     // The stored address ran its handling: server and port are proposed at start.
     QCOMPARE(banc.infos()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
     QCOMPARE(banc.infos()->Edit_port->text(), QStringLiteral("25"));
-    QCOMPARE(banc.etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc.etat->station.station_email, QStringLiteral("f5abc@free.fr"));
 }
 
 QTEST_MAIN(TestFenetresDemarrage)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace vorek {
+
+// The operator's station: one record, held by the state and read from the challenge file.
+// The station window is where it is edited; every report and message reads it from there.
+struct Station {
+    QString station_call;
+    // The name field's text, blanks included, as typed or as the file holds it: the ADIF
+    // report and the text report print it so, everything else prints station_nom().
+    QString nom_saisi;
+    QString station_adresse1;
+    QString station_adresse2;
+    QString station_nr_club;
+    QString station_DXCC;
+    // From the country look-up of the call; the challenge file does not store it.
+    QString station_continent;
+    // Kept in the settings file, not in the challenge file.
+    QString station_email;
+
+    // The operator's name without its leading and trailing blanks.
+    QString station_nom() const { return nom_saisi.trimmed(); }
+};
+
+} // namespace vorek
