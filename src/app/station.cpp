@@ -106,6 +106,7 @@ bool creer_fichier(Etat& etat, Dialogues& dialogues) {
         }
     }
     etat.fichier_courant = chemin;
+    emit etat.annonces.fichier_courant_change();
     try {
         sauver_fichier(etat, chemin);
     } catch (const Erreur& e) {

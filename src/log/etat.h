@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annonces.h"
 #include "fiche_station.h"
 #include "table_journal.h"
 
@@ -18,6 +19,9 @@ class Etat {
     void fixer_rep_programme(const QString& dossier);
 
     Station station;
+    // The DXCC prefixes of the country list, in its order: the station window's choices and
+    // the entry's prefix list.
+    QStringList liste_dxcc;
 
     QString rep_programme;
     QString rep_challenge;
@@ -44,6 +48,7 @@ class Etat {
     QList<QStringList> ordre_avant_tri;
 
     TableJournal table;
+    Annonces annonces;
 };
 
 // A bare name lies in rep_challenge; a path with a folder is taken as it is.

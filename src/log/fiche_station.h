@@ -17,8 +17,11 @@ struct Station {
     QString station_DXCC;
     // From the country look-up of the call; the challenge file does not store it.
     QString station_continent;
-    // Kept in the settings file, not in the challenge file.
+    // The address the e-mail field last had accepted; the challenge file does not store it.
     QString station_email;
+    // The e-mail field's text as typed, even an address not taken: the settings file keeps it
+    // so that the next start shows it again.
+    QString email_saisi;
 
     // The operator's name without its leading and trailing blanks.
     QString station_nom() const { return nom_saisi.trimmed(); }

@@ -126,9 +126,7 @@ void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement&
     Station& station = etat.station;
     const Station& lue = contenu.station;
     station.station_call = lue.station_call;
-    if (actions.indicatif_charge) {
-        actions.indicatif_charge(lue.station_call);
-    }
+    emit etat.annonces.indicatif_charge(lue.station_call);
     // The file's values replace whatever the call's handling filled in.
     station.nom_saisi = lue.nom_saisi;
     station.station_adresse1 = lue.station_adresse1;
@@ -143,6 +141,7 @@ void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement&
     if (actions.apres_chargement) {
         actions.apres_chargement();
     }
+    emit etat.annonces.journal_charge();
 }
 
 bool demander_sauvegarde(Etat& etat, Dialogues& dialogues) {

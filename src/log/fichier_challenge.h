@@ -34,14 +34,12 @@ constexpr int longueur_max_DXCC = 10;
 constexpr int colonnes_max_challenge = 1000;
 constexpr int lignes_max_challenge = 1000000;
 
-// What a load does beyond the file itself; each step is optional (the command-line tool
-// has no window).
+// What a load does beyond the file itself; each step is optional. The windows follow the
+// load through etat.annonces: indicatif_charge once the call is in, journal_charge at the end.
 struct ActionsChargement {
-    // The station window takes the call into its call field (its change handling runs).
-    std::function<void(const QString& indicatif)> indicatif_charge;
     // The continent of a call, from the country look-up.
     std::function<QString(const QString& indicatif)> continent_de;
-    // Runs at the end: rescoring, labels, title.
+    // Runs once the table is in, before journal_charge: the rescoring.
     std::function<void()> apres_chargement;
 };
 

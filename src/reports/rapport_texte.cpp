@@ -6,6 +6,7 @@
 #include "noms_rapports.h"
 
 #include "entry/score.h"
+#include "log/dates.h"
 #include "log/etat.h"
 
 #include <array>
@@ -200,7 +201,7 @@ QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
 }
 
 ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
-    const QString annee = annee_rapport(contexte.aujourdhui);
+    const QString annee = annee_courante(contexte.aujourdhui);
     const ResultatScore score =
         calculer_score(contexte.etat, contexte.referentiel, contexte.bande_selectionnee, annee);
     ResultatRapportTexte resultat;

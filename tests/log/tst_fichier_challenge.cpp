@@ -279,10 +279,13 @@ void TestFichierChallenge::ordre_du_chargement() {
     QStringList ordre;
     ActionsChargement actions;
     // The call's handling may fill the name from the member database; the file wins.
-    actions.indicatif_charge = [&](const QString& indicatif) {
+    QObject::connect(&relu.annonces, &Annonces::indicatif_charge, [&](const QString& indicatif) {
         ordre << QStringLiteral("indicatif ") + indicatif;
         relu.station.nom_saisi = QStringLiteral("nom de la base");
-    };
+    });
+    // The windows show the file once everything, rescoring included, is done.
+    QStringList ordre_a_l_annonce;
+    QObject::connect(&relu.annonces, &Annonces::journal_charge, [&] { ordre_a_l_annonce = ordre; });
     actions.continent_de = [&](const QString& indicatif) {
         ordre << QStringLiteral("continent ") + indicatif;
         return QStringLiteral("EU");
@@ -293,6 +296,7 @@ void TestFichierChallenge::ordre_du_chargement() {
     charger_fichier(relu, QStringLiteral("ETE.VRK"), actions);
     QCOMPARE(ordre, (QStringList{QStringLiteral("indicatif F6ABC"),
                                  QStringLiteral("continent F6ABC"), QStringLiteral("apres 1")}));
+    QCOMPARE(ordre_a_l_annonce, ordre);
     QCOMPARE(relu.station.station_nom(), QStringLiteral("Sébastien"));
     QCOMPARE(relu.station.nom_saisi, QStringLiteral("Sébastien"));
     QCOMPARE(relu.station.station_nr_club, QStringLiteral("1234"));

@@ -7,6 +7,7 @@
 #include "reports/noms_rapports.h"
 #include "reports/rapport_texte.h"
 
+#include "log/dates.h"
 #include "log/etat.h"
 #include "log/fichier_texte.h"
 #include "refdata/membres.h"
@@ -55,7 +56,7 @@ void TestFormats::champs_fixes_data() {
     ligne_donnees("heure cabrillo", heure_cabrillo(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif", heure_adif(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif courte", heure_adif(QStringLiteral("9")), "9");
-    ligne_donnees("annee", annee_rapport(QDate(2025, 3, 15)), "2025");
+    ligne_donnees("annee", annee_courante(QDate(2025, 3, 15)), "2025");
 }
 
 void TestFormats::champs_fixes() {

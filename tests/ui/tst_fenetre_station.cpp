@@ -40,6 +40,8 @@ class TestFenetreStation : public QObject {
     void email_propose_serveur_et_port();
     void smtp_absent_signale();
     void charger_fichier_remplit_les_champs();
+    void chargement_note_avec_la_bande_de_la_saisie_data();
+    void chargement_note_avec_la_bande_de_la_saisie();
     void infobulles_et_barre_d_etat_data();
     void infobulles_et_barre_d_etat();
     void ordre_de_tabulation();
@@ -323,6 +325,33 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
     f()->BitBtn_charger->click();
     QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
     QCOMPARE(etat.table.nb_lignes(), 4);
+}
+
+void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie_data() {
+    QTest::addColumn<QString>("bande");
+    QTest::addColumn<QString>("points");
+    ligne_donnees("160m", QStringLiteral("160m"), QStringLiteral("3"));
+    ligne_donnees("20m", QStringLiteral("20m"), QStringLiteral("4"));
+    ligne_donnees("texte hors liste", QStringLiteral("14 MHz"), QStringLiteral("0"));
+}
+
+// A QSO without band scores with the band the main window's entry shows, even when the
+// station window loads the file.
+void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie() {
+    QFETCH(QString, bande);
+    banc_->principale()->ComboBox_band->setCurrentText(bande);
+    Etat source;
+    source.fixer_rep_programme(banc_->prog());
+    source.station.station_call = QStringLiteral("F6XYZ");
+    remplir_journal(
+        source, {{QStringLiteral("02/07/2025"), QStringLiteral("10:00"), QStringLiteral("F5ABC"),
+                  QString(), QStringLiteral("599"), QStringLiteral("599")}});
+    const QString chemin = banc_->travail(QStringLiteral("sans_bande.VRK"));
+    sauver_fichier(source, chemin);
+    banc_->dialogues.prevoir_fichier(chemin);
+    f()->BitBtn_charger->click();
+    QCOMPARE(banc_->etat->table.cellule(col_ztc, 1), QStringLiteral("123"));
+    QTEST(banc_->etat->table.cellule(col_points, 1), "points");
 }
 
 void TestFenetreStation::infobulles_et_barre_d_etat_data() {

@@ -342,8 +342,9 @@ void TestFenetresDemarrage::controles_nommes() {
     BancProgramme banc;
     banc.serveur_absent();
     banc.demarrer();
-    const Contexte& c = banc.programme->contexte();
-    const QList<QWidget*> fenetres{c.Form_Infos, c.Form_main, c.Form_choix_ADIF, c.Form_infoCR};
+    const Programme& p = *banc.programme;
+    const QList<QWidget*> fenetres{p.Form_Infos(), p.Form_main(), p.Form_choix_ADIF(),
+                                   p.Form_infoCR()};
     QWidget* trouvee = nullptr;
     for (QWidget* w : fenetres) {
         if (w->objectName() == fenetre) {
@@ -409,7 +410,7 @@ void TestFenetresDemarrage::parametres_par_defaut() {
                                         : 395);
     QCOMPARE(banc.principale()->geometry().size(), QSize(910, 800));
     QCOMPARE(banc.principale()->pos(), QPoint(600, 160));
-    QCOMPARE(banc.programme->contexte().Form_choix_ADIF->pos(), QPoint(310, 260));
+    QCOMPARE(banc.programme->Form_choix_ADIF()->pos(), QPoint(310, 260));
     QCOMPARE(banc.infos()->Edit_email->text(), QString());
 }
 
