@@ -28,6 +28,7 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("rapport"), commande_rapport},
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
+        {QStringLiteral("import-adif"), commande_import_adif},
     };
     return table;
 }

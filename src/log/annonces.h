@@ -21,6 +21,8 @@ class Annonces : public QObject {
     void indicatif_charge(const QString& indicatif);
     // A challenge file is in the state, rescored: station record, log table, current file.
     void journal_charge();
+    // The QSOs of an ADIF file are in the log, rescored and saved.
+    void journal_importe();
     // fichier_courant names another file (creation, "save as").
     void fichier_courant_change();
     // The entry's clock stops until the main window takes the entry again.

@@ -47,6 +47,8 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::import_adif_demande, this, &Programme::afficher_choix_ADIF);
     connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
+    connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
+            &Programme::afficher_station);
     connect(Form_infoCR_, &TForm_infoCR::parametres_a_lire, this, &Programme::lire_parametres);
     connect(Form_Infos_, &TForm_Infos::parametres_a_ecrire, this, &Programme::ecrire_parametres);
     connect(Form_main_, &TForm_main::parametres_a_ecrire, this, &Programme::ecrire_parametres);
@@ -65,6 +67,7 @@ void Programme::ecrire_parametres() {
 
 void Programme::afficher_station() {
     Form_Infos_->show();
+    Form_Infos_->raise();
     Form_Infos_->activateWindow();
 }
 

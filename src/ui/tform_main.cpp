@@ -1,5 +1,6 @@
 #include "tform_main.h"
 
+#include "adif_import/import_adif.h"
 #include "entry/chargement.h"
 #include "entry/libelles.h"
 #include "log/commandes_fichier.h"
@@ -37,6 +38,7 @@ TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     resize(1505, 918);
     const Annonces* annonces = &contexte_.etat.annonces;
     connect(annonces, &Annonces::journal_charge, this, &TForm_main::apres_chargement);
+    connect(annonces, &Annonces::journal_importe, this, &TForm_main::apres_import);
     connect(annonces, &Annonces::arreter_horloge, Timer1, &QTimer::stop);
 }
 
@@ -79,6 +81,12 @@ void TForm_main::apres_chargement() {
     maj_titre();
     afficher_score();
     Label_nbrQSO->setText(QString::number(compter_QSO(contexte_.etat.table)));
+}
+
+void TForm_main::apres_import() {
+    apres_chargement();
+    setWindowTitle(titre_import(contexte_.etat));
+    Grille->setCurrentIndex(contexte_.etat.table.index_cellule(0, 1));
 }
 
 void TForm_main::afficher_score() {

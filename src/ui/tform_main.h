@@ -38,6 +38,8 @@ class TForm_main : public QMainWindow {
     void maj_titre();
     // After a challenge file was read: title, score and QSO count.
     void apres_chargement();
+    // After an ADIF import: the labels, the import's title, the cursor on the first row.
+    void apres_import();
     // Column widths of Grille taken from the log table.
     void appliquer_largeurs();
     // The entry panel's state; created with the window's FormCreate.
