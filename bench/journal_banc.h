@@ -42,7 +42,7 @@ struct JournalBanc {
         const vorek::PeriodeConcours periode = vorek::periode_concours(QDate(2025, 3, 1));
         etat.debut_concours = periode.debut_concours;
         etat.fin_concours = periode.fin_concours;
-        etat.station_continent = QStringLiteral("EU");
+        etat.station.station_continent = QStringLiteral("EU");
         etat.fichier_courant = QStringLiteral("BANC.VRK");
         remplir(10000);
     }

@@ -48,23 +48,25 @@ station=$(xdotool search --sync --onlyvisible --name "VOREK" | head -1)
 sleep 1
 xdotool windowfocus "$station"
 xdotool type --delay 80 "F5ABC"
-# Tab order: call, ZTC, DXCC, load, create.
-xdotool key Tab Tab Tab Tab space
+# Tab order: call, ZTC, address, OK, DXCC, exit, name, town, load, create, e-mail, SMTP,
+# port. The name came from the member database.
+xdotool key Tab Tab
+xdotool type --delay 30 "1 rue de la Paix"
+xdotool key Tab Tab Tab Tab Tab
+xdotool type --delay 30 "75001 PARIS"
+xdotool key Tab Tab space
 sleep 2
 xdotool type --delay 50 "ete_2025"
 xdotool key Return
 sleep 1
-# Back on "Créer Fichier"; the name came from the member database: address, town, e-mail.
-xdotool key Tab Tab
-xdotool type --delay 30 "1 rue de la Paix"
-xdotool key Tab
-xdotool type --delay 30 "75001 PARIS"
+# Back on "Créer Fichier".
 xdotool key Tab
 xdotool type --delay 30 "f5abc@free.fr"
 sleep 1
 import -window "$station" "$sortie/fenetre_station.png"
 
-xdotool key Tab Tab Tab space
+# Round to OK.
+xdotool key Tab Tab Tab Tab Tab Tab space
 principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
 sleep 1
 import -window "$principale" "$sortie/fenetre_principale.png"

@@ -126,6 +126,7 @@ ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel, const Q
     } catch (const Erreur& e) {
         resultat.erreur_sauvegarde = e.message();
     }
+    emit etat.annonces.journal_importe();
     return resultat;
 }
 

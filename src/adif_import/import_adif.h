@@ -45,7 +45,8 @@ QString titre_import(const Etat& etat);
 
 // The whole import of one ADIF file. A missing file ("  Fichier inexistant   ") or one that
 // cannot be read throws Erreur, and so does nothing. Without the member database nothing
-// changes either (lecture.base_membres_absente). Otherwise: the merge, the rescoring
+// changes either (lecture.base_membres_absente). Otherwise (then etat.annonces tells
+// journal_importe once all is done): the merge, the rescoring
 // (bande_selectionnee and annee_courante as calculer_score takes them), fichier_modifie
 // cleared, the header texts written again and the log saved beside the ADIF file;
 // fichier_courant stays the current file.

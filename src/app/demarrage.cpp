@@ -168,7 +168,7 @@ ResultatDemarrage demarrer(Etat& etat, Dialogues& dialogues, FenetreAttente& att
     TelechargementsDemarrage telechargements(etat, actions, attente, dialogues);
     ResultatDemarrage resultat;
     resultat.libelles = preparer_base_membres(etat, dialogues, telechargements);
-    resultat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, telechargements);
+    etat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, telechargements);
     const PeriodeConcours periode = periode_concours(aujourdhui);
     etat.debut_concours = periode.debut_concours;
     etat.fin_concours = periode.fin_concours;

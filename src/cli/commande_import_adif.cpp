@@ -48,10 +48,9 @@ int commande_import_adif(ContexteCli& contexte) {
         charger_pour_cli(contexte, referentiel, arguments.journal);
         mode = ModeImport::ajout;
     }
-    const QString annee = texte_date(vers_jours(contexte.aujourdhui)).mid(6, 4);
     const ResultatImport resultat =
         importer_adif(contexte.etat, referentiel, QFileInfo(arguments.adif).absoluteFilePath(),
-                      mode, QString(), annee);
+                      mode, QString(), annee_courante(contexte.aujourdhui));
     const LectureAdif& lecture = resultat.lecture;
     if (lecture.base_membres_absente) {
         throw Erreur(textes_import::rien_importe_sans_base());

@@ -1,6 +1,7 @@
 #include "contexte_cli.h"
 
 #include "entry/chargement.h"
+#include "base/dates.h"
 #include "refdata/referentiel.h"
 
 #include <QFileInfo>
@@ -13,9 +14,9 @@ void charger_pour_cli(ContexteCli& contexte, const Referentiel& referentiel,
     const QString complet = QFileInfo(chemin).absoluteFilePath();
     Etat& etat = contexte.etat;
     etat.fichier_courant = complet;
-    const QString annee = QString::number(contexte.aujourdhui.year());
     charger_fichier(etat, complet,
-                    actions_chargement(etat, referentiel, contexte.dialogues, QString(), annee));
+                    actions_chargement(etat, referentiel, contexte.dialogues, QString(),
+                                       annee_courante(contexte.aujourdhui)));
     contexte.dialogues.arreter_si_erreur();
 }
 
@@ -30,7 +31,7 @@ int commande_resume(ContexteCli& contexte) {
                     << "lignes=" << etat.table.nb_lignes() << '\n'
                     << "ligne_suivante=" << etat.ligne_suivante << '\n'
                     << "qso=" << compter_QSO(etat.table) << '\n'
-                    << "indicatif=" << etat.station_call << '\n';
+                    << "indicatif=" << etat.station.station_call << '\n';
     return 0;
 }
 

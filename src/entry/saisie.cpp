@@ -274,7 +274,7 @@ void EntreeQSO::DateTimePicker_timeEnter() {
 }
 
 QString EntreeQSO::annee_courante() const {
-    return texte_date(vers_jours(horloge_.maintenant_local().date())).mid(6, 4);
+    return vorek::annee_courante(horloge_.maintenant_local().date());
 }
 
 } // namespace vorek

@@ -48,6 +48,7 @@ bool enregistrer_sous(Etat& etat, Dialogues& dialogues) {
         return false;
     }
     etat.fichier_courant = chemin;
+    emit etat.annonces.fichier_courant_change();
     return true;
 }
 

@@ -58,6 +58,11 @@ class TableJournal : public QAbstractTableModel {
     // A new log: the header, one empty row.
     void vider();
 
+    // The log row a view's index shows (0 for no index), and the index that shows a log
+    // cell: the views see rows 1.. as their rows 0...
+    static int ligne_de(const QModelIndex& index);
+    QModelIndex index_cellule(int col, int ligne) const;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

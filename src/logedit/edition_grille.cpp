@@ -41,7 +41,7 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     // The band grid's mark follows the band taken, or goes when the row's band is no item.
     entree.choisir_bande(int(bandes().indexOf(table.cellule(col_bande, ligne))));
     if (entree.index_bande >= 0) {
-        entree.bande_courante = entree.texte_bande;
+        entree.bande_courante = entree.bande_selectionnee();
     }
     entree.focus = Champ::Edit_call;
     return true;

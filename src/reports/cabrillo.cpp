@@ -27,24 +27,24 @@ QString sans_premiere_etoile(QString numero) {
     return numero;
 }
 
-QStringList entete_cabrillo(const Etat& etat) {
+QStringList entete_cabrillo(const Station& station) {
     const QString club =
-        etat.station_nr_club == QStringLiteral("NM") ? QString() : QStringLiteral("ZTC");
+        station.station_nr_club == QStringLiteral("NM") ? QString() : QStringLiteral("ZTC");
     return {
         QStringLiteral("START-OF-LOG: 3.0"),
         QStringLiteral("CREATED-BY: CHALLENGE_VOREK V ") + version_programme(),
         QStringLiteral("CONTEST: CHALLENGE VOREK"),
-        QStringLiteral("CALLSIGN: ") + etat.station_call,
+        QStringLiteral("CALLSIGN: ") + station.station_call,
         QStringLiteral("CATEGORY-MODE: CW"),
         QStringLiteral("CATEGORY-OPERATOR:"),
         QStringLiteral("CATEGORY-POWER: "),
         QStringLiteral("CATEGORY-TRANSMITTER:"),
         QStringLiteral("CATEGORY-OVERLAY:"),
         QStringLiteral("CLUB: ") + club,
-        QStringLiteral("NAME: ") + etat.station_nom,
-        QStringLiteral("ADDRESS: ") + etat.champs.Edit_adresse1,
-        QStringLiteral("ADDRESS: ") + etat.champs.Edit_adresse2,
-        QStringLiteral("SOAPBOX: CLub nr : ") + etat.station_nr_club,
+        QStringLiteral("NAME: ") + station.station_nom(),
+        QStringLiteral("ADDRESS: ") + station.station_adresse1,
+        QStringLiteral("ADDRESS: ") + station.station_adresse2,
+        QStringLiteral("SOAPBOX: CLub nr : ") + station.station_nr_club,
         QString(),
     };
 }
@@ -75,11 +75,13 @@ QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_c
 }
 
 QStringList lignes_cabrillo(const Etat& etat) {
-    QStringList lignes = entete_cabrillo(etat);
+    const Station& station = etat.station;
+    QStringList lignes = entete_cabrillo(station);
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat.table.ligne(ligne);
         if (!cellules.value(col_indicatif).isEmpty()) {
-            lignes.append(ligne_qso_cabrillo(cellules, etat.station_call, etat.station_nr_club));
+            lignes.append(
+                ligne_qso_cabrillo(cellules, station.station_call, station.station_nr_club));
         }
     }
     lignes.append(QStringLiteral("END-OF-LOG:"));

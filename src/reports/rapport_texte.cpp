@@ -5,6 +5,7 @@
 #include "doubles.h"
 #include "noms_rapports.h"
 
+#include "base/dates.h"
 #include "log/etat.h"
 #include "rules/score.h"
 
@@ -27,10 +28,10 @@ ColonneFixe a_droite(const QString& texte) {
 
 QString ligne_station(const Etat& etat) {
     return formater_ligne({
-               {QStringLiteral(" Indicatif : ") + etat.station_call + QStringLiteral("      "), 25},
+               {QStringLiteral(" Indicatif : ") + etat.station.station_call + QStringLiteral("      "), 25},
                {QStringLiteral("ZTC n°:"), 8},
            }) +
-           etat.station_nr_club;
+           etat.station.station_nr_club;
 }
 
 // How a page ends: the last one has no next page, and its totals are laid out a little
@@ -123,6 +124,7 @@ void Redaction::recapitulatif() {
 void Redaction::page_score() {
     const QString tirets(44, QLatin1Char('-'));
     const QString marge(18, QLatin1Char(' '));
+    const Station& station = etat_.station;
     lignes_ << QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_ << QString()
             << ligne_station(etat_) << QString() << QString() << tirets
             << QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
@@ -136,17 +138,18 @@ void Redaction::page_score() {
             << QString() << QString() << QString() << QString()
             << QStringLiteral("                             Signature :") << QString()
             << QStringLiteral(" ADRESSE POSTALE :") << QString()
-            << marge + etat_.station_call + QStringLiteral("    ") + etat_.champs.Edit_nom
-            << marge + etat_.station_adresse1 << marge + etat_.station_adresse2;
+            << marge + station.station_call + QStringLiteral("    ") + station.nom_saisi
+            << marge + station.station_adresse1 << marge + station.station_adresse2;
 }
 
 } // namespace
 
 QStringList entete_page(const Etat& etat, const QString& annee, int num_page) {
     return {
-        etat.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") + etat.station_nr_club +
-            QStringLiteral("   CHALLENGE d'ETE VOREK ") + QStringLiteral("  ") + annee +
-            QStringLiteral("      page: ") + QString::number(num_page),
+        etat.station.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") +
+            etat.station.station_nr_club + QStringLiteral("   CHALLENGE d'ETE VOREK ") +
+            QStringLiteral("  ") + annee + QStringLiteral("      page: ") +
+            QString::number(num_page),
         QString(),
         formater_ligne({{QStringLiteral("  Date"), 10},
                         {QStringLiteral(" Heure"), 5},
@@ -183,7 +186,7 @@ QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
 }
 
 ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
-    const QString annee = annee_rapport(contexte.aujourdhui);
+    const QString annee = annee_courante(contexte.aujourdhui);
     const ResultatScore score =
         calculer_score(contexte.etat, contexte.referentiel, contexte.bande_selectionnee, annee);
     ResultatRapportTexte resultat;

@@ -5,7 +5,7 @@
 namespace vorek {
 
 PeriodeConcours periode_concours(const QDate& aujourdhui) {
-    const QString annee = texte_date(vers_jours(aujourdhui)).mid(6, 4);
+    const QString annee = annee_courante(aujourdhui);
     return {lire_date_heure(QStringLiteral("01/07/") + annee + QStringLiteral(" 00:00:01")),
             lire_date_heure(QStringLiteral("31/08/") + annee + QStringLiteral(" 23:59:59"))};
 }

@@ -249,7 +249,7 @@ QString points_ligne(Passe& p, Fiche& f, const QString& indicatif, int ligne) {
     }
     const QString cellule_bande = cellule(p, col_bande, ligne);
     p.id_bande_ligne = interne(p.ids_textes, cellule_bande);
-    const bool meme_continent = continent(p, f, indicatif) == p.etat.station_continent;
+    const bool meme_continent = continent(p, f, indicatif) == p.etat.station.station_continent;
     if (p.membres_par_bande.contains(paire(p.id_numero_ligne, p.id_bande_ligne))) {
         return remarque(textes::remarque_meme_bande());
     }

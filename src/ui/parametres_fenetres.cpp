@@ -1,13 +1,11 @@
 #include "parametres_fenetres.h"
 
 #include "app/parametres.h"
+#include "base/dialogues.h"
 #include "base/erreur.h"
-#include "contexte.h"
-#include "tform_choix_adif.h"
-#include "tform_infos.h"
-#include "tform_main.h"
+#include "log/etat.h"
 
-#include <QLineEdit>
+#include <QWidget>
 
 namespace vorek {
 
@@ -24,30 +22,31 @@ void placer(QWidget* fenetre, const Geometrie& g) {
 
 } // namespace
 
-void lire_parametres_fenetres(Contexte& contexte) {
-    TableJournal& table = contexte.etat.table;
-    const Parametres p = lire_parametres(chemin_parametres(contexte.etat), table.nb_colonnes());
-    placer(contexte.Form_main, p.form_main);
-    placer(contexte.Form_Infos, p.form_infos);
-    placer(contexte.Form_choix_ADIF, p.form_choix_ADIF);
+QString lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat) {
+    TableJournal& table = etat.table;
+    const Parametres p = lire_parametres(chemin_parametres(etat), table.nb_colonnes());
+    placer(fenetres.form_main, p.form_main);
+    placer(fenetres.form_infos, p.form_infos);
+    placer(fenetres.form_choix_ADIF, p.form_choix_ADIF);
     for (int col = 0; col < p.largeurs_colonnes.size(); ++col) {
         table.fixer_largeur(col, p.largeurs_colonnes[col]);
     }
-    contexte.Form_Infos->Edit_email->setText(p.email);
+    return p.email;
 }
 
-bool ecrire_parametres_fenetres(Contexte& contexte) {
+bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
+                                Dialogues& dialogues) {
     Parametres p;
-    p.form_main = geometrie(contexte.Form_main);
-    p.form_infos = geometrie(contexte.Form_Infos);
-    p.form_choix_ADIF = geometrie(contexte.Form_choix_ADIF);
-    p.largeurs_colonnes = contexte.etat.table.largeurs();
-    p.email = contexte.Form_Infos->Edit_email->text();
+    p.form_main = geometrie(fenetres.form_main);
+    p.form_infos = geometrie(fenetres.form_infos);
+    p.form_choix_ADIF = geometrie(fenetres.form_choix_ADIF);
+    p.largeurs_colonnes = etat.table.largeurs();
+    p.email = etat.station.email_saisi;
     try {
-        ecrire_parametres(chemin_parametres(contexte.etat), p);
+        ecrire_parametres(chemin_parametres(etat), p);
         return true;
     } catch (const Erreur& e) {
-        contexte.dialogues.message(TypeMessage::erreur, e.message());
+        dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
 }

@@ -1,8 +1,5 @@
 #include "tform_choix_adif.h"
 
-#include "tform_infos.h"
-#include "tform_main.h"
-
 #include "adif_import/textes_import.h"
 #include "base/erreur.h"
 
@@ -10,7 +7,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 
 namespace vorek {
 
@@ -63,39 +59,27 @@ void TForm_choix_ADIF::importer(ModeImport mode) {
     if (!chemin.isEmpty()) {
         executer(chemin, mode);
     }
-    if (contexte_.etat.champs.Edit_call.isEmpty()) {
+    if (contexte_.etat.station.station_call.isEmpty()) {
         contexte_.dialogues.message(TypeMessage::information, textes_import::rappel_station());
-        contexte_.Form_Infos->show();
-        contexte_.Form_Infos->raise();
-        contexte_.Form_Infos->activateWindow();
+        emit station_demandee();
     }
 }
 
 void TForm_choix_ADIF::executer(const QString& chemin, ModeImport mode) {
-    TForm_main* principale = contexte_.Form_main;
+    const EntreeQSO& entree = *contexte_.entree;
     ResultatImport resultat;
     try {
         CurseurOccupe curseur;
+        // The main window shows the log through journal_importe.
         resultat = importer_adif(contexte_.etat, *contexte_.referentiel, chemin, mode,
-                                 principale->entree().bande_selectionnee(),
-                                 principale->entree().annee_courante());
+                                 entree.bande_selectionnee(), entree.annee_courante());
     } catch (const Erreur& e) {
         // Nothing has changed: the operator may choose another file.
         contexte_.dialogues.message(TypeMessage::erreur, e.message());
         return;
     }
     hide();
-    if (!resultat.lecture.base_membres_absente) {
-        afficher_resultat();
-    }
     signaler_import(resultat, contexte_.dialogues);
-}
-
-void TForm_choix_ADIF::afficher_resultat() {
-    TForm_main* principale = contexte_.Form_main;
-    principale->apres_chargement();
-    principale->setWindowTitle(titre_import(contexte_.etat));
-    principale->Grille->setCurrentIndex(contexte_.etat.table.index(0, 0));
 }
 
 } // namespace vorek

@@ -27,12 +27,15 @@ class TForm_choix_ADIF : public QWidget {
     void BitBtn_remplacementClick();
     void BitBtn_ajoutClick();
 
+  signals:
+    // The station window is to be shown for the operator to fill in.
+    void station_demandee();
+
   private:
     // OpenDialog2, the import, then the reminder of the station window.
     void importer(ModeImport mode);
     // The choice window hides once the file was read; it stays for another try otherwise.
     void executer(const QString& chemin, ModeImport mode);
-    void afficher_resultat();
 
     Contexte& contexte_;
 };

@@ -24,11 +24,6 @@ class TForm_Infos : public QMainWindow {
     // version, country file.
     void FormCreate();
 
-    // What a challenge-file load does to this window, beyond the call field.
-    ActionsChargement actions_chargement();
-    // Label_nomfichier shows the current file's name.
-    void afficher_nom_fichier();
-
     QLabel* Logo_ZTC;
     QLabel* Image1;
     QLabel* Label2;
@@ -73,6 +68,14 @@ class TForm_Infos : public QMainWindow {
     void BitBtn_chargerClick();
     void BitBtn_ExitClick();
     void ApplicationEvents1Hint(const QString& hint);
+    // The settings file's address, put into Edit_email as typed (its handling runs).
+    void afficher_email(const QString& adresse);
+
+  signals:
+    // OK went through: the main window takes over.
+    void station_validee();
+    // The windows' places and the e-mail address are to be written to the settings file.
+    void parametres_a_ecrire();
 
   protected:
     bool event(QEvent* evenement) override;
@@ -84,7 +87,10 @@ class TForm_Infos : public QMainWindow {
     void fixer_textes();
     void connecter();
     void selectionner_dxcc(const QString& prefixe);
-    void champs_charges();
+    // After a load: the file's station record and name.
+    void afficher_journal_charge();
+    // Label_nomfichier shows the current file's name.
+    void afficher_nom_fichier();
 
     Contexte& contexte_;
 };

@@ -48,10 +48,10 @@ void TestCliImportAdif::remplacement_puis_ajout() {
     QCOMPARE(contenu.lignes, 5);
     QCOMPARE(contenu.cellules[1][col_indicatif], QStringLiteral("K1ZZ"));
     QCOMPARE(contenu.cellules[1][col_points], QStringLiteral("3"));
-    QVERIFY(contenu.station_call.isEmpty());
+    QVERIFY(contenu.station.station_call.isEmpty());
 
     // Onto a log with its station: merged and doubled, the station kept.
-    d.etat.station_call = QStringLiteral("F1AAA");
+    d.etat.station.station_call = QStringLiteral("F1AAA");
     d.ajouter({QStringLiteral("20/07/2025"), QStringLiteral("08:00"), QStringLiteral("DL1AA"),
                QStringLiteral("20m"), QStringLiteral("599"), QStringLiteral("599")});
     sauver_fichier(d.etat, QStringLiteral("ete.VRK"));
@@ -68,7 +68,7 @@ void TestCliImportAdif::remplacement_puis_ajout() {
     }
     QCOMPARE(indicatifs.join(QLatin1Char(' ')),
              QStringLiteral("K1ZZ K1ZZ F5ABC F5ABC DL1AA F5ABC/P F5ABC/P "));
-    QCOMPARE(contenu.station_call, QStringLiteral("F1AAA"));
+    QCOMPARE(contenu.station.station_call, QStringLiteral("F1AAA"));
 }
 
 void TestCliImportAdif::refus() {

@@ -23,7 +23,7 @@ class TestFenetreImport : public QObject {
     void rappel_de_la_station();
 
   private:
-    TForm_choix_ADIF* choix() const { return banc_->programme->contexte().Form_choix_ADIF; }
+    TForm_choix_ADIF* choix() const { return banc_->programme->Form_choix_ADIF(); }
     std::unique_ptr<BancProgramme> banc_;
 };
 

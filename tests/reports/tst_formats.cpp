@@ -7,6 +7,7 @@
 #include "reports/noms_rapports.h"
 #include "reports/rapport_texte.h"
 
+#include "base/dates.h"
 #include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
@@ -64,7 +65,7 @@ void TestFormats::champs_fixes_data() {
     ligne_donnees("heure cabrillo", heure_cabrillo(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif", heure_adif(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif courte", heure_adif(QStringLiteral("9")), "9");
-    ligne_donnees("annee", annee_rapport(QDate(2025, 3, 15)), "2025");
+    ligne_donnees("annee", annee_courante(QDate(2025, 3, 15)), "2025");
 }
 
 void TestFormats::champs_fixes() {
@@ -211,7 +212,7 @@ void TestFormats::numero_membre_adif() {
     };
     QFETCH(QString, rapport);
     QFETCH(QString, export_adif);
-    QVERIFY(ligne_adif_rapport(cellules, etat.champs, membre)
+    QVERIFY(ligne_adif_rapport(cellules, etat.station, membre)
                 .endsWith("<RST_RCVD:3>599 " + champ(rapport) + "<EOR>"));
     QVERIFY(ligne_export_adif(cellules, etat, membre)
                 .endsWith(champ_adif(QStringLiteral("SRX"), cellule) + QLatin1Char(' ') +

@@ -7,8 +7,8 @@ using namespace vorek;
 
 DossierEssai::DossierEssai(int annee) {
     preparer_programme(etat, dossier.path(), QDate(annee, 3, 15));
-    etat.station_call = QStringLiteral("F1AAA");
-    etat.station_continent = QStringLiteral("EU");
+    etat.station.station_call = QStringLiteral("F1AAA");
+    etat.station.station_continent = QStringLiteral("EU");
     etat.fichier_courant = QStringLiteral("ESSAI.VRK");
 }
 

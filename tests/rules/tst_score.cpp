@@ -120,7 +120,7 @@ void TstScore::regles() {
     DossierEssai d;
     d.ecrire_dxcc();
     d.ecrire_membres();
-    d.etat.station_continent = continent;
+    d.etat.station.station_continent = continent;
     for (const QString& l : lignes) {
         d.ajouter(DossierEssai::ligne_decrite(l));
     }
@@ -305,7 +305,7 @@ void TstScore::egal_a_la_lecture_litterale() {
             lignes.append(ligne_au_hasard(g));
         }
         const QString bande = choisir(g, {"", "40m", "sat"});
-        d.etat.station_continent = choisir(g, {"EU", "NA", ""});
+        d.etat.station.station_continent = choisir(g, {"EU", "NA", ""});
         const bool avec_base = essai % 2 == 0;
         if (avec_base) {
             d.ecrire_membres();
@@ -346,13 +346,13 @@ void TstScore::egal_a_la_lecture_litterale() {
 
 namespace {
 
-// A few stations, each with its forms as typed and the member number the log gives it.
-struct Station {
+// A few stations worked, each with its forms as typed and the member number the log gives it.
+struct Correspondant {
     QStringList formes;
     QString numero; // "NM" for a non-member
 };
 
-QList<Station> stations_au_hasard(QRandomGenerator& g) {
+QList<Correspondant> stations_au_hasard(QRandomGenerator& g) {
     static const QList<QStringList> formes{{"F5ABC", "F5ABC/P", "f5abc", "EA8/F5ABC/P"},
                                            {"DL1AA", "DL1AA/M"},
                                            {"K1ZZ"},
@@ -361,7 +361,7 @@ QList<Station> stations_au_hasard(QRandomGenerator& g) {
                                            {"X1XX"},
                                            {"ON4ZZ"}};
     static const QStringList numeros{"NM", "123", "456", "7", "1000"};
-    QList<Station> stations;
+    QList<Correspondant> stations;
     for (const QStringList& f : formes) {
         stations.append({f, choisir(g, numeros)});
     }
@@ -392,11 +392,11 @@ void TstScore::sans_base_comme_une_base_des_memes_numeros() {
     QRandomGenerator g(20250831);
     int points = 0;
     for (int essai = 0; essai < 1500; ++essai) {
-        const QList<Station> stations = stations_au_hasard(g);
+        const QList<Correspondant> stations = stations_au_hasard(g);
         QList<QStringList> lignes;
         const int n = int(g.bounded(1, 25));
         for (int i = 0; i < n; ++i) {
-            const Station& s = stations[int(g.bounded(stations.size()))];
+            const Correspondant& s = stations[int(g.bounded(stations.size()))];
             QStringList l = DossierEssai::ligne_decrite(
                 QStringLiteral("%1/0%2/2025;1%3:00;%4;%5")
                     .arg(1 + g.bounded(3), 2, 10, QLatin1Char('0'))
@@ -411,7 +411,7 @@ void TstScore::sans_base_comme_une_base_des_memes_numeros() {
         const Issue sans =
             executer(d, lignes, [&] { calculer_score(d.etat, referentiel, QString(), annee); });
         QStringList base;
-        for (const Station& s : stations) {
+        for (const Correspondant& s : stations) {
             if (s.numero != QStringLiteral("NM")) {
                 base.append(s.formes[0] + QLatin1Char(',') + s.numero + QStringLiteral(",Nom,x"));
             }
