@@ -18,6 +18,7 @@ struct DonneesPays::Index {
         }
         valide = false;
         cles.clear();
+        ++version;
         if (!signature.chemin.isEmpty()) {
             for (const QString& ligne : lire_lignes(signature.chemin)) {
                 const qsizetype virgule = ligne.indexOf(QLatin1Char(','));
@@ -41,6 +42,7 @@ struct DonneesPays::Index {
     SignatureFichier lue;
     bool valide = false;
     bool presente = false;
+    quint64 version = 0;
     QHash<QString, ResultatPays> cles;
 };
 
@@ -59,6 +61,11 @@ ResultatPays DonneesPays::chercher_dxcc(const QString& cle) const {
         return {QString(), QString(), false};
     }
     return cles.value(cle);
+}
+
+quint64 DonneesPays::version() const {
+    index_->a_jour();
+    return index_->version;
 }
 
 ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {

@@ -11,6 +11,8 @@ class QAction;
 class QComboBox;
 class QDateEdit;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -80,6 +82,9 @@ class TForm_main : public QMainWindow {
     QTimeEdit* DateTimePicker_time;
     QTableWidget* StringGrid_HF;
     QTableWidget* Grille_prec;
+    // The preview of the QSO's points and the partial check (tform_main_apercu.cpp).
+    QLabel* Label_apercu;
+    QTableWidget* Grille_partiel;
 
     // Button bar (Panel3).
     QFrame* Panel3;
@@ -175,6 +180,9 @@ class TForm_main : public QMainWindow {
     void connecter_saisie();
     void connecter_rapports();
     void afficher_score();
+    void construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie);
+    void afficher_apercu();
+    void choisir_partiel(int rang);
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
