@@ -22,6 +22,7 @@ struct ApercuQSO {
     QString raison;
     // Green when the QSO scores, red otherwise.
     Rvb couleur;
+    bool operator==(const ApercuQSO&) const = default;
 };
 
 // One member of the partial check, with what the log says of it.

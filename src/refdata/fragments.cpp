@@ -17,7 +17,7 @@ bool avant(const MembreTrouve& a, QStringView b) {
 } // namespace
 
 IndexFragments::IndexFragments(QList<MembreTrouve> membres) : membres_(std::move(membres)) {
-    std::sort(membres_.begin(), membres_.end(), [](const MembreTrouve& a, const MembreTrouve& b) {
+    std::stable_sort(membres_.begin(), membres_.end(), [](const MembreTrouve& a, const MembreTrouve& b) {
         return a.indicatif < b.indicatif;
     });
     for (int rang = 0; rang < membres_.size(); ++rang) {
