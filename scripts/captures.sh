@@ -70,5 +70,10 @@ xdotool key Tab Tab Tab Tab Tab Tab space
 principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
 sleep 1
 import -window "$principale" "$sortie/fenetre_principale.png"
+# A fragment typed: the points preview and the members' partial check.
+xdotool type --delay 80 "F6X"
+sleep 1
+import -window "$principale" "$sortie/fenetre_principale_apercu.png"
 echo "$sortie/fenetre_station.png"
 echo "$sortie/fenetre_principale.png"
+echo "$sortie/fenetre_principale_apercu.png"

@@ -49,7 +49,7 @@ inline QString marque_bande() {
     return QStringLiteral("B");
 }
 inline QString titre_partiels() {
-    return QStringLiteral("Membres (Ctrl+1 à 9)");
+    return QStringLiteral("Membres (Ctrl+1 à 9)   J : ce jour   B : cette bande");
 }
 inline QString aide_partiels() {
     return QStringLiteral("Clic ou Ctrl+1 à Ctrl+9 : indicatif dans la saisie. "

@@ -17,9 +17,9 @@ bool avant(const MembreTrouve& a, QStringView b) {
 } // namespace
 
 IndexFragments::IndexFragments(QList<MembreTrouve> membres) : membres_(std::move(membres)) {
-    std::stable_sort(membres_.begin(), membres_.end(), [](const MembreTrouve& a, const MembreTrouve& b) {
-        return a.indicatif < b.indicatif;
-    });
+    std::stable_sort(
+        membres_.begin(), membres_.end(),
+        [](const MembreTrouve& a, const MembreTrouve& b) { return a.indicatif < b.indicatif; });
     for (int rang = 0; rang < membres_.size(); ++rang) {
         const QString& indicatif = membres_[rang].indicatif;
         for (qsizetype i = 0; i + 1 < indicatif.size(); ++i) {

@@ -15,6 +15,7 @@ class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QTableView;
@@ -84,7 +85,7 @@ class TForm_main : public QMainWindow {
     QTableWidget* Grille_prec;
     // The preview of the QSO's points and the partial check (tform_main_apercu.cpp).
     QLabel* Label_apercu;
-    QTableWidget* Grille_partiel;
+    QListWidget* Liste_partiel;
 
     // Button bar (Panel3).
     QFrame* Panel3;

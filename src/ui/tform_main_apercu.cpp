@@ -1,7 +1,7 @@
 // The preview beside the entry: the points of the QSO being typed, in the entry panel, and
-// the members whose call holds what is typed, between the panel and the earlier QSOs. Both
-// come from the entry's core; this file shows them and puts a chosen call into the call
-// field as if it were typed.
+// the members whose call holds what is typed, under the earlier QSOs. Both come from the
+// entry's core; this file shows them and puts a chosen call into the call field as if it
+// were typed.
 
 #include "controles.h"
 #include "tform_main.h"
@@ -11,9 +11,9 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -23,58 +23,70 @@ namespace vorek {
 
 namespace {
 
-constexpr int colonnes_partiel = 4;
+constexpr int lignes_partiel = 4;
+constexpr int hauteur_ligne = 18;
 
 QColor couleur(const Rvb& c) {
     return QColor(c.rouge, c.vert, c.bleu);
 }
 
-QTableWidgetItem* cellule(QTableWidget* grille, int ligne, int colonne) {
-    QTableWidgetItem* item = grille->item(ligne, colonne);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grille->setItem(ligne, colonne, item);
+// "1 F5ABC 123 JB": the first nine carry the digit of their Ctrl key.
+QString texte_partiel(int rang, const Partiel& p) {
+    QStringList morceaux;
+    if (rang < 9) {
+        morceaux.append(QString::number(rang + 1));
     }
-    return item;
+    morceaux << p.indicatif << p.membre_numero << p.marques;
+    morceaux.removeAll(QString());
+    return morceaux.join(QLatin1Char(' '));
 }
 
 } // namespace
 
 void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie) {
     Label_apercu = creer<QLabel>(Panel6, "Label_apercu");
+    // The longest remark fits beside "Notes" a pixel smaller than the fields.
+    QFont petite = Panel6->font();
+    petite.setPixelSize(10);
+    Label_apercu->setFont(petite);
     champs->addWidget(Label_apercu, 4, 1, 1, 4);
 
+    // Under the earlier QSOs, which a few rows show: the window keeps its design width.
     auto* colonne = new QWidget(centralWidget());
     colonne->setObjectName(QStringLiteral("Panel_partiel"));
     auto* pile = new QVBoxLayout(colonne);
-    pile->setContentsMargins(2, 0, 2, 0);
+    pile->setContentsMargins(0, 0, 0, 0);
     pile->setSpacing(1);
+    zone_saisie->removeWidget(Grille_prec);
+    Grille_prec->setParent(colonne);
+    pile->addWidget(Grille_prec, 1);
     auto* titre = new QLabel(textes::titre_partiels(), colonne);
     titre->setFont(QFont(QStringLiteral("Tahoma"), 9, QFont::Bold));
-    Grille_partiel = creer<QTableWidget>(colonne, "Grille_partiel");
-    Grille_partiel->setColumnCount(colonnes_partiel);
-    Grille_partiel->setHorizontalHeaderLabels({QStringLiteral("Ctrl"), QStringLiteral("Indicatif"),
-                                               QStringLiteral("ZTC"), QStringLiteral("Vu")});
-    const int largeurs[colonnes_partiel] = {32, 82, 42, 30};
-    for (int c = 0; c < colonnes_partiel; ++c) {
-        Grille_partiel->setColumnWidth(c, largeurs[c]);
+    titre->setToolTip(textes::aide_partiels());
+    // Never wider than the earlier QSOs: the window keeps its width.
+    for (QLabel* l : {titre, Label_apercu}) {
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
-    Grille_partiel->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Grille_partiel->verticalHeader()->hide();
-    Grille_partiel->verticalHeader()->setDefaultSectionSize(18);
-    Grille_partiel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grille_partiel->setSelectionMode(QAbstractItemView::NoSelection);
-    Grille_partiel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Typing goes on in the call field whatever is clicked here.
-    Grille_partiel->setFocusPolicy(Qt::NoFocus);
-    Grille_partiel->setToolTip(textes::aide_partiels());
-    Grille_partiel->setFixedWidth(32 + 82 + 42 + 30 + 20);
     pile->addWidget(titre);
-    pile->addWidget(Grille_partiel, 1);
-    zone_saisie->insertWidget(1, colonne);
+    Liste_partiel = creer<QListWidget>(colonne, "Liste_partiel");
+    // Top to bottom, then the next column: thirty calls in little room.
+    Liste_partiel->setFlow(QListView::TopToBottom);
+    Liste_partiel->setWrapping(true);
+    Liste_partiel->setResizeMode(QListView::Adjust);
+    Liste_partiel->setUniformItemSizes(true);
+    Liste_partiel->setGridSize(QSize(118, hauteur_ligne));
+    Liste_partiel->setFixedHeight(lignes_partiel * hauteur_ligne + 2 * Liste_partiel->frameWidth() +
+                                  Liste_partiel->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    Liste_partiel->setSelectionMode(QAbstractItemView::NoSelection);
+    // Typing goes on in the call field whatever is clicked here.
+    Liste_partiel->setFocusPolicy(Qt::NoFocus);
+    Liste_partiel->setToolTip(textes::aide_partiels());
+    Liste_partiel->setFont(Panel6->font());
+    pile->addWidget(Liste_partiel);
+    zone_saisie->addWidget(colonne, 1);
 
-    connect(Grille_partiel, &QTableWidget::cellClicked, this,
-            [this](int ligne, int) { choisir_partiel(ligne); });
+    connect(Liste_partiel, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choisir_partiel(Liste_partiel->row(item)); });
     for (int rang = 0; rang < 9; ++rang) {
         auto* raccourci = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + rang)), this);
         connect(raccourci, &QShortcut::activated, this, [this, rang] { choisir_partiel(rang); });
@@ -102,24 +114,20 @@ void TForm_main::afficher_apercu() {
     colorer(Label_apercu, QPalette::WindowText, couleur(apercu.couleur));
 
     const QList<Partiel> liste = contexte_.entree->liste_partielle();
-    Grille_partiel->setRowCount(int(liste.size()));
-    for (int r = 0; r < liste.size(); ++r) {
-        const Partiel& p = liste[r];
-        const QStringList textes{r < 9 ? QString::number(r + 1) : QString(), p.indicatif,
-                                 p.membre_numero, p.marques};
-        for (int c = 0; c < colonnes_partiel; ++c) {
-            QTableWidgetItem* item = cellule(Grille_partiel, r, c);
-            item->setText(textes[c]);
-            item->setForeground(couleur(p.couleur));
-        }
+    Liste_partiel->clear();
+    for (int rang = 0; rang < liste.size(); ++rang) {
+        auto* item = new QListWidgetItem(texte_partiel(rang, liste[rang]), Liste_partiel);
+        item->setData(Qt::UserRole, liste[rang].indicatif);
+        item->setForeground(couleur(liste[rang].couleur));
     }
 }
 
 void TForm_main::choisir_partiel(int rang) {
-    if (rang < 0 || rang >= Grille_partiel->rowCount()) {
+    const QListWidgetItem* item = Liste_partiel->item(rang);
+    if (!item) {
         return;
     }
-    const QString indicatif = Grille_partiel->item(rang, 1)->text();
+    const QString indicatif = item->data(Qt::UserRole).toString();
     Edit_call->setFocus(Qt::ShortcutFocusReason);
     // Through the field's own change: the look-ups run as for a call typed.
     Edit_call->setText(indicatif);

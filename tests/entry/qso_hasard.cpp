@@ -4,9 +4,9 @@
 
 namespace {
 
-const QStringList indicatifs{"F5ABC",  "F5ABC/P", "EA8/F5ABC/P", "DL1AA", "DL1AA/M",
-                             "K1ZZ",   "W1ZZ",    "JA1AA",       "F6XYZ", "F8ZTC",
-                             "F8ZTC/P", "ZZ9ZZ",  "X1XX",        "ON4ZZ", " F5ABC"};
+const QStringList indicatifs{"F5ABC",   "F5ABC/P", "EA8/F5ABC/P", "DL1AA", "DL1AA/M",
+                             "K1ZZ",    "W1ZZ",    "JA1AA",       "F6XYZ", "F8ZTC",
+                             "F8ZTC/P", "ZZ9ZZ",   "X1XX",        "ON4ZZ", " F5ABC"};
 
 QString jour_au_hasard(QRandomGenerator& g) {
     if (g.bounded(12) == 0) {
@@ -36,16 +36,11 @@ QStringList QsoHasard::ligne() {
     if (g.bounded(40) == 0) {
         date = choisir({"xx", "", "10/07/2025 10:00"});
     }
-    return {date,
-            choisir({"10:00", "00:00", "23:59", "9:5"}),
+    return {date, choisir({"10:00", "00:00", "23:59", "9:5"}),
             // A call with a blank before it is a same-day duplicate for the scoring only.
             choisir(indicatifs + QStringList{"", "f5abc", " F5ABC", " F5ABC", " F5ABC"}),
-            choisir({"20m", "40m", "sat", "", "???"}),
-            "599",
-            "599",
-            choisir({"", "123", "NM", "456*", " 1 "}),
-            choisir({"", "0", "3"}),
-            "",
+            choisir({"20m", "40m", "sat", "", "???"}), "599", "599",
+            choisir({"", "123", "NM", "456*", " 1 "}), choisir({"", "0", "3"}), "",
             choisir({"", "QRP", " NM car non à jour"})};
 }
 
@@ -63,7 +58,8 @@ void QsoHasard::saisir(vorek::EntreeQSO& entree) {
     if (g.bounded(8) == 0) {
         entree.ComboBox_bandChange(QStringLiteral("???"));
     } else {
-        entree.choisir_bande(g.bounded(4) == 0 ? int(g.bounded(15)) : bandes_du_journal[g.bounded(7)]);
+        entree.choisir_bande(g.bounded(4) == 0 ? int(g.bounded(15))
+                                               : bandes_du_journal[g.bounded(7)]);
     }
     entree.passer_temps_differe();
     const QString jour = jour_au_hasard(g);

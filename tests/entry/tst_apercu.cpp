@@ -141,7 +141,8 @@ void TstApercu::liste_partielle_data() {
     ligne_donnees("blancs autour", " F5 ", m20, 0, QStringList{"F5ABC|123|JB"});
     ligne_donnees("numero vide", "XYZ", m20, 0, QStringList{"F6XYZ||"});
     for (const char* rien : {"F", "  ", " F ", "Q/", "F5ABC/P", "é1"}) {
-        QTest::addRow("rien pour '%s'", rien) << QString::fromUtf8(rien) << m20 << 0 << QStringList();
+        QTest::addRow("rien pour '%s'", rien)
+            << QString::fromUtf8(rien) << m20 << 0 << QStringList();
     }
 }
 

@@ -56,8 +56,8 @@ void TstCliApercu::commandes_data() {
     ligne_donnees("minuscules tapees, autre bande",
                   QStringList{"apercu", "@", "f5abc/p", "--bande", "40m"} + le_10, 0,
                   QStringLiteral("2\t\n"));
-    ligne_donnees("bande du dernier QSO, autre continent", QStringList{"apercu", "@", "K1ZZ"} + le_11,
-                  0, QStringLiteral("5\t\n"));
+    ligne_donnees("bande du dernier QSO, autre continent",
+                  QStringList{"apercu", "@", "K1ZZ"} + le_11, 0, QStringLiteral("5\t\n"));
     ligne_donnees("non membre", QStringList{"apercu", "@", "X1XX"} + le_11, 0,
                   QStringLiteral("0\t NM car non à jour\n"));
     ligne_donnees("hors periode",
@@ -73,12 +73,12 @@ void TstCliApercu::commandes_data() {
     ligne_donnees("heure incorrecte",
                   QStringList{"apercu", "@", "K1ZZ", "--date", "11/07/2025", "--heure", "25:00"}, 2,
                   QString());
-    ligne_donnees("partiel marque", QStringList{"partiel", "F5", "@", "--date", "10/07/2025",
-                                                 "--bande", "20m"},
-                  0, QStringLiteral("F5ABC\t123\tJB\n"));
-    ligne_donnees("partiel, bande du dernier QSO", QStringList{"partiel", "1a", "@", "--date",
-                                                                "10/07/2025"},
-                  0, QStringLiteral("DL1AA\t456\tJB\nJA1AA\t900\t\n"));
+    ligne_donnees("partiel marque",
+                  QStringList{"partiel", "F5", "@", "--date", "10/07/2025", "--bande", "20m"}, 0,
+                  QStringLiteral("F5ABC\t123\tJB\n"));
+    ligne_donnees("partiel, bande du dernier QSO",
+                  QStringList{"partiel", "1a", "@", "--date", "10/07/2025"}, 0,
+                  QStringLiteral("DL1AA\t456\tJB\nJA1AA\t900\t\n"));
     ligne_donnees("partiel sans journal", QStringList{"partiel", "f5"}, 0,
                   QStringLiteral("F5ABC\t123\t\n"));
     ligne_donnees("partiel d'un caractere", QStringList{"partiel", "F"}, 0, QString());

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QListWidget>
 #include <QtTest>
 
 using namespace vorek;
@@ -23,7 +23,7 @@ class TestApercuFenetre : public QObject {
   private:
     TForm_main* m() const { return banc_->principale(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    // The partial check's rows: "call number marks".
+    // The partial check's items as shown.
     QStringList partiels() const;
     QColor couleur_apercu() const {
         return m()->Label_apercu->palette().color(QPalette::WindowText);
@@ -36,11 +36,10 @@ void TestApercuFenetre::init() {
     QVERIFY(banc_->valide());
     banc_->horloge.regler(QDateTime(QDate(2025, 7, 14), QTime(10, 0)));
     banc_->serveur_absent();
-    banc_->ecrire_references({QStringLiteral("F,France,F,EU,227")},
-                             {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
-                              QStringLiteral("F5ABD,124,Luc MOREL,Metz"),
-                              QStringLiteral("TF5AB,9,Ice,Reykjavik"),
-                              QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")});
+    banc_->ecrire_references(
+        {QStringLiteral("F,France,F,EU,227")},
+        {QStringLiteral("F5ABC,123,Jean DUPONT,Paris"), QStringLiteral("F5ABD,124,Luc MOREL,Metz"),
+         QStringLiteral("TF5AB,9,Ice,Reykjavik"), QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")});
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F1AAA"), banc_->travail(QStringLiteral("ete.VRK")));
     QVERIFY(QTest::qWaitForWindowActive(m()));
@@ -48,19 +47,17 @@ void TestApercuFenetre::init() {
 }
 
 QStringList TestApercuFenetre::partiels() const {
-    QStringList lignes;
-    const QTableWidget* g = m()->Grille_partiel;
-    for (int r = 0; r < g->rowCount(); ++r) {
-        lignes.append(g->item(r, 1)->text() + QLatin1Char(' ') + g->item(r, 2)->text() +
-                      QLatin1Char(' ') + g->item(r, 3)->text());
+    QStringList textes;
+    for (int r = 0; r < m()->Liste_partiel->count(); ++r) {
+        textes.append(m()->Liste_partiel->item(r)->text());
     }
-    return lignes;
+    return textes;
 }
 
 void TestApercuFenetre::frappe_lettre_a_lettre() {
     const QColor rouge(255, 0, 0);
     const QString nm = QStringLiteral("Points : 0 NM car non à jour");
-    const QStringList f5ab{"F5ABC 123 ", "F5ABD 124 ", "TF5AB 9 "};
+    const QStringList f5ab{"1 F5ABC 123", "2 F5ABD 124", "3 TF5AB 9"};
     struct Etape {
         char lettre;
         QString apercu;
@@ -70,7 +67,7 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
                             {'5', nm, f5ab},
                             {'a', nm, f5ab},
                             {'b', nm, f5ab},
-                            {'c', QStringLiteral("Points : 3"), {"F5ABC 123 "}}};
+                            {'c', QStringLiteral("Points : 3"), {"1 F5ABC 123"}}};
     for (const Etape& e : etapes) {
         QTest::keyClick(m()->Edit_call, e.lettre);
         QCOMPARE(m()->Label_apercu->text(), e.apercu);
@@ -84,12 +81,12 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
     m()->Edit_call->setFocus();
     QTest::keyClick(m()->Edit_call, Qt::Key_Return);
     QVERIFY(m()->Label_apercu->text().isEmpty());
-    QCOMPARE(m()->Grille_partiel->rowCount(), 0);
+    QCOMPARE(m()->Liste_partiel->count(), 0);
 
     // Worked today on this band: marked, in red, and the preview says the commit refuses it.
     QTest::keyClicks(m()->Edit_call, QStringLiteral("5AB"));
-    QCOMPARE(partiels(), (QStringList{"F5ABC 123 JB", "F5ABD 124 ", "TF5AB 9 "}));
-    QCOMPARE(m()->Grille_partiel->item(0, 1)->foreground().color(), rouge);
+    QCOMPARE(partiels(), (QStringList{"1 F5ABC 123 JB", "2 F5ABD 124", "3 TF5AB 9"}));
+    QCOMPARE(m()->Liste_partiel->item(0)->foreground().color(), rouge);
     QTest::keyClick(m(), Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F5ABD"));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("124"));
@@ -97,9 +94,9 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
     // The list now holds the call chosen alone; back to the fragment, then a click.
     m()->Edit_call->clear();
     QTest::keyClicks(m()->Edit_call, QStringLiteral("5AB"));
-    const QTableWidget* g = m()->Grille_partiel;
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                      g->visualRect(g->model()->index(0, 1)).center());
+    const QListWidget* liste = m()->Liste_partiel;
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(liste->item(0)).center());
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F5ABC"));
     QCOMPARE(m()->Label_apercu->text(),
              QStringLiteral("Points : 0 >>>>>>>  Déjà QSO le même jour !  <<<<<<<<"));
