@@ -79,7 +79,7 @@ QList<Partiel> EntreeQSO::liste_partielle() const {
         bool de_la_bande = false;
         for (const int r : index_->lignes_membre(membre.indicatif)) {
             if (r != corrigee) {
-                du_jour = du_jour || index_->du_jour(r, jour);
+                du_jour = du_jour || index_->jour(r) == jour;
                 de_la_bande = de_la_bande || (!bande.isEmpty() && index_->bande(r) == bande);
             }
             if (du_jour && de_la_bande) {

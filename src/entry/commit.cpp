@@ -35,7 +35,8 @@ bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const
     for (auto r = std::upper_bound(lignes.begin(), lignes.end(), ligne_haute);
          r != lignes.begin();) {
         --r;
-        if (lire_date(etat_.table.cellule(col_date, *r)) == jour) {
+        const std::optional<double> date = index_->jour(*r);
+        if ((date ? *date : lire_date(etat_.table.cellule(col_date, *r))) == jour) {
             return true;
         }
     }

@@ -67,12 +67,11 @@ const std::vector<int>& IndexJournal::lignes_membre(const QString& cle) const {
     return lignes_de(par_membre_, cle);
 }
 
-bool IndexJournal::du_jour(int ligne, double jour) const {
-    if (ligne < 1 || size_t(ligne) >= lignes_.size()) {
-        return false;
+std::optional<double> IndexJournal::jour(int ligne) const {
+    if (ligne < 1 || size_t(ligne) >= lignes_.size() || !lignes_[size_t(ligne)].jour_lisible) {
+        return std::nullopt;
     }
-    const Ligne& l = lignes_[size_t(ligne)];
-    return l.jour_lisible && l.jour == jour;
+    return lignes_[size_t(ligne)].jour;
 }
 
 const QString& IndexJournal::bande(int ligne) const {
@@ -88,12 +87,11 @@ bool IndexJournal::operator==(const IndexJournal& autre) const {
 IndexJournal::Ligne IndexJournal::lire(int ligne) const {
     Ligne l;
     l.indicatif = table_.cellule(col_indicatif, ligne);
-    if (l.indicatif.isEmpty()) {
-        return l;
-    }
-    l.cle = cle_membre(l.indicatif);
-    l.bande = table_.cellule(col_bande, ligne);
     l.jour_lisible = essayer_date(table_.cellule(col_date, ligne), l.jour);
+    if (!l.indicatif.isEmpty()) {
+        l.cle = cle_membre(l.indicatif);
+        l.bande = table_.cellule(col_bande, ligne);
+    }
     return l;
 }
 

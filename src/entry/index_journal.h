@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace vorek {
@@ -22,8 +23,8 @@ class IndexJournal : public QObject {
     const std::vector<int>& lignes_indicatif(const QString& indicatif) const;
     // The rows whose call is the member's call once reduced (cle_membre), in order.
     const std::vector<int>& lignes_membre(const QString& cle) const;
-    // Whether row ligne's date reads as the day jour (a day count).
-    bool du_jour(int ligne, double jour) const;
+    // Row ligne's date as a day count, when it reads as one.
+    std::optional<double> jour(int ligne) const;
     const QString& bande(int ligne) const;
 
     // True when both hold the same rows under the same keys: an index kept in step equals

@@ -68,11 +68,19 @@ quint64 DonneesPays::version() const {
     return index_->version;
 }
 
+// The file is looked at once for the four candidates: one look-up, one version of the list.
 ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {
     const QStringList candidats = candidats_pays(indicatif);
+    if (candidats.isEmpty()) {
+        return {};
+    }
+    const QHash<QString, ResultatPays>& cles = index_->a_jour();
+    if (!index_->presente) {
+        return {QString(), QString(), false};
+    }
     ResultatPays resultat;
     for (const QString& candidat : candidats) {
-        resultat = chercher_dxcc(candidat);
+        resultat = cles.value(candidat);
         if (!resultat.dxcc_prefixe.isEmpty()) {
             break;
         }

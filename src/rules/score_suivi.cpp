@@ -73,7 +73,7 @@ void ScoreSuivi::lignes_deplacees(int premiere) {
 }
 
 MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a) {
-    const quint64 membres = referentiel_.membres.version();
+    const quint64 membres = version_membres_;
     const quint64 pays = referentiel_.pays.version();
     if (memoire_) {
         ConditionsScore autres = memoire_->conditions();
@@ -81,7 +81,7 @@ MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a
         const bool bande =
             memoire_->conditions().bande_selectionnee == conditions.bande_selectionnee ||
             !memoire_->bande_selectionnee_lue();
-        if (!(autres == conditions) || !bande || membres != version_membres_ ||
+        if (!(autres == conditions) || !bande || membres != version_membres_retenue_ ||
             pays != version_pays_ || memoire_->derniere_ligne() > jusqu_a) {
             oublier();
         } else {
@@ -90,7 +90,7 @@ MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a
     }
     if (!memoire_) {
         memoire_ = std::make_unique<MemoireScore>(etat_.table, referentiel_, conditions);
-        version_membres_ = membres;
+        version_membres_retenue_ = membres;
         version_pays_ = pays;
     }
     while (memoire_->derniere_ligne() < jusqu_a) {
@@ -101,8 +101,13 @@ MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a
 }
 
 Verdict ScoreSuivi::apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee) {
-    const ConditionsScore conditions =
-        conditions_score(etat_, bande_selectionnee, !referentiel_.membres.presente());
+    // Whether the database is there changes only with the file read.
+    const quint64 version = referentiel_.membres.version();
+    if (version != version_membres_) {
+        version_membres_ = version;
+        base_presente_ = referentiel_.membres.presente();
+    }
+    const ConditionsScore conditions = conditions_score(etat_, bande_selectionnee, !base_presente_);
     const int jusqu_a = std::clamp(ligne - 1, 0, etat_.table.nb_lignes() - 1);
     return memoire(conditions, jusqu_a).juger(qso);
 }

@@ -42,7 +42,10 @@ class ScoreSuivi : public QObject {
     std::unique_ptr<MemoireScore> memoire_;
     // The cells of rows 1.. as remembered: a change is told from a rewrite of the same text.
     std::vector<CellulesQSO> retenues_;
+    // The member database as last looked at, and as the memory was built on.
     quint64 version_membres_ = 0;
+    bool base_presente_ = false;
+    quint64 version_membres_retenue_ = 0;
     quint64 version_pays_ = 0;
 };
 
