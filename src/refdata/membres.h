@@ -45,8 +45,8 @@ class BaseMembres {
     const QString& chemin() const;
     // An empty call gives an empty number and name.
     ResultatMembre chercher_membre(const QString& indicatif) const;
-    // IndexFragments::chercher over the calls of the database that a look-up can find;
-    // the fragment is compared as given.
+    // IndexFragments::chercher over the database's calls (indicatif_listable); the fragment
+    // is compared as given.
     ResultatFragment chercher_fragment(QStringView fragment, qsizetype max) const;
     // False when the file is missing or is no member list.
     bool presente() const;

@@ -72,26 +72,27 @@ void ScoreSuivi::lignes_deplacees(int premiere) {
     }
 }
 
+// The memory of rows 1..jusqu_a under these conditions: the one kept when it still holds,
+// grown row by row; otherwise one started again from the top.
 MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a) {
-    const quint64 membres = version_membres_;
-    const quint64 pays = referentiel_.pays.version();
+    const std::pair<quint64, quint64> versions{version_membres_, referentiel_.pays.version()};
     if (memoire_) {
-        ConditionsScore autres = memoire_->conditions();
+        const ConditionsScore& tenues = memoire_->conditions();
+        ConditionsScore autres = tenues;
         autres.bande_selectionnee = conditions.bande_selectionnee;
-        const bool bande =
-            memoire_->conditions().bande_selectionnee == conditions.bande_selectionnee ||
-            !memoire_->bande_selectionnee_lue();
-        if (!(autres == conditions) || !bande || membres != version_membres_retenue_ ||
-            pays != version_pays_ || memoire_->derniere_ligne() > jusqu_a) {
-            oublier();
-        } else {
+        // The entry's band weighs only on rows that took their points from it.
+        const bool bande = tenues.bande_selectionnee == conditions.bande_selectionnee ||
+                           !memoire_->bande_selectionnee_lue();
+        if (autres == conditions && bande && versions == versions_memoire_ &&
+            memoire_->derniere_ligne() <= jusqu_a) {
             memoire_->changer_bande_selectionnee(conditions.bande_selectionnee);
+        } else {
+            oublier();
         }
     }
     if (!memoire_) {
         memoire_ = std::make_unique<MemoireScore>(etat_.table, referentiel_, conditions);
-        version_membres_retenue_ = membres;
-        version_pays_ = pays;
+        versions_memoire_ = versions;
     }
     while (memoire_->derniere_ligne() < jusqu_a) {
         memoire_->noter_suivante();
@@ -108,8 +109,8 @@ Verdict ScoreSuivi::apercu(const CellulesQSO& qso, int ligne, const QString& ban
         base_presente_ = referentiel_.membres.presente();
     }
     const ConditionsScore conditions = conditions_score(etat_, bande_selectionnee, !base_presente_);
-    const int jusqu_a = std::clamp(ligne - 1, 0, etat_.table.nb_lignes() - 1);
-    return memoire(conditions, jusqu_a).juger(qso);
+    // Rows past the table's end read empty, as the commit adds them.
+    return memoire(conditions, std::max(ligne - 1, 0)).juger(qso);
 }
 
 int ScoreSuivi::lignes_retenues() const {

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace vorek {
@@ -42,11 +43,11 @@ class ScoreSuivi : public QObject {
     std::unique_ptr<MemoireScore> memoire_;
     // The cells of rows 1.. as remembered: a change is told from a rewrite of the same text.
     std::vector<CellulesQSO> retenues_;
-    // The member database as last looked at, and as the memory was built on.
+    // The member database as last looked at.
     quint64 version_membres_ = 0;
     bool base_presente_ = false;
-    quint64 version_membres_retenue_ = 0;
-    quint64 version_pays_ = 0;
+    // The versions of the member database and the country list the memory was built on.
+    std::pair<quint64, quint64> versions_memoire_;
 };
 
 // A would-be row as the table would read it: cells past the table's columns are empty.

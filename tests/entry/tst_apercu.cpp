@@ -128,31 +128,37 @@ void TstApercu::liste_partielle_data() {
     QTest::addColumn<QStringList>("attendu");
     const int m20 = 5;
     const int m40 = 3;
-    ligne_donnees("membre portable contacte ce jour sur la bande", "F5", m20, 0,
-                  QStringList{"F5ABC|123|JB"});
-    ligne_donnees("milieu, ordre alphabetique, autre jour", "1A", m20, 0,
-                  QStringList{"DL1AA|456|", "JA1AA|900|"});
-    ligne_donnees("ce jour, autre bande", "1Z", m20, 0, QStringList{"K1ZZ|789|J"});
-    ligne_donnees("autre jour, meme bande", "1AA", m40, 0,
-                  QStringList{"DL1AA|456|B", "JA1AA|900|"});
-    ligne_donnees("la ligne corrigee ne compte pas", "F5", m20, 1, QStringList{"F5ABC|123|"});
-    ligne_donnees("sans bande choisie", "1Z", -1, 0, QStringList{"K1ZZ|789|J"});
-    ligne_donnees("minuscules tapees en capitales", "f5", m20, 0, QStringList{"F5ABC|123|JB"});
-    ligne_donnees("blancs autour", " F5 ", m20, 0, QStringList{"F5ABC|123|JB"});
-    ligne_donnees("numero vide", "XYZ", m20, 0, QStringList{"F6XYZ||"});
-    for (const char* rien : {"F", "  ", " F ", "Q/", "F5ABC/P", "é1"}) {
+    const QStringList f5ab{"F5ABC|123|JB", "F5ABD|124|", "TF5AB|9|"};
+    ligne_donnees("debut d'abord, membre portable contacte ce jour sur la bande", "F5AB", m20, 0,
+                  f5ab);
+    ligne_donnees("au milieu, ordre alphabetique", "5AB", m20, 0, f5ab);
+    ligne_donnees("minuscules tapees en capitales", "f5ab", m20, 0, f5ab);
+    ligne_donnees("blancs autour", " F5AB ", m20, 0, f5ab);
+    ligne_donnees("la ligne corrigee ne compte pas", "F5AB", m20, 1,
+                  QStringList{"F5ABC|123|", "F5ABD|124|", "TF5AB|9|"});
+    ligne_donnees("autre jour, autre bande", "1A", m20, 0, QStringList{"DL1AA|456|", "JA1AA|900|"});
+    ligne_donnees("autre jour, meme bande", "1A", m40, 0, QStringList{"DL1AA|456|B", "JA1AA|900|"});
+    ligne_donnees("ce jour, sans bande choisie", "1Z", -1, 0, QStringList{"K1ZZ|789|J"});
+    ligne_donnees("premiere ligne d'un indicatif", "F5ABC", m20, 0, QStringList{"F5ABC|123|JB"});
+    ligne_donnees("plus retire, numero vide", "XY", m20, 0, QStringList{"F6XYZ||"});
+    // Neither a header, nor a call written in lower case or with a prefix is a member.
+    for (const char* rien : {"F", "  ", "Q/", "F5ABC/P", "é1", "AL", "ZZZ", "EA8/"}) {
         QTest::addRow("rien pour '%s'", rien)
             << QString::fromUtf8(rien) << m20 << 0 << QStringList();
     }
 }
 
-// The test folder's database on a fixed log; the entry's date is 10/07/2025.
+// A fixed database on a fixed log; the entry's date is 10/07/2025.
 void TstApercu::liste_partielle() {
     QFETCH(QString, tape);
     QFETCH(int, bande);
     QFETCH(int, corrigee);
     QFETCH(QStringList, attendu);
     PosteEssai p;
+    p.d.ecrire_membres({"CALL,NR,NOM,X", "F5ABC,123,Jean,x", "F5ABD,124,Luc,x", "TF5AB,9,Ice,x",
+                        "+F6XYZ,,Marie,x", "f5zzz,1,minuscule,x", "DL1AA,456,Hans,x",
+                        "F5ABC,999,Doublon,x", "EA8/F5ABC,5,Ailleurs,x", "K1ZZ,789,Bob,x",
+                        "JA1AA,900,Taro,x"});
     p.d.ajouter(DossierEssai::ligne_decrite(QStringLiteral("10/07/2025;09:00;F5ABC/P;20m")));
     p.d.ajouter(DossierEssai::ligne_decrite(QStringLiteral("09/07/2025;09:00;DL1AA;40m")));
     p.d.ajouter(DossierEssai::ligne_decrite(QStringLiteral("10/07/2025;09:00;K1ZZ;40m")));

@@ -25,8 +25,6 @@ class TestMembres : public QObject {
     void fichier_qui_n_est_pas_une_base();
     void appel_vide_donne_vide();
     void base_remplacee_prise_en_compte();
-    void fragments_data();
-    void fragments();
     void fragments_suivent_le_fichier();
     void fragments_egaux_au_balayage();
 };
@@ -171,37 +169,6 @@ QStringList textes(const QList<MembreTrouve>& membres) {
 }
 
 } // namespace
-
-void TestMembres::fragments_data() {
-    QTest::addColumn<QString>("fragment");
-    QTest::addColumn<QStringList>("attendu");
-    const QStringList abc{"F5ABC=123", "F5ABD=124", "TF5AB=9"};
-    ligne_donnees("debut d'abord", "F5AB", abc);
-    ligne_donnees("au milieu, ordre alphabetique", "5AB", abc);
-    ligne_donnees("debut seul", "TF", QStringList{"TF5AB=9"});
-    ligne_donnees("premiere ligne gagne", "F5ABC", QStringList{"F5ABC=123"});
-    ligne_donnees("numero vide, minuscules du fichier absentes", "ZZ", QStringList{"K1ZZ="});
-    ligne_donnees("plus retire", "XYZ", QStringList{"F6XYZ=456"});
-    ligne_donnees("station du club", "ZTC", QStringList{"F8ZTC=1"});
-    for (const char* rien : {"F", "", "  ", "f5a", "F5A ", "/P", "1", "AL", "é#", "EA8/F5"}) {
-        QTest::addRow("rien pour '%s'", rien) << QString::fromUtf8(rien) << QStringList();
-    }
-}
-
-// A header, a call the look-up could never find (lower case, with a prefix) and the second
-// line of a call are no members of the list.
-void TestMembres::fragments() {
-    QFETCH(QString, fragment);
-    QFETCH(QStringList, attendu);
-    ecrire_lignes(base(), {"CALL,NR,NOM,X", "F5ABC,123,Jean,x", "F5ABD,124,Luc,x", "TF5AB,9,Ice,x",
-                           "+F6XYZ,456,Marie,x", "f5zzz,1,minuscule,x", "DL1AA,789,Hans,x",
-                           "F5ABC,999,Doublon,x", "EA8/F5ABC,5,Ailleurs,x", "F8ZTC,1,Club,x",
-                           "K1ZZ,,Sans numero,x"});
-    const BaseMembres membres(base());
-    const ResultatFragment r = membres.chercher_fragment(fragment, 30);
-    QVERIFY(r.base_trouvee);
-    QCOMPARE(textes(r.membres), attendu);
-}
 
 void TestMembres::fragments_suivent_le_fichier() {
     // The copy of another case that an earlier test left would stand for the database.
