@@ -53,6 +53,7 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
         p.largeurs_colonnes.append(lire_entier(ini, cle_colonne(col), largeur_colonne_parametres));
     }
     p.email = ini.value(QStringLiteral("My_EMAIL/AD")).toString();
+    p.smtp = lire_reglages_smtp(ini);
     return p;
 }
 
@@ -65,6 +66,7 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
         ini.setValue(cle_colonne(col), QString::number(parametres.largeurs_colonnes[col]));
     }
     ini.setValue(QStringLiteral("My_EMAIL/AD"), parametres.email);
+    ecrire_reglages_smtp(ini, parametres.smtp);
     ini.sync();
     if (ini.status() != QSettings::NoError) {
         throw Erreur(QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier ") +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/reglages_smtp.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,6 +26,8 @@ struct Parametres {
     Geometrie form_choix_ADIF{370, 260, 310, 140};
     QList<int> largeurs_colonnes;
     QString email;
+    // The mail server last used; never a password.
+    ReglagesSmtp smtp;
 };
 
 constexpr int largeur_colonne_parametres = 50;

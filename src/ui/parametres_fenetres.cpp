@@ -1,6 +1,5 @@
 #include "parametres_fenetres.h"
 
-#include "app/parametres.h"
 #include "base/dialogues.h"
 #include "base/erreur.h"
 #include "log/etat.h"
@@ -22,7 +21,7 @@ void placer(QWidget* fenetre, const Geometrie& g) {
 
 } // namespace
 
-QString lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat) {
+Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat) {
     TableJournal& table = etat.table;
     const Parametres p = lire_parametres(chemin_parametres(etat), table.nb_colonnes());
     placer(fenetres.form_main, p.form_main);
@@ -31,17 +30,18 @@ QString lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat)
     for (int col = 0; col < p.largeurs_colonnes.size(); ++col) {
         table.fixer_largeur(col, p.largeurs_colonnes[col]);
     }
-    return p.email;
+    return p;
 }
 
 bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
-                                Dialogues& dialogues) {
+                                const ReglagesSmtp& smtp, Dialogues& dialogues) {
     Parametres p;
     p.form_main = geometrie(fenetres.form_main);
     p.form_infos = geometrie(fenetres.form_infos);
     p.form_choix_ADIF = geometrie(fenetres.form_choix_ADIF);
     p.largeurs_colonnes = etat.table.largeurs();
     p.email = etat.station.email_saisi;
+    p.smtp = smtp;
     try {
         ecrire_parametres(chemin_parametres(etat), p);
         return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "app/parametres.h"
 
 class QWidget;
 
@@ -16,12 +16,12 @@ struct FenetresParametres {
     QWidget* form_choix_ADIF;
 };
 
-// Challenge_VRK.ini applied to the windows and the log's columns; the answer is the e-mail
-// address it keeps, for the station window's field.
-QString lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat);
-// Stores the windows' places, the column widths and the e-mail field's text; a failure is
-// shown naming the file, and the answer is false.
+// Challenge_VRK.ini applied to the windows and the log's columns; the answer holds what is
+// left: the e-mail address for the station window's field and the mail server.
+Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat);
+// Stores the windows' places, the column widths, the e-mail field's text and the mail
+// server; a failure is shown naming the file, and the answer is false.
 bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
-                                Dialogues& dialogues);
+                                const ReglagesSmtp& smtp, Dialogues& dialogues);
 
 } // namespace vorek

@@ -56,13 +56,23 @@ void Programme::relier() {
 }
 
 void Programme::lire_parametres() {
-    Form_Infos_->afficher_email(
-        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat));
+    const Parametres p =
+        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    contexte_.reglages_smtp_memorises = p.smtp;
+    contexte_.reglages_smtp = p.smtp;
+    // Server and port are those the station window shows: none until an address proposes.
+    contexte_.reglages_smtp.serveur.clear();
+    contexte_.reglages_smtp.port.clear();
+    Form_Infos_->afficher_email(p.email);
 }
 
 void Programme::ecrire_parametres() {
-    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
-                               contexte_.dialogues);
+    const ReglagesSmtp garde =
+        reglages_a_garder(contexte_.reglages_smtp_memorises, contexte_.reglages_smtp);
+    if (ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
+                                   garde, contexte_.dialogues)) {
+        contexte_.reglages_smtp_memorises = garde;
+    }
 }
 
 void Programme::afficher_station() {
