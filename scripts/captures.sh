@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, fills the station window,
-# creates a work file, goes to the main window, and saves a PNG of each window.
+# creates a work file, goes to the main window, opens the report e-mail window, and saves a
+# PNG of each window.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 # Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
@@ -70,5 +71,12 @@ xdotool key Tab Tab Tab Tab Tab Tab space
 principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
 sleep 1
 import -window "$principale" "$sortie/fenetre_principale.png"
+
+# "CR" of the tool bar, where the main window's first-start size puts it.
+xdotool mousemove --window "$principale" 613 34 click 1
+envoi=$(xdotool search --sync --onlyvisible --name "Envoi du Compte Rendu" | head -1)
+sleep 1
+import -window "$envoi" "$sortie/fenetre_envoi_cr.png"
 echo "$sortie/fenetre_station.png"
 echo "$sortie/fenetre_principale.png"
+echo "$sortie/fenetre_envoi_cr.png"
