@@ -42,7 +42,14 @@ bool TForm_infoCR::event(QEvent* evenement) {
     if (evenement->type() == QEvent::WindowActivate && a_composer_) {
         a_composer_ = false;
         // Out of the activation itself: the composition may show a box.
-        QMetaObject::invokeMethod(this, &TForm_infoCR::FormActivate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible()) {
+                    FormActivate();
+                }
+            },
+            Qt::QueuedConnection);
     }
     return QWidget::event(evenement);
 }

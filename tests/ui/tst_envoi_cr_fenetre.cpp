@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "disque_plein.h"
 #include "ligne_donnees.h"
 #include "octets_fichier.h"
 #include "serveurs_smtp.h"
@@ -56,12 +57,13 @@ class TestEnvoiCRFenetre : public QObject {
     void init();
     void cleanup() { banc_.reset(); }
     void activation_compose_a_neuf();
+    void rapport_impossible_a_ecrire();
     void destinataire_verifie_a_la_frappe();
     void fermer_sans_envoyer_data();
     void fermer_sans_envoyer();
-    void refus_avant_connexion_data();
     void refus_avant_connexion();
     void envoi_reel();
+    void envoi_abandonne();
     void piece_jointe_ouverte();
     void reglages_proposes_au_demarrage();
 
@@ -70,7 +72,7 @@ class TestEnvoiCRFenetre : public QObject {
     TForm_Infos* f() const { return banc_->infos(); }
     TForm_infoCR* cr() const { return banc_->programme->Form_infoCR(); }
     QString rapport() const { return banc_->travail(u"ete.LOG"_s); }
-    // The station's server is the plain test server unless told.
+    // The station window names a server on this machine.
     void fixer_serveur(const QString& port) const {
         f()->Edit_SMTP->setText(u"127.0.0.1"_s);
         f()->Edit_port->setText(port);
@@ -135,6 +137,25 @@ void TestEnvoiCRFenetre::activation_compose_a_neuf() {
     QVERIFY(banc_->dialogues.messages.isEmpty());
 }
 
+// The report of the first activation stays on disk, but it is not the log's any more.
+void TestEnvoiCRFenetre::rapport_impossible_a_ecrire() {
+    ouvrir();
+    QVERIFY(cr()->message().piece_jointe);
+    m()->activateWindow();
+    QTRY_VERIFY(m()->isActiveWindow());
+    {
+        DisquePlein plein(16);
+        ouvrir();
+    }
+    QVERIFY(QFileInfo::exists(rapport()));
+    QVERIFY(!cr()->message().piece_jointe);
+    QCOMPARE(cr()->Panel_PJ->text(), u"        ete.LOG"_s);
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
+    QCOMPARE(banc_->dialogues.messages[0].type, TypeMessage::erreur);
+    QVERIFY2(banc_->dialogues.messages[0].texte.contains(u"Disque plein"_s),
+             qPrintable(banc_->dialogues.messages[0].texte));
+}
+
 void TestEnvoiCRFenetre::destinataire_verifie_a_la_frappe() {
     ouvrir();
     QLineEdit* champ = cr()->Edit_Ad_Destinataire;
@@ -176,28 +197,15 @@ void TestEnvoiCRFenetre::fermer_sans_envoyer() {
     QCOMPARE(serveurs_.commandes(u"simple"_s), QStringList());
 }
 
-void TestEnvoiCRFenetre::refus_avant_connexion_data() {
-    QTest::addColumn<QString>("port");
-    QTest::addColumn<QString>("message");
-    ligne_donnees(
-        "port non decimal", u"25a"_s,
-        u"Le port du serveur SMTP doit être un nombre décimal entre 1 et 65535 (« 25a »)."_s);
-    ligne_donnees(
-        "port hors limites", u"70000"_s,
-        u"Le port du serveur SMTP doit être un nombre décimal entre 1 et 65535 (« 70000 »)."_s);
-    ligne_donnees(
-        "port absent", QString(),
-        u"Le port du serveur SMTP doit être un nombre décimal entre 1 et 65535 («  »)."_s);
-}
-
 // Nothing goes out; the cursor, the clock and the window are as they were.
 void TestEnvoiCRFenetre::refus_avant_connexion() {
-    QFETCH(QString, port);
-    QFETCH(QString, message);
-    fixer_serveur(port);
+    fixer_serveur(u"25a"_s);
     ouvrir();
     cr()->Button_envoi->click();
-    QCOMPARE(banc_->dialogues.textes(), QStringList{message});
+    QCOMPARE(
+        banc_->dialogues.textes(),
+        QStringList{
+            u"Le port du serveur SMTP doit être un nombre décimal entre 1 et 65535 (« 25a »)."_s});
     QVERIFY(cr()->isVisible());
     QVERIFY(cr()->Button_envoi->isEnabled());
     QVERIFY(!cr()->envoi_en_cours());
@@ -229,6 +237,22 @@ void TestEnvoiCRFenetre::envoi_reel() {
     const QByteArray ini = lire_octets(banc_->chemin(u"cfg/Challenge_VRK.ini"_s));
     QVERIFY2(ini.contains("[Envoi_SMTP]") && ini.contains("Serveur=127.0.0.1"), ini.constData());
     QVERIFY(!ini.contains("s3cret"));
+}
+
+// A server that never answers: closing the window stops the send, which says so.
+void TestEnvoiCRFenetre::envoi_abandonne() {
+    fixer_serveur(QString::number(serveurs_.port(u"muet"_s)));
+    ouvrir();
+    cr()->Button_envoi->click();
+    QVERIFY(cr()->envoi_en_cours());
+    cr()->BitBtn_annuler->click();
+    QVERIFY(cr()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!cr()->isVisible(), 10000);
+    QCOMPARE(
+        banc_->dialogues.textes(),
+        QStringList({u"Envoi interrompu"_s, u"         L'envoi n'a pas pu se faire           "_s}));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(m()->Timer1->isActive());
 }
 
 void TestEnvoiCRFenetre::piece_jointe_ouverte() {
