@@ -1,5 +1,6 @@
 #include "programme.h"
 
+#include "parametres_fenetres.h"
 #include "tform_choix_adif.h"
 #include "tform_infocr.h"
 #include "tform_infos.h"
@@ -21,6 +22,7 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
     contexte_.Form_choix_ADIF = new TForm_choix_ADIF(contexte_);
     contexte_.Form_infoCR = new TForm_infoCR(contexte_);
     contexte_.Form_infoCR->FormCreate();
+    reprendre_derniere_seance(contexte_);
     contexte_.Form_Infos->show();
 }
 

@@ -28,6 +28,11 @@ class TForm_Infos : public QMainWindow {
     ActionsChargement actions_chargement();
     // Label_nomfichier shows the current file's name.
     void afficher_nom_fichier();
+    // Label_date_BD after the member database was fetched again.
+    void afficher_date_base(const QString& libelle);
+    // "Charger Fichier" once the file is chosen: the log and the station record read, this
+    // window filled. A file that does not read is said and changes nothing; false then.
+    bool charger(const QString& chemin);
 
     QLabel* Logo_ZTC;
     QLabel* Image1;

@@ -4,12 +4,14 @@
 #include "entry/saisie.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
 class QAction;
 class QComboBox;
 class QDateEdit;
+class QDateTimeEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,6 +24,8 @@ class QTimer;
 class QToolButton;
 
 namespace vorek {
+
+class FenetreAide;
 
 // The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
 // the log grid. The entry, grid and report handlers live in their own files
@@ -107,6 +111,7 @@ class TForm_main : public QMainWindow {
     QAction* ExportTXT1;
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
+    QAction* Fichiersreference1;
 
   public slots:
     // Navigation and file commands.
@@ -122,6 +127,7 @@ class TForm_main : public QMainWindow {
     void SpeedButton1Click();
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
+    void Fichiersreference1Click();
     void passer_temps_reel();
     void Timer1Timer();
 
@@ -157,11 +163,16 @@ class TForm_main : public QMainWindow {
     void construire_barre_boutons();
     void construire_grilles();
     void construire_menus();
+    void dimensionner_bandes();
     void disposer();
     void connecter();
     void connecter_saisie();
     void connecter_rapports();
+    void connecter_clavier();
+    // Alt+D and Alt+H: the picker's first section ready for digits.
+    void aller_au_selecteur(QDateTimeEdit* selecteur);
     void afficher_score();
+    void etirer_notes();
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
@@ -181,6 +192,10 @@ class TForm_main : public QMainWindow {
 
     Contexte& contexte_;
     std::unique_ptr<EntreeQSO> entree_;
+    // Made at its first opening.
+    QPointer<FenetreAide> aide_;
+    // Set while the notes column is widened to the window: no width of the operator's.
+    bool etirement_ = false;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
 };
