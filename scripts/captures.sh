@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program under Xvfb in a scratch program folder, fills the station window,
-# creates a work file, goes to the main window, and saves PNGs: each window, and the whole
-# screen (what lies off screen is missing there). One set per screen size.
+# Starts the real program under Xvfb in a scratch program folder, first as on a first start,
+# then reopening a prepared session; goes to the main window, opens the help and the
+# "Mises à jour" menu, and saves PNGs: windows, and the whole screen (what lies off screen is
+# missing there). One set per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -53,6 +54,40 @@ preparer_programme() {
         "$port" "$port" >"$prog/cfg/serveurs.ini"
 }
 
+# A work file with two QSOs and the settings of a session left on it, so that the program
+# reopens it (written as the program writes them: CP1252, CR LF).
+preparer_seance() {
+    local prog="$1"
+    /usr/bin/python3 - "$prog" <<'PY'
+import sys
+prog = sys.argv[1]
+entetes = ["      DATE", "  Heure", "  INDICATIF", " BANDE", "RST env", "RST Reçu", "n° ZTC",
+           " Pts", "       Nom", "                    NOTES"]
+qsos = [["02/07/2025", "10:00", "F6XYZ", "40m", "599", "599", "456", "3", "Marie MARTIN", ""],
+        ["03/07/2025", "11:30", "DL1ABC", "20m", "599", "579", "NM", "0", "", "Non membre"]]
+lignes = [" (12/2023)", "F5ABC", "Jean DUPONT", "1 rue de la Paix", "75001 PARIS", "123", "F",
+          "10", str(len(qsos) + 2)]
+lignes += ["131", "64", "96", "64", "75", "64", "64", "35", "231", "221"]
+for ligne in [entetes] + qsos + [[""] * 10]:
+    lignes += ligne
+with open(prog + "/Fichiers_challenge/ete_2025.VRK", "wb") as f:
+    f.write("".join(l + "\r\n" for l in lignes).encode("cp1252"))
+with open(prog + "/cfg/Challenge_VRK.ini", "wb") as f:
+    f.write(("[My_EMAIL]\r\nAD=f5abc@free.fr\r\n[Reprise]\r\nBande=20m\r\n"
+             "Fichier=" + prog + "/Fichiers_challenge/ete_2025.VRK\r\n").encode("utf-8"))
+PY
+}
+
+# Starts the program in the prepared folder on the running display; sets programme to its
+# process and station to its station window.
+demarrer() {
+    local prog="$1" echelle="$2"
+    (cd "$prog" && QT_SCALE_FACTOR="$echelle" exec ./challenge_vorek) &
+    programme=$!
+    pids+=($programme)
+    station=$(xdotool search --sync --onlyvisible --name "VOREK" | head -1)
+}
+
 capturer() {
     local taille="$1" geometrie="${1%@*}" echelle=1
     [[ "$taille" == *@* ]] && echelle="${taille#*@}"
@@ -66,34 +101,31 @@ capturer() {
     sleep 1
     export DISPLAY="$ecran"
     unset QT_QPA_PLATFORM
-    (cd "$prog" && QT_SCALE_FACTOR="$echelle" exec ./challenge_vorek) &
-    pids+=($!)
 
-    local station
-    station=$(xdotool search --sync --onlyvisible --name "VOREK" | head -1)
-    sleep 1
-    xdotool windowfocus "$station"
-    # Tab order: call, ZTC, address, OK, DXCC, Annuler, name, town, load, create, e-mail.
-    xdotool type --delay 60 "F5ABC"
-    xdotool key Tab Tab
-    xdotool type --delay 30 "1 rue de la Paix"
-    xdotool key Tab Tab Tab Tab Tab
-    xdotool type --delay 30 "75001 PARIS"
-    xdotool key Tab Tab space
+    # A first start: the station window as a new operator sees it.
+    local station programme
+    demarrer "$prog" "$echelle"
     sleep 2
-    xdotool type --delay 50 "ete_2025"
-    xdotool key Return
+    import -window root "$dossier/ecran_premier_demarrage.png"
+    kill "$programme"
+    wait "$programme" 2>/dev/null || true
+
+    # The next start reopens the last session's file and band.
+    preparer_seance "$prog"
+    demarrer "$prog" "$echelle"
+    # The member database is there now: "Non" to the update question.
     sleep 1
-    xdotool key Tab
-    xdotool type --delay 30 "f5abc@free.fr"
-    sleep 1
+    xdotool key alt+n
+    station=$(xdotool search --sync --onlyvisible --name "CHALLENGE d" | head -1)
+    sleep 2
     import -window "$station" "$dossier/fenetre_station.png"
     import -window root "$dossier/ecran_station.png"
-
-    # Back from the e-mail field to OK.
-    xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+    # Tab order from the call: ZTC, address, OK.
+    xdotool windowfocus --sync "$station"
+    xdotool key Tab Tab Tab space
     local principale
-    principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
+    principale=$(timeout 20 xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
+    [ -n "$principale" ] || { echo "$taille : fenêtre principale absente" >&2; arreter; return; }
     sleep 1
     xdotool type --delay 60 "F6XYZ"
     sleep 1
@@ -102,13 +134,18 @@ capturer() {
 
     xdotool key F1
     local aide
-    if aide=$(timeout 10 xdotool search --sync --onlyvisible --name "Aide" | head -1) &&
-        [ -n "$aide" ]; then
+    aide=$(timeout 10 xdotool search --sync --onlyvisible --name "Aide" | head -1) || true
+    if [ -n "$aide" ]; then
         sleep 1
-        import -window "$aide" "$dossier/fenetre_aide.png"
         import -window root "$dossier/ecran_aide.png"
         xdotool key Escape
     fi
+    # The "Mises à jour" menu, the menu bar's third title.
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(210 * $echelle) }")" \
+        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
+    sleep 1
+    import -window root "$dossier/ecran_menu_mises_a_jour.png"
+    xdotool key Escape Escape
     arreter
     sleep 1
     ls "$dossier"/*.png

@@ -25,9 +25,9 @@ FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent) {
     auto* pile = new QVBoxLayout(this);
     pile->addWidget(page);
     pile->addWidget(boutons);
-    // About forty lines of sixty characters; the window manager keeps it on the screen.
+    // Room for the tables' longest lines; whatever the screen lacks is fitted when shown.
     const QFontMetrics mesures = page->fontMetrics();
-    resize(mesures.averageCharWidth() * 80, mesures.lineSpacing() * 36);
+    resize(mesures.averageCharWidth() * 100, mesures.lineSpacing() * 44);
 }
 
 } // namespace vorek

@@ -150,6 +150,7 @@ void TForm_main::Quitter1Click() {
 void TForm_main::ImportADIF1Click() {
     TForm_choix_ADIF* choix = contexte_.Form_choix_ADIF;
     choix->move(geometry().center() - choix->rect().center());
+    ajuster_a_l_ecran(choix);
     choix->show();
     choix->raise();
 }
@@ -159,6 +160,7 @@ void TForm_main::BitBtn_ADIFClick() {
 }
 
 void TForm_main::Info_CRClick() {
+    ajuster_a_l_ecran(contexte_.Form_infoCR);
     contexte_.Form_infoCR->show();
     contexte_.Form_infoCR->raise();
     contexte_.Form_infoCR->activateWindow();
@@ -168,6 +170,7 @@ void TForm_main::SpeedButton1Click() {
     // The page is the program's own: no viewer or browser is needed.
     if (!aide_) {
         aide_ = new FenetreAide(this);
+        aide_->move(geometry().center() - aide_->rect().center());
     }
     ajuster_a_l_ecran(aide_);
     aide_->show();

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -63,6 +65,18 @@ int largeur_texte(const QWidget* controle, std::initializer_list<QString> textes
         largeur = std::max(largeur, controle->fontMetrics().horizontalAdvance(texte));
     }
     return largeur + 4;
+}
+
+// Calibri, or where it is missing its metric twin or a narrow face, which keep the band grid
+// as narrow as designed; the system's own substitute otherwise.
+QString famille_etroite() {
+    for (const char* famille :
+         {"Calibri", "Carlito", "Liberation Sans Narrow", "Nimbus Sans Narrow", "Arial Narrow"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(famille))) {
+            return QString::fromLatin1(famille);
+        }
+    }
+    return QStringLiteral("Calibri");
 }
 
 // The design's 18 pixels, more when the grid's font is taller.
@@ -182,7 +196,7 @@ void TForm_main::construire_saisie() {
     StringGrid_HF->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid_HF->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid_HF->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont calibri(QStringLiteral("Calibri"));
+    QFont calibri(famille_etroite());
     calibri.setPixelSize(12);
     calibri.setBold(true);
     StringGrid_HF->horizontalHeader()->setFont(calibri);
@@ -262,6 +276,10 @@ void TForm_main::construire_grilles() {
         Grille_prec->setColumnWidth(col, largeurs_prec[col]);
     }
     Grille_prec->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Call, date, time and band in sight whatever room the entry panel takes.
+    Grille_prec->setMinimumWidth(largeurs_prec[0] + largeurs_prec[1] + largeurs_prec[2] +
+                                 largeurs_prec[3] + 2 * Grille_prec->frameWidth() +
+                                 Grille_prec->verticalScrollBar()->sizeHint().width());
     Grille_prec->verticalHeader()->hide();
     Grille_prec->verticalHeader()->setDefaultSectionSize(hauteur_ligne(Grille_prec));
     Grille_prec->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -397,7 +415,11 @@ void TForm_main::disposer() {
     bas->addWidget(BitBtn_valider);
     champs->addLayout(bas, 7, 0, 1, 5);
     champs->setRowStretch(8, 1);
-    Panel6->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // As wide as the band grid, as designed, unless the fields need more in this font.
+    const QMargins marges = champs->contentsMargins();
+    Panel6->setFixedWidth(
+        std::max(StringGrid_HF->width() + marges.left() + marges.right() + 2 * Panel6->frameWidth(),
+                 Panel6->minimumSizeHint().width()));
 
     auto* zone_saisie = new QHBoxLayout;
     zone_saisie->setSpacing(0);
@@ -433,7 +455,8 @@ void TForm_main::disposer() {
     auto* hauteur_saisie = new QWidget(fond);
     hauteur_saisie->setObjectName(QStringLiteral("Zone_saisie"));
     // The design's 208 pixels, more when the fonts need it.
-    hauteur_saisie->setFixedHeight(std::max(208, Panel6->sizeHint().height()));
+    hauteur_saisie->setMinimumHeight(208);
+    hauteur_saisie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     hauteur_saisie->setLayout(zone_saisie);
     pile->addWidget(hauteur_saisie);
     pile->addWidget(bande_noire(fond));
