@@ -4,7 +4,7 @@
 #include "balayage_simple.h"
 #include "membres_banc.h"
 
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/membres.h"
 #include "refdata/pays.h"

@@ -14,3 +14,27 @@ function(vorek_test nom)
     set_tests_properties(${nom} PROPERTIES ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/ecrans/1920x1080.json")
 endfunction()
+
+# vorek_ne_lie_pas(CIBLE INTERDITES...): stops the configuration when CIBLE reaches one of
+# INTERDITES through its link line, directly or through the libraries it links. The link
+# lines are the layering; this keeps a library from quietly growing a link upward.
+function(vorek_ne_lie_pas cible)
+    set(a_voir ${cible})
+    set(vues "")
+    while(a_voir)
+        list(POP_FRONT a_voir courante)
+        if(courante IN_LIST vues OR NOT TARGET ${courante})
+            continue()
+        endif()
+        list(APPEND vues ${courante})
+        get_target_property(liens ${courante} LINK_LIBRARIES)
+        get_target_property(liens_interface ${courante} INTERFACE_LINK_LIBRARIES)
+        foreach(lien IN LISTS liens liens_interface)
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" lien "${lien}")
+            if(lien IN_LIST ARGN)
+                message(FATAL_ERROR "${cible} ne doit pas lier ${lien} (par ${courante})")
+            endif()
+            list(APPEND a_voir ${lien})
+        endforeach()
+    endwhile()
+endfunction()

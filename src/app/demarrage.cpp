@@ -1,15 +1,15 @@
 #include "demarrage.h"
 
 #include "app/serveurs.h"
-#include "log/dates.h"
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "refdata/liste_entites.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
 #include "refdata/textes_refdata.h"
+#include "rules/periode.h"
 
 #include <QFileInfo>
 
@@ -139,8 +139,8 @@ QStringList preparer_liste_dxcc(const Etat& etat, Dialogues& dialogues,
                                 TelechargementsDemarrage& telechargements) {
     ResultatConversion resultat;
     try {
-        resultat =
-            entites_au_demarrage(etat, [&telechargements] { telechargements.fichier_pays(); });
+        resultat = entites_au_demarrage(etat.rep_programme, etat.rep_cfg,
+                                        [&telechargements] { telechargements.fichier_pays(); });
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
     }
@@ -178,7 +178,7 @@ ResultatDemarrage demarrer(Etat& etat, Dialogues& dialogues, FenetreAttente& att
     TelechargementsDemarrage telechargements(etat, actions, attente, dialogues);
     ResultatDemarrage resultat;
     resultat.libelles = preparer_base_membres(etat, dialogues, telechargements);
-    resultat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, telechargements);
+    etat.liste_dxcc = preparer_liste_dxcc(etat, dialogues, telechargements);
     const PeriodeConcours periode = periode_concours(aujourdhui);
     etat.debut_concours = periode.debut_concours;
     etat.fin_concours = periode.fin_concours;

@@ -78,7 +78,6 @@ struct LibellesBase {
 
 struct ResultatDemarrage {
     LibellesBase libelles;
-    QStringList liste_dxcc;
     // The station window's caption.
     QString legende;
 };
@@ -107,8 +106,8 @@ QStringList preparer_liste_dxcc(const Etat& etat, Dialogues& dialogues,
 bool preparer_version(Etat& etat, const QString& version, Dialogues& dialogues);
 QString legende_station(const Etat& etat);
 
-// The start-up steps after the folders, in order: member database, DXCC list, contest
-// period of the given day's year, version, country file.
+// The start-up steps after the folders, in order: member database, DXCC list (into
+// etat.liste_dxcc), contest period of the given day's year, version, country file.
 ResultatDemarrage demarrer(Etat& etat, Dialogues& dialogues, FenetreAttente& attente,
                            const ActionsDemarrage& actions, const QDate& aujourdhui,
                            const QString& version);

@@ -1,6 +1,6 @@
 #include "mise_a_jour.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/noms_fichiers.h"

@@ -1,6 +1,6 @@
 #include "parametres.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "log/etat.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "station.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "mail/adresse_email.h"
 #include "refdata/referentiel.h"
 
@@ -75,7 +75,7 @@ ResultatEmail email_station(Etat& etat, const QString& texte) {
         r.erreur = e.message();
         return r;
     }
-    etat.station_email = texte;
+    etat.station.station_email = texte;
     return r;
 }
 
@@ -106,6 +106,7 @@ bool creer_fichier(Etat& etat, Dialogues& dialogues) {
         }
     }
     etat.fichier_courant = chemin;
+    emit etat.annonces.fichier_courant_change();
     try {
         sauver_fichier(etat, chemin);
     } catch (const Erreur& e) {
@@ -115,7 +116,7 @@ bool creer_fichier(Etat& etat, Dialogues& dialogues) {
 }
 
 bool valider_station(Etat& etat, Dialogues& dialogues, const QString& email) {
-    if (etat.station_call.isEmpty()) {
+    if (etat.station.station_call.isEmpty()) {
         dialogues.message(TypeMessage::information, QString::fromUtf8(message_indicatif_absent));
         return false;
     }
@@ -130,7 +131,7 @@ bool valider_station(Etat& etat, Dialogues& dialogues, const QString& email) {
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
-    etat.station_email = email;
+    etat.station.station_email = email;
     return true;
 }
 

@@ -1,8 +1,8 @@
 #include "app/telechargement.h"
 
 #include "app/serveurs.h"
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/membres.h"
 #include "refdata/noms_fichiers.h"

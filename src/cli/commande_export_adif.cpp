@@ -9,7 +9,7 @@ int commande_export_adif(ContexteCli& contexte) {
     if (contexte.arguments.size() != 2) {
         throw ErreurUsage{QStringLiteral("usage : vorek export-adif FICHIER.VRK NOM")};
     }
-    const Referentiel referentiel(contexte.etat);
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     const ResultatAdif resultat =
         exporter_adif(contexte.etat, referentiel.membres, contexte.arguments[1]);

@@ -10,7 +10,7 @@ int commande_pays(ContexteCli& contexte) {
     if (contexte.arguments.size() != 1) {
         throw ErreurUsage{QStringLiteral("usage : vorek pays INDICATIF")};
     }
-    const Referentiel referentiel(contexte.etat);
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     const ResultatPays r = referentiel.pays.trouver_pays(contexte.arguments.first());
     contexte.sortie << r.dxcc_prefixe << '\t' << r.dxcc_continent << '\n';
     if (!r.liste_trouvee) {

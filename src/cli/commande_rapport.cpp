@@ -1,9 +1,9 @@
 #include "contexte_cli.h"
 
-#include "entry/textes_saisie.h"
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "refdata/referentiel.h"
 #include "reports/commandes_rapports.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 
@@ -18,7 +18,7 @@ int commande_rapport(ContexteCli& contexte) {
     if (contexte.arguments.size() != 1) {
         throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
     }
-    const Referentiel referentiel(contexte.etat);
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);

@@ -1,6 +1,7 @@
 #include "contexte_cli.h"
 
 #include "entry/chargement.h"
+#include "base/dates.h"
 #include "refdata/referentiel.h"
 
 #include <QFileInfo>
@@ -13,9 +14,9 @@ void charger_pour_cli(ContexteCli& contexte, const Referentiel& referentiel,
     const QString complet = QFileInfo(chemin).absoluteFilePath();
     Etat& etat = contexte.etat;
     etat.fichier_courant = complet;
-    const QString annee = QString::number(contexte.aujourdhui.year());
     charger_fichier(etat, complet,
-                    actions_chargement(etat, referentiel, contexte.dialogues, QString(), annee));
+                    actions_chargement(etat, referentiel, contexte.dialogues, QString(),
+                                       annee_courante(contexte.aujourdhui)));
     contexte.dialogues.arreter_si_erreur();
 }
 
@@ -23,14 +24,14 @@ int commande_resume(ContexteCli& contexte) {
     if (contexte.arguments.size() != 1) {
         throw ErreurUsage{QStringLiteral("usage : vorek resume FICHIER.VRK")};
     }
-    const Referentiel referentiel(contexte.etat);
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     const Etat& etat = contexte.etat;
     contexte.sortie << "colonnes=" << etat.table.nb_colonnes() << '\n'
                     << "lignes=" << etat.table.nb_lignes() << '\n'
                     << "ligne_suivante=" << etat.ligne_suivante << '\n'
                     << "qso=" << compter_QSO(etat.table) << '\n'
-                    << "indicatif=" << etat.station_call << '\n';
+                    << "indicatif=" << etat.station.station_call << '\n';
     return 0;
 }
 

@@ -38,7 +38,7 @@ ArgumentsScore lire_arguments(const QStringList& arguments) {
 int commande_score(ContexteCli& contexte) {
     const ArgumentsScore arguments = lire_arguments(contexte.arguments);
     Etat& etat = contexte.etat;
-    const Referentiel referentiel(etat);
+    const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
     charger_pour_cli(contexte, referentiel, arguments.fichier);
     const TableJournal& table = etat.table;
     const QChar tab = QLatin1Char('\t');

@@ -40,6 +40,7 @@ int commande_email_valide(ContexteCli& contexte);
 int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
+int commande_import_adif(ContexteCli& contexte);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 

@@ -1,6 +1,6 @@
 #include "dialogues_cli.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/dialogues.h"
+#include "base/dialogues.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,8 +1,9 @@
 #include "contexte_cli.h"
 
 #include "app/dossiers.h"
-#include "log/erreur.h"
-#include "log/horloge.h"
+#include "base/erreur.h"
+#include "base/horloge.h"
+#include "rules/periode.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,6 +31,7 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("rapport"), commande_rapport},
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
+        {QStringLiteral("import-adif"), commande_import_adif},
     };
     return table;
 }

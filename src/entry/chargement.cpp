@@ -1,6 +1,7 @@
 #include "chargement.h"
 
 #include "libelles.h"
+#include "saisie.h"
 
 #include "refdata/referentiel.h"
 
@@ -8,20 +9,21 @@ namespace vorek {
 
 ActionsChargement actions_chargement(Etat& etat, const Referentiel& referentiel,
                                      Dialogues& dialogues, const QString& bande_selectionnee,
-                                     const QString& annee_courante, ActionsChargement fenetre) {
+                                     const QString& annee_courante) {
     ActionsChargement actions;
-    actions.indicatif_charge = std::move(fenetre.indicatif_charge);
     actions.continent_de = [&referentiel](const QString& indicatif) {
         return referentiel.pays.trouver_pays(indicatif).dxcc_continent;
     };
-    actions.apres_chargement = [&etat, &referentiel, &dialogues, bande_selectionnee, annee_courante,
-                                suite = std::move(fenetre.apres_chargement)] {
+    actions.apres_chargement = [&etat, &referentiel, &dialogues, bande_selectionnee,
+                                annee_courante] {
         recalculer_score(etat, referentiel, dialogues, bande_selectionnee, annee_courante);
-        if (suite) {
-            suite();
-        }
     };
     return actions;
+}
+
+ActionsChargement actions_chargement(EntreeQSO& entree) {
+    return actions_chargement(entree.etat(), entree.referentiel(), entree.dialogues(),
+                              entree.bande_selectionnee(), entree.annee_courante());
 }
 
 } // namespace vorek

@@ -2,11 +2,12 @@
 
 #include "textes_saisie.h"
 
-#include "log/dates.h"
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/textes_regles.h"
 
 #include <algorithm>
 

@@ -1,10 +1,11 @@
 #include "libelles.h"
 
-#include "score.h"
 #include "textes_saisie.h"
 
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
+#include "rules/score.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 

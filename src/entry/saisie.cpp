@@ -2,11 +2,13 @@
 
 #include "textes_saisie.h"
 
-#include "log/dates.h"
-#include "log/dialogues.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/horloge.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "refdata/referentiel.h"
+#include "rules/bandes.h"
+#include "rules/textes_regles.h"
 
 namespace vorek {
 
@@ -272,7 +274,7 @@ void EntreeQSO::DateTimePicker_timeEnter() {
 }
 
 QString EntreeQSO::annee_courante() const {
-    return texte_date(vers_jours(horloge_.maintenant_local().date())).mid(6, 4);
+    return vorek::annee_courante(horloge_.maintenant_local().date());
 }
 
 } // namespace vorek

@@ -4,27 +4,9 @@
 
 namespace vorek {
 
-// The operator-facing texts of the entry, the commit and the scoring, exactly as shown.
+// The operator-facing texts of the entry and the commit, exactly as shown. The scoring's
+// remarks and the member number of a non-member are the rules' (rules/textes_regles.h).
 namespace textes {
-
-inline QString remarque_non_membre() {
-    return QStringLiteral(" NM car non à jour");
-}
-inline QString remarque_hors_date() {
-    return QStringLiteral(" Hors date pour ");
-}
-inline QString remarque_meme_jour() {
-    return QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<");
-}
-inline QString remarque_meme_bande() {
-    return QStringLiteral(" Déjà QSO sur cette bande");
-}
-
-// Once per rescoring without the member database.
-inline QString base_membres_absente_score() {
-    return QStringLiteral("Fichier BD Membres absent : les n° ZTC inscrits dans le journal sont "
-                          "conservés et servent au calcul des points.");
-}
 
 inline QString saisie_insuffisante() {
     return QStringLiteral("  Saisie insuffisante pour être enregistrée  ");
@@ -51,9 +33,6 @@ inline QString temps_differe() {
 }
 inline QString report_defaut() {
     return QStringLiteral("599");
-}
-inline QString non_membre() {
-    return QStringLiteral("NM");
 }
 inline QString suffixe_points() {
     return QStringLiteral(" points");

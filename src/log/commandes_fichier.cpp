@@ -1,7 +1,7 @@
 #include "commandes_fichier.h"
 
-#include "dialogues.h"
-#include "erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "etat.h"
 
 #include <QFileInfo>
@@ -48,6 +48,7 @@ bool enregistrer_sous(Etat& etat, Dialogues& dialogues) {
         return false;
     }
     etat.fichier_courant = chemin;
+    emit etat.annonces.fichier_courant_change();
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogues.h"
+#include "base/dialogues.h"
 #include "fichier_challenge.h"
 
 namespace vorek {

@@ -1,21 +1,12 @@
 #pragma once
 
+#include "annonces.h"
+#include "fiche_station.h"
 #include "table_journal.h"
 
 #include <QString>
 
 namespace vorek {
-
-// Texts of the station window's fields, as the operator sees them. The reports print some
-// of them as they stand; the GUI keeps them in step with its widgets.
-struct ChampsStation {
-    QString Edit_call;
-    QString Edit_nom;
-    QString Edit_adresse1;
-    QString Edit_adresse2;
-    QString Edit_ZTC;
-    QString Edit_email;
-};
 
 // The program-wide state: one object, created at start and passed by reference.
 class Etat {
@@ -27,15 +18,10 @@ class Etat {
     // Folders; rep_programme ends with a separator, the three others do not.
     void fixer_rep_programme(const QString& dossier);
 
-    QString station_call;
-    QString station_nom;
-    QString station_adresse1;
-    QString station_adresse2;
-    QString station_nr_club;
-    QString station_DXCC;
-    QString station_continent;
-    QString station_email;
-    ChampsStation champs;
+    Station station;
+    // The DXCC prefixes of the country list, in its order: the station window's choices and
+    // the entry's prefix list.
+    QStringList liste_dxcc;
 
     QString rep_programme;
     QString rep_challenge;
@@ -45,8 +31,12 @@ class Etat {
     QString fichier_courant;
     // The Cabrillo report last written, which the report e-mail attaches.
     QString fichier_joint;
+    // Not "the file has changed": set while a row taken back into the entry, or inserted,
+    // waits for its commit (a correction is pending). The commit, the entry's "Effacer", a
+    // load and every save clear it.
     bool fichier_modifie = false;
     int ligne_editee = 0;
+    // The free row a new QSO goes to.
     int ligne_suivante = 1;
     bool temps_reel = true;
     double debut_concours = 0;
@@ -59,6 +49,7 @@ class Etat {
     QList<QStringList> ordre_avant_tri;
 
     TableJournal table;
+    Annonces annonces;
 };
 
 // A bare name lies in rep_challenge; a path with a folder is taken as it is.

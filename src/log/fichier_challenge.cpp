@@ -1,9 +1,9 @@
 #include "fichier_challenge.h"
 
-#include "dialogues.h"
-#include "erreur.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "etat.h"
-#include "fichier_texte.h"
 
 namespace vorek {
 
@@ -53,13 +53,14 @@ void verifier_fin(const QStringList& lignes, qsizetype fin) {
 
 QStringList lignes_challenge(const Etat& etat) {
     const TableJournal& table = etat.table;
+    const Station& station = etat.station;
     QStringList lignes{marqueur,
-                       etat.station_call,
-                       etat.station_nom,
-                       etat.station_adresse1,
-                       etat.station_adresse2,
-                       etat.station_nr_club,
-                       etat.station_DXCC,
+                       station.station_call,
+                       station.station_nom(),
+                       station.station_adresse1,
+                       station.station_adresse2,
+                       station.station_nr_club,
+                       station.station_DXCC,
                        QString::number(table.nb_colonnes()),
                        QString::number(table.nb_lignes())};
     lignes.reserve(9 + table.nb_colonnes() * (1 + table.nb_lignes()));
@@ -78,12 +79,13 @@ ContenuChallenge analyser_challenge(const QStringList& lignes) {
     }
     ContenuChallenge contenu;
     // No longer than the station window lets the operator type, whatever the file holds.
-    contenu.station_call = lignes[1].left(longueur_max_indicatif);
-    contenu.station_nom = lignes[2].left(longueur_max_nom);
-    contenu.station_adresse1 = lignes[3].left(longueur_max_adresse);
-    contenu.station_adresse2 = lignes[4].left(longueur_max_adresse);
-    contenu.station_nr_club = lignes[5].left(longueur_max_nr_club);
-    contenu.station_DXCC = lignes[6].left(longueur_max_DXCC);
+    Station& station = contenu.station;
+    station.station_call = lignes[1].left(longueur_max_indicatif);
+    station.nom_saisi = lignes[2].left(longueur_max_nom);
+    station.station_adresse1 = lignes[3].left(longueur_max_adresse);
+    station.station_adresse2 = lignes[4].left(longueur_max_adresse);
+    station.station_nr_club = lignes[5].left(longueur_max_nr_club);
+    station.station_DXCC = lignes[6].left(longueur_max_DXCC);
     contenu.colonnes = lire_entier(lignes[7]);
     contenu.lignes = lire_entier(lignes[8]);
     // A grid has at least one column and the header plus one row; beyond the limits the
@@ -121,29 +123,25 @@ void sauver_fichier(Etat& etat, const QString& chemin) {
 void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement& actions) {
     const ContenuChallenge contenu = lire_challenge(chemin_dans_challenge(etat, chemin));
     etat.fichier_modifie = false;
-    etat.station_call = contenu.station_call;
-    etat.champs.Edit_call = contenu.station_call;
-    if (actions.indicatif_charge) {
-        actions.indicatif_charge(contenu.station_call);
-    }
+    Station& station = etat.station;
+    const Station& lue = contenu.station;
+    station.station_call = lue.station_call;
+    emit etat.annonces.indicatif_charge(lue.station_call);
     // The file's values replace whatever the call's handling filled in.
-    etat.station_nom = contenu.station_nom.trimmed();
-    etat.champs.Edit_nom = contenu.station_nom;
-    etat.station_adresse1 = contenu.station_adresse1;
-    etat.champs.Edit_adresse1 = contenu.station_adresse1;
-    etat.station_adresse2 = contenu.station_adresse2;
-    etat.champs.Edit_adresse2 = contenu.station_adresse2;
-    etat.station_nr_club = contenu.station_nr_club;
-    etat.champs.Edit_ZTC = contenu.station_nr_club;
-    etat.station_DXCC = contenu.station_DXCC;
+    station.nom_saisi = lue.nom_saisi;
+    station.station_adresse1 = lue.station_adresse1;
+    station.station_adresse2 = lue.station_adresse2;
+    station.station_nr_club = lue.station_nr_club;
+    station.station_DXCC = lue.station_DXCC;
     if (actions.continent_de) {
-        etat.station_continent = actions.continent_de(etat.station_call);
+        station.station_continent = actions.continent_de(station.station_call);
     }
     etat.table.remplacer(contenu.colonnes, contenu.largeurs, contenu.cellules);
     etat.ligne_suivante = contenu.lignes - 1;
     if (actions.apres_chargement) {
         actions.apres_chargement();
     }
+    emit etat.annonces.journal_charge();
 }
 
 bool demander_sauvegarde(Etat& etat, Dialogues& dialogues) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fiche_station.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,12 +15,8 @@ class Dialogues;
 
 // The whole content of a challenge file, parsed before anything is replaced.
 struct ContenuChallenge {
-    QString station_call;
-    QString station_nom;
-    QString station_adresse1;
-    QString station_adresse2;
-    QString station_nr_club;
-    QString station_DXCC;
+    // Neither continent nor e-mail address: the file does not hold them.
+    Station station;
     int colonnes = 0;
     int lignes = 0;
     QList<int> largeurs;
@@ -36,14 +34,12 @@ constexpr int longueur_max_DXCC = 10;
 constexpr int colonnes_max_challenge = 1000;
 constexpr int lignes_max_challenge = 1000000;
 
-// What a load does beyond the file itself; each step is optional (the command-line tool
-// has no window).
+// What a load does beyond the file itself; each step is optional. The windows follow the
+// load through etat.annonces: indicatif_charge once the call is in, journal_charge at the end.
 struct ActionsChargement {
-    // The station window takes the call into its call field (its change handling runs).
-    std::function<void(const QString& indicatif)> indicatif_charge;
     // The continent of a call, from the country look-up.
     std::function<QString(const QString& indicatif)> continent_de;
-    // Runs at the end: rescoring, labels, title.
+    // Runs once the table is in, before journal_charge: the rescoring.
     std::function<void()> apres_chargement;
 };
 

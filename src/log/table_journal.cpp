@@ -12,14 +12,6 @@ QStringList entetes_journal() {
             QStringLiteral("       Nom"),  QStringLiteral("                    NOTES")};
 }
 
-QStringList bandes() {
-    return {QStringLiteral("160m"), QStringLiteral("80m"),  QStringLiteral("60m"),
-            QStringLiteral("40m"),  QStringLiteral("30m"),  QStringLiteral("20m"),
-            QStringLiteral("17m"),  QStringLiteral("15m"),  QStringLiteral("12m"),
-            QStringLiteral("10m"),  QStringLiteral("6m"),   QStringLiteral("2m"),
-            QStringLiteral("70cm"), QStringLiteral("23cm"), QStringLiteral("sat")};
-}
-
 TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) {
     vider();
 }
@@ -101,7 +93,7 @@ void TableJournal::annoncer(int col, int ligne) {
             lot_derniere_ = std::max(lot_derniere_, ligne);
         }
     } else {
-        const QModelIndex i = index(ligne - 1, col);
+        const QModelIndex i = index_cellule(col, ligne);
         emit dataChanged(i, i);
     }
 }
@@ -116,7 +108,7 @@ void TableJournal::fermer_lot() {
     lot_premiere_ = 0;
     lot_derniere_ = -1;
     if (premiere <= derniere) {
-        emit dataChanged(index(premiere - 1, 0), index(derniere - 1, nb_colonnes_ - 1));
+        emit dataChanged(index_cellule(0, premiere), index_cellule(nb_colonnes_ - 1, derniere));
     }
 }
 
@@ -200,6 +192,14 @@ void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
     }
 }
 
+int TableJournal::ligne_de(const QModelIndex& index) {
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+QModelIndex TableJournal::index_cellule(int col, int ligne) const {
+    return index(ligne - 1, col);
+}
+
 int TableJournal::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : nb_lignes() - 1;
 }
@@ -212,14 +212,14 @@ QVariant TableJournal::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return QVariant();
     }
-    return cellule(index.column(), index.row() + 1);
+    return cellule(index.column(), ligne_de(index));
 }
 
 bool TableJournal::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) {
         return false;
     }
-    fixer_cellule(index.column(), index.row() + 1, value.toString());
+    fixer_cellule(index.column(), ligne_de(index), value.toString());
     return true;
 }
 

@@ -23,7 +23,6 @@ constexpr int nb_colonnes_journal = 10;
 constexpr int largeur_colonne_defaut = 64;
 
 QStringList entetes_journal();
-QStringList bandes();
 
 // The log table: cells of text addressed as (column, row), row 0 being the header and
 // never fewer than two rows. The Qt model side shows row 0 as the view's horizontal
@@ -58,6 +57,11 @@ class TableJournal : public QAbstractTableModel {
     void remplacer(int colonnes, const QList<int>& largeurs, const QList<QStringList>& lignes);
     // A new log: the header, one empty row.
     void vider();
+
+    // The log row a view's index shows (0 for no index), and the index that shows a log
+    // cell: the views see rows 1.. as their rows 0...
+    static int ligne_de(const QModelIndex& index);
+    QModelIndex index_cellule(int col, int ligne) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

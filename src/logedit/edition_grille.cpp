@@ -1,11 +1,12 @@
 #include "edition_grille.h"
 
-#include "entry/score.h"
-#include "log/dates.h"
-#include "log/dialogues.h"
-#include "log/erreur.h"
+#include "base/dates.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/bandes.h"
+#include "rules/score.h"
 
 namespace vorek {
 
@@ -50,7 +51,7 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     // The band grid's mark follows the band taken, or goes when the row's band is no item.
     entree.choisir_bande(int(bandes().indexOf(table.cellule(col_bande, ligne))));
     if (entree.index_bande >= 0) {
-        entree.bande_courante = entree.texte_bande;
+        entree.bande_courante = entree.bande_selectionnee();
     }
     entree.focus = Champ::Edit_call;
     return true;

@@ -2,7 +2,7 @@
 
 #include "ordre_avant_tri.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
 

@@ -1,9 +1,9 @@
 #include "message_cr.h"
 
 #include "adresse_email.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "encodage_mime.h"
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
 #include "textes_mail.h"
 
 #include <QFile>
@@ -38,13 +38,13 @@ QByteArray lire_fichier(const QString& chemin) {
 
 } // namespace
 
-MessageCR composer_message_cr(const ChampsMessageCR& champs) {
-    const QString call = sans_controle(champs.station_call);
+MessageCR composer_message_cr(const Station& station, const ChampsMessageCR& champs) {
+    const QString call = sans_controle(station.station_call);
     MessageCR m;
-    m.de = champs.station_email;
-    m.repondre_a = champs.station_email;
+    m.de = station.station_email;
+    m.repondre_a = station.station_email;
     changer_destinataire(m, champs.adresse_destinataire);
-    m.cc = champs.station_email;
+    m.cc = station.station_email;
     m.date = champs.moment;
     m.fichier_joint = champs.fichier_joint;
     const QFileInfo joint(champs.fichier_joint);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/fiche_station.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -28,19 +30,17 @@ struct MessageCR {
     std::optional<PieceJointe> piece_jointe;
 };
 
-// What the composition takes from the station and the program.
+// What the composition takes from the program besides the station record.
 struct ChampsMessageCR {
-    QString station_email;
-    QString station_call;
     QString adresse_destinataire; // the committee's address at each composition
     QString fichier_joint;        // the report just written
     QDateTime moment;             // local time of the composition
 };
 
-// A new message from the station fields; the report file, when it exists, is read now, so
-// the message printed and the message sent are one. Throws Erreur when it exists but cannot
-// be read.
-MessageCR composer_message_cr(const ChampsMessageCR& champs);
+// A new message from the station's call and e-mail address; the report file, when it exists,
+// is read now, so the message printed and the message sent are one. Throws Erreur when it
+// exists but cannot be read.
+MessageCR composer_message_cr(const Station& station, const ChampsMessageCR& champs);
 
 // The operator's recipient: taken when it can be sent to (and then true), otherwise the
 // message keeps its former recipient.

@@ -1,7 +1,7 @@
 #include "refdata/conversion_pays.h"
 
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "refdata/liste_entites.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"

@@ -1,7 +1,6 @@
 #include "refdata/liste_entites.h"
 
-#include "log/etat.h"
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/noms_fichiers.h"
 #include "refdata/suivi_fichier.h"
@@ -27,13 +26,13 @@ QStringList lire_entites_dxcc(const QString& chemin) {
     return entites;
 }
 
-ResultatConversion entites_au_demarrage(const Etat& etat,
+ResultatConversion entites_au_demarrage(const QString& rep_programme, const QString& rep_cfg,
                                         const std::function<void()>& telecharger_fichier_pays) {
-    const QString a_cote = liste_dxcc_programme(etat.rep_programme);
+    const QString a_cote = liste_dxcc_programme(rep_programme);
     if (!a_cote.isEmpty()) {
         return {lire_entites_dxcc(a_cote), {}};
     }
-    return convertir_fichier_pays(etat.rep_cfg, telecharger_fichier_pays);
+    return convertir_fichier_pays(rep_cfg, telecharger_fichier_pays);
 }
 
 } // namespace vorek

@@ -9,8 +9,6 @@
 
 namespace vorek {
 
-class Etat;
-
 // The DXCC list kept beside the program (rep_programme + "DXCC.CSV", name matched without
 // regard to case), or an empty text when there is none.
 QString liste_dxcc_programme(const QString& rep_programme);
@@ -20,8 +18,8 @@ QString liste_dxcc_programme(const QString& rep_programme);
 QStringList lire_entites_dxcc(const QString& chemin);
 
 // The entity choice list at start: from the DXCC list beside the program when there is one,
-// otherwise from the conversion of the country file (which also rewrites cfg/DXCC.CSV).
-ResultatConversion entites_au_demarrage(const Etat& etat,
+// otherwise from the conversion of the country file (which also rewrites rep_cfg/DXCC.CSV).
+ResultatConversion entites_au_demarrage(const QString& rep_programme, const QString& rep_cfg,
                                         const std::function<void()>& telecharger_fichier_pays);
 
 } // namespace vorek

@@ -1,6 +1,6 @@
 #include "refdata/membres.h"
 
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "refdata/pays.h"
 #include "refdata/suivi_fichier.h"
 #include "refdata/texte.h"

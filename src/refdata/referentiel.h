@@ -6,12 +6,10 @@
 
 namespace vorek {
 
-class Etat;
-
-// The reference files of one program folder: the DXCC list in rep_cfg and the member
-// database in rep_BD.
+// The reference files of one program folder: the DXCC list in its cfg folder and the member
+// database in its database folder.
 struct Referentiel {
-    explicit Referentiel(const Etat& etat);
+    Referentiel(const QString& rep_cfg, const QString& rep_BD);
     DonneesPays pays;
     BaseMembres membres;
 };

@@ -3,11 +3,11 @@
 #include "conversions.h"
 #include "noms_rapports.h"
 
-#include "entry/score.h"
-#include "entry/textes_saisie.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 #include "refdata/membres.h"
+#include "rules/score.h"
+#include "rules/textes_regles.h"
 
 #include <array>
 #include <functional>
@@ -81,15 +81,15 @@ QStringList entete_adif_rapport() {
     };
 }
 
-QStringList entete_export_adif(const Etat& etat) {
+QStringList entete_export_adif(const Station& station) {
     const QString tirets(53, QLatin1Char('-'));
     return {
         QStringLiteral("ADIF conversion from Challenge_VOREK  (12/2023) (MIRTO)"),
         tirets,
-        QStringLiteral("CALLSIGN: ") + etat.station_call,
-        QStringLiteral("NAME: ") + etat.station_nom,
-        QStringLiteral("ADDRESS: ") + etat.station_adresse1,
-        QStringLiteral("ADDRESS: ") + etat.station_adresse2,
+        QStringLiteral("CALLSIGN: ") + station.station_call,
+        QStringLiteral("NAME: ") + station.station_nom(),
+        QStringLiteral("ADDRESS: ") + station.station_adresse1,
+        QStringLiteral("ADDRESS: ") + station.station_adresse2,
         QStringLiteral("ADDRESS: "),
         tirets,
         QString(),
@@ -135,12 +135,12 @@ std::optional<QString> frequence_export_adif(const QString& bande) {
     return chercher_frequence(table, bande);
 }
 
-QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& champs,
+QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
                            const ResultatMembre& membre) {
-    QString ligne = blanc(champ_adif(QStringLiteral("MY_NAME"), champs.Edit_nom)) +
-                    blanc(champ_adif(QStringLiteral("MY_STREET"), champs.Edit_adresse1)) +
-                    blanc(champ_adif(QStringLiteral("MY_CITY"), champs.Edit_adresse2)) +
-                    blanc(champ_adif(QStringLiteral("OPERATOR"), champs.Edit_call)) +
+    QString ligne = blanc(champ_adif(QStringLiteral("MY_NAME"), station.nom_saisi)) +
+                    blanc(champ_adif(QStringLiteral("MY_STREET"), station.station_adresse1)) +
+                    blanc(champ_adif(QStringLiteral("MY_CITY"), station.station_adresse2)) +
+                    blanc(champ_adif(QStringLiteral("OPERATOR"), station.station_call)) +
                     blanc(champ_adif(QStringLiteral("CALL"), appel(cellules)));
     ligne += milieu_enregistrement(
         cellules, champ_adif(QStringLiteral("QSO_DATE"), date_adif(cellules.value(col_date))),
@@ -162,13 +162,13 @@ QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
     const QString champ_date =
         QStringLiteral("<QSO_DATE:%1:D>").arg(vers_cp1252(date).size()) + date;
     const QString numero = cellules.value(col_ztc);
-    QString ligne = blanc(champ_adif(QStringLiteral("OPERATOR"), etat.station_call)) +
+    QString ligne = blanc(champ_adif(QStringLiteral("OPERATOR"), etat.station.station_call)) +
                     blanc(champ_adif(QStringLiteral("CALL"), appel(cellules))) +
                     milieu_enregistrement(cellules, champ_date,
                                           frequence_export_adif(cellules.value(col_bande))) +
                     blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
                     blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu))) +
-                    blanc(champ_adif(QStringLiteral("STX"), etat.station_nr_club)) +
+                    blanc(champ_adif(QStringLiteral("STX"), etat.station.station_nr_club)) +
                     blanc(champ_adif(QStringLiteral("SRX"), numero));
     if (!cellules.value(col_nom).isEmpty()) {
         ligne += blanc(champ_adif(QStringLiteral("NAME"), cellules.value(col_nom)));
@@ -185,12 +185,12 @@ QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
 LignesAdif lignes_adif_rapport(const Etat& etat, const BaseMembres& membres) {
     return lignes_adif(etat, membres, entete_adif_rapport(),
                        [&etat](const QStringList& cellules, const ResultatMembre& membre) {
-                           return ligne_adif_rapport(cellules, etat.champs, membre);
+                           return ligne_adif_rapport(cellules, etat.station, membre);
                        });
 }
 
 LignesAdif lignes_export_adif(const Etat& etat, const BaseMembres& membres) {
-    return lignes_adif(etat, membres, entete_export_adif(etat),
+    return lignes_adif(etat, membres, entete_export_adif(etat.station),
                        [&etat](const QStringList& cellules, const ResultatMembre& membre) {
                            return ligne_export_adif(cellules, etat, membre);
                        });

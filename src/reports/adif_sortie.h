@@ -9,7 +9,7 @@ namespace vorek {
 
 class Etat;
 class BaseMembres;
-struct ChampsStation;
+struct Station;
 struct ResultatMembre;
 
 // "<NOM:longueur>valeur", the length counted in characters of the written file.
@@ -22,7 +22,7 @@ std::optional<QString> frequence_export_adif(const QString& bande);
 // One record line of each writer for a log row (its cells, column 0 first). membre is the
 // member database's answer for the row's call; without the database the row's own number
 // stands in for it.
-QString ligne_adif_rapport(const QStringList& cellules, const ChampsStation& champs,
+QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
                            const ResultatMembre& membre);
 QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
                           const ResultatMembre& membre);

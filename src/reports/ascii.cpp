@@ -1,6 +1,6 @@
 #include "ascii.h"
 
-#include "champs.h"
+#include "colonnes_fixes.h"
 #include "conversions.h"
 #include "noms_rapports.h"
 
@@ -12,15 +12,15 @@ namespace {
 
 QString champ_membre(const QString& numero) {
     if (numero == QStringLiteral("NM")) {
-        return champ_gauche(numero, 10);
+        return formater({numero, 10});
     }
-    return champ_gauche(QStringLiteral("ZTC"), 5) + champ_gauche(numero, 5);
+    return formater_ligne({{QStringLiteral("ZTC"), 5}, {numero, 5}});
 }
 
 } // namespace
 
 QString ligne_ascii(const QStringList& cellules) {
-    return aligner({
+    return formater_ligne({
         {cellules.value(col_indicatif), 12},
         {date_aaaammjj(cellules.value(col_date)), 9},
         {cellules.value(col_heure).left(5), 7},

@@ -1,21 +1,23 @@
 #include "cabrillo.h"
 
-#include "champs.h"
+#include "colonnes_fixes.h"
 #include "conversions.h"
 #include "noms_rapports.h"
 
 #include "log/etat.h"
-
-#include <array>
-#include <utility>
+#include "rules/bandes.h"
 
 namespace vorek {
 
 namespace {
 
-// Widths of the eleven fields of a "QSO:" line, in order.
-constexpr std::array<int, 11> largeurs_qso{4, 5, 2, 10, 4, 13, 3, 4, 13, 3, 4};
-constexpr size_t champ_frequence = 1;
+constexpr qsizetype colonne_frequence = 1;
+
+// Every field of a "QSO:" line is followed by one blank.
+ColonneFixe champ_qso(const QString& texte, int largeur,
+                      Alignement alignement = Alignement::gauche) {
+    return {texte, largeur, alignement, 1};
+}
 
 QString sans_premiere_etoile(QString numero) {
     const qsizetype etoile = numero.indexOf(QLatin1Char('*'));
@@ -25,89 +27,61 @@ QString sans_premiere_etoile(QString numero) {
     return numero;
 }
 
-QStringList entete_cabrillo(const Etat& etat) {
+QStringList entete_cabrillo(const Station& station) {
     const QString club =
-        etat.station_nr_club == QStringLiteral("NM") ? QString() : QStringLiteral("ZTC");
+        station.station_nr_club == QStringLiteral("NM") ? QString() : QStringLiteral("ZTC");
     return {
         QStringLiteral("START-OF-LOG: 3.0"),
         QStringLiteral("CREATED-BY: CHALLENGE_VOREK V ") + version_programme(),
         QStringLiteral("CONTEST: CHALLENGE VOREK"),
-        QStringLiteral("CALLSIGN: ") + etat.station_call,
+        QStringLiteral("CALLSIGN: ") + station.station_call,
         QStringLiteral("CATEGORY-MODE: CW"),
         QStringLiteral("CATEGORY-OPERATOR:"),
         QStringLiteral("CATEGORY-POWER: "),
         QStringLiteral("CATEGORY-TRANSMITTER:"),
         QStringLiteral("CATEGORY-OVERLAY:"),
         QStringLiteral("CLUB: ") + club,
-        QStringLiteral("NAME: ") + etat.station_nom,
-        QStringLiteral("ADDRESS: ") + etat.champs.Edit_adresse1,
-        QStringLiteral("ADDRESS: ") + etat.champs.Edit_adresse2,
-        QStringLiteral("SOAPBOX: CLub nr : ") + etat.station_nr_club,
+        QStringLiteral("NAME: ") + station.station_nom(),
+        QStringLiteral("ADDRESS: ") + station.station_adresse1,
+        QStringLiteral("ADDRESS: ") + station.station_adresse2,
+        QStringLiteral("SOAPBOX: CLub nr : ") + station.station_nr_club,
         QString(),
     };
 }
 
 } // namespace
 
-std::optional<QString> frequence_cabrillo(const QString& bande) {
-    static const std::array<std::pair<const char*, const char*>, 15> table{{
-        {"160m", " 1800"},
-        {"80m", " 3500"},
-        {"60m", " 5000"},
-        {"40m", " 7000"},
-        {"30m", "10000"},
-        {"20m", "14000"},
-        {"17m", "18000"},
-        {"15m", "21000"},
-        {"12m", "24000"},
-        {"10m", "28000"},
-        {"6m", "   50"},
-        {"2m", "  144"},
-        {"70cm", "  420"},
-        {"23cm", " 1240"},
-        {"sat", "  SAT"},
-    }};
-    for (const auto& [cle, texte] : table) {
-        if (bande == QLatin1String(cle)) {
-            return QString::fromLatin1(texte);
-        }
-    }
-    return std::nullopt;
-}
-
 QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,
                            const QString& station_nr_club) {
-    const std::optional<QString> freq = frequence_cabrillo(cellules.value(col_bande));
-    const std::array<QString, 11> valeurs{
-        QStringLiteral("QSO:"),
-        freq.value_or(QString()),
-        QStringLiteral("CW"),
-        date_cabrillo(cellules.value(col_date)),
-        heure_cabrillo(cellules.value(col_heure)),
-        station_call,
-        QStringLiteral("599"),
-        station_nr_club,
-        cellules.value(col_indicatif),
-        QStringLiteral("599"),
-        sans_premiere_etoile(cellules.value(col_ztc)),
+    const std::optional<QString> frequence = frequence_rapport(cellules.value(col_bande));
+    QList<ColonneFixe> colonnes{
+        champ_qso(QStringLiteral("QSO:"), 4),
+        champ_qso(frequence.value_or(QString()), 5, Alignement::droite),
+        champ_qso(QStringLiteral("CW"), 2),
+        champ_qso(date_cabrillo(cellules.value(col_date)), 10),
+        champ_qso(heure_cabrillo(cellules.value(col_heure)), 4),
+        champ_qso(station_call, 13),
+        champ_qso(QStringLiteral("599"), 3),
+        champ_qso(station_nr_club, 4),
+        champ_qso(cellules.value(col_indicatif), 13),
+        champ_qso(QStringLiteral("599"), 3),
+        champ_qso(sans_premiere_etoile(cellules.value(col_ztc)), 4),
     };
-    QString ligne;
-    for (size_t i = 0; i < valeurs.size(); ++i) {
-        // A band without frequency leaves out the field and its blank.
-        if (i == champ_frequence && !freq) {
-            continue;
-        }
-        ligne += champ_gauche(valeurs[i], largeurs_qso[i]) + QLatin1Char(' ');
+    // A band without frequency leaves out the field and its blank.
+    if (!frequence) {
+        colonnes.removeAt(colonne_frequence);
     }
-    return ligne;
+    return formater_ligne(colonnes);
 }
 
 QStringList lignes_cabrillo(const Etat& etat) {
-    QStringList lignes = entete_cabrillo(etat);
+    const Station& station = etat.station;
+    QStringList lignes = entete_cabrillo(station);
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat.table.ligne(ligne);
         if (!cellules.value(col_indicatif).isEmpty()) {
-            lignes.append(ligne_qso_cabrillo(cellules, etat.station_call, etat.station_nr_club));
+            lignes.append(
+                ligne_qso_cabrillo(cellules, station.station_call, station.station_nr_club));
         }
     }
     lignes.append(QStringLiteral("END-OF-LOG:"));

@@ -3,14 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 namespace vorek {
 
 class Etat;
-
-// The frequency text of a band, none for a band outside the contest's list.
-std::optional<QString> frequence_cabrillo(const QString& bande);
 
 // One "QSO:" line for a log row (its cells, column 0 first).
 QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,

@@ -4,10 +4,10 @@
 #include "ascii.h"
 #include "cabrillo.h"
 
-#include "entry/textes_saisie.h"
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
+#include "rules/textes_regles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "rapport_texte.h"
 
-#include "log/dialogues.h"
+#include "base/dialogues.h"
 
 #include <QString>
 #include <QStringList>

@@ -40,8 +40,4 @@ QString heure_adif(const QString& cellule) {
     return heure.remove(2, 1);
 }
 
-QString annee_rapport(const QDate& aujourdhui) {
-    return annee_cellule(aujourdhui.toString(QStringLiteral("dd/MM/yyyy")));
-}
-
 } // namespace vorek

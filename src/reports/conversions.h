@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 
 namespace vorek {
@@ -17,8 +16,5 @@ QString date_adif(const QString& cellule);
 // "hh:nn" as "hhnn".
 QString heure_cabrillo(const QString& cellule);
 QString heure_adif(const QString& cellule);
-
-// The year printed in the text report.
-QString annee_rapport(const QDate& aujourdhui);
 
 } // namespace vorek

@@ -1,6 +1,6 @@
 #include "doubles.h"
 
-#include "champs.h"
+#include "colonnes_fixes.h"
 
 #include "log/table_journal.h"
 
@@ -35,7 +35,7 @@ QStringList lignes_doubles(const TableJournal& table, const QList<QList<int>>& g
     QStringList lignes;
     for (const QList<int>& groupe : groupes) {
         for (int ligne : groupe) {
-            lignes.append(aligner({
+            lignes.append(formater_ligne({
                 {table.cellule(col_indicatif, ligne) + QLatin1Char('-'), 12},
                 {table.cellule(col_date, ligne), 12},
                 {table.cellule(col_heure, ligne), 10},

@@ -1,8 +1,8 @@
 #include "noms_rapports.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 namespace vorek {
 

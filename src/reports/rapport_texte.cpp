@@ -1,14 +1,13 @@
 #include "rapport_texte.h"
 
-#include "champs.h"
+#include "colonnes_fixes.h"
 #include "conversions.h"
 #include "doubles.h"
 #include "noms_rapports.h"
 
-#include "entry/score.h"
+#include "base/dates.h"
 #include "log/etat.h"
-
-#include <array>
+#include "rules/score.h"
 
 namespace vorek {
 
@@ -21,30 +20,23 @@ QString saut_de_page() {
     return QStringLiteral("\f");
 }
 
-// Width 0 marks the right-aligned field of four characters and a blank.
-struct ColonneListing {
-    int colonne;
-    int largeur;
-};
-
-constexpr std::array<ColonneListing, 10> colonnes_listing{{
-    {col_date, 10},
-    {col_heure, 5},
-    {col_bande, 0},
-    {col_indicatif, 12},
-    {col_rst_env, 5},
-    {col_rst_recu, 3},
-    {col_ztc, 0},
-    {col_points, 0},
-    {col_nom, 20},
-    {col_notes, 25},
-}};
+// The band, the member number and the points of a listing line: their last four
+// characters right-aligned, then a blank.
+ColonneFixe a_droite(const QString& texte) {
+    return {texte, 4, Alignement::droite, 1};
+}
 
 QString ligne_station(const Etat& etat) {
-    return champ_gauche(
-               QStringLiteral(" Indicatif : ") + etat.station_call + QStringLiteral("      "), 25) +
-           champ_gauche(QStringLiteral("ZTC n°:"), 8) + etat.station_nr_club;
+    return formater_ligne({
+               {QStringLiteral(" Indicatif : ") + etat.station.station_call + QStringLiteral("      "), 25},
+               {QStringLiteral("ZTC n°:"), 8},
+           }) +
+           etat.station.station_nr_club;
 }
+
+// How a page ends: the last one has no next page, and its totals are laid out a little
+// differently, as the report always had them.
+enum class FinDePage { suite, derniere };
 
 class Redaction {
   public:
@@ -55,8 +47,7 @@ class Redaction {
 
   private:
     void lister(const QStringList& cellules);
-    void fermer_page();
-    void fermer_derniere_page();
+    void fermer_page(FinDePage fin);
     void recapitulatif();
     void page_score();
 
@@ -75,7 +66,7 @@ QStringList Redaction::rediger() {
             lister(cellules);
         }
     }
-    fermer_derniere_page();
+    fermer_page(FinDePage::derniere);
     recapitulatif();
     page_score();
     return lignes_;
@@ -89,52 +80,42 @@ void Redaction::lister(const QStringList& cellules) {
         lignes_.append(QString());
     }
     if (compteurs_.lignes_page == lignes_par_page) {
-        fermer_page();
+        fermer_page(FinDePage::suite);
     }
 }
 
-void Redaction::fermer_page() {
-    lignes_ << QString()
-            << QStringLiteral("Page : %1              total de cette page :"
-                              "                        Pts = %2")
-                   .arg(compteurs_.num_page)
-                   .arg(compteurs_.points_page)
-            << QString()
-            << QStringLiteral("Reports page précédente:              "
-                              "                         Pts = %1")
-                   .arg(compteurs_.total_reporte);
+void Redaction::fermer_page(FinDePage fin) {
+    const bool derniere = fin == FinDePage::derniere;
+    const QString total = derniere ? QStringLiteral("Page : %1          total de cette page :"
+                                                    "                    Pts = %2")
+                                   : QStringLiteral("Page : %1              total de cette page :"
+                                                    "                        Pts = %2");
+    const QString reports = derniere ? QStringLiteral("Reports page précédente:              :"
+                                                      "                    Pts = %1")
+                                     : QStringLiteral("Reports page précédente:              "
+                                                      "                         Pts = %1");
+    lignes_ << QString() << total.arg(compteurs_.num_page).arg(compteurs_.points_page) << QString()
+            << reports.arg(compteurs_.total_reporte);
     compteurs_.total_reporte += compteurs_.points_page;
     compteurs_.points_page = 0;
     lignes_.append(saut_de_page());
+    if (derniere) {
+        return;
+    }
     compteurs_.lignes_page = 0;
     ++compteurs_.num_page;
     lignes_.append(entete_page(etat_, annee_, compteurs_.num_page));
-}
-
-void Redaction::fermer_derniere_page() {
-    lignes_ << QString()
-            << QStringLiteral("Page : %1          total de cette page :"
-                              "                    Pts = %2")
-                   .arg(compteurs_.num_page)
-                   .arg(compteurs_.points_page)
-            << QString()
-            << QStringLiteral("Reports page précédente:              :"
-                              "                    Pts = %1")
-                   .arg(compteurs_.total_reporte);
-    compteurs_.total_reporte += compteurs_.points_page;
-    compteurs_.points_page = 0;
-    lignes_.append(saut_de_page());
 }
 
 void Redaction::recapitulatif() {
     lignes_ << QStringLiteral("           -   CHALLENGE d'ETE  VOREK  - ") + annee_
             << QStringLiteral(" -   RECAPITULATIF des DOUBLES  pour CONTROLE     -") << QString()
             << ligne_station(etat_) << QString() << QString()
-            << aligner({{QStringLiteral("Indicatif"), 12},
-                        {QStringLiteral("  Date"), 12},
-                        {QStringLiteral(" Heure"), 10},
-                        {QStringLiteral("Bande"), 6},
-                        {QStringLiteral("Pts"), 4}})
+            << formater_ligne({{QStringLiteral("Indicatif"), 12},
+                               {QStringLiteral("  Date"), 12},
+                               {QStringLiteral(" Heure"), 10},
+                               {QStringLiteral("Bande"), 6},
+                               {QStringLiteral("Pts"), 4}})
             << QString();
     lignes_.append(lignes_doubles(etat_.table, groupes_doubles(etat_.table)));
     lignes_ << QString() << saut_de_page();
@@ -143,6 +124,7 @@ void Redaction::recapitulatif() {
 void Redaction::page_score() {
     const QString tirets(44, QLatin1Char('-'));
     const QString marge(18, QLatin1Char(' '));
+    const Station& station = etat_.station;
     lignes_ << QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_ << QString()
             << ligne_station(etat_) << QString() << QString() << tirets
             << QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
@@ -156,39 +138,46 @@ void Redaction::page_score() {
             << QString() << QString() << QString() << QString()
             << QStringLiteral("                             Signature :") << QString()
             << QStringLiteral(" ADRESSE POSTALE :") << QString()
-            << marge + etat_.station_call + QStringLiteral("    ") + etat_.champs.Edit_nom
-            << marge + etat_.station_adresse1 << marge + etat_.station_adresse2;
+            << marge + station.station_call + QStringLiteral("    ") + station.nom_saisi
+            << marge + station.station_adresse1 << marge + station.station_adresse2;
 }
 
 } // namespace
 
 QStringList entete_page(const Etat& etat, const QString& annee, int num_page) {
     return {
-        etat.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") + etat.station_nr_club +
-            QStringLiteral("   CHALLENGE d'ETE VOREK ") + QStringLiteral("  ") + annee +
-            QStringLiteral("      page: ") + QString::number(num_page),
+        etat.station.station_call + QStringLiteral("   ") + QStringLiteral(" n° ") +
+            etat.station.station_nr_club + QStringLiteral("   CHALLENGE d'ETE VOREK ") +
+            QStringLiteral("  ") + annee + QStringLiteral("      page: ") +
+            QString::number(num_page),
         QString(),
-        aligner({{QStringLiteral("  Date"), 10},
-                 {QStringLiteral(" Heure"), 5},
-                 {QStringLiteral("Bande"), 6},
-                 {QStringLiteral("Indicatif"), 12},
-                 {QStringLiteral("Sent"), 5},
-                 {QStringLiteral("Rcvd"), 5},
-                 {QStringLiteral("ZTC"), 5},
-                 {QStringLiteral("Pts"), 5},
-                 {QStringLiteral("  Nom"), 18},
-                 {QStringLiteral("Notes"), 7}}),
+        formater_ligne({{QStringLiteral("  Date"), 10},
+                        {QStringLiteral(" Heure"), 5},
+                        {QStringLiteral("Bande"), 6},
+                        {QStringLiteral("Indicatif"), 12},
+                        {QStringLiteral("Sent"), 5},
+                        {QStringLiteral("Rcvd"), 5},
+                        {QStringLiteral("ZTC"), 5},
+                        {QStringLiteral("Pts"), 5},
+                        {QStringLiteral("  Nom"), 18},
+                        {QStringLiteral("Notes"), 7}}),
         QString(),
     };
 }
 
 QString ligne_listing(const QStringList& cellules) {
-    QString ligne;
-    for (const ColonneListing& colonne : colonnes_listing) {
-        const QString texte = cellules.value(colonne.colonne);
-        ligne += colonne.largeur == 0 ? champ_droite(texte) : champ_gauche(texte, colonne.largeur);
-    }
-    return ligne;
+    return formater_ligne({
+        {cellules.value(col_date), 10},
+        {cellules.value(col_heure), 5},
+        a_droite(cellules.value(col_bande)),
+        {cellules.value(col_indicatif), 12},
+        {cellules.value(col_rst_env), 5},
+        {cellules.value(col_rst_recu), 3},
+        a_droite(cellules.value(col_ztc)),
+        a_droite(cellules.value(col_points)),
+        {cellules.value(col_nom), 20},
+        {cellules.value(col_notes), 25},
+    });
 }
 
 QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
@@ -197,7 +186,7 @@ QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
 }
 
 ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
-    const QString annee = annee_rapport(contexte.aujourdhui);
+    const QString annee = annee_courante(contexte.aujourdhui);
     const ResultatScore score =
         calculer_score(contexte.etat, contexte.referentiel, contexte.bande_selectionnee, annee);
     ResultatRapportTexte resultat;

@@ -1,8 +1,9 @@
 #include "liaison_radio.h"
 
 #include "hamlib_commun.h"
-#include "plages_bandes.h"
 #include "textes_rig.h"
+
+#include "rules/bandes.h"
 
 #include <hamlib/rig.h>
 

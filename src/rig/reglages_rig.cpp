@@ -2,7 +2,7 @@
 
 #include "textes_rig.h"
 
-#include "log/erreur.h"
+#include "base/erreur.h"
 
 #include <QDir>
 #include <QFileInfo>

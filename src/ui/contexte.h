@@ -1,21 +1,17 @@
 #pragma once
 
 #include "app/demarrage.h"
-#include "log/dialogues.h"
+#include "base/dialogues.h"
+#include "base/horloge.h"
+#include "entry/saisie.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/horloge.h"
 #include "refdata/referentiel.h"
 
 #include <functional>
 #include <memory>
 
 namespace vorek {
-
-class TForm_Infos;
-class TForm_main;
-class TForm_choix_ADIF;
-class TForm_infoCR;
 
 // Where the program runs: its own folder, the user's data folder used when the program
 // folder cannot be written, and the fetches of the start-up.
@@ -27,7 +23,9 @@ struct OptionsProgramme {
     QString version;
 };
 
-// What the four windows share; each window reaches the others through it.
+// What the four windows share: the state and the core objects, never a window. A window
+// follows the others' changes through etat.annonces and asks the program for another
+// window through its own signals.
 struct Contexte {
     Etat& etat;
     Dialogues& dialogues;
@@ -35,13 +33,12 @@ struct Contexte {
     FenetreAttente& attente;
     OptionsProgramme options;
     // Built once the folders are known, at the station window's creation.
-    std::unique_ptr<Referentiel> referentiel;
-    TForm_Infos* Form_Infos = nullptr;
-    TForm_main* Form_main = nullptr;
-    TForm_choix_ADIF* Form_choix_ADIF = nullptr;
-    TForm_infoCR* Form_infoCR = nullptr;
+    std::unique_ptr<Referentiel> referentiel{};
+    // The entry panel's state, built with the main window; its band and year are those of
+    // every rescoring, whichever window starts it.
+    std::unique_ptr<EntreeQSO> entree{};
     // Ends the program; set by the program object.
-    std::function<void()> terminer;
+    std::function<void()> terminer{};
     bool fin_en_cours = false;
 };
 

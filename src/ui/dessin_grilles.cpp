@@ -1,5 +1,6 @@
 #include "dessin_grilles.h"
 
+#include "log/table_journal.h"
 #include "logedit/edition_grille.h"
 
 #include <QApplication>
@@ -35,7 +36,8 @@ void DessinGrille::paint(QPainter* peintre, const QStyleOptionViewItem& option,
     peintre->save();
     const QFont police = fond_ordinaire(peintre, option, index);
     const bool selectionnee = option.state.testFlag(QStyle::State_Selected);
-    const StyleCellule style = style_cellule(index.column(), index.row() + 1, selectionnee);
+    const StyleCellule style =
+        style_cellule(index.column(), TableJournal::ligne_de(index), selectionnee);
     if (style.fond_aqua) {
         peintre->fillRect(option.rect, QColor(0, 255, 255));
     }

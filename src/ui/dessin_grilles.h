@@ -20,8 +20,7 @@ class DessinCellule : public QStyledItemDelegate {
                        const QColor& couleur, const QString& texte);
 };
 
-// Grille's cells: aqua even rows, red calls, green points, a line between columns. Model
-// row m is log row m + 1 (the header row is the view's own header).
+// Grille's cells: aqua even rows, red calls, green points, a line between columns.
 class DessinGrille : public DessinCellule {
   public:
     using DessinCellule::DessinCellule;

@@ -1,19 +1,14 @@
 #include "parametres_fenetres.h"
 
 #include "app/geometrie_ecran.h"
-#include "app/parametres.h"
-#include "contexte.h"
-#include "log/erreur.h"
-#include "tform_choix_adif.h"
-#include "tform_infos.h"
-#include "tform_main.h"
+#include "base/dialogues.h"
+#include "base/erreur.h"
+#include "log/etat.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QScreen>
-#include <QTableView>
+#include <QWidget>
 
 namespace vorek {
 
@@ -58,70 +53,45 @@ void placer(QWidget* fenetre, const Geometrie& g) {
     fenetre->resize(a.largeur, a.hauteur);
 }
 
-// The band shown when the program last closed; a band typed that is no item is not kept.
-QString bande_choisie(const TForm_main* principale) {
-    const QComboBox* bandes = principale->ComboBox_band;
-    return bandes->findText(bandes->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0
-               ? bandes->currentText()
-               : QString();
-}
-
 } // namespace
 
 void ajuster_a_l_ecran(QWidget* fenetre) {
     placer(fenetre, geometrie(fenetre));
 }
 
-void lire_parametres_fenetres(Contexte& contexte) {
-    TableJournal& table = contexte.etat.table;
-    const Parametres p = lire_parametres(chemin_parametres(contexte.etat), table.nb_colonnes());
-    placer(contexte.Form_main, p.form_main);
-    placer(contexte.Form_Infos, p.form_infos);
-    placer(contexte.Form_choix_ADIF, p.form_choix_ADIF);
+Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat) {
+    TableJournal& table = etat.table;
+    const Parametres p = lire_parametres(chemin_parametres(etat), table.nb_colonnes());
+    placer(fenetres.form_main, p.form_main);
+    placer(fenetres.form_infos, p.form_infos);
+    placer(fenetres.form_choix_ADIF, p.form_choix_ADIF);
     if (p.largeurs_enregistrees) {
         for (int col = 0; col < p.largeurs_colonnes.size(); ++col) {
             table.fixer_largeur(col, p.largeurs_colonnes[col]);
         }
-    } else {
-        // The grid gives each width back to the log table, which stores it from now on.
-        contexte.Form_main->Grille->resizeColumnsToContents();
     }
-    contexte.Form_Infos->Edit_email->setText(p.email);
+    return p;
 }
 
-bool ecrire_parametres_fenetres(Contexte& contexte) {
-    const Etat& etat = contexte.etat;
+bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
+                                const QString& bande, Dialogues& dialogues) {
     Parametres p;
-    p.form_main = geometrie(contexte.Form_main);
-    p.form_infos = geometrie(contexte.Form_Infos);
-    p.form_choix_ADIF = geometrie(contexte.Form_choix_ADIF);
+    p.form_main = geometrie(fenetres.form_main);
+    p.form_infos = geometrie(fenetres.form_infos);
+    p.form_choix_ADIF = geometrie(fenetres.form_choix_ADIF);
     p.largeurs_colonnes = etat.table.largeurs();
-    p.email = contexte.Form_Infos->Edit_email->text();
+    p.email = etat.station.email_saisi;
     if (!etat.fichier_courant.isEmpty()) {
         p.dernier_fichier =
             QFileInfo(chemin_dans_challenge(etat, etat.fichier_courant)).absoluteFilePath();
     }
-    p.derniere_bande = bande_choisie(contexte.Form_main);
+    p.derniere_bande = bande;
     try {
         ecrire_parametres(chemin_parametres(etat), p);
         return true;
     } catch (const Erreur& e) {
-        contexte.dialogues.message(TypeMessage::erreur, e.message());
+        dialogues.message(TypeMessage::erreur, e.message());
         return false;
-    }
-}
-
-void reprendre_derniere_seance(Contexte& contexte) {
-    const Parametres p =
-        lire_parametres(chemin_parametres(contexte.etat), contexte.etat.table.nb_colonnes());
-    QComboBox* bandes = contexte.Form_main->ComboBox_band;
-    const int bande = bandes->findText(p.derniere_bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (bande >= 0) {
-        bandes->setCurrentIndex(bande);
-    }
-    // A file moved or deleted since is no error: the station window simply asks for one.
-    if (!p.dernier_fichier.isEmpty() && QFileInfo(p.dernier_fichier).isFile()) {
-        contexte.Form_Infos->charger(p.dernier_fichier);
     }
 }
 

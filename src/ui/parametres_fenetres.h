@@ -1,21 +1,32 @@
 #pragma once
 
+#include "app/parametres.h"
+
+#include <QString>
+
 class QWidget;
 
 namespace vorek {
 
-struct Contexte;
+class Dialogues;
+class Etat;
 
-// Challenge_VRK.ini applied to the windows, the log's columns and the e-mail field. Every
-// window is brought inside the screens there are now; on a first start (no width stored)
-// the log's columns take the width of their content.
-void lire_parametres_fenetres(Contexte& contexte);
-// Stores the windows' places, the column widths, the e-mail field, the current challenge
-// file and band; a failure is shown naming the file, and the answer is false.
-bool ecrire_parametres_fenetres(Contexte& contexte);
-// Once every window exists: the band and the challenge file of the last session, when that
-// file is still there. The station window shows it; the operator may still choose another.
-void reprendre_derniere_seance(Contexte& contexte);
+// The windows whose places the settings file keeps.
+struct FenetresParametres {
+    QWidget* form_main;
+    QWidget* form_infos;
+    QWidget* form_choix_ADIF;
+};
+
+// Challenge_VRK.ini applied to the windows, each brought inside the screens there are now,
+// and to the log's columns when widths are stored. The answer is what the file keeps for the
+// windows: the e-mail address, whether widths were stored (on a first start the grid sizes
+// its columns to their content), the last session's file and band.
+Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& etat);
+// Stores the windows' places, the column widths, the e-mail field's text, the current
+// challenge file and the band; a failure is shown naming the file, and the answer is false.
+bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
+                                const QString& bande, Dialogues& dialogues);
 
 // Moves and shrinks a window the least that puts it wholly on a screen.
 void ajuster_a_l_ecran(QWidget* fenetre);

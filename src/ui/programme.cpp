@@ -6,24 +6,28 @@
 #include "tform_infos.h"
 #include "tform_main.h"
 
-#include <QTimer>
+#include <QFileInfo>
 
 namespace vorek {
 
 Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
                      FenetreAttente& attente, OptionsProgramme options)
-    : contexte_{etat,    dialogues, horloge, attente, std::move(options), nullptr, nullptr, nullptr,
-                nullptr, nullptr,   {},      false} {
+    : contexte_{.etat = etat,
+                .dialogues = dialogues,
+                .horloge = horloge,
+                .attente = attente,
+                .options = std::move(options)} {
     contexte_.terminer = [this] { terminer(); };
-    contexte_.Form_Infos = new TForm_Infos(contexte_);
-    contexte_.Form_Infos->FormCreate();
-    contexte_.Form_main = new TForm_main(contexte_);
-    contexte_.Form_main->FormCreate();
-    contexte_.Form_choix_ADIF = new TForm_choix_ADIF(contexte_);
-    contexte_.Form_infoCR = new TForm_infoCR(contexte_);
-    contexte_.Form_infoCR->FormCreate();
-    reprendre_derniere_seance(contexte_);
-    contexte_.Form_Infos->show();
+    Form_Infos_ = new TForm_Infos(contexte_);
+    Form_Infos_->FormCreate();
+    Form_main_ = new TForm_main(contexte_);
+    Form_main_->FormCreate();
+    Form_choix_ADIF_ = new TForm_choix_ADIF(contexte_);
+    Form_infoCR_ = new TForm_infoCR(contexte_);
+    relier();
+    Form_infoCR_->FormCreate();
+    reprendre_derniere_seance();
+    Form_Infos_->show();
 }
 
 Programme::~Programme() {
@@ -31,14 +35,76 @@ Programme::~Programme() {
     // Hidden while whole: a window hidden by its own destructor moves the focus and calls
     // back into a half-destroyed window.
     for (QWidget* fenetre :
-         std::initializer_list<QWidget*>{contexte_.Form_infoCR, contexte_.Form_choix_ADIF,
-                                         contexte_.Form_main, contexte_.Form_Infos}) {
+         std::initializer_list<QWidget*>{Form_infoCR_, Form_choix_ADIF_, Form_main_, Form_Infos_}) {
         fenetre->hide();
     }
-    delete contexte_.Form_infoCR;
-    delete contexte_.Form_choix_ADIF;
-    delete contexte_.Form_main;
-    delete contexte_.Form_Infos;
+    delete Form_infoCR_;
+    delete Form_choix_ADIF_;
+    delete Form_main_;
+    delete Form_Infos_;
+}
+
+void Programme::relier() {
+    connect(Form_Infos_, &TForm_Infos::station_validee, Form_main_, &TForm_main::reprendre_saisie);
+    connect(Form_main_, &TForm_main::retour_station_demande, this, &Programme::afficher_station);
+    connect(Form_main_, &TForm_main::import_adif_demande, this, &Programme::afficher_choix_ADIF);
+    connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
+    connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
+    connect(Form_main_, &TForm_main::date_base_changee, Form_Infos_,
+            &TForm_Infos::afficher_date_base);
+    connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
+            &Programme::afficher_station);
+    connect(Form_infoCR_, &TForm_infoCR::parametres_a_lire, this, &Programme::lire_parametres);
+    connect(Form_Infos_, &TForm_Infos::parametres_a_ecrire, this, &Programme::ecrire_parametres);
+    connect(Form_main_, &TForm_main::parametres_a_ecrire, this, &Programme::ecrire_parametres);
+    connect(Form_infoCR_, &TForm_infoCR::parametres_a_ecrire, this, &Programme::ecrire_parametres);
+}
+
+void Programme::lire_parametres() {
+    const Parametres p =
+        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    Form_Infos_->afficher_email(p.email);
+    if (!p.largeurs_enregistrees) {
+        Form_main_->colonnes_au_contenu();
+    }
+    dernier_fichier_ = p.dernier_fichier;
+    derniere_bande_ = p.derniere_bande;
+}
+
+void Programme::ecrire_parametres() {
+    const QString bande = contexte_.entree ? contexte_.entree->bande_selectionnee() : QString();
+    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat, bande,
+                               contexte_.dialogues);
+}
+
+// The band and the challenge file of the last session, when that file is still there; the
+// station window shows it, and the operator may still choose another. A file moved or
+// deleted since is no error: the station window simply asks for one.
+void Programme::reprendre_derniere_seance() {
+    Form_main_->choisir_bande(derniere_bande_);
+    if (!dernier_fichier_.isEmpty() && QFileInfo(dernier_fichier_).isFile()) {
+        Form_Infos_->charger(dernier_fichier_);
+    }
+}
+
+void Programme::afficher_station() {
+    Form_Infos_->show();
+    Form_Infos_->raise();
+    Form_Infos_->activateWindow();
+}
+
+void Programme::afficher_choix_ADIF() {
+    Form_choix_ADIF_->move(Form_main_->geometry().center() - Form_choix_ADIF_->rect().center());
+    ajuster_a_l_ecran(Form_choix_ADIF_);
+    Form_choix_ADIF_->show();
+    Form_choix_ADIF_->raise();
+}
+
+void Programme::afficher_envoi_CR() {
+    ajuster_a_l_ecran(Form_infoCR_);
+    Form_infoCR_->show();
+    Form_infoCR_->raise();
+    Form_infoCR_->activateWindow();
 }
 
 void Programme::terminer() {
@@ -47,11 +113,11 @@ void Programme::terminer() {
     }
     termine_ = true;
     contexte_.fin_en_cours = true;
-    contexte_.Form_main->Timer1->stop();
-    contexte_.Form_infoCR->hide();
-    contexte_.Form_choix_ADIF->hide();
-    contexte_.Form_main->hide();
-    contexte_.Form_Infos->hide();
+    emit contexte_.etat.annonces.arreter_horloge();
+    Form_infoCR_->hide();
+    Form_choix_ADIF_->hide();
+    Form_main_->hide();
+    Form_Infos_->hide();
     emit fin();
 }
 

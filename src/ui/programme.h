@@ -6,8 +6,14 @@
 
 namespace vorek {
 
+class TForm_Infos;
+class TForm_main;
+class TForm_choix_ADIF;
+class TForm_infoCR;
+
 // The running program: its four windows created in order, each creation doing its part of
-// the start-up, then the station window shown.
+// the start-up, then the station window shown. It alone knows every window: it shows the
+// one a window asks for and keeps their places in the settings file.
 class Programme : public QObject {
     Q_OBJECT
 
@@ -16,18 +22,36 @@ class Programme : public QObject {
               OptionsProgramme options);
     ~Programme() override;
 
-    Contexte& contexte() { return contexte_; }
     bool termine() const { return termine_; }
+
+    TForm_Infos* Form_Infos() const { return Form_Infos_; }
+    TForm_main* Form_main() const { return Form_main_; }
+    TForm_choix_ADIF* Form_choix_ADIF() const { return Form_choix_ADIF_; }
+    TForm_infoCR* Form_infoCR() const { return Form_infoCR_; }
 
   signals:
     // The program has ended: every window is closed.
     void fin();
 
   private:
+    void relier();
+    void lire_parametres();
+    void ecrire_parametres();
+    void reprendre_derniere_seance();
+    void afficher_station();
+    void afficher_choix_ADIF();
+    void afficher_envoi_CR();
     void terminer();
 
     Contexte contexte_;
+    TForm_Infos* Form_Infos_ = nullptr;
+    TForm_main* Form_main_ = nullptr;
+    TForm_choix_ADIF* Form_choix_ADIF_ = nullptr;
+    TForm_infoCR* Form_infoCR_ = nullptr;
     bool termine_ = false;
+    // Where the last session left off, as the settings file keeps it.
+    QString dernier_fichier_;
+    QString derniere_bande_;
 };
 
 } // namespace vorek

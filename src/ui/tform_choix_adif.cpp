@@ -1,23 +1,37 @@
 #include "tform_choix_adif.h"
 
+#include "adif_import/textes_import.h"
+#include "base/erreur.h"
+
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace vorek {
 
+namespace {
+
+struct CurseurOccupe {
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
+    CurseurOccupe(const CurseurOccupe&) = delete;
+    CurseurOccupe& operator=(const CurseurOccupe&) = delete;
+};
+
+} // namespace
+
 TForm_choix_ADIF::TForm_choix_ADIF(Contexte& contexte)
     : QWidget(nullptr, Qt::Window), contexte_(contexte) {
     setObjectName(QStringLiteral("Form_choix_ADIF"));
-    setWindowTitle(QStringLiteral("IMPORTATION ADIF"));
-    Label1 =
-        new QLabel(QStringLiteral("L'importation ADIf peut remplacer les QSO existants"), this);
+    setWindowTitle(textes_import::titre_choix());
+    Label1 = new QLabel(textes_import::choix_remplacement(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("ou ajouter les nouveaux QSO aux QSO existants"), this);
+    Label2 = new QLabel(textes_import::choix_ajout(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    BitBtn_remplacement = new QPushButton(QStringLiteral("Remplacement"), this);
+    BitBtn_remplacement = new QPushButton(textes_import::bouton_remplacement(), this);
     BitBtn_remplacement->setObjectName(QStringLiteral("BitBtn_remplacement"));
-    BitBtn_ajout = new QPushButton(QStringLiteral("Ajout"), this);
+    BitBtn_ajout = new QPushButton(textes_import::bouton_ajout(), this);
     BitBtn_ajout->setObjectName(QStringLiteral("BitBtn_ajout"));
     setFont(QFont(QStringLiteral("Tahoma"), 9, QFont::Bold));
     auto* grille = new QGridLayout(this);
@@ -32,9 +46,40 @@ TForm_choix_ADIF::TForm_choix_ADIF(Contexte& contexte)
 }
 
 void TForm_choix_ADIF::BitBtn_remplacementClick() {
-    (void)contexte_;
+    importer(ModeImport::remplacement);
 }
 
-void TForm_choix_ADIF::BitBtn_ajoutClick() {}
+void TForm_choix_ADIF::BitBtn_ajoutClick() {
+    importer(ModeImport::ajout);
+}
+
+void TForm_choix_ADIF::importer(ModeImport mode) {
+    const QString chemin =
+        contexte_.dialogues.fichier_a_ouvrir(demande_import_adif(contexte_.etat));
+    if (!chemin.isEmpty()) {
+        executer(chemin, mode);
+    }
+    if (contexte_.etat.station.station_call.isEmpty()) {
+        contexte_.dialogues.message(TypeMessage::information, textes_import::rappel_station());
+        emit station_demandee();
+    }
+}
+
+void TForm_choix_ADIF::executer(const QString& chemin, ModeImport mode) {
+    const EntreeQSO& entree = *contexte_.entree;
+    ResultatImport resultat;
+    try {
+        CurseurOccupe curseur;
+        // The main window shows the log through journal_importe.
+        resultat = importer_adif(contexte_.etat, *contexte_.referentiel, chemin, mode,
+                                 entree.bande_selectionnee(), entree.annee_courante());
+    } catch (const Erreur& e) {
+        // Nothing has changed: the operator may choose another file.
+        contexte_.dialogues.message(TypeMessage::erreur, e.message());
+        return;
+    }
+    hide();
+    signaler_import(resultat, contexte_.dialogues);
+}
 
 } // namespace vorek

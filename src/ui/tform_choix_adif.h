@@ -2,6 +2,8 @@
 
 #include "contexte.h"
 
+#include "adif_import/import_adif.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -22,11 +24,19 @@ class TForm_choix_ADIF : public QWidget {
     QPushButton* BitBtn_ajout;
 
   public slots:
-    // Filled by the ADIF import work.
     void BitBtn_remplacementClick();
     void BitBtn_ajoutClick();
 
+  signals:
+    // The station window is to be shown for the operator to fill in.
+    void station_demandee();
+
   private:
+    // OpenDialog2, the import, then the reminder of the station window.
+    void importer(ModeImport mode);
+    // The choice window hides once the file was read; it stays for another try otherwise.
+    void executer(const QString& chemin, ModeImport mode);
+
     Contexte& contexte_;
 };
 

@@ -1,8 +1,5 @@
 #include "tform_infocr.h"
 
-#include "parametres_fenetres.h"
-#include "tform_main.h"
-
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 
 namespace vorek {
 
@@ -101,8 +97,8 @@ void TForm_infoCR::construire() {
 }
 
 void TForm_infoCR::FormCreate() {
-    contexte_.Form_main->Timer1->stop();
-    lire_parametres_fenetres(contexte_);
+    emit contexte_.etat.annonces.arreter_horloge();
+    emit parametres_a_lire();
 }
 
 bool TForm_infoCR::event(QEvent* evenement) {
@@ -123,7 +119,7 @@ void TForm_infoCR::BitBtn_annulerClick() {
 }
 
 void TForm_infoCR::closeEvent(QCloseEvent* evenement) {
-    ecrire_parametres_fenetres(contexte_);
+    emit parametres_a_ecrire();
     evenement->accept();
 }
 

@@ -18,7 +18,7 @@ class TForm_infoCR : public QWidget {
   public:
     explicit TForm_infoCR(Contexte& contexte);
 
-    // Stops the main window's timer and reads the settings file.
+    // Stops the entry's clock and has the settings file read.
     void FormCreate();
 
     QLabel* Label2;
@@ -45,6 +45,11 @@ class TForm_infoCR : public QWidget {
     void Edit_Ad_DestinataireChange(const QString& texte);
     void Button_envoiClick();
     void BitBtn_annulerClick();
+
+  signals:
+    // The settings file is to be applied to the windows, or written from them.
+    void parametres_a_lire();
+    void parametres_a_ecrire();
 
   protected:
     bool event(QEvent* evenement) override;

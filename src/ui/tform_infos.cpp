@@ -2,11 +2,9 @@
 
 #include "app/dossiers.h"
 #include "app/station.h"
+#include "base/erreur.h"
 #include "entry/chargement.h"
 #include "infobulle.h"
-#include "log/erreur.h"
-#include "parametres_fenetres.h"
-#include "tform_main.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,7 +13,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 
 namespace vorek {
 
@@ -27,12 +24,16 @@ TForm_Infos::TForm_Infos(Contexte& contexte) : contexte_(contexte) {
     connecter();
     setWindowTitle(QString::fromUtf8(legende_initiale));
     resize(633, 564);
+    const Annonces* annonces = &contexte_.etat.annonces;
+    connect(annonces, &Annonces::indicatif_charge, Edit_call, &QLineEdit::setText);
+    connect(annonces, &Annonces::journal_charge, this, &TForm_Infos::afficher_journal_charge);
+    connect(annonces, &Annonces::fichier_courant_change, this, &TForm_Infos::afficher_nom_fichier);
 }
 
 void TForm_Infos::FormCreate() {
     Etat& etat = contexte_.etat;
     preparer_dossiers(etat, contexte_.options.dossier_programme, contexte_.options.dossier_donnees);
-    contexte_.referentiel = std::make_unique<Referentiel>(etat);
+    contexte_.referentiel = std::make_unique<Referentiel>(etat.rep_cfg, etat.rep_BD);
     Label_nomfichier->setText(QStringLiteral("Fichier à créer ou à charger"));
     setWindowTitle(QString::fromUtf8(legende_initiale));
     TMyHintwindow::installer();
@@ -41,14 +42,13 @@ void TForm_Infos::FormCreate() {
                  contexte_.horloge.maintenant_local().date(), contexte_.options.version);
     Label_BD_ZTC->setText(r.libelles.Label_BD_ZTC);
     Label_date_BD->setText(r.libelles.Label_date_BD);
-    ComboBox_DXCC->addItems(r.liste_dxcc);
+    ComboBox_DXCC->addItems(etat.liste_dxcc);
     ComboBox_DXCC->setCurrentIndex(ComboBox_DXCC->count() > 0 ? 0 : -1);
     setWindowTitle(r.legende);
 }
 
 void TForm_Infos::Edit_callChange(const QString& texte) {
-    Etat& etat = contexte_.etat;
-    etat.champs.Edit_call = texte;
+    Station& station = contexte_.etat.station;
     if (!contexte_.referentiel) {
         return;
     }
@@ -69,7 +69,7 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
         return;
     }
     ComboBox_DXCC->setCurrentIndex(-1);
-    etat.station_call = r.station_call;
+    station.station_call = r.station_call;
     if (!erreur.isEmpty()) {
         contexte_.dialogues.message(TypeMessage::erreur, erreur);
         return;
@@ -82,9 +82,9 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     if (!r.membre_nom.isEmpty()) {
         Edit_nom->setText(r.membre_nom);
     }
-    etat.station_DXCC = r.dxcc_prefixe;
-    etat.station_continent = r.dxcc_continent;
-    selectionner_dxcc(etat.station_DXCC);
+    station.station_DXCC = r.dxcc_prefixe;
+    station.station_continent = r.dxcc_continent;
+    selectionner_dxcc(station.station_DXCC);
 }
 
 void TForm_Infos::selectionner_dxcc(const QString& prefixe) {
@@ -98,31 +98,27 @@ void TForm_Infos::selectionner_dxcc(const QString& prefixe) {
 }
 
 void TForm_Infos::Edit_ZTCChange(const QString& texte) {
-    contexte_.etat.station_nr_club = texte;
-    contexte_.etat.champs.Edit_ZTC = texte;
+    contexte_.etat.station.station_nr_club = texte;
 }
 
 void TForm_Infos::Edit_nomChange(const QString& texte) {
-    contexte_.etat.station_nom = texte.trimmed();
-    contexte_.etat.champs.Edit_nom = texte;
+    contexte_.etat.station.nom_saisi = texte;
 }
 
 void TForm_Infos::Edit_adresse1Change(const QString& texte) {
-    contexte_.etat.station_adresse1 = texte;
-    contexte_.etat.champs.Edit_adresse1 = texte;
+    contexte_.etat.station.station_adresse1 = texte;
 }
 
 void TForm_Infos::Edit_adresse2Change(const QString& texte) {
-    contexte_.etat.station_adresse2 = texte;
-    contexte_.etat.champs.Edit_adresse2 = texte;
+    contexte_.etat.station.station_adresse2 = texte;
 }
 
 void TForm_Infos::ComboBox_DXCCChange(const QString& texte) {
-    contexte_.etat.station_DXCC = texte;
+    contexte_.etat.station.station_DXCC = texte;
 }
 
 void TForm_Infos::Edit_emailChange(const QString& texte) {
-    contexte_.etat.champs.Edit_email = texte;
+    contexte_.etat.station.email_saisi = texte;
     Edit_SMTP->clear();
     Edit_port->clear();
     const ResultatEmail r = email_station(contexte_.etat, texte);
@@ -139,19 +135,13 @@ void TForm_Infos::BitBtn_OKClick() {
         return;
     }
     hide();
-    TForm_main* principale = contexte_.Form_main;
-    principale->maj_titre();
-    principale->show();
-    principale->activateWindow();
-    principale->Edit_call->setFocus();
-    principale->Timer1->start();
-    ecrire_parametres_fenetres(contexte_);
+    emit station_validee();
+    emit parametres_a_ecrire();
 }
 
 void TForm_Infos::BitBtn_creerClick() {
-    if (creer_fichier(contexte_.etat, contexte_.dialogues)) {
-        afficher_nom_fichier();
-    }
+    // The file's name comes back through fichier_courant_change.
+    creer_fichier(contexte_.etat, contexte_.dialogues);
 }
 
 void TForm_Infos::BitBtn_chargerClick() {
@@ -170,7 +160,9 @@ bool TForm_Infos::charger(const QString& chemin) {
     const QString precedent = etat.fichier_courant;
     etat.fichier_courant = chemin;
     try {
-        charger_fichier(etat, chemin, actions_chargement());
+        charger_fichier(etat, chemin,
+                        contexte_.entree ? actions_chargement(*contexte_.entree)
+                                         : ActionsChargement{});
         return true;
     } catch (const Erreur& e) {
         etat.fichier_courant = precedent;
@@ -183,37 +175,25 @@ void TForm_Infos::BitBtn_ExitClick() {
     close();
 }
 
-ActionsChargement TForm_Infos::actions_chargement() {
-    ActionsChargement fenetre;
-    fenetre.indicatif_charge = [this](const QString& indicatif) { Edit_call->setText(indicatif); };
-    fenetre.apres_chargement = [this] {
-        champs_charges();
-        contexte_.Form_main->apres_chargement();
-    };
-    if (!contexte_.referentiel) {
-        return fenetre;
-    }
-    const QString annee = QString::number(contexte_.horloge.maintenant_local().date().year());
-    return vorek::actions_chargement(contexte_.etat, *contexte_.referentiel, contexte_.dialogues,
-                                     contexte_.Form_main->entree().bande_selectionnee(), annee,
-                                     std::move(fenetre));
-}
-
-void TForm_Infos::champs_charges() {
-    const ChampsStation& champs = contexte_.etat.champs;
-    Edit_nom->setText(champs.Edit_nom);
-    Edit_adresse1->setText(champs.Edit_adresse1);
-    Edit_adresse2->setText(champs.Edit_adresse2);
-    Edit_ZTC->setText(champs.Edit_ZTC);
+void TForm_Infos::afficher_journal_charge() {
+    const Station& station = contexte_.etat.station;
+    Edit_nom->setText(station.nom_saisi);
+    Edit_adresse1->setText(station.station_adresse1);
+    Edit_adresse2->setText(station.station_adresse2);
+    Edit_ZTC->setText(station.station_nr_club);
     afficher_nom_fichier();
-}
-
-void TForm_Infos::afficher_date_base(const QString& libelle) {
-    Label_date_BD->setText(libelle);
 }
 
 void TForm_Infos::afficher_nom_fichier() {
     Label_nomfichier->setText(nom_de_fichier(contexte_.etat.fichier_courant));
+}
+
+void TForm_Infos::afficher_email(const QString& adresse) {
+    Edit_email->setText(adresse);
+}
+
+void TForm_Infos::afficher_date_base(const QString& libelle) {
+    Label_date_BD->setText(libelle);
 }
 
 void TForm_Infos::ApplicationEvents1Hint(const QString& hint) {
@@ -233,7 +213,7 @@ void TForm_Infos::closeEvent(QCloseEvent* evenement) {
         evenement->accept();
         return;
     }
-    ecrire_parametres_fenetres(contexte_);
+    emit parametres_a_ecrire();
     if (!demander_sauvegarde(contexte_.etat, contexte_.dialogues)) {
         evenement->ignore();
         return;

@@ -24,16 +24,6 @@ class TForm_Infos : public QMainWindow {
     // version, country file.
     void FormCreate();
 
-    // What a challenge-file load does to this window, beyond the call field.
-    ActionsChargement actions_chargement();
-    // Label_nomfichier shows the current file's name.
-    void afficher_nom_fichier();
-    // Label_date_BD after the member database was fetched again.
-    void afficher_date_base(const QString& libelle);
-    // "Charger Fichier" once the file is chosen: the log and the station record read, this
-    // window filled. A file that does not read is said and changes nothing; false then.
-    bool charger(const QString& chemin);
-
     QLabel* Logo_ZTC;
     QLabel* Image1;
     QLabel* Label2;
@@ -78,6 +68,19 @@ class TForm_Infos : public QMainWindow {
     void BitBtn_chargerClick();
     void BitBtn_ExitClick();
     void ApplicationEvents1Hint(const QString& hint);
+    // The settings file's address, put into Edit_email as typed (its handling runs).
+    void afficher_email(const QString& adresse);
+    // Label_date_BD after the member database was fetched again.
+    void afficher_date_base(const QString& libelle);
+    // "Charger Fichier" once the file is chosen: the log and the station record read, this
+    // window filled. A file that does not read is said and changes nothing; false then.
+    bool charger(const QString& chemin);
+
+  signals:
+    // OK went through: the main window takes over.
+    void station_validee();
+    // The windows' places and the e-mail address are to be written to the settings file.
+    void parametres_a_ecrire();
 
   protected:
     bool event(QEvent* evenement) override;
@@ -89,7 +92,10 @@ class TForm_Infos : public QMainWindow {
     void fixer_textes();
     void connecter();
     void selectionner_dxcc(const QString& prefixe);
-    void champs_charges();
+    // After a load: the file's station record and name.
+    void afficher_journal_charge();
+    // Label_nomfichier shows the current file's name.
+    void afficher_nom_fichier();
 
     Contexte& contexte_;
 };

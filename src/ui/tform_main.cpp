@@ -1,14 +1,14 @@
 #include "tform_main.h"
 
+#include "adif_import/import_adif.h"
 #include "app/mise_a_jour.h"
+#include "base/erreur.h"
+#include "entry/chargement.h"
 #include "entry/libelles.h"
 #include "fenetre_aide.h"
 #include "log/commandes_fichier.h"
-#include "log/erreur.h"
 #include "parametres_fenetres.h"
-#include "tform_choix_adif.h"
-#include "tform_infocr.h"
-#include "tform_infos.h"
+#include "rules/bandes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,6 +39,10 @@ TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     connecter();
     setWindowTitle(QString::fromUtf8(titre_initial_principal));
     resize(1505, 918);
+    const Annonces* annonces = &contexte_.etat.annonces;
+    connect(annonces, &Annonces::journal_charge, this, &TForm_main::apres_chargement);
+    connect(annonces, &Annonces::journal_importe, this, &TForm_main::apres_import);
+    connect(annonces, &Annonces::arreter_horloge, Timer1, &QTimer::stop);
 }
 
 void TForm_main::FormCreate() {
@@ -50,19 +54,15 @@ void TForm_main::FormCreate() {
         etat.table.fixer_cellule(col, 0, entetes[col]);
     }
     if (!contexte_.referentiel) {
-        contexte_.referentiel = std::make_unique<Referentiel>(etat);
+        contexte_.referentiel = std::make_unique<Referentiel>(etat.rep_cfg, etat.rep_BD);
     }
     etat.decalage_UTC = calculer_decalage_UTC(contexte_.horloge.biais_fuseau_minutes());
     // Real time, band item 0, today's date: the entry's own start.
-    entree_ = std::make_unique<EntreeQSO>(etat, *contexte_.referentiel, contexte_.horloge,
-                                          contexte_.dialogues);
-    // The entry's DXCC list is the station window's, with one empty item to show nothing.
-    QStringList prefixes;
-    const QComboBox* dxcc = contexte_.Form_Infos->ComboBox_DXCC;
-    for (int i = 0; i < dxcc->count() && !dxcc->itemText(i).isEmpty(); ++i) {
-        prefixes.append(dxcc->itemText(i));
-    }
-    entree_->fixer_prefixes(prefixes);
+    contexte_.entree = std::make_unique<EntreeQSO>(etat, *contexte_.referentiel, contexte_.horloge,
+                                                   contexte_.dialogues);
+    // The entry's DXCC list is the station window's, up to an empty prefix, with one empty
+    // item to show nothing.
+    contexte_.entree->fixer_prefixes(etat.liste_dxcc.mid(0, etat.liste_dxcc.indexOf(QString())));
     {
         const QSignalBlocker bloque_bandes(ComboBox_band);
         const QSignalBlocker bloque_prefixes(ComboBox_PFX);
@@ -70,7 +70,7 @@ void TForm_main::FormCreate() {
         ComboBox_band->addItems(bandes());
         ComboBox_band->setCurrentIndex(0);
         ComboBox_PFX->clear();
-        ComboBox_PFX->addItems(entree_->items_PFX);
+        ComboBox_PFX->addItems(contexte_.entree->items_PFX);
         ComboBox_PFX->setCurrentIndex(-1);
     }
     afficher_saisie();
@@ -86,8 +86,22 @@ void TForm_main::apres_chargement() {
     Label_nbrQSO->setText(QString::number(compter_QSO(contexte_.etat.table)));
 }
 
+void TForm_main::apres_import() {
+    apres_chargement();
+    setWindowTitle(titre_import(contexte_.etat));
+    Grille->setCurrentIndex(contexte_.etat.table.index_cellule(0, 1));
+}
+
 void TForm_main::afficher_score() {
-    Label_score->setText(QString::number(contexte_.etat.score_total) + QStringLiteral(" points"));
+    Label_score->setText(texte_score(contexte_.etat.score_total));
+}
+
+void TForm_main::reprendre_saisie() {
+    maj_titre();
+    show();
+    activateWindow();
+    Edit_call->setFocus();
+    Timer1->start();
 }
 
 void TForm_main::appliquer_largeurs() {
@@ -118,10 +132,21 @@ void TForm_main::etirer_notes() {
     etirement_ = false;
 }
 
+void TForm_main::choisir_bande(const QString& bande) {
+    const int index = ComboBox_band->findText(bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!bande.isEmpty() && index >= 0) {
+        ComboBox_band->setCurrentIndex(index);
+    }
+}
+
+void TForm_main::colonnes_au_contenu() {
+    // The grid gives each width back to the log table, which stores it from now on.
+    Grille->resizeColumnsToContents();
+}
+
 void TForm_main::BitBtn_retourClick() {
     hide();
-    contexte_.Form_Infos->show();
-    contexte_.Form_Infos->activateWindow();
+    emit retour_station_demande();
 }
 
 void TForm_main::RetourAccueil1Click() {
@@ -129,7 +154,7 @@ void TForm_main::RetourAccueil1Click() {
 }
 
 void TForm_main::Ouvrir1Click() {
-    ouvrir(contexte_.etat, contexte_.dialogues, contexte_.Form_Infos->actions_chargement());
+    ouvrir(contexte_.etat, contexte_.dialogues, actions_chargement(*contexte_.entree));
 }
 
 void TForm_main::Enregistrer1Click() {
@@ -139,20 +164,15 @@ void TForm_main::Enregistrer1Click() {
 void TForm_main::Enregistrersous1Click() {
     if (enregistrer_sous(contexte_.etat, contexte_.dialogues)) {
         maj_titre();
-        contexte_.Form_Infos->afficher_nom_fichier();
     }
 }
 
 void TForm_main::Quitter1Click() {
-    contexte_.Form_Infos->close();
+    emit fermeture_demandee();
 }
 
 void TForm_main::ImportADIF1Click() {
-    TForm_choix_ADIF* choix = contexte_.Form_choix_ADIF;
-    choix->move(geometry().center() - choix->rect().center());
-    ajuster_a_l_ecran(choix);
-    choix->show();
-    choix->raise();
+    emit import_adif_demande();
 }
 
 void TForm_main::BitBtn_ADIFClick() {
@@ -160,10 +180,7 @@ void TForm_main::BitBtn_ADIFClick() {
 }
 
 void TForm_main::Info_CRClick() {
-    ajuster_a_l_ecran(contexte_.Form_infoCR);
-    contexte_.Form_infoCR->show();
-    contexte_.Form_infoCR->raise();
-    contexte_.Form_infoCR->activateWindow();
+    emit envoi_cr_demande();
 }
 
 void TForm_main::SpeedButton1Click() {
@@ -179,7 +196,7 @@ void TForm_main::SpeedButton1Click() {
 }
 
 void TForm_main::BitBtn_byeClick() {
-    ecrire_parametres_fenetres(contexte_);
+    emit parametres_a_ecrire();
     // A log that could not be written keeps the program open: nothing is lost.
     if (fermer(contexte_.etat, contexte_.dialogues)) {
         contexte_.terminer();
@@ -197,7 +214,7 @@ void TForm_main::CTYdatfichierdespays1Click() {
 void TForm_main::Fichiersreference1Click() {
     const BilanMiseAJour bilan = mettre_a_jour_references(contexte_.etat, contexte_.options.actions,
                                                           contexte_.attente, contexte_.dialogues);
-    contexte_.Form_Infos->afficher_date_base(bilan.Label_date_BD);
+    emit date_base_changee(bilan.Label_date_BD);
     contexte_.dialogues.message(TypeMessage::information, bilan.message);
 }
 

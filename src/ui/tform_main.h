@@ -42,10 +42,12 @@ class TForm_main : public QMainWindow {
     void maj_titre();
     // After a challenge file was read: title, score and QSO count.
     void apres_chargement();
+    // After an ADIF import: the labels, the import's title, the cursor on the first row.
+    void apres_import();
     // Column widths of Grille taken from the log table.
     void appliquer_largeurs();
     // The entry panel's state; created with the window's FormCreate.
-    EntreeQSO& entree() { return *entree_; }
+    EntreeQSO& entree() { return *contexte_.entree; }
     // The log row of Grille's cursor (1 when the grid has none).
     int ligne_courante() const;
 
@@ -130,6 +132,13 @@ class TForm_main : public QMainWindow {
     void Fichiersreference1Click();
     void passer_temps_reel();
     void Timer1Timer();
+    // After the station window's OK: title, the window in front, the call field, the clock.
+    void reprendre_saisie();
+    // The band of the last session, chosen as the operator would; a text that is no band
+    // changes nothing.
+    void choisir_bande(const QString& bande);
+    // A first start's column widths: each column as wide as its content.
+    void colonnes_au_contenu();
 
     // Entry and log grid (tform_main_saisie.cpp).
     void Edit_callChange(const QString& texte);
@@ -152,6 +161,17 @@ class TForm_main : public QMainWindow {
     void BitBtn_export_ADIFClick();
     void ExportADIF1Click();
     void ExportTXT1Click();
+
+  signals:
+    // What only another window can do, which the program carries out.
+    void retour_station_demande();
+    void import_adif_demande();
+    void envoi_cr_demande();
+    void fermeture_demandee();
+    // The windows' places and the e-mail address are to be written to the settings file.
+    void parametres_a_ecrire();
+    // The member database was fetched again: the station window's date label.
+    void date_base_changee(const QString& libelle);
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -191,7 +211,6 @@ class TForm_main : public QMainWindow {
     void surveiller_grille(QWidget* ancien, QWidget* nouveau);
 
     Contexte& contexte_;
-    std::unique_ptr<EntreeQSO> entree_;
     // Made at its first opening.
     QPointer<FenetreAide> aide_;
     // Set while the notes column is widened to the window: no width of the operator's.

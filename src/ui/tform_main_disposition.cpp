@@ -3,6 +3,8 @@
 
 #include "controles.h"
 
+#include "rules/bandes.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
@@ -250,7 +252,7 @@ void TForm_main::construire_barre_boutons() {
     BitBtn_calcul->setText(QStringLiteral("Calcul"));
     Label_score = creer<QLabel>(Panel3, "Label_score");
     Label_nbrQSO = creer<QLabel>(Panel3, "Label_nbrQSO");
-    Label_score->setText(QStringLiteral("0 points"));
+    Label_score->setText(texte_score(0));
     Label_nbrQSO->setText(QStringLiteral("0"));
     const QFont arial(QStringLiteral("Arial"), 11, QFont::Bold);
     for (QLabel* label : {Label_score, Label_nbrQSO}) {

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -32,12 +31,9 @@ void TForm_main::connecter_rapports() {
 }
 
 void TForm_main::EcrireLogClick() {
-    // A band typed into the combo that is none of its items counts as no band.
-    const QString bande = ComboBox_band->findText(ComboBox_band->currentText()) >= 0
-                              ? ComboBox_band->currentText()
-                              : QString();
     ContexteRapport rapport{contexte_.etat, *contexte_.referentiel,
-                            contexte_.horloge.maintenant_local().date(), bande};
+                            contexte_.horloge.maintenant_local().date(),
+                            contexte_.entree->bande_selectionnee()};
     CompteRendu compte_rendu;
     {
         CurseurOccupe curseur;

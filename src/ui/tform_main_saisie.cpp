@@ -2,8 +2,8 @@
 // The behaviour is EntreeQSO's and the log editing's; this file copies the controls in,
 // forwards the events and shows the result.
 
+#include "base/erreur.h"
 #include "dessin_grilles.h"
-#include "log/erreur.h"
 #include "logedit/edition_grille.h"
 #include "logedit/tri.h"
 #include "tform_main.h"
@@ -88,7 +88,7 @@ void TForm_main::connecter_saisie() {
     Grille->setItemDelegate(new DessinGrille(Grille));
     StringGrid_HF->setItemDelegate(new DessinBandes(
         [this](int colonne, int ligne) {
-            return entree_ && entree_->cellule_HF_marquee(colonne, ligne);
+            return contexte_.entree && contexte_.entree->cellule_HF_marquee(colonne, ligne);
         },
         StringGrid_HF));
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -108,23 +108,22 @@ TForm_main::~TForm_main() {
 }
 
 int TForm_main::ligne_courante() const {
-    const QModelIndex courant = Grille->currentIndex();
-    return courant.isValid() ? courant.row() + 1 : 1;
+    return std::max(TableJournal::ligne_de(Grille->currentIndex()), 1);
 }
 
 void TForm_main::executer(const std::function<void()>& action) {
-    if (!entree_ || occupe_) {
+    if (!contexte_.entree || occupe_) {
         return;
     }
     occupe_ = true;
     lire_saisie();
-    entree_->focus = Champ::aucun;
+    contexte_.entree->focus = Champ::aucun;
     try {
         action();
     } catch (const Erreur& e) {
         contexte_.dialogues.message(TypeMessage::erreur, e.message());
     }
-    const Champ focus = entree_->focus;
+    const Champ focus = contexte_.entree->focus;
     afficher_saisie();
     occupe_ = false;
     // Last, so that the exits and entries it causes run as the operator's own would.
@@ -134,7 +133,7 @@ void TForm_main::executer(const std::function<void()>& action) {
 }
 
 void TForm_main::lire_saisie() {
-    EntreeQSO& e = *entree_;
+    EntreeQSO& e = *contexte_.entree;
     e.Edit_Pays = Edit_Pays->text();
     e.Edit_call = Edit_call->text();
     e.Edit_RSTS = Edit_RSTS->text();
@@ -152,7 +151,7 @@ void TForm_main::lire_saisie() {
 }
 
 void TForm_main::afficher_saisie() {
-    const EntreeQSO& e = *entree_;
+    const EntreeQSO& e = *contexte_.entree;
     montrer(Edit_Pays, e.Edit_Pays);
     montrer(Edit_call, e.Edit_call);
     montrer(Edit_RSTS, e.Edit_RSTS);
@@ -179,7 +178,7 @@ void TForm_main::afficher_saisie() {
 // An item selected, or the text typed when it is none; a band the entry left without
 // selection shows nothing.
 void TForm_main::afficher_bande() {
-    const EntreeQSO& e = *entree_;
+    const EntreeQSO& e = *contexte_.entree;
     const QSignalBlocker bloque(ComboBox_band);
     if (e.index_bande >= 0) {
         // Text the operator is typing that already names the item is left as it is.
@@ -199,7 +198,7 @@ void TForm_main::afficher_bande() {
 }
 
 void TForm_main::afficher_Grille_prec() {
-    const QList<QStringList>& lignes = entree_->Grille_prec;
+    const QList<QStringList>& lignes = contexte_.entree->Grille_prec;
     Grille_prec->setRowCount(int(lignes.size()));
     for (int r = 0; r < lignes.size(); ++r) {
         for (int c = 0; c < Grille_prec->columnCount(); ++c) {
@@ -278,7 +277,7 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == Grille->viewport() && evenement->type() == QEvent::Resize) {
         etirer_notes();
     }
-    if (!entree_) {
+    if (!contexte_.entree) {
         return QMainWindow::eventFilter(objet, evenement);
     }
     const Champ champ = champ_de(objet);
@@ -329,20 +328,20 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
 
 bool TForm_main::touche_saisie(Champ champ) {
     bool utilisee = false;
-    executer([&] { utilisee = entree_->touche(champ, Touche::espace); });
+    executer([&] { utilisee = contexte_.entree->touche(champ, Touche::espace); });
     return utilisee;
 }
 
 void TForm_main::focus_entre(Champ champ) {
     switch (champ) {
     case Champ::ComboBox_band:
-        executer([this] { entree_->ComboBox_bandEnter(); });
+        executer([this] { contexte_.entree->ComboBox_bandEnter(); });
         break;
     case Champ::DateTimePicker_date:
-        executer([this] { entree_->DateTimePicker_dateEnter(); });
+        executer([this] { contexte_.entree->DateTimePicker_dateEnter(); });
         break;
     case Champ::DateTimePicker_time:
-        executer([this] { entree_->DateTimePicker_timeEnter(); });
+        executer([this] { contexte_.entree->DateTimePicker_timeEnter(); });
         break;
     default:
         break;
@@ -352,13 +351,13 @@ void TForm_main::focus_entre(Champ champ) {
 void TForm_main::focus_sort(Champ champ) {
     switch (champ) {
     case Champ::Edit_call:
-        executer([this] { entree_->Edit_callExit(); });
+        executer([this] { contexte_.entree->Edit_callExit(); });
         break;
     case Champ::ComboBox_band:
-        executer([this] { entree_->ComboBox_bandExit(); });
+        executer([this] { contexte_.entree->ComboBox_bandExit(); });
         break;
     case Champ::Edit_NrZTC:
-        executer([this] { entree_->Edit_NrZTCExit(); });
+        executer([this] { contexte_.entree->Edit_NrZTCExit(); });
         break;
     default:
         break;
@@ -377,80 +376,80 @@ void TForm_main::surveiller_grille(QWidget* ancien, QWidget* nouveau) {
 }
 
 void TForm_main::Edit_callChange(const QString& texte) {
-    executer([&] { entree_->Edit_callChange(texte); });
+    executer([&] { contexte_.entree->Edit_callChange(texte); });
 }
 
 void TForm_main::BitBtn_validerClick() {
-    executer([this] { appliquer_libelles(entree_->BitBtn_validerClick()); });
+    executer([this] { appliquer_libelles(contexte_.entree->BitBtn_validerClick()); });
 }
 
 void TForm_main::BitBtn_efface_saisieClick() {
-    executer([this] { entree_->BitBtn_efface_saisieClick(); });
+    executer([this] { contexte_.entree->BitBtn_efface_saisieClick(); });
 }
 
 void TForm_main::passer_temps_reel() {
-    executer([this] { entree_->passer_temps_reel(); });
+    executer([this] { contexte_.entree->passer_temps_reel(); });
 }
 
 void TForm_main::SpeedButton_temps_differeClick() {
-    executer([this] { entree_->passer_temps_differe(); });
+    executer([this] { contexte_.entree->passer_temps_differe(); });
 }
 
 void TForm_main::Timer1Timer() {
     // Only the pickers: a tick during a box of another handler leaves its entry alone.
-    if (!entree_ || occupe_) {
+    if (!contexte_.entree || occupe_) {
         return;
     }
-    entree_->DateTimePicker_date = DateTimePicker_date->date();
-    entree_->DateTimePicker_time = DateTimePicker_time->time();
-    entree_->Timer1Timer();
-    montrer(DateTimePicker_date, entree_->DateTimePicker_date);
-    montrer(DateTimePicker_time, entree_->DateTimePicker_time);
+    contexte_.entree->DateTimePicker_date = DateTimePicker_date->date();
+    contexte_.entree->DateTimePicker_time = DateTimePicker_time->time();
+    contexte_.entree->Timer1Timer();
+    montrer(DateTimePicker_date, contexte_.entree->DateTimePicker_date);
+    montrer(DateTimePicker_time, contexte_.entree->DateTimePicker_time);
 }
 
 void TForm_main::ComboBox_bandChange(const QString& texte) {
-    executer([&] { entree_->ComboBox_bandChange(texte); });
+    executer([&] { contexte_.entree->ComboBox_bandChange(texte); });
     StringGrid_HF->clearSelection();
 }
 
 void TForm_main::StringGrid_HFSelectCell(int ligne, int colonne) {
     // The band grid's labels are its header: its first table row is row 1.
-    executer([&] { entree_->StringGrid_HFSelectCell(colonne, ligne + 1); });
+    executer([&] { contexte_.entree->StringGrid_HFSelectCell(colonne, ligne + 1); });
 }
 
 void TForm_main::GrilleDblClick() {
     const int ligne = ligne_courante();
-    executer([&] { transferer_ligne(*entree_, ligne); });
+    executer([&] { transferer_ligne(*contexte_.entree, ligne); });
 }
 
 void TForm_main::GrilleExit() {
-    executer([this] { appliquer_libelles(quitter_grille(*entree_)); });
+    executer([this] { appliquer_libelles(quitter_grille(*contexte_.entree)); });
 }
 
 void TForm_main::BitBtn_insererClick() {
     const int ligne = ligne_courante();
     const int colonne = std::max(Grille->currentIndex().column(), 0);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    executer([&] { inserer_ligne(*entree_, ligne); });
+    executer([&] { inserer_ligne(*contexte_.entree, ligne); });
     QGuiApplication::restoreOverrideCursor();
-    Grille->setCurrentIndex(contexte_.etat.table.index(ligne - 1, colonne));
+    Grille->setCurrentIndex(contexte_.etat.table.index_cellule(colonne, ligne));
 }
 
 void TForm_main::BitBtn_effacerClick() {
     ResultatEffacement resultat;
     const int ligne = ligne_courante();
     executer([&] {
-        resultat = effacer_ligne(*entree_, ligne);
+        resultat = effacer_ligne(*contexte_.entree, ligne);
         appliquer_libelles(resultat.libelles);
     });
     if (resultat.supprimee) {
         Grille->setCurrentIndex(
-            contexte_.etat.table.index(resultat.ligne_courante - 1, resultat.colonne_courante));
+            contexte_.etat.table.index_cellule(resultat.colonne_courante, resultat.ligne_courante));
     }
 }
 
 void TForm_main::BitBtn_calculClick() {
-    executer([this] { appliquer_libelles(entree_->BitBtn_calculClick()); });
+    executer([this] { appliquer_libelles(contexte_.entree->BitBtn_calculClick()); });
 }
 
 void TForm_main::SpeedButton_tri_ZTCClick() {
@@ -467,7 +466,7 @@ void TForm_main::SpeedButton_tri_DATEClick() {
     // The table is scored again in its new order, as a reload of the log would.
     executer([this] {
         trier_par_date(contexte_.etat);
-        appliquer_libelles(entree_->BitBtn_calculClick());
+        appliquer_libelles(contexte_.entree->BitBtn_calculClick());
     });
 }
 

@@ -1,9 +1,9 @@
 #include "app/demarrage.h"
 #include "app/dossiers.h"
 #include "app/station.h"
+#include "base/fichier_texte.h"
 #include "dialogues_scriptes.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 
 #include <QDir>
 #include <QFile>
@@ -361,27 +361,27 @@ void TestDemarrage::serveur_smtp() {
                                         QStringLiteral("orange;smtp.orange.fr;  465  "),
                                         QStringLiteral("free;smtp.free.fr;25"),
                                         QStringLiteral("free;smtp2.free.fr;587")});
-    etat_->station_email = QStringLiteral("avant@free.fr");
+    etat_->station.station_email = QStringLiteral("avant@free.fr");
     const ResultatEmail r = email_station(*etat_, adresse);
     QCOMPARE(r.erreur, QString());
     QCOMPARE(r.serveur.serveur, serveur);
     QCOMPARE(r.serveur.port, port);
-    QCOMPARE(etat_->station_email, station_email);
+    QCOMPARE(etat_->station.station_email, station_email);
 }
 
 void TestDemarrage::smtp_absent_garde_l_adresse() {
-    etat_->station_email = QStringLiteral("avant@free.fr");
+    etat_->station.station_email = QStringLiteral("avant@free.fr");
     const ResultatEmail r = email_station(*etat_, QStringLiteral("f5abc@free.fr"));
     QCOMPARE(r.erreur, QStringLiteral("Fichier introuvable"));
     QCOMPARE(r.serveur.serveur, QString());
-    QCOMPARE(etat_->station_email, QStringLiteral("avant@free.fr"));
+    QCOMPARE(etat_->station.station_email, QStringLiteral("avant@free.fr"));
 }
 
 void TestDemarrage::creer_fichier_nom_force() {
     QCOMPARE(nom_fichier_a_creer(QStringLiteral("/ailleurs/essai.2024.txt")),
              QStringLiteral("essai.VRK"));
     QCOMPARE(nom_fichier_a_creer(QStringLiteral("C:\\Logs\\ETE")), QStringLiteral("ETE.VRK"));
-    etat_->station_call = QStringLiteral("F5ABC");
+    etat_->station.station_call = QStringLiteral("F5ABC");
     dialogues_.prevoir_fichier(dossier_->filePath(QStringLiteral("essai.2024.txt")));
     QVERIFY(creer_fichier(*etat_, dialogues_));
     const QString cree = etat_->rep_challenge + QStringLiteral("/essai.VRK");
@@ -438,7 +438,7 @@ void TestDemarrage::creer_fichier_demande_avant_de_remplacer() {
 
 void TestDemarrage::ok_refuse_sans_indicatif_ni_fichier() {
     QVERIFY(!valider_station(*etat_, dialogues_, QString()));
-    etat_->station_call = QStringLiteral("F5ABC");
+    etat_->station.station_call = QStringLiteral("F5ABC");
     QVERIFY(!valider_station(*etat_, dialogues_, QString()));
     etat_->fichier_courant = QStringLiteral("absent.VRK");
     QVERIFY(!valider_station(*etat_, dialogues_, QString()));
@@ -447,9 +447,9 @@ void TestDemarrage::ok_refuse_sans_indicatif_ni_fichier() {
                           QStringLiteral(" Il faut créer un fichier de travail"),
                           QStringLiteral(" Il faut créer un fichier de travail")}));
     ecrire_lignes(etat_->rep_challenge + QStringLiteral("/absent.VRK"), {QString()});
-    etat_->station_nom = QStringLiteral("Jean");
+    etat_->station.nom_saisi = QStringLiteral("Jean");
     QVERIFY(valider_station(*etat_, dialogues_, QStringLiteral("f5abc@free.fr")));
-    QCOMPARE(etat_->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(etat_->station.station_email, QStringLiteral("f5abc@free.fr"));
     QCOMPARE(lire_lignes(etat_->rep_challenge + QStringLiteral("/absent.VRK")).at(2),
              QStringLiteral("Jean"));
 }

@@ -1,5 +1,5 @@
 #include "app/parametres.h"
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "octets_fichier.h"
 
 #include <QDir>

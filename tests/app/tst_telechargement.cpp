@@ -1,7 +1,7 @@
 #include "app/serveurs.h"
 #include "app/telechargement.h"
+#include "base/fichier_texte.h"
 #include "ligne_donnees.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "octets_fichier.h"
 #include "outil_cli.h"
 
+#include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,7 @@ QString journal(const QTemporaryDir& racine, int n) {
     Etat etat;
     etat.fixer_rep_programme(racine.path());
     QDir().mkpath(etat.rep_challenge);
-    etat.station_call = QStringLiteral("F6ABC");
+    etat.station.station_call = QStringLiteral("F6ABC");
     QList<QStringList> lignes;
     for (int r = 1; r <= n; ++r) {
         lignes.append({QStringLiteral("10/07/2025"), QStringLiteral("10:%1").arg(r % 60),
@@ -62,7 +62,7 @@ void TestCliResume::resume_d_un_journal() {
     Etat etat;
     etat.fixer_rep_programme(racine.path());
     QDir().mkpath(etat.rep_challenge);
-    etat.station_call = QStringLiteral("F6ABC");
+    etat.station.station_call = QStringLiteral("F6ABC");
     etat.table.fixer_nb_lignes(6);
     etat.table.fixer_cellule(col_indicatif, 1, QStringLiteral("F5AA"));
     etat.table.fixer_cellule(col_indicatif, 3, QStringLiteral("F5BB"));

@@ -1,6 +1,6 @@
 #include "programme_essai.h"
 
-#include "log/horloge.h"
+#include "rules/periode.h"
 
 #include <QDir>
 

@@ -1,13 +1,20 @@
-#include "dossier_essai.h"
 #include "ligne_donnees.h"
+#include "poste_essai.h"
 
-#include "entry/textes_saisie.h"
+#include "entry/libelles.h"
 #include "log/etat.h"
+#include "rules/textes_regles.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace vorek;
+
+namespace {
+
+const QString annee = QStringLiteral("2025");
+
+} // namespace
 
 class TstCommit : public QObject {
     Q_OBJECT
@@ -22,6 +29,9 @@ class TstCommit : public QObject {
     void indicatif_blanc();
     void date_illisible_au_dessus();
     void calcul();
+    void date_illisible_arrete_le_calcul_data();
+    void date_illisible_arrete_le_calcul();
+    void base_membres_absente_une_seule_fois();
 };
 
 void TstCommit::verifications_data() {
@@ -171,6 +181,62 @@ void TstCommit::calcul() {
     QCOMPARE(libelles.Label_score, QStringLiteral("0 points"));
     p.d.ecrire_membres();
     QCOMPARE(p.entree.BitBtn_calculClick().Label_score, QStringLiteral("7 points"));
+}
+
+void TstCommit::date_illisible_arrete_le_calcul_data() {
+    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("points");
+    QTest::addColumn<int>("total");
+    ligne_donnees("date et heure de la ligne",
+                  QStringList{"10/07/2025;10:00;F5ABC;20m", "32/07/2025;10:00;DL1AA;20m",
+                              "10/07/2025;10:00;K1ZZ;20m"},
+                  "'32/07/2025 10:00' ne correspond pas à une date et une heure correctes",
+                  QStringList{"4", "", "7"}, 4);
+    // The row above passed as date and time but its date cell alone does not read.
+    ligne_donnees("date d'une ligne du meme indicatif",
+                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "11/07/2025;10:00;F5ABC;40m",
+                              "10/07/2025;10:00;K1ZZ;20m"},
+                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "", "7"}, 4);
+    ligne_donnees("date d'une ligne plus haute du meme indicatif",
+                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "30/06/2025;10:00;F5ABC;40m",
+                              "11/07/2025;10:00;F5ABC;40m"},
+                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "0", "7"}, 4);
+}
+
+void TstCommit::date_illisible_arrete_le_calcul() {
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, message);
+    QFETCH(QStringList, points);
+    QFETCH(int, total);
+    DossierEssai d;
+    d.ecrire_dxcc();
+    d.ecrire_membres();
+    for (const QString& l : lignes) {
+        d.ajouter(DossierEssai::ligne_decrite(l));
+    }
+    d.etat.table.fixer_cellule(col_points, 3, QStringLiteral("7"));
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
+    DialoguesScriptes dialogues;
+    QVERIFY(!recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
+    QCOMPARE(dialogues.textes(), QStringList{message});
+    QCOMPARE(d.colonne(col_points).mid(0, 3), points);
+    QCOMPARE(d.etat.score_total, total);
+}
+
+void TstCommit::base_membres_absente_une_seule_fois() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    for (int i = 0; i < 3; ++i) {
+        d.ajouter(
+            DossierEssai::ligne_decrite(QStringLiteral("1%1/07/2025;10:00;F5ABC;20m;12*3").arg(i)));
+    }
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
+    DialoguesScriptes dialogues;
+    QVERIFY(recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
+    QCOMPARE(dialogues.textes(), QStringList{textes::base_membres_absente_score()});
+    QCOMPARE(d.colonne(col_ztc).mid(0, 3), (QStringList{"12*3", "12*3", "12*3"}));
+    QCOMPARE(d.etat.score_total, 4);
 }
 
 QTEST_GUILESS_MAIN(TstCommit)

@@ -1,5 +1,5 @@
-#include "dossier_essai.h"
 #include "ligne_donnees.h"
+#include "poste_essai.h"
 
 #include "log/etat.h"
 

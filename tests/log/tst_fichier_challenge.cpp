@@ -1,13 +1,13 @@
 #include "dialogues_scriptes.h"
 
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "disque_plein.h"
 #include "journal_rempli.h"
 #include "ligne_donnees.h"
 #include "log/commandes_fichier.h"
-#include "log/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
 #include <QDir>
@@ -70,12 +70,12 @@ void TestFichierChallenge::init() {
 
 void TestFichierChallenge::preparer(Etat& etat) const {
     etat.fixer_rep_programme(dossier_->path());
-    etat.station_call = QStringLiteral("F6ABC");
-    etat.station_nom = QStringLiteral("Sébastien");
-    etat.station_adresse1 = QStringLiteral("3 rue des Ondes");
-    etat.station_adresse2 = QStringLiteral("29200 Brest");
-    etat.station_nr_club = QStringLiteral("1234");
-    etat.station_DXCC = QStringLiteral("F");
+    etat.station.station_call = QStringLiteral("F6ABC");
+    etat.station.nom_saisi = QStringLiteral("Sébastien");
+    etat.station.station_adresse1 = QStringLiteral("3 rue des Ondes");
+    etat.station.station_adresse2 = QStringLiteral("29200 Brest");
+    etat.station.station_nr_club = QStringLiteral("1234");
+    etat.station.station_DXCC = QStringLiteral("F");
 }
 
 void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
@@ -97,11 +97,11 @@ void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
 
     Etat relu;
     preparer(relu);
-    relu.station_call.clear();
+    relu.station.station_call.clear();
     relu.ligne_suivante = 7;
     charger_fichier(relu, QStringLiteral("ETE.VRK"));
-    QCOMPARE(relu.station_nom, QStringLiteral("Sébastien"));
-    QCOMPARE(relu.station_call, QStringLiteral("F6ABC"));
+    QCOMPARE(relu.station.station_nom(), QStringLiteral("Sébastien"));
+    QCOMPARE(relu.station.station_call, QStringLiteral("F6ABC"));
     QCOMPARE(relu.table.nb_lignes(), 2);
     QCOMPARE(relu.ligne_suivante, 1);
     QCOMPARE(relu.table.ligne(0), etat.table.ligne(0));
@@ -279,11 +279,13 @@ void TestFichierChallenge::ordre_du_chargement() {
     QStringList ordre;
     ActionsChargement actions;
     // The call's handling may fill the name from the member database; the file wins.
-    actions.indicatif_charge = [&](const QString& indicatif) {
+    QObject::connect(&relu.annonces, &Annonces::indicatif_charge, [&](const QString& indicatif) {
         ordre << QStringLiteral("indicatif ") + indicatif;
-        relu.station_nom = QStringLiteral("nom de la base");
-        relu.champs.Edit_nom = QStringLiteral("nom de la base");
-    };
+        relu.station.nom_saisi = QStringLiteral("nom de la base");
+    });
+    // The windows show the file once everything, rescoring included, is done.
+    QStringList ordre_a_l_annonce;
+    QObject::connect(&relu.annonces, &Annonces::journal_charge, [&] { ordre_a_l_annonce = ordre; });
     actions.continent_de = [&](const QString& indicatif) {
         ordre << QStringLiteral("continent ") + indicatif;
         return QStringLiteral("EU");
@@ -294,10 +296,11 @@ void TestFichierChallenge::ordre_du_chargement() {
     charger_fichier(relu, QStringLiteral("ETE.VRK"), actions);
     QCOMPARE(ordre, (QStringList{QStringLiteral("indicatif F6ABC"),
                                  QStringLiteral("continent F6ABC"), QStringLiteral("apres 1")}));
-    QCOMPARE(relu.station_nom, QStringLiteral("Sébastien"));
-    QCOMPARE(relu.champs.Edit_nom, QStringLiteral("Sébastien"));
-    QCOMPARE(relu.champs.Edit_ZTC, QStringLiteral("1234"));
-    QCOMPARE(relu.station_continent, QStringLiteral("EU"));
+    QCOMPARE(ordre_a_l_annonce, ordre);
+    QCOMPARE(relu.station.station_nom(), QStringLiteral("Sébastien"));
+    QCOMPARE(relu.station.nom_saisi, QStringLiteral("Sébastien"));
+    QCOMPARE(relu.station.station_nr_club, QStringLiteral("1234"));
+    QCOMPARE(relu.station.station_continent, QStringLiteral("EU"));
 }
 
 void TestFichierChallenge::question_de_sauvegarde_data() {

@@ -1,4 +1,4 @@
-#include "dossier_essai.h"
+#include "poste_essai.h"
 
 #include "log/fichier_challenge.h"
 #include "logedit/tri.h"

@@ -105,9 +105,11 @@ class TestEnvoiSmtp : public QObject {
         if (!fichier.isEmpty()) {
             ecrire_octets(travail_.filePath(fichier), contenu);
         }
-        return composer_message_cr({station, call, comite,
-                                    travail_.filePath(fichier.isEmpty() ? u"absent"_s : fichier),
-                                    moment});
+        Station fiche;
+        fiche.station_call = call;
+        fiche.station_email = station;
+        return composer_message_cr(
+            fiche, {comite, travail_.filePath(fichier.isEmpty() ? u"absent"_s : fichier), moment});
     }
     // The verbs the server received, AUTH with its mechanism.
     QStringList commandes(const QString& serveur) const {

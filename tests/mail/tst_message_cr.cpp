@@ -31,9 +31,12 @@ class TestMessageCR : public QObject {
 
     QTemporaryDir dossier_;
 
-    ChampsMessageCR champs(const QString& call, const QString& joint,
-                           const QString& destinataire = comite) const {
-        return {station, call, destinataire, dossier_.filePath(joint), activation};
+    MessageCR composer(const QString& call, const QString& joint,
+                       const QString& destinataire = comite) const {
+        Station fiche;
+        fiche.station_call = call;
+        fiche.station_email = station;
+        return composer_message_cr(fiche, {destinataire, dossier_.filePath(joint), activation});
     }
 
   private slots:
@@ -74,7 +77,7 @@ void TestMessageCR::composition() {
     if (rapport_ecrit) {
         ecrire_octets(dossier_.filePath(u"F5ABC.LOG"_s), rapport);
     }
-    MessageCR m = composer_message_cr(champs(call, u"F5ABC.LOG"_s, destinataire));
+    MessageCR m = composer(call, u"F5ABC.LOG"_s, destinataire);
     QCOMPARE(m.objet, objet);
     QCOMPARE(m.a, a);
     QCOMPARE(QStringList({m.de, m.repondre_a, m.cc}), QStringList({station, station, station}));

@@ -1,6 +1,6 @@
 #include "balayage_simple.h"
 
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "refdata/suivi_fichier.h"
 
 namespace balayage {

@@ -1,6 +1,6 @@
 #include "outil_cli.h"
 
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 
 #include <QDir>
 #include <QFile>

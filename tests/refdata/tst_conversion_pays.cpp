@@ -1,6 +1,5 @@
+#include "base/fichier_texte.h"
 #include "ligne_donnees.h"
-#include "log/etat.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/liste_entites.h"
@@ -322,24 +321,25 @@ void TestConversionPays::rien_sans_fichier_pays() {
 
 void TestConversionPays::entites_du_dxcc_a_cote() {
     QTemporaryDir dossier;
-    Etat etat;
-    etat.fixer_rep_programme(dossier.path());
-    QVERIFY(QDir().mkpath(etat.rep_cfg));
+    const QString rep_programme = dossier.path() + QLatin1Char('/');
+    const QString rep_cfg = dossier.filePath(QStringLiteral("cfg"));
+    QVERIFY(QDir().mkpath(rep_cfg));
     ecrire_lignes(dossier.filePath(QStringLiteral("dxcc.csv")),
                   {QStringLiteral("F,France,F,EU,227"), QStringLiteral("TM,France,F,EU,227"),
                    QStringLiteral("DL,Germany,DL,EU,230"), QStringLiteral("trop,peu,de virgules"),
                    QStringLiteral("X,Vide,,EU,1"), QStringLiteral("FG,France,F,EU,227")});
     bool telecharge = false;
-    QCOMPARE(entites_au_demarrage(etat, [&] { telecharge = true; }).entites,
+    QCOMPARE(entites_au_demarrage(rep_programme, rep_cfg, [&] { telecharge = true; }).entites,
              (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
     QVERIFY(!telecharge);
-    QVERIFY(!QFile::exists(etat.rep_cfg + QStringLiteral("/DXCC.CSV")));
+    QVERIFY(!QFile::exists(rep_cfg + QStringLiteral("/DXCC.CSV")));
     // Without it, the country file is converted (here the shipped one).
     QVERIFY(QFile::remove(dossier.filePath(QStringLiteral("dxcc.csv"))));
-    const QStringList entites = entites_au_demarrage(etat, [&] { telecharge = true; }).entites;
+    const QStringList entites =
+        entites_au_demarrage(rep_programme, rep_cfg, [&] { telecharge = true; }).entites;
     QVERIFY(telecharge);
     QCOMPARE(entites.first(), QStringLiteral("1A"));
-    QVERIFY(QFile::exists(etat.rep_cfg + QStringLiteral("/DXCC.CSV")));
+    QVERIFY(QFile::exists(rep_cfg + QStringLiteral("/DXCC.CSV")));
 }
 
 QTEST_GUILESS_MAIN(TestConversionPays)

@@ -1,8 +1,8 @@
 #include "balayage_simple.h"
 #include "octets_fichier.h"
 
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "refdata/conversion_pays.h"
 
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 #include "balayage_simple.h"
 #include "octets_fichier.h"
 
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 
 #include <QFile>
 #include <QRandomGenerator>

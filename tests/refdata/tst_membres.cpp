@@ -1,5 +1,5 @@
+#include "base/fichier_texte.h"
 #include "ligne_donnees.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 #include "refdata/membres.h"
 

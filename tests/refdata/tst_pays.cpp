@@ -1,6 +1,6 @@
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "ligne_donnees.h"
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
 #include "refdata/pays.h"
 
 #include <QFile>

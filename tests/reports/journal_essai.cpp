@@ -1,7 +1,7 @@
 #include "journal_essai.h"
 
-#include "log/fichier_texte.h"
-#include "log/horloge.h"
+#include "base/fichier_texte.h"
+#include "base/horloge.h"
 #include "programme_essai.h"
 
 #include <QFile>
@@ -14,19 +14,13 @@ JournalEssai::JournalEssai() {
 }
 
 void JournalEssai::remplir_petit() {
-    etat.station_call = QStringLiteral("F4XYZ");
-    etat.station_nom = QStringLiteral("Jean Dupont");
-    etat.station_adresse1 = QStringLiteral("12 rue des Lilas");
-    etat.station_adresse2 = QStringLiteral("75001 PARIS");
-    etat.station_nr_club = QStringLiteral("NM");
-    etat.station_continent = QStringLiteral("EU");
-    // The name field as typed, before the record trims it.
-    etat.champs = {QStringLiteral("F4XYZ"),
-                   QStringLiteral("Jean Dupont "),
-                   QStringLiteral("12 rue des Lilas"),
-                   QStringLiteral("75001 PARIS"),
-                   QStringLiteral("NM"),
-                   QString()};
+    etat.station.station_call = QStringLiteral("F4XYZ");
+    // The name field as typed: the reports that print it so keep its blank.
+    etat.station.nom_saisi = QStringLiteral("Jean Dupont ");
+    etat.station.station_adresse1 = QStringLiteral("12 rue des Lilas");
+    etat.station.station_adresse2 = QStringLiteral("75001 PARIS");
+    etat.station.station_nr_club = QStringLiteral("NM");
+    etat.station.station_continent = QStringLiteral("EU");
     const QString s = QStringLiteral("599");
     remplir_journal(
         etat,
@@ -56,14 +50,12 @@ void JournalEssai::remplir_petit() {
 }
 
 void JournalEssai::remplir_vide() {
-    etat.station_call = QStringLiteral("F6ABC");
-    etat.station_nom = QStringLiteral("Paul Martin");
-    etat.station_adresse1 = QStringLiteral("3 place de la Gare");
-    etat.station_adresse2 = QStringLiteral("69002 LYON");
-    etat.station_nr_club = QStringLiteral("1234");
-    etat.station_continent = QStringLiteral("EU");
-    etat.champs = {etat.station_call,     etat.station_nom,     etat.station_adresse1,
-                   etat.station_adresse2, etat.station_nr_club, QString()};
+    etat.station.station_call = QStringLiteral("F6ABC");
+    etat.station.nom_saisi = QStringLiteral("Paul Martin");
+    etat.station.station_adresse1 = QStringLiteral("3 place de la Gare");
+    etat.station.station_adresse2 = QStringLiteral("69002 LYON");
+    etat.station.station_nr_club = QStringLiteral("1234");
+    etat.station.station_continent = QStringLiteral("EU");
     remplir_journal(etat, {});
 }
 

@@ -5,6 +5,7 @@
 #include "programme_essai.h"
 
 #include "entry/chargement.h"
+#include "base/dates.h"
 #include "log/fichier_challenge.h"
 #include "refdata/referentiel.h"
 #include "reports/adif_sortie.h"
@@ -55,11 +56,11 @@ QByteArray ecrit_par_les_fenetres(const JournalEssai& essai, const QString& vrk,
     Etat etat;
     preparer_programme(etat, essai.dossier.path(), JournalEssai::aujourdhui());
     etat.fichier_courant = vrk;
-    const Referentiel referentiel(etat);
+    const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
     DialoguesScriptes dialogues;
     charger_fichier(etat, vrk,
                     actions_chargement(etat, referentiel, dialogues, QString(),
-                                       QString::number(JournalEssai::aujourdhui().year())));
+                                       annee_courante(JournalEssai::aujourdhui())));
     const QString extension = QFileInfo(nom).suffix();
     if (extension == QStringLiteral("LOG")) {
         return octets_de(lignes_cabrillo(etat));
@@ -67,7 +68,7 @@ QByteArray ecrit_par_les_fenetres(const JournalEssai& essai, const QString& vrk,
     if (extension == QStringLiteral("TXT")) {
         CompteursRapport compteurs;
         return octets_de(
-            lignes_rapport_texte(etat, annee_rapport(JournalEssai::aujourdhui()), compteurs));
+            lignes_rapport_texte(etat, annee_courante(JournalEssai::aujourdhui()), compteurs));
     }
     if (extension == QStringLiteral("ADI")) {
         return octets_de(lignes_adif_rapport(etat, referentiel.membres).lignes);

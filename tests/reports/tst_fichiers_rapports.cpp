@@ -9,9 +9,9 @@
 #include "reports/commandes_rapports.h"
 #include "reports/rapport_texte.h"
 
-#include "entry/textes_saisie.h"
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "refdata/referentiel.h"
+#include "rules/textes_regles.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +62,7 @@ void TestFichiersRapports::fichiers_attendus() {
     JournalEssai essai;
     petit ? essai.remplir_petit() : essai.remplir_vide();
     essai.ecrire_membres();
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     const QStringList avant = essai.etat.table.ligne(2);
     QString chemin;
     if (ecrivain == QStringLiteral("cabrillo")) {
@@ -110,7 +110,7 @@ void TestFichiersRapports::commande_rapport_complete() {
     essai.ecrire_membres();
     // Points and numbers as typed; the report rescores them from the member database.
     essai.etat.table.fixer_cellule(col_points, 1, QStringLiteral("99"));
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(ecrire_log(contexte, dialogues));
@@ -149,7 +149,7 @@ void TestFichiersRapports::echec_au_milieu_de_la_commande() {
     }
     // A folder where the text report goes: it cannot be created.
     QVERIFY(QDir().mkpath(essai.chemin_travail(QStringLiteral("ete.TXT"))));
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(!ecrire_log(contexte, dialogues));
@@ -171,7 +171,7 @@ void TestFichiersRapports::echec_du_cabrillo_arrete_tout() {
     JournalEssai essai;
     essai.remplir_petit();
     essai.etat.fichier_courant = essai.dossier.filePath(QStringLiteral("absent/ete.VRK"));
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     essai.etat.table.fixer_cellule(col_points, 1, QStringLiteral("77"));
     DialoguesScriptes dialogues;
@@ -187,7 +187,7 @@ void TestFichiersRapports::date_illisible_arrete_le_rapport() {
     essai.remplir_petit();
     essai.ecrire_membres();
     essai.etat.table.fixer_cellule(col_date, 7, QStringLiteral("31/02/2024"));
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(!ecrire_log(contexte, dialogues));
@@ -204,7 +204,7 @@ void TestFichiersRapports::date_illisible_arrete_le_rapport() {
 void TestFichiersRapports::base_membres_absente() {
     JournalEssai essai;
     essai.remplir_petit();
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(ecrire_log(contexte, dialogues));
@@ -225,7 +225,7 @@ void TestFichiersRapports::export_adif_par_le_dialogue() {
     JournalEssai essai;
     essai.remplir_petit();
     essai.ecrire_membres();
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     DialoguesScriptes dialogues;
     dialogues.prevoir_fichier(essai.dossier.filePath(QStringLiteral("ailleurs/mon_export.adi")));
     QVERIFY(commande_export_adif(essai.etat, referentiel, dialogues));
@@ -244,7 +244,7 @@ void TestFichiersRapports::export_adif_par_le_dialogue() {
 void TestFichiersRapports::export_adif_annule() {
     JournalEssai essai;
     essai.remplir_petit();
-    const Referentiel referentiel(essai.etat);
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     DialoguesScriptes dialogues;
     QVERIFY(!commande_export_adif(essai.etat, referentiel, dialogues));
     QVERIFY(dialogues.messages.isEmpty());

@@ -2,14 +2,16 @@
 #include "reports/adif_sortie.h"
 #include "reports/ascii.h"
 #include "reports/cabrillo.h"
-#include "reports/champs.h"
+#include "reports/colonnes_fixes.h"
 #include "reports/conversions.h"
 #include "reports/noms_rapports.h"
 #include "reports/rapport_texte.h"
 
+#include "base/dates.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
-#include "log/fichier_texte.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 
 #include <QTest>
 
@@ -27,6 +29,7 @@ class TestFormats : public QObject {
     void noms_des_fichiers();
     void ligne_cabrillo_data();
     void ligne_cabrillo();
+    void frequences_cabrillo();
     void ligne_ascii_data();
     void ligne_ascii();
     void numero_membre_adif_data();
@@ -38,14 +41,21 @@ class TestFormats : public QObject {
 void TestFormats::champs_fixes_data() {
     QTest::addColumn<QString>("obtenu");
     QTest::addColumn<QString>("attendu");
-    ligne_donnees("gauche complete", champ_gauche(QStringLiteral("Bande"), 6), "Bande ");
-    ligne_donnees("gauche coupe", champ_gauche(QStringLiteral(" Heure"), 5), " Heur");
-    ligne_donnees("gauche vide", champ_gauche(QString(), 3), "   ");
-    ligne_donnees("droite 160m", champ_droite(QStringLiteral("160m")), "160m ");
-    ligne_donnees("droite 70cm", champ_droite(QStringLiteral("70cm")), "70cm ");
-    ligne_donnees("droite 6m", champ_droite(QStringLiteral("6m")), "  6m ");
-    ligne_donnees("droite numero etoile", champ_droite(QStringLiteral("1234*")), "234* ");
-    ligne_donnees("droite vide", champ_droite(QString()), "     ");
+    const auto gauche = [](const char* texte, int largeur) {
+        return formater({QString::fromUtf8(texte), largeur});
+    };
+    // The text report's right-aligned columns: four characters and a blank.
+    const auto droite = [](const char* texte) {
+        return formater({QString::fromUtf8(texte), 4, Alignement::droite, 1});
+    };
+    ligne_donnees("gauche complete", gauche("Bande", 6), "Bande ");
+    ligne_donnees("gauche coupe", gauche(" Heure", 5), " Heur");
+    ligne_donnees("gauche vide", gauche("", 3), "   ");
+    ligne_donnees("droite 160m", droite("160m"), "160m ");
+    ligne_donnees("droite 70cm", droite("70cm"), "70cm ");
+    ligne_donnees("droite 6m", droite("6m"), "  6m ");
+    ligne_donnees("droite numero etoile", droite("1234*"), "234* ");
+    ligne_donnees("droite vide", droite(""), "     ");
     ligne_donnees("cabrillo 4 chiffres", date_cabrillo(QStringLiteral("01/07/2024")), "2024-07-01");
     ligne_donnees("cabrillo 2 chiffres", date_cabrillo(QStringLiteral("01/07/24")), "2024-07-01");
     ligne_donnees("ascii 2 chiffres", date_aaaammjj(QStringLiteral("31/08/25")), "20250831");
@@ -55,7 +65,7 @@ void TestFormats::champs_fixes_data() {
     ligne_donnees("heure cabrillo", heure_cabrillo(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif", heure_adif(QStringLiteral("14:05")), "1405");
     ligne_donnees("heure adif courte", heure_adif(QStringLiteral("9")), "9");
-    ligne_donnees("annee", annee_rapport(QDate(2025, 3, 15)), "2025");
+    ligne_donnees("annee", annee_courante(QDate(2025, 3, 15)), "2025");
 }
 
 void TestFormats::champs_fixes() {
@@ -124,6 +134,28 @@ void TestFormats::ligne_cabrillo() {
     QTEST(ligne_qso_cabrillo(cellules, QStringLiteral("F6ABC"), QStringLiteral("NM")), "attendu");
 }
 
+// The band list of the entry, in its order, each with its Cabrillo frequency field (the
+// five characters after "QSO: ", "-" where the line has none).
+void TestFormats::frequences_cabrillo() {
+    const QList<std::pair<QString, QString>> attendues{
+        {"160m", " 1800"}, {"80m", " 3500"}, {"60m", " 5000"},  {"40m", " 7000"},  {"30m", "10000"},
+        {"20m", "14000"},  {"17m", "18000"}, {"15m", "21000"},  {"12m", "24000"},  {"10m", "28000"},
+        {"6m", "   50"},   {"2m", "  144"},  {"70cm", "  420"}, {"23cm", " 1240"}, {"sat", "  SAT"},
+    };
+    const auto frequence_cabrillo = [](const QString& bande) {
+        const QString ligne = ligne_qso_cabrillo(
+            {QStringLiteral("01/07/2025"), QStringLiteral("00:01"), QStringLiteral("K1ZZ"), bande},
+            QStringLiteral("F6ABC"), QStringLiteral("NM"));
+        return ligne.mid(5, 3) == QStringLiteral("CW ") ? QStringLiteral("-") : ligne.mid(5, 5);
+    };
+    QList<std::pair<QString, QString>> obtenues;
+    for (const QString& bande : bandes()) {
+        obtenues.append({bande, frequence_cabrillo(bande)});
+    }
+    QCOMPARE(obtenues, attendues);
+    QCOMPARE(frequence_cabrillo(QStringLiteral("13cm")), QStringLiteral("-"));
+}
+
 void TestFormats::ligne_ascii_data() {
     QTest::addColumn<QStringList>("cellules");
     QTest::addColumn<QString>("attendu");
@@ -180,7 +212,7 @@ void TestFormats::numero_membre_adif() {
     };
     QFETCH(QString, rapport);
     QFETCH(QString, export_adif);
-    QVERIFY(ligne_adif_rapport(cellules, etat.champs, membre)
+    QVERIFY(ligne_adif_rapport(cellules, etat.station, membre)
                 .endsWith("<RST_RCVD:3>599 " + champ(rapport) + "<EOR>"));
     QVERIFY(ligne_export_adif(cellules, etat, membre)
                 .endsWith(champ_adif(QStringLiteral("SRX"), cellule) + QLatin1Char(' ') +

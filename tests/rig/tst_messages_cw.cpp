@@ -1,4 +1,4 @@
-#include "log/erreur.h"
+#include "base/erreur.h"
 #include "octets_fichier.h"
 #include "rig/code_morse.h"
 #include "rig/messages_cw.h"

@@ -1,9 +1,6 @@
-#include "log/table_journal.h"
-#include "reports/cabrillo.h"
 #include "rig/liaison_radio.h"
 #include "rig/manipulateur_radio.h"
 #include "rig/modeles_radio.h"
-#include "rig/plages_bandes.h"
 #include "rig/suivi_radio.h"
 
 #include <QElapsedTimer>
@@ -80,7 +77,6 @@ class TestRadio : public QObject {
     void initTestCase() { QVERIFY2(!liaison_.ouvrir({1, {}, 0}), "rig factice de Hamlib"); }
     void bandes_aux_bords_data();
     void bandes_aux_bords();
-    void une_seule_table_des_bandes();
     void modeles_de_hamlib();
     void ouvertures_impossibles_data();
     void ouvertures_impossibles();
@@ -130,16 +126,6 @@ void TestRadio::bandes_aux_bords() {
     QCOMPARE(etat.bande.value_or(QString()), bande);
     QCOMPARE(etat.mode, QStringLiteral("FM")); // the dummy rig's own mode
     QVERIFY(!etat.en_cw());
-}
-
-void TestRadio::une_seule_table_des_bandes() {
-    QStringList noms;
-    for (const PlageBande& p : plages_bandes()) {
-        noms.append(QString::fromLatin1(p.bande));
-        const QString rapport = QString::fromLatin1(p.frequence_rapport).rightJustified(5);
-        QCOMPARE(frequence_cabrillo(noms.last()), std::optional<QString>(rapport));
-    }
-    QCOMPARE(noms, bandes());
 }
 
 void TestRadio::modeles_de_hamlib() {

@@ -1,7 +1,7 @@
 #include "banc_programme.h"
 
 #include "app/demarrage.h"
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "ui/tform_infos.h"
 
 #include <QDir>
@@ -80,11 +80,11 @@ void BancProgramme::redemarrer() {
 }
 
 vorek::TForm_Infos* BancProgramme::infos() const {
-    return programme->contexte().Form_Infos;
+    return programme->Form_Infos();
 }
 
 vorek::TForm_main* BancProgramme::principale() const {
-    return programme->contexte().Form_main;
+    return programme->Form_main();
 }
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/horloge.h"
 #include "dialogues_scriptes.h"
 #include "log/etat.h"
-#include "log/horloge.h"
 #include "ui/fenetre_attente.h"
 #include "ui/programme.h"
 

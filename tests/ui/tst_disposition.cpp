@@ -153,16 +153,16 @@ void TestDisposition::fenetres_sur_l_ecran() {
         banc.ecrire(QStringLiteral("cfg/Challenge_VRK.ini"), reglages);
     }
     banc.demarrer();
-    const Contexte& c = banc.programme->contexte();
-    QStringList d = montrer_et_verifier(c.Form_Infos);
-    d << montrer_et_verifier(c.Form_main);
-    d << bandes_coupees(c.Form_main->StringGrid_HF);
-    c.Form_main->BitBtn_ADIF->click();
-    d << montrer_et_verifier(c.Form_choix_ADIF);
-    c.Form_main->Info_CR->click();
-    d << montrer_et_verifier(c.Form_infoCR);
-    c.Form_main->SpeedButton1->click();
-    QWidget* aide = c.Form_main->findChild<QWidget*>(QStringLiteral("Fenetre_aide"));
+    const Programme& c = *banc.programme;
+    QStringList d = montrer_et_verifier(c.Form_Infos());
+    d << montrer_et_verifier(c.Form_main());
+    d << bandes_coupees(c.Form_main()->StringGrid_HF);
+    c.Form_main()->BitBtn_ADIF->click();
+    d << montrer_et_verifier(c.Form_choix_ADIF());
+    c.Form_main()->Info_CR->click();
+    d << montrer_et_verifier(c.Form_infoCR());
+    c.Form_main()->SpeedButton1->click();
+    QWidget* aide = c.Form_main()->findChild<QWidget*>(QStringLiteral("Fenetre_aide"));
     QVERIFY(aide);
     d << montrer_et_verifier(aide);
     banc.attente.ouvrir(QStringLiteral("ZTC_mini_2021.csv"));

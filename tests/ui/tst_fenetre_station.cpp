@@ -1,8 +1,8 @@
 #include "banc_programme.h"
+#include "base/fichier_texte.h"
 #include "journal_rempli.h"
 #include "ligne_donnees.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "ui/infobulle.h"
 #include "ui/tform_infos.h"
 #include "ui/tform_main.h"
@@ -40,6 +40,8 @@ class TestFenetreStation : public QObject {
     void email_propose_serveur_et_port();
     void smtp_absent_signale();
     void charger_fichier_remplit_les_champs();
+    void chargement_note_avec_la_bande_de_la_saisie_data();
+    void chargement_note_avec_la_bande_de_la_saisie();
     void infobulles_et_barre_d_etat_data();
     void infobulles_et_barre_d_etat();
     void ordre_de_tabulation();
@@ -79,33 +81,33 @@ void TestFenetreStation::indicatif_tape_lettre_par_lettre() {
     QTest::keyClicks(f()->Edit_call, QStringLiteral("f5a"));
     QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5A"));
     QCOMPARE(f()->Edit_ZTC->text(), QString());
-    QCOMPARE(etat.station_nr_club, QString());
+    QCOMPARE(etat.station.station_nr_club, QString());
     QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
     QCOMPARE(f()->Edit_adresse1->text(), QStringLiteral("1 rue"));
     QCOMPARE(f()->ComboBox_DXCC->currentText(), QStringLiteral("DL"));
-    QCOMPARE(etat.station_call, QString());
+    QCOMPARE(etat.station.station_call, QString());
 
     // The look-up refreshes what it fills: the member number and the DXCC; the name and the
     // address lines stay the operator's while the database has no name.
     QTest::keyClick(f()->Edit_call, Qt::Key_B);
-    QCOMPARE(etat.station_call, QStringLiteral("F5AB"));
+    QCOMPARE(etat.station.station_call, QStringLiteral("F5AB"));
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
     QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
     QCOMPARE(f()->Edit_adresse1->text(), QStringLiteral("1 rue"));
     QCOMPARE(f()->Edit_adresse2->text(), QStringLiteral("75001 PARIS"));
-    QCOMPARE(etat.station_adresse1, QStringLiteral("1 rue"));
-    QCOMPARE(etat.station_adresse2, QStringLiteral("75001 PARIS"));
+    QCOMPARE(etat.station.station_adresse1, QStringLiteral("1 rue"));
+    QCOMPARE(etat.station.station_adresse2, QStringLiteral("75001 PARIS"));
     QCOMPARE(f()->ComboBox_DXCC->currentIndex(), 0);
-    QCOMPARE(etat.station_DXCC, QStringLiteral("F"));
-    QCOMPARE(etat.station_continent, QStringLiteral("EU"));
+    QCOMPARE(etat.station.station_DXCC, QStringLiteral("F"));
+    QCOMPARE(etat.station.station_continent, QStringLiteral("EU"));
 
     QTest::keyClick(f()->Edit_call, Qt::Key_C);
-    QCOMPARE(etat.station_call, QStringLiteral("F5ABC"));
+    QCOMPARE(etat.station.station_call, QStringLiteral("F5ABC"));
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("123"));
     QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Jean DUPONT"));
-    QCOMPARE(etat.station_nr_club, QStringLiteral("123"));
-    QCOMPARE(etat.station_nom, QStringLiteral("Jean DUPONT"));
-    QCOMPARE(etat.champs.Edit_call, QStringLiteral("F5ABC"));
+    QCOMPARE(etat.station.station_nr_club, QStringLiteral("123"));
+    QCOMPARE(etat.station.station_nom(), QStringLiteral("Jean DUPONT"));
+    QCOMPARE(etat.station.station_call, QStringLiteral("F5ABC"));
     QVERIFY(banc_->dialogues.messages.isEmpty());
 
     // Back to three characters: only the member number goes, the call stays what it was.
@@ -113,13 +115,13 @@ void TestFenetreStation::indicatif_tape_lettre_par_lettre() {
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
     QTest::keyClick(f()->Edit_call, Qt::Key_Backspace);
     QCOMPARE(f()->Edit_ZTC->text(), QString());
-    QCOMPARE(etat.station_call, QStringLiteral("F5AB"));
+    QCOMPARE(etat.station.station_call, QStringLiteral("F5AB"));
 }
 
 void TestFenetreStation::prefixe_hors_de_la_liste() {
     QTest::keyClicks(f()->Edit_call, QStringLiteral("EA8XYZ"));
-    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("EA8"));
-    QCOMPARE(banc_->etat->station_continent, QStringLiteral("AF"));
+    QCOMPARE(banc_->etat->station.station_DXCC, QStringLiteral("EA8"));
+    QCOMPARE(banc_->etat->station.station_continent, QStringLiteral("AF"));
     QCOMPARE(f()->ComboBox_DXCC->currentIndex(), -1);
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("NM"));
 }
@@ -136,7 +138,7 @@ void TestFenetreStation::base_illisible_signalee() {
     f()->Edit_call->setText(QStringLiteral("F5ABC"));
     QCOMPARE(banc_->dialogues.messages.size(), 1);
     QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
-    QCOMPARE(banc_->etat->station_call, QStringLiteral("F5ABC"));
+    QCOMPARE(banc_->etat->station.station_call, QStringLiteral("F5ABC"));
     QCOMPARE(f()->Edit_ZTC->text(), QString());
     QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Ancien"));
     QVERIFY(f()->isVisible());
@@ -174,14 +176,14 @@ void TestFenetreStation::indicatif_retouche_garde_l_adresse() {
 
 void TestFenetreStation::choix_dxcc_par_l_operateur() {
     QTest::keyClicks(f()->Edit_call, QStringLiteral("F5ABC"));
-    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("F"));
+    QCOMPARE(banc_->etat->station.station_DXCC, QStringLiteral("F"));
     QTest::keyClick(f()->ComboBox_DXCC, Qt::Key_Down);
     QCOMPARE(f()->ComboBox_DXCC->currentText(), QStringLiteral("DL"));
-    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("DL"));
+    QCOMPARE(banc_->etat->station.station_DXCC, QStringLiteral("DL"));
     // Typing into the box counts too.
     f()->ComboBox_DXCC->lineEdit()->clear();
     QTest::keyClicks(f()->ComboBox_DXCC->lineEdit(), QStringLiteral("TK"));
-    QCOMPARE(banc_->etat->station_DXCC, QStringLiteral("TK"));
+    QCOMPARE(banc_->etat->station.station_DXCC, QStringLiteral("TK"));
 }
 
 void TestFenetreStation::ok_sans_indicatif_puis_sans_fichier() {
@@ -244,7 +246,7 @@ void TestFenetreStation::ok_ouvre_la_fenetre_principale() {
         m->windowTitle(),
         QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023) : Fichier :essai.VRK (0 QSO)"));
     QVERIFY(m->Timer1->isActive());
-    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc_->etat->station.station_email, QStringLiteral("f5abc@free.fr"));
     QCOMPARE(lire_lignes(banc_->travail(QStringLiteral("essai.VRK"))).at(3),
              QStringLiteral("3 place du Marché"));
     const QStringList ini = lire_lignes(banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")));
@@ -257,36 +259,36 @@ void TestFenetreStation::email_propose_serveur_et_port() {
     QTest::keyClicks(f()->Edit_email, QStringLiteral("f5abc@free.fr"));
     QCOMPARE(f()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
     QCOMPARE(f()->Edit_port->text(), QStringLiteral("25"));
-    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc_->etat->station.station_email, QStringLiteral("f5abc@free.fr"));
     // An address that fails the check empties both and keeps the last good address.
     QTest::keyClick(f()->Edit_email, Qt::Key_Period);
     QCOMPARE(f()->Edit_SMTP->text(), QString());
     QCOMPARE(f()->Edit_port->text(), QString());
-    QCOMPARE(banc_->etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc_->etat->station.station_email, QStringLiteral("f5abc@free.fr"));
     f()->Edit_email->setText(QStringLiteral("x@inconnu.fr"));
     QCOMPARE(f()->Edit_SMTP->text(), QString());
-    QCOMPARE(banc_->etat->station_email, QStringLiteral("x@inconnu.fr"));
+    QCOMPARE(banc_->etat->station.station_email, QStringLiteral("x@inconnu.fr"));
 }
 
 void TestFenetreStation::smtp_absent_signale() {
     QVERIFY(QFile::remove(banc_->chemin(QStringLiteral("cfg/SMTP.csv"))));
-    banc_->etat->station_email = QStringLiteral("avant@free.fr");
+    banc_->etat->station.station_email = QStringLiteral("avant@free.fr");
     f()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
     QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
     QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
     QCOMPARE(f()->Edit_SMTP->text(), QString());
-    QCOMPARE(banc_->etat->station_email, QStringLiteral("avant@free.fr"));
+    QCOMPARE(banc_->etat->station.station_email, QStringLiteral("avant@free.fr"));
 }
 
 void TestFenetreStation::charger_fichier_remplit_les_champs() {
     Etat source;
     source.fixer_rep_programme(banc_->prog());
-    source.station_call = QStringLiteral("F6XYZ");
-    source.station_nom = QStringLiteral("Marie M.");
-    source.station_adresse1 = QStringLiteral("2 rue Haute");
-    source.station_adresse2 = QStringLiteral("69001 LYON");
-    source.station_nr_club = QStringLiteral("456");
-    source.station_DXCC = QStringLiteral("F");
+    source.station.station_call = QStringLiteral("F6XYZ");
+    source.station.nom_saisi = QStringLiteral("Marie M.");
+    source.station.station_adresse1 = QStringLiteral("2 rue Haute");
+    source.station.station_adresse2 = QStringLiteral("69001 LYON");
+    source.station.station_nr_club = QStringLiteral("456");
+    source.station.station_DXCC = QStringLiteral("F");
     remplir_journal(
         source, {{QStringLiteral("01/07/2025"), QStringLiteral("10:00"), QStringLiteral("F5ABC"),
                   QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")},
@@ -304,9 +306,9 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
     QCOMPARE(f()->Edit_nom->text(), QStringLiteral("Marie M."));
     QCOMPARE(f()->Edit_ZTC->text(), QStringLiteral("456"));
     QCOMPARE(f()->Edit_adresse2->text(), QStringLiteral("69001 LYON"));
-    QCOMPARE(etat.station_nom, QStringLiteral("Marie M."));
-    QCOMPARE(etat.station_adresse1, QStringLiteral("2 rue Haute"));
-    QCOMPARE(etat.station_continent, QStringLiteral("EU"));
+    QCOMPARE(etat.station.station_nom(), QStringLiteral("Marie M."));
+    QCOMPARE(etat.station.station_adresse1, QStringLiteral("2 rue Haute"));
+    QCOMPARE(etat.station.station_continent, QStringLiteral("EU"));
     QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ete.VRK"));
     QCOMPARE(etat.ligne_suivante, 3);
     TForm_main* m = banc_->principale();
@@ -323,6 +325,33 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
     f()->BitBtn_charger->click();
     QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Fichier introuvable")});
     QCOMPARE(etat.table.nb_lignes(), 4);
+}
+
+void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie_data() {
+    QTest::addColumn<QString>("bande");
+    QTest::addColumn<QString>("points");
+    ligne_donnees("160m", QStringLiteral("160m"), QStringLiteral("3"));
+    ligne_donnees("20m", QStringLiteral("20m"), QStringLiteral("4"));
+    ligne_donnees("texte hors liste", QStringLiteral("14 MHz"), QStringLiteral("0"));
+}
+
+// A QSO without band scores with the band the main window's entry shows, even when the
+// station window loads the file.
+void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie() {
+    QFETCH(QString, bande);
+    banc_->principale()->ComboBox_band->setCurrentText(bande);
+    Etat source;
+    source.fixer_rep_programme(banc_->prog());
+    source.station.station_call = QStringLiteral("F6XYZ");
+    remplir_journal(
+        source, {{QStringLiteral("02/07/2025"), QStringLiteral("10:00"), QStringLiteral("F5ABC"),
+                  QString(), QStringLiteral("599"), QStringLiteral("599")}});
+    const QString chemin = banc_->travail(QStringLiteral("sans_bande.VRK"));
+    sauver_fichier(source, chemin);
+    banc_->dialogues.prevoir_fichier(chemin);
+    f()->BitBtn_charger->click();
+    QCOMPARE(banc_->etat->table.cellule(col_ztc, 1), QStringLiteral("123"));
+    QTEST(banc_->etat->table.cellule(col_points, 1), "points");
 }
 
 void TestFenetreStation::infobulles_et_barre_d_etat_data() {

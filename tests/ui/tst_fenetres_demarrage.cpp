@@ -1,7 +1,8 @@
 #include "app/demarrage.h"
 #include "banc_programme.h"
-#include "log/dates.h"
-#include "log/fichier_texte.h"
+#include "base/dates.h"
+#include "base/fichier_texte.h"
+#include "rules/bandes.h"
 #include "ui/tform_choix_adif.h"
 #include "ui/tform_infocr.h"
 #include "ui/tform_infos.h"
@@ -343,8 +344,9 @@ void TestFenetresDemarrage::controles_nommes() {
     BancProgramme banc;
     banc.serveur_absent();
     banc.demarrer();
-    const Contexte& c = banc.programme->contexte();
-    const QList<QWidget*> fenetres{c.Form_Infos, c.Form_main, c.Form_choix_ADIF, c.Form_infoCR};
+    const Programme& p = *banc.programme;
+    const QList<QWidget*> fenetres{p.Form_Infos(), p.Form_main(), p.Form_choix_ADIF(),
+                                   p.Form_infoCR()};
     QWidget* trouvee = nullptr;
     for (QWidget* w : fenetres) {
         if (w->objectName() == fenetre) {
@@ -414,7 +416,7 @@ void TestFenetresDemarrage::parametres_par_defaut() {
                                         : 395);
     QCOMPARE(banc.principale()->geometry().size(), QSize(910, 800));
     QCOMPARE(banc.principale()->pos(), QPoint(600, 160));
-    QCOMPARE(banc.programme->contexte().Form_choix_ADIF->pos(), QPoint(310, 260));
+    QCOMPARE(banc.programme->Form_choix_ADIF()->pos(), QPoint(310, 260));
     QCOMPARE(banc.infos()->Edit_email->text(), QString());
 }
 
@@ -461,7 +463,7 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     // The stored address ran its handling: server and port are proposed at start.
     QCOMPARE(banc.infos()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
     QCOMPARE(banc.infos()->Edit_port->text(), QStringLiteral("25"));
-    QCOMPARE(banc.etat->station_email, QStringLiteral("f5abc@free.fr"));
+    QCOMPARE(banc.etat->station.station_email, QStringLiteral("f5abc@free.fr"));
 }
 
 QTEST_MAIN(TestFenetresDemarrage)

@@ -2,8 +2,8 @@
 // "Mises à jour" item, and Qt's own texts in French.
 
 #include "banc_programme.h"
+#include "base/fichier_texte.h"
 #include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
 #include "log/table_journal.h"
 #include "ui/fenetre_aide.h"
 #include "ui/francais.h"

@@ -1,5 +1,5 @@
 #include "banc_programme.h"
-#include "log/fichier_texte.h"
+#include "base/fichier_texte.h"
 #include "ui/dialogues_qt.h"
 #include "ui/tform_choix_adif.h"
 #include "ui/tform_infocr.h"
@@ -84,11 +84,13 @@ void TestNavigation::quitter_annule_garde_le_programme() {
     QVERIFY(m()->isVisible());
     QVERIFY(!banc_->programme->termine());
 
+    QVERIFY(m()->Timer1->isActive());
     banc_->dialogues.prevoir_reponse(Reponse::non);
     m()->Quitter1->trigger();
     QVERIFY(banc_->programme->termine());
     QVERIFY(!m()->isVisible());
     QVERIFY(!f()->isVisible());
+    QVERIFY(!m()->Timer1->isActive());
 }
 
 void TestNavigation::quitter_ecrit_les_parametres_avant_la_question() {
@@ -206,10 +208,10 @@ void TestNavigation::ouvrir_sans_correction_en_attente() {
 void TestNavigation::autres_fenetres() {
     jusqu_a_la_fenetre_principale();
     m()->ImportADIF1->trigger();
-    QVERIFY(banc_->programme->contexte().Form_choix_ADIF->isVisible());
-    QCOMPARE(banc_->programme->contexte().Form_choix_ADIF->windowTitle(),
+    QVERIFY(banc_->programme->Form_choix_ADIF()->isVisible());
+    QCOMPARE(banc_->programme->Form_choix_ADIF()->windowTitle(),
              QStringLiteral("IMPORTATION ADIF"));
-    TForm_infoCR* cr = banc_->programme->contexte().Form_infoCR;
+    TForm_infoCR* cr = banc_->programme->Form_infoCR();
     m()->Info_CR->click();
     QVERIFY(cr->isVisible());
     QFile::remove(ini());

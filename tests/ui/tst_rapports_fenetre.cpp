@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "base/fichier_texte.h"
 #include "journal_rempli.h"
 #include "log/fichier_challenge.h"
 #include "reports/commandes_rapports.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -25,6 +27,7 @@ class TestRapportsFenetre : public QObject {
     void compte_rendu_complet();
     void compte_rendu_interrompu();
     void exports();
+    void station_editee_dans_chaque_ecrit();
 
   private:
     TForm_main* m() const { return banc_->principale(); }
@@ -44,7 +47,7 @@ void TestRapportsFenetre::init() {
 
     Etat journal;
     journal.fixer_rep_programme(banc_->prog());
-    journal.station_call = QStringLiteral("F5ABC");
+    journal.station.station_call = QStringLiteral("F5ABC");
     remplir_journal(
         journal, {{QStringLiteral("02/07/2025"), QStringLiteral("10:00"), QStringLiteral("F6XYZ"),
                    QStringLiteral("40m"), QStringLiteral("599"), QStringLiteral("599")},
@@ -109,6 +112,44 @@ void TestRapportsFenetre::exports() {
     QCOMPARE(banc_->dialogues.messages.size(), 2);
     QVERIFY(banc_->dialogues.messages[1].texte.startsWith(QStringLiteral("Fichier ASCII  ")));
     QVERIFY(banc_->dialogues.messages[1].texte.endsWith(travail(QStringLiteral("ete.ASC"))));
+}
+
+// What the station window holds when the files are written is what every file says, the
+// name trimmed except where the reports print it as typed.
+void TestRapportsFenetre::station_editee_dans_chaque_ecrit() {
+    m()->BitBtn_retour->click();
+    TForm_Infos* f = banc_->infos();
+    f->Edit_nom->setText(QStringLiteral("Paul LEROY "));
+    f->Edit_adresse1->setText(QStringLiteral("8 quai Ouest"));
+    f->Edit_adresse2->setText(QStringLiteral("29200 BREST"));
+    f->BitBtn_OK->click();
+    m()->EcrireLog->click();
+    banc_->dialogues.prevoir_fichier(QStringLiteral("journal.adi"));
+    m()->ExportADIF1->trigger();
+    const auto lignes = [this](const char* nom) {
+        return lire_lignes(travail(QString::fromLatin1(nom)));
+    };
+    QCOMPARE(lignes("ete.VRK").mid(1, 4),
+             (QStringList{"F5ABC", "Paul LEROY", "8 quai Ouest", "29200 BREST"}));
+    for (const char* nom : {"ete.LOG", "journal.adi"}) {
+        const QStringList l = lignes(nom);
+        QVERIFY2(l.contains(QStringLiteral("CALLSIGN: F5ABC")), nom);
+        QVERIFY2(l.contains(QStringLiteral("NAME: Paul LEROY")), nom);
+        QVERIFY2(l.contains(QStringLiteral("ADDRESS: 8 quai Ouest")), nom);
+        QVERIFY2(l.contains(QStringLiteral("ADDRESS: 29200 BREST")), nom);
+    }
+    const QString marge(18, QLatin1Char(' '));
+    const QStringList texte = lignes("ete.TXT");
+    QCOMPARE(texte.mid(texte.indexOf(marge + "F5ABC    Paul LEROY "), 3),
+             (QStringList{marge + "F5ABC    Paul LEROY ", marge + "8 quai Ouest",
+                          marge + "29200 BREST"}));
+    const QString station = QStringLiteral("<MY_NAME:11>Paul LEROY  <MY_STREET:12>8 quai Ouest "
+                                           "<MY_CITY:11>29200 BREST <OPERATOR:5>F5ABC ");
+    const QStringList enregistrements = lignes("ete.ADI").filter(QStringLiteral("<EOR>"));
+    QCOMPARE(enregistrements.size(), 2);
+    for (const QString& enregistrement : enregistrements) {
+        QVERIFY2(enregistrement.startsWith(station), qPrintable(enregistrement));
+    }
 }
 
 QTEST_MAIN(TestRapportsFenetre)

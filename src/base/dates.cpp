@@ -87,6 +87,10 @@ QString texte_date_heure(double jours) {
     return texte_date(jours) + QLatin1Char(' ') + texte_heure(jours);
 }
 
+QString annee_courante(const QDate& aujourdhui) {
+    return aujourdhui.toString(QStringLiteral("yyyy"));
+}
+
 bool essayer_date(const QString& texte, double& jours) {
     QDate date;
     if (!lire_date_seule(texte.trimmed(), date)) {

@@ -1,7 +1,7 @@
+#include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "disque_plein.h"
 #include "ligne_donnees.h"
-#include "log/erreur.h"
-#include "log/fichier_texte.h"
 #include "octets_fichier.h"
 
 #include <QDir>

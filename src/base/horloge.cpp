@@ -1,7 +1,5 @@
 #include "horloge.h"
 
-#include "dates.h"
-
 namespace vorek {
 
 QDateTime HorlogeSysteme::maintenant_local() const {
@@ -31,12 +29,6 @@ int calculer_decalage_UTC(std::optional<int> biais_minutes) {
     }
     const int quarts = *biais_minutes / 15;
     return quarts / 4;
-}
-
-PeriodeConcours periode_concours(const QDate& aujourdhui) {
-    const QString annee = texte_date(vers_jours(aujourdhui)).mid(6, 4);
-    return {lire_date_heure(QStringLiteral("01/07/") + annee + QStringLiteral(" 00:00:01")),
-            lire_date_heure(QStringLiteral("31/08/") + annee + QStringLiteral(" 23:59:59"))};
 }
 
 } // namespace vorek

@@ -1,4 +1,4 @@
-#include "plages_bandes.h"
+#include "bandes.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ namespace {
 constexpr qint64 khz = 1000;
 constexpr qint64 mhz = 1000 * khz;
 
-constexpr std::array<PlageBande, 15> table{{
+constexpr std::array<Bande, 15> table{{
     {"160m", 1810 * khz, 2000 * khz, "1800"},
     {"80m", 3500 * khz, 3800 * khz, "3500"},
     {"60m", 5351500, 5366500, "5000"},
@@ -29,14 +29,35 @@ constexpr std::array<PlageBande, 15> table{{
 
 } // namespace
 
-std::span<const PlageBande> plages_bandes() {
+std::span<const Bande> table_bandes() {
     return table;
 }
 
+QStringList bandes() {
+    // Built once: the entry asks for it at every keystroke.
+    static const QStringList textes = [] {
+        QStringList liste;
+        for (const Bande& b : table) {
+            liste.append(QString::fromLatin1(b.texte));
+        }
+        return liste;
+    }();
+    return textes;
+}
+
 std::optional<QString> bande_de_frequence(qint64 hz) {
-    for (const PlageBande& p : table) {
-        if (hz >= p.debut_hz && hz <= p.fin_hz) {
-            return QString::fromLatin1(p.bande);
+    for (const Bande& b : table) {
+        if (hz >= b.debut_hz && hz <= b.fin_hz) {
+            return QString::fromLatin1(b.texte);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> frequence_rapport(const QString& bande) {
+    for (const Bande& b : table) {
+        if (bande == QLatin1String(b.texte)) {
+            return QString::fromLatin1(b.frequence_rapport);
         }
     }
     return std::nullopt;

@@ -2,12 +2,11 @@
 #include "ligne_donnees.h"
 #include "score_litteral.h"
 
-#include "dialogues_scriptes.h"
-#include "entry/libelles.h"
-#include "entry/score.h"
-#include "entry/textes_saisie.h"
-#include "log/erreur.h"
+#include "base/dates.h"
+#include "base/erreur.h"
 #include "refdata/referentiel.h"
+#include "rules/periode.h"
+#include "rules/score.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -19,38 +18,30 @@ namespace {
 
 const QString annee = QStringLiteral("2025");
 
-// "date;time;call;band[;member number]" -> a row as committed.
-QStringList ligne(const QString& description) {
-    const QStringList p = description.split(QLatin1Char(';'));
-    return {p.value(0),
-            p.value(1),
-            p.value(2),
-            p.value(3),
-            QStringLiteral("599"),
-            QStringLiteral("599"),
-            p.value(4),
-            QString(),
-            QString(),
-            QString()};
-}
-
 } // namespace
 
 class TstScore : public QObject {
     Q_OBJECT
 
   private slots:
+    void periode();
     void regles_data();
     void regles();
-    void date_illisible_arrete_le_calcul_data();
-    void date_illisible_arrete_le_calcul();
     void ligne_sans_indicatif_ignoree();
-    void base_membres_absente_une_seule_fois();
     void notes_de_l_operateur_data();
     void notes_de_l_operateur();
     void egal_a_la_lecture_litterale();
     void sans_base_comme_une_base_des_memes_numeros();
 };
+
+void TstScore::periode() {
+    const PeriodeConcours p = periode_concours(QDate(2025, 3, 15));
+    QCOMPARE(texte_date_heure(p.debut_concours), QStringLiteral("01/07/2025 00:00"));
+    QCOMPARE(texte_date_heure(p.fin_concours), QStringLiteral("31/08/2025 23:59"));
+    // One second after midnight and one second before the end.
+    QCOMPARE(qRound((p.debut_concours - lire_date(QStringLiteral("01/07/2025"))) * 86400), 1);
+    QCOMPARE(qRound((lire_date(QStringLiteral("01/09/2025")) - p.fin_concours) * 86400), 1);
+}
 
 void TstScore::regles_data() {
     QTest::addColumn<QStringList>("lignes");
@@ -129,11 +120,11 @@ void TstScore::regles() {
     DossierEssai d;
     d.ecrire_dxcc();
     d.ecrire_membres();
-    d.etat.station_continent = continent;
+    d.etat.station.station_continent = continent;
     for (const QString& l : lignes) {
-        d.ajouter(ligne(l));
+        d.ajouter(DossierEssai::ligne_decrite(l));
     }
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     const ResultatScore resultat = calculer_score(d.etat, referentiel, bande_combo, annee);
     QStringList obtenu;
     for (int r = 1; r <= lignes.size(); ++r) {
@@ -147,74 +138,19 @@ void TstScore::regles() {
     QVERIFY(!resultat.base_membres_absente);
 }
 
-void TstScore::date_illisible_arrete_le_calcul_data() {
-    QTest::addColumn<QStringList>("lignes");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("points");
-    QTest::addColumn<int>("total");
-    ligne_donnees("date et heure de la ligne",
-                  QStringList{"10/07/2025;10:00;F5ABC;20m", "32/07/2025;10:00;DL1AA;20m",
-                              "10/07/2025;10:00;K1ZZ;20m"},
-                  "'32/07/2025 10:00' ne correspond pas à une date et une heure correctes",
-                  QStringList{"4", "", "7"}, 4);
-    // The row above passed as date and time but its date cell alone does not read.
-    ligne_donnees("date d'une ligne du meme indicatif",
-                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "11/07/2025;10:00;F5ABC;40m",
-                              "10/07/2025;10:00;K1ZZ;20m"},
-                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "", "7"}, 4);
-    ligne_donnees("date d'une ligne plus haute du meme indicatif",
-                  QStringList{"10/07/2025 10:00;;F5ABC;20m", "30/06/2025;10:00;F5ABC;40m",
-                              "11/07/2025;10:00;F5ABC;40m"},
-                  "'10/07/2025 10:00' n'est pas une date correcte", QStringList{"4", "0", "7"}, 4);
-}
-
-void TstScore::date_illisible_arrete_le_calcul() {
-    QFETCH(QStringList, lignes);
-    QFETCH(QString, message);
-    QFETCH(QStringList, points);
-    QFETCH(int, total);
-    DossierEssai d;
-    d.ecrire_dxcc();
-    d.ecrire_membres();
-    for (const QString& l : lignes) {
-        d.ajouter(ligne(l));
-    }
-    d.etat.table.fixer_cellule(col_points, 3, QStringLiteral("7"));
-    const Referentiel referentiel(d.etat);
-    DialoguesScriptes dialogues;
-    QVERIFY(!recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
-    QCOMPARE(dialogues.textes(), QStringList{message});
-    QCOMPARE(d.colonne(col_points).mid(0, 3), points);
-    QCOMPARE(d.etat.score_total, total);
-}
-
 void TstScore::ligne_sans_indicatif_ignoree() {
     DossierEssai d;
     d.ecrire_dxcc();
     d.ecrire_membres();
     d.ajouter({"10/07/2025", "10:00", "", "20m", "", "", "123", "9", "", "notes"});
-    d.ajouter(ligne(QStringLiteral("10/07/2025;11:00;F5ABC;20m")));
-    const Referentiel referentiel(d.etat);
+    d.ajouter(DossierEssai::ligne_decrite(QStringLiteral("10/07/2025;11:00;F5ABC;20m")));
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     const ResultatScore resultat = calculer_score(d.etat, referentiel, QString(), annee);
     // The empty-call row keeps its cells and, with points, still counts for the band rule.
     QCOMPARE(d.etat.table.ligne(1),
              (QStringList{"10/07/2025", "10:00", "", "20m", "", "", "123", "9", "", "notes"}));
     QCOMPARE(d.etat.table.cellule(col_notes, 2), QStringLiteral(" Déjà QSO sur cette bande"));
     QCOMPARE(resultat.score_total, 0);
-}
-
-void TstScore::base_membres_absente_une_seule_fois() {
-    DossierEssai d;
-    d.ecrire_dxcc();
-    for (int i = 0; i < 3; ++i) {
-        d.ajouter(ligne(QStringLiteral("1%1/07/2025;10:00;F5ABC;20m;12*3").arg(i)));
-    }
-    const Referentiel referentiel(d.etat);
-    DialoguesScriptes dialogues;
-    QVERIFY(recalculer_score(d.etat, referentiel, dialogues, QString(), annee));
-    QCOMPARE(dialogues.textes(), QStringList{textes::base_membres_absente_score()});
-    QCOMPARE(d.colonne(col_ztc).mid(0, 3), (QStringList{"12*3", "12*3", "12*3"}));
-    QCOMPARE(d.etat.score_total, 4);
 }
 
 void TstScore::notes_de_l_operateur_data() {
@@ -253,11 +189,11 @@ void TstScore::notes_de_l_operateur() {
     for (const char* l : {"10/07/2025;10:00;F5ABC;20m", "10/07/2025;11:00;F5ABC;40m",
                           "12/07/2025;10:00;F5ABC/P;20m", "30/06/2025;10:00;DL1AA;20m",
                           "10/07/2025;10:00;X1XX;20m"}) {
-        QStringList cellules = ligne(QString::fromUtf8(l));
+        QStringList cellules = DossierEssai::ligne_decrite(QString::fromUtf8(l));
         cellules[col_notes] = cellule;
         d.ajouter(cellules);
     }
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     calculer_score(d.etat, referentiel, QString(), annee);
     const QStringList attendu{note,
                               note + " >>>>>>>  Déjà QSO le même jour !  <<<<<<<<",
@@ -357,7 +293,7 @@ Issue executer(DossierEssai& d, const QList<QStringList>& lignes, Calcul calcul)
 void TstScore::egal_a_la_lecture_litterale() {
     DossierEssai d;
     d.ecrire_dxcc();
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     QRandomGenerator g(20250701);
     int erreurs = 0;
     int doublons = 0;
@@ -369,7 +305,7 @@ void TstScore::egal_a_la_lecture_litterale() {
             lignes.append(ligne_au_hasard(g));
         }
         const QString bande = choisir(g, {"", "40m", "sat"});
-        d.etat.station_continent = choisir(g, {"EU", "NA", ""});
+        d.etat.station.station_continent = choisir(g, {"EU", "NA", ""});
         const bool avec_base = essai % 2 == 0;
         if (avec_base) {
             d.ecrire_membres();
@@ -410,13 +346,13 @@ void TstScore::egal_a_la_lecture_litterale() {
 
 namespace {
 
-// A few stations, each with its forms as typed and the member number the log gives it.
-struct Station {
+// A few stations worked, each with its forms as typed and the member number the log gives it.
+struct Correspondant {
     QStringList formes;
     QString numero; // "NM" for a non-member
 };
 
-QList<Station> stations_au_hasard(QRandomGenerator& g) {
+QList<Correspondant> stations_au_hasard(QRandomGenerator& g) {
     static const QList<QStringList> formes{{"F5ABC", "F5ABC/P", "f5abc", "EA8/F5ABC/P"},
                                            {"DL1AA", "DL1AA/M"},
                                            {"K1ZZ"},
@@ -425,7 +361,7 @@ QList<Station> stations_au_hasard(QRandomGenerator& g) {
                                            {"X1XX"},
                                            {"ON4ZZ"}};
     static const QStringList numeros{"NM", "123", "456", "7", "1000"};
-    QList<Station> stations;
+    QList<Correspondant> stations;
     for (const QStringList& f : formes) {
         stations.append({f, choisir(g, numeros)});
     }
@@ -452,21 +388,21 @@ QString numero_tape(QRandomGenerator& g, const QString& numero) {
 void TstScore::sans_base_comme_une_base_des_memes_numeros() {
     DossierEssai d;
     d.ecrire_dxcc();
-    const Referentiel referentiel(d.etat);
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
     QRandomGenerator g(20250831);
     int points = 0;
     for (int essai = 0; essai < 1500; ++essai) {
-        const QList<Station> stations = stations_au_hasard(g);
+        const QList<Correspondant> stations = stations_au_hasard(g);
         QList<QStringList> lignes;
         const int n = int(g.bounded(1, 25));
         for (int i = 0; i < n; ++i) {
-            const Station& s = stations[int(g.bounded(stations.size()))];
-            QStringList l =
-                ligne(QStringLiteral("%1/0%2/2025;1%3:00;%4;%5")
-                          .arg(1 + g.bounded(3), 2, 10, QLatin1Char('0'))
-                          .arg(g.bounded(6, 10))
-                          .arg(g.bounded(10))
-                          .arg(choisir(g, s.formes), choisir(g, {"20m", "40m", "sat"})));
+            const Correspondant& s = stations[int(g.bounded(stations.size()))];
+            QStringList l = DossierEssai::ligne_decrite(
+                QStringLiteral("%1/0%2/2025;1%3:00;%4;%5")
+                    .arg(1 + g.bounded(3), 2, 10, QLatin1Char('0'))
+                    .arg(g.bounded(6, 10))
+                    .arg(g.bounded(10))
+                    .arg(choisir(g, s.formes), choisir(g, {"20m", "40m", "sat"})));
             l[col_ztc] = numero_tape(g, s.numero);
             l[col_notes] = choisir(g, {"", "QRP", " NM car non à jour"});
             lignes.append(l);
@@ -475,7 +411,7 @@ void TstScore::sans_base_comme_une_base_des_memes_numeros() {
         const Issue sans =
             executer(d, lignes, [&] { calculer_score(d.etat, referentiel, QString(), annee); });
         QStringList base;
-        for (const Station& s : stations) {
+        for (const Correspondant& s : stations) {
             if (s.numero != QStringLiteral("NM")) {
                 base.append(s.formes[0] + QLatin1Char(',') + s.numero + QStringLiteral(",Nom,x"));
             }

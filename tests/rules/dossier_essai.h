@@ -1,10 +1,6 @@
 #pragma once
 
-#include "dialogues_scriptes.h"
-#include "entry/saisie.h"
 #include "log/etat.h"
-#include "log/horloge.h"
-#include "refdata/referentiel.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,6 +17,8 @@ struct DossierEssai {
     // Cells 0.. of a new row at ligne_suivante, as a commit leaves the table.
     void ajouter(const QStringList& cellules);
     QStringList colonne(int col) const;
+    // "date;time;call;band[;member number]" -> a row as committed.
+    static QStringList ligne_decrite(const QString& description);
 
     // Europe: F, DL, ON; North America: K, W; Asia: JA; Africa: EA8.
     static QStringList dxcc_essai();
@@ -30,19 +28,4 @@ struct DossierEssai {
 
     QTemporaryDir dossier;
     vorek::Etat etat;
-};
-
-// The main window's entry without the window: 10/07/2025 12:00 local time, UTC+2.
-struct PosteEssai {
-    PosteEssai();
-    // Types a call, then Space from the band to the notes, as the operator does.
-    void saisir(const QString& indicatif, const QString& notes = QString());
-    // The rows of the saved challenge file, header excluded.
-    QList<QStringList> lignes_sauvees() const;
-
-    DossierEssai d;
-    vorek::HorlogeFixe horloge;
-    DialoguesScriptes dialogues;
-    vorek::Referentiel referentiel;
-    vorek::EntreeQSO entree;
 };

@@ -1,6 +1,6 @@
-#include "log/dates.h"
-#include "log/erreur.h"
-#include "log/horloge.h"
+#include "base/dates.h"
+#include "base/erreur.h"
+#include "base/horloge.h"
 
 #include <QTest>
 
@@ -17,7 +17,6 @@ class TestDates : public QObject {
     void textes();
     void decalage_data();
     void decalage();
-    void periode();
     void horloge_fixe_utc();
 };
 
@@ -101,15 +100,6 @@ void TestDates::decalage() {
     QFETCH(int, decalage);
     QCOMPARE(calculer_decalage_UTC(biais), decalage);
     QCOMPARE(calculer_decalage_UTC(std::nullopt), 0);
-}
-
-void TestDates::periode() {
-    const PeriodeConcours p = periode_concours(QDate(2025, 3, 15));
-    QCOMPARE(texte_date_heure(p.debut_concours), QStringLiteral("01/07/2025 00:00"));
-    QCOMPARE(texte_date_heure(p.fin_concours), QStringLiteral("31/08/2025 23:59"));
-    // One second after midnight and one second before the end.
-    QCOMPARE(qRound((p.debut_concours - lire_date(QStringLiteral("01/07/2025"))) * 86400), 1);
-    QCOMPARE(qRound((lire_date(QStringLiteral("01/09/2025")) - p.fin_concours) * 86400), 1);
 }
 
 void TestDates::horloge_fixe_utc() {

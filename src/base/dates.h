@@ -18,6 +18,10 @@ QString texte_date(double jours);
 QString texte_heure(double jours);
 QString texte_date_heure(double jours);
 
+// The four digits of a day's year: the current year of the out-of-period remark, of the
+// report headers and of the contest period.
+QString annee_courante(const QDate& aujourdhui);
+
 // Lenient readers: one- or two-digit day, month, hour and minute, optional seconds, a
 // two-digit year read as 20yy, blanks around. They throw Erreur with the conversion text.
 double lire_date(const QString& texte);

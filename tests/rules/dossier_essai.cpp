@@ -1,17 +1,14 @@
 #include "dossier_essai.h"
 
-#include "log/dates.h"
-#include "log/fichier_challenge.h"
-#include "log/fichier_texte.h"
-#include "log/horloge.h"
+#include "base/fichier_texte.h"
 #include "programme_essai.h"
 
 using namespace vorek;
 
 DossierEssai::DossierEssai(int annee) {
     preparer_programme(etat, dossier.path(), QDate(annee, 3, 15));
-    etat.station_call = QStringLiteral("F1AAA");
-    etat.station_continent = QStringLiteral("EU");
+    etat.station.station_call = QStringLiteral("F1AAA");
+    etat.station.station_continent = QStringLiteral("EU");
     etat.fichier_courant = QStringLiteral("ESSAI.VRK");
 }
 
@@ -37,6 +34,20 @@ void DossierEssai::ajouter(const QStringList& cellules) {
     etat.table.fixer_ligne(ligne, cellules);
 }
 
+QStringList DossierEssai::ligne_decrite(const QString& description) {
+    const QStringList p = description.split(QLatin1Char(';'));
+    return {p.value(0),
+            p.value(1),
+            p.value(2),
+            p.value(3),
+            QStringLiteral("599"),
+            QStringLiteral("599"),
+            p.value(4),
+            QString(),
+            QString(),
+            QString()};
+}
+
 QStringList DossierEssai::colonne(int col) const {
     QStringList textes;
     for (int r = 1; r < etat.table.nb_lignes(); ++r) {
@@ -57,31 +68,4 @@ QStringList DossierEssai::membres_essai() {
             QStringLiteral("DL1AA,456,Hans Meier,x"),  QStringLiteral("K1ZZ,789,Bob Smith,x"),
             QStringLiteral("JA1AA,900,Taro Sato,x"),   QStringLiteral("F6XYZ,,Sans Numero,x"),
             QStringLiteral("ZZ9ZZ,321,Nulle Part,x")};
-}
-
-PosteEssai::PosteEssai()
-    : horloge(QDateTime(QDate(2025, 7, 10), QTime(12, 0)), -120), referentiel(d.etat),
-      entree(d.etat, referentiel, horloge, dialogues) {
-    d.ecrire_dxcc();
-    d.ecrire_membres();
-    entree.fixer_prefixes({QStringLiteral("DL"), QStringLiteral("F"), QStringLiteral("K")});
-    entree.Timer1Timer();
-}
-
-void PosteEssai::saisir(const QString& indicatif, const QString& notes) {
-    QString tape;
-    for (const QChar c : indicatif) {
-        tape += c;
-        entree.Edit_callChange(tape);
-    }
-    entree.touche(Champ::ComboBox_band, Touche::espace);
-    entree.touche(Champ::Edit_RSTS, Touche::espace);
-    entree.touche(Champ::Edit_RSTR, Touche::espace);
-    entree.Edit_Notes = notes;
-}
-
-QList<QStringList> PosteEssai::lignes_sauvees() const {
-    const ContenuChallenge contenu =
-        lire_challenge(chemin_dans_challenge(d.etat, d.etat.fichier_courant));
-    return contenu.cellules.mid(1);
 }

@@ -42,12 +42,4 @@ class HorlogeFixe : public Horloge {
 // hours, both truncated toward zero (half hours are dropped). 0 when the bias is unknown.
 int calculer_decalage_UTC(std::optional<int> biais_minutes);
 
-struct PeriodeConcours {
-    double debut_concours = 0;
-    double fin_concours = 0;
-};
-
-// 1 July 00:00:01 to 31 August 23:59:59 of the given local date's year.
-PeriodeConcours periode_concours(const QDate& aujourdhui);
-
 } // namespace vorek

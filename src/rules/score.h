@@ -35,7 +35,4 @@ QString numero_de_la_ligne(const QString& cellule_ztc);
 // end. A cell holding only a remark (with or without its leading blank) has no note.
 QString note_operateur(const QString& cellule_notes);
 
-// Points of a QSO that passed every rule, before the club-station bonus.
-int points_bande(const QString& bande, bool meme_continent);
-
 } // namespace vorek

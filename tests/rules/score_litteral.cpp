@@ -2,7 +2,7 @@
 
 #include "balayage_simple.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
 #include "log/etat.h"
 
 #include <QRegularExpression>
@@ -118,7 +118,7 @@ QString points_ligne(Contexte& x, int ligne) {
             return QStringLiteral("0");
         }
     }
-    int points = points_table(bande, continent == x.etat.station_continent);
+    int points = points_table(bande, continent == x.etat.station.station_continent);
     if (indicatif_de_base_points(c(x, 2, ligne)) == QStringLiteral("F8ZTC")) {
         points *= 2;
     }

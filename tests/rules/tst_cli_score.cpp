@@ -1,9 +1,8 @@
 #include "dossier_essai.h"
 #include "outil_cli.h"
 
-#include "entry/textes_saisie.h"
 #include "log/fichier_challenge.h"
-#include "refdata/referentiel.h"
+#include "rules/textes_regles.h"
 
 #include <QFile>
 #include <QTest>

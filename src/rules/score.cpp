@@ -1,13 +1,12 @@
 #include "score.h"
 
-#include "textes_saisie.h"
+#include "points.h"
+#include "textes_regles.h"
 
-#include "log/dates.h"
+#include "base/dates.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 #include "refdata/texte.h"
-
-#include <QHash>
 
 #include <unordered_map>
 #include <unordered_set>
@@ -71,6 +70,7 @@ struct Passe {
     const QString& annee_courante;
     ResultatScore& resultat;
     const bool complete = etat.table.nb_colonnes() >= nb_colonnes_journal;
+    const QString station_club = indicatif_station_club();
     // Decided once per pass, as every row of the pass reads the same database.
     bool base_absente = false;
 
@@ -115,7 +115,7 @@ Fiche& fiche(Passe& p, const QString& indicatif) {
     f.id_numero = interne(p.ids_textes, f.membre.membre_numero);
     f.cle_cherchee = cle(p, indicatif);
     f.cle_rognee = cle(p, indicatif.trimmed());
-    f.bonus = indicatif_de_base_points(indicatif) == QStringLiteral("F8ZTC");
+    f.bonus = indicatif_de_base_points(indicatif) == p.station_club;
     p.fiches.push_back(std::move(f));
     return p.fiches.back();
 }
@@ -249,7 +249,7 @@ QString points_ligne(Passe& p, Fiche& f, const QString& indicatif, int ligne) {
     }
     const QString cellule_bande = cellule(p, col_bande, ligne);
     p.id_bande_ligne = interne(p.ids_textes, cellule_bande);
-    const bool meme_continent = continent(p, f, indicatif) == p.etat.station_continent;
+    const bool meme_continent = continent(p, f, indicatif) == p.etat.station.station_continent;
     if (p.membres_par_bande.contains(paire(p.id_numero_ligne, p.id_bande_ligne))) {
         return remarque(textes::remarque_meme_bande());
     }
@@ -347,28 +347,6 @@ QString note_operateur(const QString& cellule_notes) {
     QString note = cellule_notes;
     note.chop(longueur_remarque(note));
     return QStringView(note).trimmed().isEmpty() ? QString() : note;
-}
-
-int points_bande(const QString& bande, bool meme_continent) {
-    struct Points {
-        int meme;
-        int autre;
-    };
-    static const QHash<QString, Points> table{
-        {QStringLiteral("160m"), {3, 6}},   {QStringLiteral("80m"), {2, 5}},
-        {QStringLiteral("60m"), {2, 5}},    {QStringLiteral("40m"), {2, 5}},
-        {QStringLiteral("30m"), {2, 5}},    {QStringLiteral("20m"), {4, 3}},
-        {QStringLiteral("17m"), {4, 3}},    {QStringLiteral("15m"), {4, 3}},
-        {QStringLiteral("12m"), {4, 3}},    {QStringLiteral("10m"), {4, 3}},
-        {QStringLiteral("6m"), {5, 8}},     {QStringLiteral("2m"), {6, 10}},
-        {QStringLiteral("1,2m"), {10, 15}}, {QStringLiteral("70cm"), {10, 15}},
-        {QStringLiteral("23cm"), {10, 15}}, {QStringLiteral("sat"), {10, 15}},
-    };
-    const auto trouve = table.constFind(bande);
-    if (trouve == table.cend()) {
-        return 0;
-    }
-    return meme_continent ? trouve->meme : trouve->autre;
 }
 
 void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
