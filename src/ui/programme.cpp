@@ -6,6 +6,8 @@
 #include "tform_infos.h"
 #include "tform_main.h"
 
+#include <QFileInfo>
+
 namespace vorek {
 
 Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
@@ -24,6 +26,7 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
     Form_infoCR_ = new TForm_infoCR(contexte_);
     relier();
     Form_infoCR_->FormCreate();
+    reprendre_derniere_seance();
     Form_Infos_->show();
 }
 
@@ -47,6 +50,8 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::import_adif_demande, this, &Programme::afficher_choix_ADIF);
     connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
+    connect(Form_main_, &TForm_main::date_base_changee, Form_Infos_,
+            &TForm_Infos::afficher_date_base);
     connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
             &Programme::afficher_station);
     connect(Form_infoCR_, &TForm_infoCR::parametres_a_lire, this, &Programme::lire_parametres);
@@ -56,13 +61,39 @@ void Programme::relier() {
 }
 
 void Programme::lire_parametres() {
-    Form_Infos_->afficher_email(
-        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat));
+    const Parametres p =
+        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    contexte_.reglages_smtp_memorises = p.smtp;
+    contexte_.reglages_smtp = p.smtp;
+    // Server and port are those the station window shows: none until an address proposes.
+    contexte_.reglages_smtp.serveur.clear();
+    contexte_.reglages_smtp.port.clear();
+    Form_Infos_->afficher_email(p.email);
+    if (!p.largeurs_enregistrees) {
+        Form_main_->colonnes_au_contenu();
+    }
+    dernier_fichier_ = p.dernier_fichier;
+    derniere_bande_ = p.derniere_bande;
 }
 
 void Programme::ecrire_parametres() {
-    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
-                               contexte_.dialogues);
+    const QString bande = contexte_.entree ? contexte_.entree->bande_selectionnee() : QString();
+    const ReglagesSmtp garde =
+        reglages_a_garder(contexte_.reglages_smtp_memorises, contexte_.reglages_smtp);
+    if (ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
+                                   bande, garde, contexte_.dialogues)) {
+        contexte_.reglages_smtp_memorises = garde;
+    }
+}
+
+// The band and the challenge file of the last session, when that file is still there; the
+// station window shows it, and the operator may still choose another. A file moved or
+// deleted since is no error: the station window simply asks for one.
+void Programme::reprendre_derniere_seance() {
+    Form_main_->choisir_bande(derniere_bande_);
+    if (!dernier_fichier_.isEmpty() && QFileInfo(dernier_fichier_).isFile()) {
+        Form_Infos_->charger(dernier_fichier_);
+    }
 }
 
 void Programme::afficher_station() {
@@ -73,11 +104,13 @@ void Programme::afficher_station() {
 
 void Programme::afficher_choix_ADIF() {
     Form_choix_ADIF_->move(Form_main_->geometry().center() - Form_choix_ADIF_->rect().center());
+    ajuster_a_l_ecran(Form_choix_ADIF_);
     Form_choix_ADIF_->show();
     Form_choix_ADIF_->raise();
 }
 
 void Programme::afficher_envoi_CR() {
+    ajuster_a_l_ecran(Form_infoCR_);
     Form_infoCR_->show();
     Form_infoCR_->raise();
     Form_infoCR_->activateWindow();

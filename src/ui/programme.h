@@ -37,6 +37,7 @@ class Programme : public QObject {
     void relier();
     void lire_parametres();
     void ecrire_parametres();
+    void reprendre_derniere_seance();
     void afficher_station();
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
@@ -48,6 +49,9 @@ class Programme : public QObject {
     TForm_choix_ADIF* Form_choix_ADIF_ = nullptr;
     TForm_infoCR* Form_infoCR_ = nullptr;
     bool termine_ = false;
+    // Where the last session left off, as the settings file keeps it.
+    QString dernier_fichier_;
+    QString derniere_bande_;
 };
 
 } // namespace vorek
