@@ -29,7 +29,7 @@ struct JournalBanc {
     QString dxcc;
     QString membres;
 
-    JournalBanc() {
+    explicit JournalBanc(int qso = 10000) {
         etat.fixer_rep_programme(dossier.path());
         for (const QString& rep : {etat.rep_cfg, etat.rep_BD, etat.rep_challenge}) {
             QDir().mkpath(rep);
@@ -44,7 +44,7 @@ struct JournalBanc {
         etat.fin_concours = periode.fin_concours;
         etat.station.station_continent = QStringLiteral("EU");
         etat.fichier_courant = QStringLiteral("BANC.VRK");
-        remplir(10000);
+        remplir(qso);
     }
 
     void ecrire_membres() {

@@ -41,6 +41,8 @@ int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
+int commande_apercu(ContexteCli& contexte);
+int commande_partiel(ContexteCli& contexte);
 int commande_message_cr(ContexteCli& contexte);
 int commande_envoyer_cr(ContexteCli& contexte);
 // Tells on stderr that the member database was missing.

@@ -32,6 +32,8 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
         {QStringLiteral("import-adif"), commande_import_adif},
+        {QStringLiteral("apercu"), commande_apercu},
+        {QStringLiteral("partiel"), commande_partiel},
         {QStringLiteral("message-cr"), commande_message_cr},
         {QStringLiteral("envoyer-cr"), commande_envoyer_cr},
     };

@@ -1,5 +1,6 @@
 #include "saisie.h"
 
+#include "index_journal.h"
 #include "textes_saisie.h"
 
 #include "base/dates.h"
@@ -25,17 +26,28 @@ int EntreeQSO::ligne_corrigee() const {
     return ligne;
 }
 
-IssueCommit EntreeQSO::verifier(int ligne_haute) {
-    const QString indicatif = Edit_call.trimmed();
+// The rows of the call above ligne_haute, from the nearest: the first of them on the
+// entry's day refuses the commit, whatever its points; a date that does not read on the way
+// stops it with the conversion text.
+bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const {
     const double jour = vers_jours(DateTimePicker_date);
-    const TableJournal& table = etat_.table;
+    const std::vector<int>& lignes = index_->lignes_indicatif(indicatif);
+    for (auto r = std::upper_bound(lignes.begin(), lignes.end(), ligne_haute);
+         r != lignes.begin();) {
+        --r;
+        const std::optional<double> date = index_->jour(*r);
+        if ((date ? *date : lire_date(etat_.table.cellule(col_date, *r))) == jour) {
+            return true;
+        }
+    }
+    return false;
+}
+
+IssueCommit EntreeQSO::verifier(int ligne_haute) {
     try {
-        for (int r = ligne_haute; r >= 1; --r) {
-            if (table.cellule(col_indicatif, r) == indicatif &&
-                lire_date(table.cellule(col_date, r)) == jour) {
-                dialogues_.message(TypeMessage::avertissement, textes::remarque_meme_jour());
-                return IssueCommit::meme_jour;
-            }
+        if (refus_meme_jour(Edit_call.trimmed(), ligne_haute)) {
+            dialogues_.message(TypeMessage::avertissement, textes::remarque_meme_jour());
+            return IssueCommit::meme_jour;
         }
     } catch (const Erreur& e) {
         dialogues_.message(TypeMessage::erreur, e.message());
@@ -54,19 +66,27 @@ IssueCommit EntreeQSO::verifier(int ligne_haute) {
     return IssueCommit::enregistre;
 }
 
+QStringList EntreeQSO::cellules_commit() const {
+    QStringList cellules(nb_colonnes_journal);
+    cellules[col_indicatif] = Edit_call.trimmed();
+    cellules[col_date] = texte_date(vers_jours(DateTimePicker_date));
+    cellules[col_heure] = DateTimePicker_time.toString(QStringLiteral("hh:mm")).left(5);
+    cellules[col_bande] = bande_selectionnee();
+    cellules[col_rst_env] = Edit_RSTS.trimmed();
+    cellules[col_rst_recu] = Edit_RSTR.trimmed();
+    cellules[col_ztc] = Edit_NrZTC.trimmed();
+    cellules[col_nom] = Edit_nomZTC.trimmed();
+    cellules[col_notes] = Edit_Notes.trimmed();
+    return cellules;
+}
+
 void EntreeQSO::ecrire_ligne(int ligne) {
-    TableJournal& table = etat_.table;
     bande_courante = bande_selectionnee();
-    table.fixer_cellule(col_indicatif, ligne, Edit_call.trimmed());
-    table.fixer_cellule(col_date, ligne, texte_date(vers_jours(DateTimePicker_date)));
-    table.fixer_cellule(col_heure, ligne,
-                        DateTimePicker_time.toString(QStringLiteral("hh:mm")).left(5));
-    table.fixer_cellule(col_bande, ligne, bande_courante);
-    table.fixer_cellule(col_rst_env, ligne, Edit_RSTS.trimmed());
-    table.fixer_cellule(col_rst_recu, ligne, Edit_RSTR.trimmed());
-    table.fixer_cellule(col_ztc, ligne, Edit_NrZTC.trimmed());
-    table.fixer_cellule(col_nom, ligne, Edit_nomZTC.trimmed());
-    table.fixer_cellule(col_notes, ligne, Edit_Notes.trimmed());
+    const QStringList cellules = cellules_commit();
+    for (const int col : {col_indicatif, col_date, col_heure, col_bande, col_rst_env, col_rst_recu,
+                          col_ztc, col_nom, col_notes}) {
+        etat_.table.fixer_cellule(col, ligne, cellules[col]);
+    }
 }
 
 IssueCommit EntreeQSO::enregistrer_QSO() {

@@ -1,5 +1,6 @@
 #include "saisie.h"
 
+#include "index_journal.h"
 #include "textes_saisie.h"
 
 #include "base/dates.h"
@@ -8,6 +9,7 @@
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 #include "rules/bandes.h"
+#include "rules/score_suivi.h"
 #include "rules/textes_regles.h"
 
 namespace vorek {
@@ -39,12 +41,16 @@ QStringList etiquettes_HF() {
 
 EntreeQSO::EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& horloge,
                      Dialogues& dialogues)
-    : etat_(etat), referentiel_(referentiel), horloge_(horloge), dialogues_(dialogues) {
+    : etat_(etat), referentiel_(referentiel), horloge_(horloge), dialogues_(dialogues),
+      index_(std::make_unique<IndexJournal>(etat.table)),
+      suivi_score_(std::make_unique<ScoreSuivi>(etat, referentiel)) {
     texte_bande = bandes().constFirst();
     vider_Grille_prec();
     fixer_prefixes({});
     passer_temps_reel();
 }
+
+EntreeQSO::~EntreeQSO() = default;
 
 void EntreeQSO::fixer_prefixes(const QStringList& prefixes_dxcc) {
     items_PFX = prefixes_dxcc;
@@ -66,6 +72,9 @@ void EntreeQSO::Edit_callChange(const QString& texte) {
         rechercher_indicatif();
         Edit_RSTS = textes::report_defaut();
         Edit_RSTR = textes::report_defaut();
+    } else if (Edit_call.trimmed().size() >= 2 && !referentiel_.membres.presente()) {
+        // The partial check is this keystroke's only look-up: it tells once, as they do.
+        dialogues_.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
     }
 }
 
@@ -90,11 +99,9 @@ void EntreeQSO::rechercher_indicatif() {
     Edit_nomZTC = membre.membre_nom;
     Grille_prec.clear();
     const TableJournal& table = etat_.table;
-    for (int r = 1; r < table.nb_lignes(); ++r) {
-        if (table.cellule(col_indicatif, r) == c) {
-            Grille_prec.append({c, table.cellule(col_date, r), table.cellule(col_heure, r),
-                                table.cellule(col_bande, r), table.cellule(col_nom, r)});
-        }
+    for (const int r : index_->lignes_indicatif(c)) {
+        Grille_prec.append({c, table.cellule(col_date, r), table.cellule(col_heure, r),
+                            table.cellule(col_bande, r), table.cellule(col_nom, r)});
     }
     Grille_prec.append(ligne_vide_prec());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apercu.h"
 #include "libelles.h"
 
 #include <QDate>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <memory>
 #include <optional>
 
 namespace vorek {
@@ -15,6 +17,8 @@ namespace vorek {
 class Dialogues;
 class Etat;
 class Horloge;
+class IndexJournal;
+class ScoreSuivi;
 struct Referentiel;
 
 // The controls of the entry panel that take the keyboard focus.
@@ -29,13 +33,6 @@ enum class Champ {
     Edit_nomZTC,
     DateTimePicker_date,
     DateTimePicker_time,
-};
-
-struct Rvb {
-    int rouge = 0;
-    int vert = 0;
-    int bleu = 0;
-    bool operator==(const Rvb&) const = default;
 };
 
 enum class Touche { espace, retour, autre };
@@ -58,6 +55,9 @@ class EntreeQSO {
   public:
     EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& horloge,
               Dialogues& dialogues);
+    ~EntreeQSO();
+    EntreeQSO(const EntreeQSO&) = delete;
+    EntreeQSO& operator=(const EntreeQSO&) = delete;
 
     Etat& etat() { return etat_; }
     const Referentiel& referentiel() const { return referentiel_; }
@@ -110,6 +110,17 @@ class EntreeQSO {
     // The clock's year, for the out-of-period remark.
     QString annee_courante() const;
 
+    // What the fields would score if committed now, from the rescoring's own rules applied
+    // to the rows above the row the commit would write. Reads only in-memory indexes.
+    ApercuQSO apercu_QSO() const;
+    // The member-database calls that hold the call field's text (trimmed, two characters
+    // or more), marked from the log (the row under correction aside).
+    QList<Partiel> liste_partielle() const;
+    // The cells the commit writes into its row (column 7 is the rescoring's).
+    QStringList cellules_commit() const;
+    // The log's rows by call and by member, in step with the table.
+    const IndexJournal& index_journal() const { return *index_; }
+
     QString Edit_Pays;
     QString Edit_call;
     QString Edit_RSTS;
@@ -148,6 +159,7 @@ class EntreeQSO {
     void vider_Grille_prec();
     void vider_champs();
     IssueCommit verifier(int ligne_haute);
+    bool refus_meme_jour(const QString& indicatif, int ligne_haute) const;
     int ligne_corrigee() const;
     void ecrire_ligne(int ligne);
 
@@ -156,6 +168,8 @@ class EntreeQSO {
     const Horloge& horloge_;
     Dialogues& dialogues_;
     std::optional<ModeTemps> mode_avant_correction_;
+    std::unique_ptr<IndexJournal> index_;
+    std::unique_ptr<ScoreSuivi> suivi_score_;
 };
 
 QStringList entetes_Grille_prec();

@@ -38,6 +38,24 @@ inline QString suffixe_points() {
     return QStringLiteral(" points");
 }
 
+// The preview of a QSO's points and the marks of the partial check.
+inline QString apercu_points(const QString& points) {
+    return QStringLiteral("Points : ") + points;
+}
+inline QString marque_jour() {
+    return QStringLiteral("J");
+}
+inline QString marque_bande() {
+    return QStringLiteral("B");
+}
+inline QString titre_partiels() {
+    return QStringLiteral("Membres (Ctrl+1 à 9)   J : ce jour   B : cette bande");
+}
+inline QString aide_partiels() {
+    return QStringLiteral("Clic ou Ctrl+1 à Ctrl+9 : indicatif dans la saisie. "
+                          "J : déjà contacté ce jour, B : déjà contacté sur cette bande.");
+}
+
 } // namespace textes
 
 } // namespace vorek

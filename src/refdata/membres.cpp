@@ -109,6 +109,8 @@ struct BaseMembres::Index {
         valide = false;
         presente = false;
         membres.clear();
+        fragments.reset();
+        ++version;
         if (!signature.chemin.isEmpty()) {
             // A file that is no member list (a web page, an empty or UTF-16 file) would make
             // every call a non-member: it counts as missing.
@@ -137,11 +139,27 @@ struct BaseMembres::Index {
         }
     }
 
+    // Built at the first partial check after the file was read: most runs never ask.
+    const IndexFragments& index_fragments() {
+        if (!fragments) {
+            QList<MembreTrouve> listables;
+            for (auto m = membres.cbegin(); m != membres.cend(); ++m) {
+                if (indicatif_listable(m.key())) {
+                    listables.append({m.key(), m.value().membre_numero});
+                }
+            }
+            fragments = std::make_unique<IndexFragments>(std::move(listables));
+        }
+        return *fragments;
+    }
+
     SuiviFichier suivi;
     SignatureFichier lue;
     bool valide = false;
     bool presente = false;
+    quint64 version = 0;
     QHash<QString, ResultatMembre> membres;
+    std::unique_ptr<IndexFragments> fragments;
 };
 
 BaseMembres::BaseMembres(QString chemin_base)
@@ -157,7 +175,7 @@ ResultatMembre BaseMembres::chercher_membre(const QString& indicatif) const {
     if (indicatif.isEmpty()) {
         return {};
     }
-    const QString cle = rogner(indicatif_de_base(indicatif.toUpper()));
+    const QString cle = cle_membre(indicatif);
     index_->a_jour();
     if (!index_->presente) {
         return {QStringLiteral("NM"), QString(), false};
@@ -167,6 +185,28 @@ ResultatMembre BaseMembres::chercher_membre(const QString& indicatif) const {
         return {QStringLiteral("NM"), QString(), true};
     }
     return trouve.value();
+}
+
+ResultatFragment BaseMembres::chercher_fragment(QStringView fragment, qsizetype max) const {
+    index_->a_jour();
+    if (!index_->presente) {
+        return {{}, false};
+    }
+    return {index_->index_fragments().chercher(fragment, max), true};
+}
+
+bool BaseMembres::presente() const {
+    index_->a_jour();
+    return index_->presente;
+}
+
+quint64 BaseMembres::version() const {
+    index_->a_jour();
+    return index_->version;
+}
+
+QString cle_membre(const QString& indicatif) {
+    return rogner(indicatif_de_base(indicatif.toUpper()));
 }
 
 } // namespace vorek

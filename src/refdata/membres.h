@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/fragments.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,16 @@ struct ResultatMembre {
     // empty.
     bool base_trouvee = true;
 };
+
+// The members whose call holds a fragment, for the partial check.
+struct ResultatFragment {
+    QList<MembreTrouve> membres;
+    // False when the member database is missing, as for chercher_membre; the list is empty.
+    bool base_trouvee = true;
+};
+
+// The key a call is looked up by: upper case, reduced to its base call, trimmed.
+QString cle_membre(const QString& indicatif);
 
 // Why lines read from a file are not a member database, in French (completes "le fichier
 // … "), or an empty text when they are one: past a header, most non-blank lines hold a
@@ -33,6 +45,13 @@ class BaseMembres {
     const QString& chemin() const;
     // An empty call gives an empty number and name.
     ResultatMembre chercher_membre(const QString& indicatif) const;
+    // IndexFragments::chercher over the database's calls (indicatif_listable); the fragment
+    // is compared as given.
+    ResultatFragment chercher_fragment(QStringView fragment, qsizetype max) const;
+    // False when the file is missing or is no member list.
+    bool presente() const;
+    // Changes whenever the file read changes: what was built from earlier answers is stale.
+    quint64 version() const;
 
   private:
     struct Index;

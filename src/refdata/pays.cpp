@@ -18,6 +18,7 @@ struct DonneesPays::Index {
         }
         valide = false;
         cles.clear();
+        ++version;
         if (!signature.chemin.isEmpty()) {
             for (const QString& ligne : lire_lignes(signature.chemin)) {
                 const qsizetype virgule = ligne.indexOf(QLatin1Char(','));
@@ -41,6 +42,7 @@ struct DonneesPays::Index {
     SignatureFichier lue;
     bool valide = false;
     bool presente = false;
+    quint64 version = 0;
     QHash<QString, ResultatPays> cles;
 };
 
@@ -61,11 +63,24 @@ ResultatPays DonneesPays::chercher_dxcc(const QString& cle) const {
     return cles.value(cle);
 }
 
+quint64 DonneesPays::version() const {
+    index_->a_jour();
+    return index_->version;
+}
+
+// The file is looked at once for the four candidates: one look-up, one version of the list.
 ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {
     const QStringList candidats = candidats_pays(indicatif);
+    if (candidats.isEmpty()) {
+        return {};
+    }
+    const QHash<QString, ResultatPays>& cles = index_->a_jour();
+    if (!index_->presente) {
+        return {QString(), QString(), false};
+    }
     ResultatPays resultat;
     for (const QString& candidat : candidats) {
-        resultat = chercher_dxcc(candidat);
+        resultat = cles.value(candidat);
         if (!resultat.dxcc_prefixe.isEmpty()) {
             break;
         }

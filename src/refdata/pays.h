@@ -31,6 +31,8 @@ class DonneesPays {
     ResultatPays chercher_dxcc(const QString& cle) const;
     // The call's entity through its four candidates. An empty call gives an empty result.
     ResultatPays trouver_pays(const QString& indicatif) const;
+    // Changes whenever the file read changes.
+    quint64 version() const;
 
   private:
     struct Index;

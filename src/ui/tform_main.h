@@ -13,8 +13,11 @@ class QComboBox;
 class QDateEdit;
 class QDateTimeEdit;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QTableView;
@@ -84,6 +87,9 @@ class TForm_main : public QMainWindow {
     QTimeEdit* DateTimePicker_time;
     QTableWidget* StringGrid_HF;
     QTableWidget* Grille_prec;
+    // The preview of the QSO's points and the partial check (tform_main_apercu.cpp).
+    QLabel* Label_apercu;
+    QListWidget* Liste_partiel;
 
     // Button bar (Panel3).
     QFrame* Panel3;
@@ -192,6 +198,9 @@ class TForm_main : public QMainWindow {
     // Alt+D and Alt+H: the picker's first section ready for digits.
     void aller_au_selecteur(QDateTimeEdit* selecteur);
     void afficher_score();
+    void construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie);
+    void afficher_apercu();
+    void choisir_partiel(int rang);
     void etirer_notes();
 
     // Each entry event: the controls copied into the entry, the event run, the entry

@@ -427,6 +427,7 @@ void TForm_main::disposer() {
     zone_saisie->setSpacing(0);
     zone_saisie->addWidget(Panel6);
     zone_saisie->addWidget(Grille_prec, 1);
+    construire_apercu(champs, zone_saisie);
 
     auto* boutons = new QHBoxLayout(Panel3);
     boutons->setContentsMargins(4, 2, 4, 2);

@@ -173,6 +173,7 @@ void TForm_main::afficher_saisie() {
     const Rvb& c = e.couleur_temps_reel;
     palette.setColor(QPalette::WindowText, QColor(c.rouge, c.vert, c.bleu));
     Label_temps_reel->setPalette(palette);
+    afficher_apercu();
 }
 
 // An item selected, or the text typed when it is none; a band the entry left without
@@ -405,6 +406,7 @@ void TForm_main::Timer1Timer() {
     contexte_.entree->Timer1Timer();
     montrer(DateTimePicker_date, contexte_.entree->DateTimePicker_date);
     montrer(DateTimePicker_time, contexte_.entree->DateTimePicker_time);
+    afficher_apercu();
 }
 
 void TForm_main::ComboBox_bandChange(const QString& texte) {

@@ -4,6 +4,7 @@
 #include "refdata/membres.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,8 @@ class TestMembres : public QObject {
     void fichier_qui_n_est_pas_une_base();
     void appel_vide_donne_vide();
     void base_remplacee_prise_en_compte();
+    void fragments_suivent_le_fichier();
+    void fragments_egaux_au_balayage();
 };
 
 void TestMembres::recherche_data() {
@@ -153,6 +156,70 @@ void TestMembres::base_remplacee_prise_en_compte() {
     QVERIFY(QFile::rename(base(), dossier_.filePath(QStringLiteral("ztc_MINI_2021.CSV"))));
     QCOMPARE(membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero,
              QStringLiteral("2222"));
+}
+
+namespace {
+
+QStringList textes(const QList<MembreTrouve>& membres) {
+    QStringList t;
+    for (const MembreTrouve& m : membres) {
+        t.append(m.indicatif + QLatin1Char('=') + m.membre_numero);
+    }
+    return t;
+}
+
+} // namespace
+
+void TestMembres::fragments_suivent_le_fichier() {
+    // The copy of another case that an earlier test left would stand for the database.
+    QFile::remove(dossier_.filePath(QStringLiteral("ztc_MINI_2021.CSV")));
+    ecrire_lignes(base(), {QStringLiteral("F5ABC,1,Jean,x")});
+    const BaseMembres membres(base());
+    QCOMPARE(textes(membres.chercher_fragment(u"5A", 30).membres), QStringList{"F5ABC=1"});
+    ecrire_lignes(base(), {QStringLiteral("F5ABC,2,Jean,x"), QStringLiteral("G5AAA,3,Bob,x")});
+    QCOMPARE(textes(membres.chercher_fragment(u"5A", 30).membres),
+             (QStringList{"F5ABC=2", "G5AAA=3"}));
+    QVERIFY(QFile::remove(base()));
+    const ResultatFragment absente = membres.chercher_fragment(u"5A", 30);
+    QVERIFY(!absente.base_trouvee && absente.membres.isEmpty());
+}
+
+// Random databases and fragments: the index gives what filtering every call and sorting
+// the matches gives, up to the limit.
+void TestMembres::fragments_egaux_au_balayage() {
+    QRandomGenerator g(2025);
+    const QString signes = QStringLiteral("AF5B1Z/");
+    const auto texte = [&](int n) {
+        QString t;
+        for (int i = 0; i < n; ++i) {
+            t += signes[int(g.bounded(signes.size()))];
+        }
+        return t;
+    };
+    for (int essai = 0; essai < 40; ++essai) {
+        QList<MembreTrouve> membres;
+        for (int i = 0; i < 300; ++i) {
+            membres.append({texte(int(g.bounded(2, 8))), QString::number(i)});
+        }
+        const IndexFragments index(membres);
+        for (int question = 0; question < 200; ++question) {
+            const QString fragment = texte(int(g.bounded(0, 5)));
+            const qsizetype max = g.bounded(1, 40);
+            QList<MembreTrouve> debut;
+            QList<MembreTrouve> ailleurs;
+            for (const MembreTrouve& m : membres) {
+                if (fragment.size() >= 2 && m.indicatif.contains(fragment)) {
+                    (m.indicatif.startsWith(fragment) ? debut : ailleurs).append(m);
+                }
+            }
+            const auto ordre = [](const MembreTrouve& a, const MembreTrouve& b) {
+                return a.indicatif < b.indicatif;
+            };
+            std::stable_sort(debut.begin(), debut.end(), ordre);
+            std::stable_sort(ailleurs.begin(), ailleurs.end(), ordre);
+            QCOMPARE(textes(index.chercher(fragment, max)), textes((debut + ailleurs).mid(0, max)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMembres)

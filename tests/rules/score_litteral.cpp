@@ -127,6 +127,12 @@ QString points_ligne(Contexte& x, int ligne) {
 
 } // namespace
 
+QString points_ligne(Etat& etat, const QString& chemin_dxcc, const QString& chemin_base,
+                     const QString& bande_selectionnee, const QString& annee_courante, int ligne) {
+    Contexte x{etat, chemin_dxcc, chemin_base, bande_selectionnee, annee_courante};
+    return points_ligne(x, ligne);
+}
+
 void calculer_score(Etat& etat, const QString& chemin_dxcc, const QString& chemin_base,
                     const QString& bande_selectionnee, const QString& annee_courante) {
     Contexte x{etat, chemin_dxcc, chemin_base, bande_selectionnee, annee_courante};

@@ -17,4 +17,9 @@ namespace litteral {
 void calculer_score(vorek::Etat& etat, const QString& chemin_dxcc, const QString& chemin_base,
                     const QString& bande_selectionnee, const QString& annee_courante);
 
+// One row alone, read the same way against the points the rows above hold: its columns 6
+// and 9 rewritten, its points returned.
+QString points_ligne(vorek::Etat& etat, const QString& chemin_dxcc, const QString& chemin_base,
+                     const QString& bande_selectionnee, const QString& annee_courante, int ligne);
+
 } // namespace litteral

@@ -1,0 +1,94 @@
+// The preview of the entry: what the QSO being typed would score, and the members whose
+// call holds what is typed. Both read only the indexes kept in step with the log table.
+#include "index_journal.h"
+#include "saisie.h"
+#include "textes_saisie.h"
+
+#include "base/dates.h"
+#include "base/erreur.h"
+#include "log/etat.h"
+#include "refdata/referentiel.h"
+#include "rules/score_suivi.h"
+#include "rules/textes_regles.h"
+
+namespace vorek {
+
+namespace {
+
+const Rvb vert{0, 128, 0};
+const Rvb rouge{255, 0, 0};
+const Rvb orange{192, 96, 0};
+
+Partiel partiel(const MembreTrouve& membre, bool jour, bool bande) {
+    Partiel p{membre.indicatif, membre.membre_numero, QString(), Rvb()};
+    if (jour) {
+        p.marques += textes::marque_jour();
+        p.couleur = rouge;
+    }
+    if (bande) {
+        p.marques += textes::marque_bande();
+        p.couleur = jour ? rouge : orange;
+    }
+    return p;
+}
+
+} // namespace
+
+ApercuQSO EntreeQSO::apercu_QSO() const {
+    ApercuQSO apercu;
+    const QString indicatif = Edit_call.trimmed();
+    // A call of blanks is written as an empty call, which no rescoring scores.
+    if (indicatif.isEmpty()) {
+        return apercu;
+    }
+    apercu.visible = true;
+    apercu.couleur = rouge;
+    const int corrigee = ligne_corrigee();
+    const int ligne = corrigee > 0 ? corrigee : etat_.ligne_suivante;
+    try {
+        if (refus_meme_jour(indicatif, ligne - 1)) {
+            apercu.points = QStringLiteral("0");
+            apercu.raison = textes::remarque_meme_jour();
+            return apercu;
+        }
+        const Verdict verdict = suivi_score_->apercu(cellules_lues(etat_.table, cellules_commit()),
+                                                     ligne, bande_selectionnee());
+        apercu.points = QString::number(verdict.points);
+        apercu.raison = remarque(verdict.regle, annee_courante());
+        if (verdict.points > 0) {
+            apercu.couleur = vert;
+        }
+    } catch (const Erreur& e) {
+        apercu.raison = e.message();
+    }
+    return apercu;
+}
+
+QList<Partiel> EntreeQSO::liste_partielle() const {
+    QList<Partiel> liste;
+    const QString fragment = Edit_call.trimmed();
+    if (fragment.size() < 2) {
+        return liste;
+    }
+    const ResultatFragment trouves = referentiel_.membres.chercher_fragment(fragment, max_partiels);
+    const double jour = vers_jours(DateTimePicker_date);
+    const QString bande = bande_selectionnee();
+    const int corrigee = ligne_corrigee();
+    for (const MembreTrouve& membre : trouves.membres) {
+        bool du_jour = false;
+        bool de_la_bande = false;
+        for (const int r : index_->lignes_membre(membre.indicatif)) {
+            if (r != corrigee) {
+                du_jour = du_jour || index_->jour(r) == jour;
+                de_la_bande = de_la_bande || (!bande.isEmpty() && index_->bande(r) == bande);
+            }
+            if (du_jour && de_la_bande) {
+                break;
+            }
+        }
+        liste.append(partiel(membre, du_jour, de_la_bande));
+    }
+    return liste;
+}
+
+} // namespace vorek
