@@ -4,9 +4,12 @@
 
 #include "log/etat.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <QTextStream>
+
+#include <memory>
 
 namespace vorek {
 
@@ -41,6 +44,12 @@ int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
+int commande_stats(ContexteCli& contexte);
+int commande_verifier(ContexteCli& contexte);
+int commande_graphique(ContexteCli& contexte);
+// A QApplication for the plots (offscreen unless a platform is given), else a
+// QCoreApplication.
+std::unique_ptr<QCoreApplication> creer_application(int& argc, char** argv);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 

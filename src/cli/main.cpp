@@ -30,6 +30,9 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
         {QStringLiteral("import-adif"), commande_import_adif},
+        {QStringLiteral("stats"), commande_stats},
+        {QStringLiteral("verifier"), commande_verifier},
+        {QStringLiteral("graphique"), commande_graphique},
     };
     return table;
 }
@@ -87,11 +90,11 @@ void ecrire_erreur(const QString& texte) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = creer_application(argc, argv);
     QTextStream sortie(stdout);
     sortie.setEncoding(QStringConverter::Utf8);
     try {
-        const Options options = lire_options(application.arguments());
+        const Options options = lire_options(application->arguments());
         const auto commande = commandes().find(options.commande);
         if (commande == commandes().end()) {
             throw ErreurUsage{QStringLiteral("commande inconnue : ") + options.commande +

@@ -357,19 +357,23 @@ void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& b
     etat.score_total = 0;
     resultat.score_total = 0;
     TableJournal& table = etat.table;
-    const LotCellules lot(table);
-    for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-        const QString indicatif = table.cellule(col_indicatif, ligne);
-        if (indicatif.isEmpty()) {
-            retenir_ligne_vide(passe, ligne);
-            continue;
+    {
+        const LotCellules lot(table);
+        for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
+            const QString indicatif = table.cellule(col_indicatif, ligne);
+            if (indicatif.isEmpty()) {
+                retenir_ligne_vide(passe, ligne);
+                continue;
+            }
+            Fiche& f = fiche(passe, indicatif);
+            table.fixer_cellule(col_points, ligne, points_ligne(passe, f, indicatif, ligne));
+            etat.score_total += table.cellule(col_points, ligne).toInt();
+            resultat.score_total = etat.score_total;
+            retenir_ligne_notee(passe, f, ligne);
         }
-        Fiche& f = fiche(passe, indicatif);
-        table.fixer_cellule(col_points, ligne, points_ligne(passe, f, indicatif, ligne));
-        etat.score_total += table.cellule(col_points, ligne).toInt();
-        resultat.score_total = etat.score_total;
-        retenir_ligne_notee(passe, f, ligne);
     }
+    // Once the views have the new cells.
+    emit etat.annonces.score_recalcule();
 }
 
 ResultatScore calculer_score(Etat& etat, const Referentiel& referentiel,
