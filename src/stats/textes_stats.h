@@ -118,7 +118,9 @@ inline QString ligne_illisible(const QString& champ, int premiere, int derniere)
         .arg(derniere);
 }
 inline QString frequence_absente(const QString& bande) {
-    return QStringLiteral("Bande « %1 » sans fréquence dans le compte rendu").arg(bande);
+    return bande.isEmpty()
+               ? QStringLiteral("QSO sans bande : pas de fréquence dans le compte rendu")
+               : QStringLiteral("Bande « %1 » sans fréquence dans le compte rendu").arg(bande);
 }
 inline QString frequence_inconnue(const QString& frequence) {
     return QStringLiteral("Fréquence « %1 » d'aucune bande du concours").arg(frequence);
@@ -154,15 +156,16 @@ inline QString bande_hors_bareme(const QString& bande) {
 inline QString sans_raison() {
     return QStringLiteral("sans remarque");
 }
-inline QString points_differents(int relus, const QString& journal) {
-    return QStringLiteral("Relu du compte rendu, ce QSO vaut %1 points ; le journal lui en donne %2")
-        .arg(relus)
-        .arg(journal);
+inline QString points(int n) {
+    return n > 1 || n < -1 ? QStringLiteral("%1 points").arg(n) : QStringLiteral("%1 point").arg(n);
+}
+inline QString points_differents(int relus, int journal) {
+    return QStringLiteral("Relu du compte rendu, ce QSO vaut %1 ; le journal lui en donne %2")
+        .arg(points(relus), points(journal));
 }
 inline QString score_different(int relu, int fenetre) {
-    return QStringLiteral("Le compte rendu relu donne %1 points, la fenêtre affiche %2 points")
-        .arg(relu)
-        .arg(fenetre);
+    return QStringLiteral("Le compte rendu relu donne %1, la fenêtre affiche %2")
+        .arg(points(relu), points(fenetre));
 }
 inline QString score_illisible(const QString& erreur) {
     return QStringLiteral("Le compte rendu relu ne se recalcule pas : %1").arg(erreur);

@@ -168,9 +168,9 @@ void verifier_score(const std::vector<LigneQso>& qsos, const SourceVerification&
     }
     for (size_t k = 0; k < qsos.size(); ++k) {
         const int ligne = qsos[k].ligne;
-        const QString journal = ligne > 0 ? etat.table.cellule(col_points, ligne) : QString();
+        const int journal = ligne > 0 ? etat.table.cellule(col_points, ligne).toInt() : 0;
         const int relus = relu.table.cellule(col_points, int(k) + 1).toInt();
-        if (qsos[k].relu && ligne > 0 && relus != journal.toInt()) {
+        if (qsos[k].relu && ligne > 0 && relus != journal) {
             ajouter_constat(constats, ligne, codes_constat::points_differents,
                             textes_stats::points_differents(relus, journal));
         }

@@ -8,7 +8,7 @@ using namespace vorek;
 
 JournalStats::JournalStats() {
     ecrire_dxcc();
-    ecrire_membres(membres_essai() << QStringLiteral("F5NUM,12345,Numero Long,x"));
+    ecrire_membres();
     Station& s = etat.station;
     s.station_call = QStringLiteral("F1AAA");
     s.nom_saisi = QStringLiteral("Jean Essai");

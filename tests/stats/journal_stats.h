@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// A program folder for the statistics and the check: the test country list, the test
-// members and a member with a five-digit number, a station with every field filled.
+// A program folder for the statistics and the check: the test country list and members, a
+// station with every field filled.
 struct JournalStats : DossierEssai {
     JournalStats();
 

@@ -77,8 +77,6 @@ QChart* graphique_horaire(const Statistiques& stats) {
     for (const int qso : stats.qso_par_heure) {
         barres->append(qso);
     }
-    // Bars thinner than a pixel still show: their outline is drawn in their colour.
-    barres->setPen(QPen(barres->brush().color(), 0));
     auto* serie_barres = new QBarSeries;
     serie_barres->setBarWidth(1.0);
     serie_barres->append(barres);
@@ -89,6 +87,8 @@ QChart* graphique_horaire(const Statistiques& stats) {
     }
     graphique->addSeries(serie_barres);
     graphique->addSeries(score);
+    // Bars thinner than a pixel still show: their outline takes the colour the theme gave.
+    barres->setPen(QPen(barres->color(), 0));
     QCategoryAxis* jours = axe_jours(stats);
     graphique->addAxis(jours, Qt::AlignBottom);
     serie_barres->attachAxis(jours);
