@@ -70,15 +70,40 @@ bool lire_frequence(const QString& ligne, Curseur& curseur, QsoRelu& qso) {
     return true;
 }
 
+// The value of a field of digits only, -1 for any other text.
+int nombre(QStringView texte) {
+    int valeur = 0;
+    for (const QChar c : texte) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return -1;
+        }
+        valeur = valeur * 10 + (c.unicode() - '0');
+    }
+    return texte.isEmpty() ? -1 : valeur;
+}
+
+// "yyyy-mm-dd" and "hhmm", read by hand: the general readers cost more than the rest of
+// the check.
+QDate date_iso(QStringView texte) {
+    if (texte.size() != 10 || texte[4] != QLatin1Char('-') || texte[7] != QLatin1Char('-')) {
+        return {};
+    }
+    return QDate(nombre(texte.first(4)), nombre(texte.mid(5, 2)), nombre(texte.mid(8, 2)));
+}
+
+QTime heure_hhmm(QStringView texte) {
+    return texte.size() == 4 ? QTime(nombre(texte.first(2)), nombre(texte.mid(2))) : QTime();
+}
+
 bool lire_moment(Curseur& curseur, QsoRelu& qso) {
     const std::optional<QString> date = curseur.mot(champ_date);
-    qso.date = date ? QDate::fromString(*date, QStringLiteral("yyyy-MM-dd")) : QDate();
-    if (!qso.date.isValid() || date->size() != 10) {
+    qso.date = date ? date_iso(*date) : QDate();
+    if (!qso.date.isValid()) {
         return false;
     }
     const std::optional<QString> heure = curseur.mot(champ_heure);
-    qso.heure = heure ? QTime::fromString(*heure, QStringLiteral("HHmm")) : QTime();
-    return qso.heure.isValid() && heure->size() == 4;
+    qso.heure = heure ? heure_hhmm(*heure) : QTime();
+    return qso.heure.isValid();
 }
 
 } // namespace

@@ -131,6 +131,21 @@ class VerificationQso {
     QHash<QString, int> deja_vues_;
 };
 
+// The log's own texts, "dd/mm/yyyy" and "hh:nn", written by hand for the same reason as the
+// report's dates are read so.
+QString deux_chiffres(int n) {
+    return QString(QLatin1Char(char('0' + n / 10))) + QLatin1Char(char('0' + n % 10));
+}
+
+QString date_journal(const QDate& date) {
+    return deux_chiffres(date.day()) + QLatin1Char('/') + deux_chiffres(date.month()) +
+           QLatin1Char('/') + QString::number(date.year());
+}
+
+QString heure_journal(const QTime& heure) {
+    return deux_chiffres(heure.hour()) + QLatin1Char(':') + deux_chiffres(heure.minute());
+}
+
 // The lines read back as rows of a log of their own, in the report's order; a line that
 // does not read is a row without a call.
 void remplir_relu(Etat& relu, const std::vector<LigneQso>& qsos) {
@@ -140,8 +155,7 @@ void remplir_relu(Etat& relu, const std::vector<LigneQso>& qsos) {
         const QString rst = QStringLiteral("599");
         relu.table.fixer_ligne(
             int(k) + 1,
-            q ? QStringList{texte_date(vers_jours(q->date)),
-                            q->heure.toString(QStringLiteral("HH:mm")), q->indicatif,
+            q ? QStringList{date_journal(q->date), heure_journal(q->heure), q->indicatif,
                             q->bande.value_or(QString()), rst, rst, q->numero, QString(), QString(),
                             QString()}
               : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
