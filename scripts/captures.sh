@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, fills the station window,
-# creates a work file, goes to the main window, and saves a PNG of each window.
+# creates a work file, goes to the main window, logs two QSOs, opens the statistics and the
+# report check, and saves a PNG of each window.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 # Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
@@ -70,5 +71,25 @@ xdotool key Tab Tab Tab Tab Tab Tab space
 principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
 sleep 1
 import -window "$principale" "$sortie/fenetre_principale.png"
-echo "$sortie/fenetre_station.png"
-echo "$sortie/fenetre_principale.png"
+
+# Two QSOs, then the statistics (table, then the hourly plot) and the report check.
+for indicatif in F6XYZ DL1ABC; do
+    xdotool type --delay 50 "$indicatif"
+    xdotool key Return
+    sleep 1
+done
+xdotool key alt+s Return
+statistiques=$(xdotool search --sync --onlyvisible --name "^Statistiques$" | head -1)
+sleep 1
+import -window "$statistiques" "$sortie/fenetre_statistiques.png"
+xdotool key ctrl+Tab
+sleep 1
+import -window "$statistiques" "$sortie/fenetre_graphique.png"
+xdotool windowactivate --sync "$principale"
+xdotool key alt+s Down Return
+verification=$(xdotool search --sync --onlyvisible --name "rifier le compte rendu" | head -1)
+sleep 1
+import -window "$verification" "$sortie/fenetre_verification.png"
+for capture in station principale statistiques graphique verification; do
+    echo "$sortie/fenetre_$capture.png"
+done

@@ -17,7 +17,8 @@ int commande_graphique(ContexteCli& contexte) {
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     const QString sortie = QFileInfo(contexte.arguments[1]).absoluteFilePath();
-    enregistrer_png(calculer_statistiques(contexte.etat, HorlogeSysteme().maintenant_utc()), sortie);
+    enregistrer_png(calculer_statistiques(contexte.etat, HorlogeSysteme().maintenant_utc()),
+                    sortie);
     contexte.sortie << sortie << '\n';
     return 0;
 }

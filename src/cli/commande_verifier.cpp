@@ -18,7 +18,8 @@ int commande_verifier(ContexteCli& contexte) {
     Etat& etat = contexte.etat;
     const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
-    etat.station.email_saisi = lire_parametres(chemin_parametres(etat), etat.table.nb_colonnes()).email;
+    etat.station.email_saisi =
+        lire_parametres(chemin_parametres(etat), etat.table.nb_colonnes()).email;
     email_station(etat, etat.station.email_saisi);
     const ResultatVerification resultat =
         verifier_compte_rendu(etat, referentiel, annee_courante(contexte.aujourdhui));

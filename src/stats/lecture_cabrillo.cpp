@@ -20,7 +20,8 @@ class Curseur {
         const int largeur = largeurs_qso_cabrillo[size_t(champ)];
         dernier_champ_ = champ;
         debut_ = position_;
-        if (position_ + largeur + 1 > ligne_.size() || ligne_[position_ + largeur] != QLatin1Char(' ')) {
+        if (position_ + largeur + 1 > ligne_.size() ||
+            ligne_[position_ + largeur] != QLatin1Char(' ')) {
             return std::nullopt;
         }
         const QStringView texte = QStringView(ligne_).mid(position_, largeur);

@@ -22,11 +22,11 @@ const qint64 jour_zero = QDate(1899, 12, 30).toJulianDay();
 
 // What the statistics need of one QSO row.
 struct Rangee {
-    int bande = 0;          // interned band text
-    qint64 jour = inconnu;  // day count from 30/12/1899
-    int minute = inconnu;   // minute of the day
+    int bande = 0;         // interned band text
+    qint64 jour = inconnu; // day count from 30/12/1899
+    int minute = inconnu;  // minute of the day
     int points = 0;
-    int membre = inconnu;   // interned member number
+    int membre = inconnu; // interned member number
 };
 
 // Dates and times repeat from row to row: each text is read once.
@@ -185,8 +185,8 @@ void compter_heures(const std::vector<Rangee>& rangees, const Etat& etat,
     for (const int p : points) {
         stats.score_cumule.append(cumul += p);
     }
-    stats.debut_heures = QDateTime(QDate::fromJulianDay(jour_zero + premiere / 24),
-                                   QTime(int(premiere % 24), 0));
+    stats.debut_heures =
+        QDateTime(QDate::fromJulianDay(jour_zero + premiere / 24), QTime(int(premiere % 24), 0));
 }
 
 } // namespace

@@ -41,6 +41,37 @@ inline QString qso_heure_precedente() {
     return QStringLiteral("QSO dans l'heure précédente");
 }
 
+// The windows.
+inline QString titre_statistiques() {
+    return QStringLiteral("Statistiques");
+}
+inline QString menu_statistiques() {
+    return QStringLiteral("&Statistiques");
+}
+inline QString onglet_tableau() {
+    return QStringLiteral("Par jour et par bande");
+}
+inline QString bouton_png() {
+    return QStringLiteral("Enregistrer en PNG");
+}
+inline QString titre_demande_png() {
+    return QStringLiteral("Enregistrer les graphiques");
+}
+inline QString filtre_png() {
+    return QStringLiteral("Image PNG (*.png)|*.png");
+}
+inline QString nom_png() {
+    return QStringLiteral("statistiques.png");
+}
+inline QString titre_verification() {
+    return QStringLiteral("Vérifier le compte rendu");
+}
+inline QString bouton_verifier() {
+    return QStringLiteral("Vérifier de nouveau");
+}
+inline QString bouton_fermer() {
+    return QStringLiteral("Fermer");
+}
 // The plots.
 inline QString titre_horaire() {
     return QStringLiteral("QSO par heure et score cumulé");
@@ -73,8 +104,12 @@ inline QString aucun_constat() {
     return QStringLiteral("Aucune remarque : le compte rendu est conforme.");
 }
 inline QString nombre_constats(qsizetype n) {
-    return n == 1 ? QStringLiteral("1 remarque")
-                  : QStringLiteral("%1 remarques").arg(n);
+    return n == 1 ? QStringLiteral("1 remarque") : QStringLiteral("%1 remarques").arg(n);
+}
+inline QString aide_constats(qsizetype n) {
+    return nombre_constats(n) +
+           QStringLiteral(" (avertissements : l'envoi reste possible). Double-cliquer sur une "
+                          "ligne pour retrouver le QSO dans le journal.");
 }
 inline QString constats_de_plus(qsizetype n) {
     return QStringLiteral("… et %1 de plus").arg(n);
@@ -180,8 +215,12 @@ inline QString email_invalide(const QString& adresse) {
 // The names of the fields of a "QSO:" line, in their order.
 inline QString champ_qso(int numero) {
     static const char* const noms[] = {
-        "QSO:",      "fréquence",        "mode",      "date",     "heure",  "indicatif de la station",
-        "RST envoyé", "n° de la station", "indicatif", "RST reçu", "n° ZTC",
+        "QSO:",       "fréquence",
+        "mode",       "date",
+        "heure",      "indicatif de la station",
+        "RST envoyé", "n° de la station",
+        "indicatif",  "RST reçu",
+        "n° ZTC",
     };
     return QString::fromUtf8(noms[numero]);
 }

@@ -41,8 +41,8 @@ void ajouter_constat(QList<Constat>& constats, int ligne, const char* code, cons
 }
 
 QString texte_constat(const Constat& constat) {
-    const QString ou =
-        constat.ligne > 0 ? textes_stats::ligne_constat(constat.ligne) : textes_stats::compte_rendu();
+    const QString ou = constat.ligne > 0 ? textes_stats::ligne_constat(constat.ligne)
+                                         : textes_stats::compte_rendu();
     return ou + QStringLiteral(" — ") + constat.code + QStringLiteral(" : ") + constat.texte;
 }
 
@@ -73,8 +73,8 @@ ResultatVerification verifier_compte_rendu(Etat& etat, const Referentiel& refere
                                            const QString& annee_courante) {
     ResultatVerification resultat;
     resultat.chemin = ecrire_cabrillo(etat);
-    resultat.constats = verifier_lignes_cabrillo(lire_lignes(resultat.chemin),
-                                                 {etat, referentiel, annee_courante});
+    resultat.constats =
+        verifier_lignes_cabrillo(lire_lignes(resultat.chemin), {etat, referentiel, annee_courante});
     return resultat;
 }
 
@@ -89,8 +89,8 @@ bool envoyer_malgre_constats(const QList<Constat>& constats, Dialogues& dialogue
     if (constats.size() > constats_montres) {
         liste.append(textes_stats::constats_de_plus(constats.size() - constats_montres));
     }
-    return dialogues.confirmer(textes_stats::envoyer_quand_meme(liste.join(QLatin1Char('\n')),
-                                                               constats.size()));
+    return dialogues.confirmer(
+        textes_stats::envoyer_quand_meme(liste.join(QLatin1Char('\n')), constats.size()));
 }
 
 } // namespace vorek

@@ -59,7 +59,8 @@ struct SourceVerification {
 // from and against the layout the program writes: the header, each "QSO:" line, the
 // periods, the duplicates, the QSOs without points, the score of the lines read back and
 // rescored, the station's e-mail address. Findings come in the order of the report.
-QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes, const SourceVerification& source);
+QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
+                                        const SourceVerification& source);
 
 struct ResultatVerification {
     QString chemin;

@@ -153,13 +153,13 @@ void remplir_relu(Etat& relu, const std::vector<LigneQso>& qsos) {
     for (size_t k = 0; k < qsos.size(); ++k) {
         const std::optional<QsoRelu>& q = qsos[k].relu;
         const QString rst = QStringLiteral("599");
-        relu.table.fixer_ligne(
-            int(k) + 1,
-            q ? QStringList{date_journal(q->date), heure_journal(q->heure), q->indicatif,
-                            q->bande.value_or(QString()), rst, rst, q->numero, QString(), QString(),
-                            QString()}
-              : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
-                            QString(), QStringLiteral("0"), QString(), QString()});
+        relu.table.fixer_ligne(int(k) + 1,
+                               q ? QStringList{date_journal(q->date), heure_journal(q->heure),
+                                               q->indicatif, q->bande.value_or(QString()), rst, rst,
+                                               q->numero, QString(), QString(), QString()}
+                                 : QStringList{QString(), QString(), QString(), QString(),
+                                               QString(), QString(), QString(), QStringLiteral("0"),
+                                               QString(), QString()});
     }
 }
 

@@ -109,6 +109,9 @@ class TForm_main : public QMainWindow {
     QAction* ExportTXT1;
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
+    QMenu* Statistiques1;
+    QAction* AfficherStatistiques1;
+    QAction* VerifierCR1;
 
   public slots:
     // Navigation and file commands.
@@ -151,11 +154,16 @@ class TForm_main : public QMainWindow {
     void ExportADIF1Click();
     void ExportTXT1Click();
 
+    // The statistics and the report check (tform_main_statistiques.cpp).
+    void selectionner_ligne(int ligne);
+
   signals:
     // What only another window can do, which the program carries out.
     void retour_station_demande();
     void import_adif_demande();
     void envoi_cr_demande();
+    void statistiques_demandees();
+    void verification_demandee();
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
@@ -170,6 +178,7 @@ class TForm_main : public QMainWindow {
     void construire_barre_boutons();
     void construire_grilles();
     void construire_menus();
+    void construire_menu_statistiques();
     void disposer();
     void connecter();
     void connecter_saisie();

@@ -49,14 +49,15 @@ void TstCliStats::stats() {
     QCOMPARE(tab.erreurs, QString());
     QCOMPARE(tab.code, 0);
     const QStringList lignes = tab.sortie.split(QLatin1Char('\n'));
-    QCOMPARE(lignes.mid(0, 7),
-             QStringList({"Jour\t80m QSO\t80m pts\t40m QSO\t40m pts\t20m QSO\t20m pts\t15m QSO\t"
-                          "15m pts\t1,2m QSO\t1,2m pts\tTotal QSO\tTotal pts\tMembres\tNouveaux membres",
-                          "30/06/2025\t0\t0\t1\t0\t0\t0\t0\t0\t0\t0\t1\t0\t1\t1",
-                          "01/07/2025\t0\t0\t1\t2\t2\t7\t0\t0\t0\t0\t3\t9\t3\t2",
-                          "02/07/2025\t1\t4\t1\t2\t1\t0\t0\t0\t0\t0\t3\t6\t2\t1",
-                          "03/07/2025\t0\t0\t0\t0\t0\t0\t1\t3\t1\t10\t2\t13\t2\t1",
-                          "Total\t1\t4\t3\t4\t3\t7\t1\t3\t1\t10\t9\t28\t5\t5", ""}));
+    QCOMPARE(
+        lignes.mid(0, 7),
+        QStringList({"Jour\t80m QSO\t80m pts\t40m QSO\t40m pts\t20m QSO\t20m pts\t15m QSO\t"
+                     "15m pts\t1,2m QSO\t1,2m pts\tTotal QSO\tTotal pts\tMembres\tNouveaux membres",
+                     "30/06/2025\t0\t0\t1\t0\t0\t0\t0\t0\t0\t0\t1\t0\t1\t1",
+                     "01/07/2025\t0\t0\t1\t2\t2\t7\t0\t0\t0\t0\t3\t9\t3\t2",
+                     "02/07/2025\t1\t4\t1\t2\t1\t0\t0\t0\t0\t0\t3\t6\t2\t1",
+                     "03/07/2025\t0\t0\t0\t0\t0\t0\t1\t3\t1\t10\t2\t13\t2\t1",
+                     "Total\t1\t4\t3\t4\t3\t7\t1\t3\t1\t10\t9\t28\t5\t5", ""}));
     QCOMPARE(lignes.value(7), QStringLiteral("Membres contactés\t5"));
     QVERIFY(lignes.value(8).startsWith(QStringLiteral("QSO dans l'heure en cours\t")));
     QVERIFY(lignes.value(9).startsWith(QStringLiteral("QSO dans l'heure précédente\t")));
@@ -117,7 +118,8 @@ void TstCliStats::graphique_sans_ecran() {
     }
     QVERIFY(couleurs.size() > 8);
 
-    const SortieCli refus = vorek_dans(j, {"graphique", fichier, j.etat.rep_challenge + "/x/y.png"});
+    const SortieCli refus =
+        vorek_dans(j, {"graphique", fichier, j.etat.rep_challenge + "/x/y.png"});
     QCOMPARE(refus.code, 1);
     QVERIFY(refus.erreurs.contains(QStringLiteral("n'a pas pu être écrite")));
 }

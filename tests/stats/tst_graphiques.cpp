@@ -45,8 +45,8 @@ void TstGraphiques::png_hors_ecran() {
     QVERIFY2(couleurs(image, 0, 450) > 8, "graphique horaire vide");
     QVERIFY2(couleurs(image, 550, 900) > 8, "graphique des bandes vide");
 
-    QVERIFY_THROWS_EXCEPTION(std::exception,
-                             enregistrer_png(Statistiques(), j.etat.rep_challenge + "/absent/x.png"));
+    QVERIFY_THROWS_EXCEPTION(
+        std::exception, enregistrer_png(Statistiques(), j.etat.rep_challenge + "/absent/x.png"));
 }
 
 QTEST_MAIN(TstGraphiques)

@@ -76,7 +76,8 @@ void modifier_lignes(QStringList& lignes, const QString& edition) {
         const QStringList p = edition.split(QLatin1Char('~'));
         lignes[p[0].toInt()].replace(p[1], p[2]);
     } else {
-        lignes[edition.section(QLatin1Char('='), 0, 0).toInt()] = edition.section(QLatin1Char('='), 1);
+        lignes[edition.section(QLatin1Char('='), 0, 0).toInt()] =
+            edition.section(QLatin1Char('='), 1);
     }
 }
 
@@ -161,8 +162,8 @@ void TstVerification::compte_rendu_modifie_data() {
     ligne_donnees("premiere ADDRESS vide", "11=ADDRESS:  ", QStringList{"0 ADRESSE_VIDE"});
     ligne_donnees("seconde ADDRESS retiree", "-12", absente);
     ligne_donnees("SOAPBOX retiree", "-13", absente);
-    ligne_donnees("ligne QSO decalee", "15~QSO: ~QSO:  ",
-                  QStringList{"1 LIGNE_ILLISIBLE", "0 SCORE_DIFFERENT"});
+    ligne_donnees("ligne QSO decalee",
+                  "15~QSO: ~QSO:  ", QStringList{"1 LIGNE_ILLISIBLE", "0 SCORE_DIFFERENT"});
     ligne_donnees("frequence d'aucune bande", "16~ 7000 ~ 7100 ",
                   QStringList{"2 FREQUENCE_INCONNUE", "2 POINTS_DIFFERENTS", "0 SCORE_DIFFERENT"});
     ligne_donnees("indicatif change", "15~F5ABC ~F5ABD ",

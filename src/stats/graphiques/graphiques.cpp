@@ -93,7 +93,8 @@ QChart* graphique_horaire(const Statistiques& stats) {
     graphique->addAxis(jours, Qt::AlignBottom);
     serie_barres->attachAxis(jours);
     score->attachAxis(jours);
-    serie_barres->attachAxis(axe_valeurs(graphique, Qt::AlignLeft, plus_grand(stats.qso_par_heure)));
+    serie_barres->attachAxis(
+        axe_valeurs(graphique, Qt::AlignLeft, plus_grand(stats.qso_par_heure)));
     score->attachAxis(axe_valeurs(graphique, Qt::AlignRight, plus_grand(stats.score_cumule)));
     return graphique;
 }
