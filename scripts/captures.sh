@@ -85,7 +85,8 @@ import -window "$statistiques" "$sortie/fenetre_statistiques.png"
 xdotool key ctrl+Tab
 sleep 1
 import -window "$statistiques" "$sortie/fenetre_graphique.png"
-xdotool windowactivate --sync "$principale"
+xdotool windowfocus "$principale"
+sleep 1
 xdotool key alt+s Down Return
 verification=$(xdotool search --sync --onlyvisible --name "rifier le compte rendu" | head -1)
 sleep 1

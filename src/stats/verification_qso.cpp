@@ -8,6 +8,7 @@
 #include "reports/cabrillo.h"
 #include "rules/points.h"
 #include "rules/score.h"
+#include "rules/textes_regles.h"
 
 #include <QHash>
 
@@ -44,9 +45,7 @@ class VerificationQso {
             hors_periode = verifier_periode(qso);
             verifier_double(qso);
         }
-        if (!hors_periode) {
-            verifier_points(qso.ligne);
-        }
+        verifier_points(qso.ligne, hors_periode);
     }
 
   private:
@@ -111,12 +110,17 @@ class VerificationQso {
         }
     }
 
-    void verifier_points(int ligne) {
+    // A QSO outside the period has said so already, unless the rules gave another reason
+    // first.
+    void verifier_points(int ligne, bool hors_periode) {
         if (ligne == 0 || cellule(col_points, ligne) != QStringLiteral("0")) {
             return;
         }
         const QString notes = cellule(col_notes, ligne);
         QString raison = notes.mid(note_operateur(notes).size()).trimmed();
+        if (hors_periode && raison.startsWith(textes::remarque_hors_date().trimmed())) {
+            return;
+        }
         if (raison.isEmpty()) {
             const QString bande = cellule(col_bande, ligne);
             raison = points_bande(bande, true) == 0 ? textes_stats::bande_hors_bareme(bande)

@@ -93,6 +93,9 @@ void TstVerification::constats_data() {
     ligne_donnees("aucune remarque", aucun, QString(), QString(), aucun);
     ligne_donnees("QSO a minuit le premier jour", QStringList{"01/07/2025;00:00;K1ZZ;20m"},
                   QString(), QString(), QStringList{"4 HORS_PERIODE"});
+    // The rules said another reason before the period's: it is told too.
+    ligne_donnees("non-membre hors periode", QStringList{"01/07/2025;00:00;X1XX;20m"}, QString(),
+                  QString(), QStringList{"4 HORS_PERIODE", "4 ZERO_POINT"});
     ligne_donnees("indicatif de 14 caracteres", QStringList{"02/07/2025;10:00;EA8/F5ABC/QRPX;15m"},
                   QString(), QString(), QStringList{"4 INDICATIF_COUPE"});
     // Without the member database the rows keep the numbers they hold (the three first none).

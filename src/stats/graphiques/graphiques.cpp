@@ -34,11 +34,23 @@ QChart* nouveau_graphique(const QString& titre) {
     return graphique;
 }
 
+// Counts and points are whole numbers: the axis goes up by 1, 2 or 5 times a power of ten,
+// in at most five steps, so that every label is a whole number.
 QValueAxis* axe_valeurs(QChart* graphique, Qt::Alignment cote, int maximum) {
+    int pas = 1;
+    for (int puissance = 1; pas * 5 < maximum; puissance *= 10) {
+        for (const int facteur : {1, 2, 5}) {
+            pas = facteur * puissance;
+            if (pas * 5 >= maximum) {
+                break;
+            }
+        }
+    }
+    const int haut = std::max(1, (maximum + pas - 1) / pas);
     auto* axe = new QValueAxis;
-    axe->setRange(0, std::max(1, maximum));
+    axe->setRange(0, haut * pas);
+    axe->setTickCount(haut + 1);
     axe->setLabelFormat(QStringLiteral("%d"));
-    axe->applyNiceNumbers();
     graphique->addAxis(axe, cote);
     return axe;
 }
