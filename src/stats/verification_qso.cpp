@@ -71,7 +71,8 @@ class VerificationQso {
         if (qso.ligne == 0) {
             return;
         }
-        const QString indicatif = cellule(col_indicatif, qso.ligne);
+        // Blanks around a call are no part of it; the report cannot hold them.
+        const QString indicatif = cellule(col_indicatif, qso.ligne).trimmed();
         const QString& lu = qso.relu->indicatif;
         if (lu != indicatif) {
             const bool coupe = indicatif.size() > largeurs_qso_cabrillo[champ_indicatif] &&
