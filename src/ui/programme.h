@@ -42,6 +42,7 @@ class Programme : public QObject {
     void relier_statistiques();
     void lire_parametres();
     void ecrire_parametres();
+    void reprendre_derniere_seance();
     void afficher_station();
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
@@ -55,6 +56,9 @@ class Programme : public QObject {
     std::unique_ptr<TForm_statistiques> Form_statistiques_;
     std::unique_ptr<TForm_verification> Form_verification_;
     bool termine_ = false;
+    // Where the last session left off, as the settings file keeps it.
+    QString dernier_fichier_;
+    QString derniere_bande_;
 };
 
 } // namespace vorek

@@ -4,12 +4,14 @@
 #include "entry/saisie.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
 class QAction;
 class QComboBox;
 class QDateEdit;
+class QDateTimeEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,6 +24,8 @@ class QTimer;
 class QToolButton;
 
 namespace vorek {
+
+class FenetreAide;
 
 // The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
 // the log grid. The entry, grid and report handlers live in their own files
@@ -109,6 +113,7 @@ class TForm_main : public QMainWindow {
     QAction* ExportTXT1;
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
+    QAction* Fichiersreference1;
     QMenu* Statistiques1;
     QAction* AfficherStatistiques1;
     QAction* VerifierCR1;
@@ -127,10 +132,16 @@ class TForm_main : public QMainWindow {
     void SpeedButton1Click();
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
+    void Fichiersreference1Click();
     void passer_temps_reel();
     void Timer1Timer();
     // After the station window's OK: title, the window in front, the call field, the clock.
     void reprendre_saisie();
+    // The band of the last session, chosen as the operator would; a text that is no band
+    // changes nothing.
+    void choisir_bande(const QString& bande);
+    // A first start's column widths: each column as wide as its content.
+    void colonnes_au_contenu();
 
     // Entry and log grid (tform_main_saisie.cpp).
     void Edit_callChange(const QString& texte);
@@ -167,6 +178,8 @@ class TForm_main : public QMainWindow {
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
+    // The member database was fetched again: the station window's date label.
+    void date_base_changee(const QString& libelle);
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -178,12 +191,17 @@ class TForm_main : public QMainWindow {
     void construire_barre_boutons();
     void construire_grilles();
     void construire_menus();
+    void dimensionner_bandes();
     void construire_menu_statistiques();
     void disposer();
     void connecter();
     void connecter_saisie();
     void connecter_rapports();
+    void connecter_clavier();
+    // Alt+D and Alt+H: the picker's first section ready for digits.
+    void aller_au_selecteur(QDateTimeEdit* selecteur);
     void afficher_score();
+    void etirer_notes();
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
@@ -202,6 +220,10 @@ class TForm_main : public QMainWindow {
     void surveiller_grille(QWidget* ancien, QWidget* nouveau);
 
     Contexte& contexte_;
+    // Made at its first opening.
+    QPointer<FenetreAide> aide_;
+    // Set while the notes column is widened to the window: no width of the operator's.
+    bool etirement_ = false;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
 };

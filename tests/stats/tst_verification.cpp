@@ -1,3 +1,4 @@
+#include "dialogues_scriptes.h"
 #include "journal_stats.h"
 #include "ligne_donnees.h"
 
@@ -19,6 +20,7 @@ class TstVerification : public QObject {
     void constats();
     void compte_rendu_modifie_data();
     void compte_rendu_modifie();
+    void avant_envoi();
 };
 
 namespace {
@@ -189,6 +191,32 @@ void TstVerification::compte_rendu_modifie() {
     modifier_lignes(lignes, edition);
     const QList<Constat> c = verifier_lignes_cabrillo(lignes, source);
     QCOMPARE(codes(c), attendus);
+}
+
+// Before a send: nothing asked without findings; with them the operator sees them (the
+// first fifteen, then how many more) and chooses.
+void TstVerification::avant_envoi() {
+    DialoguesScriptes dialogues;
+    QVERIFY(envoyer_malgre_constats({}, dialogues));
+    QVERIFY(dialogues.questions.isEmpty());
+
+    QList<Constat> constats{{0, "EMAIL_ABSENT", "Adresse e-mail de la station absente"}};
+    for (int ligne = 1; ligne <= 16; ++ligne) {
+        constats.append({ligne, "ZERO_POINT", "0 point : NM car non à jour"});
+    }
+    dialogues.prevoir_reponse(Reponse::oui);
+    QVERIFY(envoyer_malgre_constats(constats, dialogues));
+    QVERIFY(!envoyer_malgre_constats(constats.mid(0, 1), dialogues));
+    QCOMPARE(dialogues.questions.size(), 2);
+    const QStringList lignes = dialogues.questions[0].split(QLatin1Char('\n'));
+    QCOMPARE(lignes.first(), QStringLiteral("Le compte rendu appelle 17 remarques :"));
+    QCOMPARE(lignes[2], QStringLiteral("Compte rendu — EMAIL_ABSENT : Adresse e-mail de la "
+                                       "station absente"));
+    QCOMPARE(lignes[16], QStringLiteral("Ligne 14 — ZERO_POINT : 0 point : NM car non à jour"));
+    QCOMPARE(lignes[17], QStringLiteral("… et 2 de plus"));
+    QCOMPARE(lignes.last(), QStringLiteral("Envoyer quand même ?"));
+    QVERIFY(
+        dialogues.questions[1].startsWith(QStringLiteral("Le compte rendu appelle 1 remarque :")));
 }
 
 QTEST_GUILESS_MAIN(TstVerification)
