@@ -27,6 +27,7 @@ struct ErreurUsage {
     QString texte;
 };
 
+struct MessageCR;
 struct Referentiel;
 
 // Loads the file the command names as the windows do, rescoring included, without an entry
@@ -44,9 +45,14 @@ int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
+int commande_message_cr(ContexteCli& contexte);
+int commande_envoyer_cr(ContexteCli& contexte);
 int commande_stats(ContexteCli& contexte);
 int commande_verifier(ContexteCli& contexte);
 int commande_graphique(ContexteCli& contexte);
+// Before a send: the findings of the report the message carries, as warnings on stderr (the
+// window shows them and lets the operator send anyway; the tool sends).
+void avertir_avant_envoi(ContexteCli& contexte, const MessageCR& message);
 // A QApplication for the plots (offscreen unless a platform is given), else a
 // QCoreApplication.
 std::unique_ptr<QCoreApplication> creer_application(int& argc, char** argv);

@@ -32,6 +32,8 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
         {QStringLiteral("import-adif"), commande_import_adif},
+        {QStringLiteral("message-cr"), commande_message_cr},
+        {QStringLiteral("envoyer-cr"), commande_envoyer_cr},
         {QStringLiteral("stats"), commande_stats},
         {QStringLiteral("verifier"), commande_verifier},
         {QStringLiteral("graphique"), commande_graphique},

@@ -3,7 +3,6 @@
 #include "textes_stats.h"
 #include "verification_parties.h"
 
-#include "base/dialogues.h"
 #include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "mail/adresse_email.h"
@@ -30,9 +29,6 @@ void verifier_email(const Station& station, QList<Constat>& constats) {
                         textes_stats::email_invalide(adresse));
     }
 }
-
-// Constats shown before a send: past this many, the list says how many more there are.
-constexpr qsizetype constats_montres = 15;
 
 } // namespace
 
@@ -76,21 +72,6 @@ ResultatVerification verifier_compte_rendu(Etat& etat, const Referentiel& refere
     resultat.constats =
         verifier_lignes_cabrillo(lire_lignes(resultat.chemin), {etat, referentiel, annee_courante});
     return resultat;
-}
-
-bool envoyer_malgre_constats(const QList<Constat>& constats, Dialogues& dialogues) {
-    if (constats.isEmpty()) {
-        return true;
-    }
-    QStringList liste;
-    for (qsizetype i = 0; i < std::min(constats.size(), constats_montres); ++i) {
-        liste.append(texte_constat(constats[i]));
-    }
-    if (constats.size() > constats_montres) {
-        liste.append(textes_stats::constats_de_plus(constats.size() - constats_montres));
-    }
-    return dialogues.confirmer(
-        textes_stats::envoyer_quand_meme(liste.join(QLatin1Char('\n')), constats.size()));
 }
 
 } // namespace vorek

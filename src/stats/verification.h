@@ -6,7 +6,6 @@
 
 namespace vorek {
 
-class Dialogues;
 class Etat;
 struct Referentiel;
 
@@ -71,9 +70,5 @@ struct ResultatVerification {
 // the file back and checks it. Throws Erreur when it cannot be written or read.
 ResultatVerification verifier_compte_rendu(Etat& etat, const Referentiel& referentiel,
                                            const QString& annee_courante);
-
-// Before a send: true when there is nothing to say, or when the operator, shown the
-// findings, still sends.
-bool envoyer_malgre_constats(const QList<Constat>& constats, Dialogues& dialogues);
 
 } // namespace vorek

@@ -5,7 +5,7 @@
 #include "base/fichier_texte.h"
 #include "refdata/referentiel.h"
 #include "reports/cabrillo.h"
-#include "stats/verification.h"
+#include "stats/avant_envoi.h"
 
 #include <QFile>
 #include <QTest>
