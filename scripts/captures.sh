@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
-# "Mises à jour" menu and the report e-mail window, and saves PNGs: windows, and the whole
-# screen (what lies off screen is missing there). One set per screen size.
+# "Mises à jour" menu, the statistics, the report check and the report e-mail window, and
+# saves PNGs: windows, and the whole screen (what lies off screen is missing there). One set
+# per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -146,6 +147,7 @@ capturer() {
     sleep 1
     import -window root "$dossier/ecran_menu_mises_a_jour.png"
     xdotool key Escape Escape
+
     # "CR" of the tool bar: the report e-mail window.
     xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \
         "$(awk "BEGIN { print int(34 * $echelle) }")" click 1
@@ -156,6 +158,26 @@ capturer() {
         sleep 1
         import -window "$envoi" "$dossier/fenetre_envoi_cr.png"
         import -window root "$dossier/ecran_envoi_cr.png"
+    fi
+    # Keyboard only from here: the windows opened so far may cover the main window.
+    # The statistics (the table, then the hourly plot) and the report check, from their menu.
+    local statistiques verification
+    xdotool windowfocus --sync "$principale"
+    xdotool key alt+s Return
+    statistiques=$(timeout 10 xdotool search --sync --onlyvisible --name "^Statistiques$" | head -1) || true
+    if [ -n "$statistiques" ]; then
+        sleep 1
+        import -window "$statistiques" "$dossier/fenetre_statistiques.png"
+        xdotool key ctrl+Tab
+        sleep 1
+        import -window "$statistiques" "$dossier/fenetre_graphique.png"
+    fi
+    xdotool windowfocus --sync "$principale"
+    xdotool key alt+s Down Return
+    verification=$(timeout 10 xdotool search --sync --onlyvisible --name "rifier le compte rendu" | head -1) || true
+    if [ -n "$verification" ]; then
+        sleep 1
+        import -window "$verification" "$dossier/fenetre_verification.png"
     fi
     arreter
     sleep 1

@@ -147,6 +147,7 @@ int commande_envoyer_cr(ContexteCli& contexte) {
         !refus.isEmpty()) {
         throw Erreur(refus);
     }
+    avertir_avant_envoi(contexte, message);
     const ResultatEnvoi resultat = envoyer_message(parametres, message);
     if (!resultat.reponse_serveur.isEmpty()) {
         contexte.sortie << resultat.reponse_serveur << '\n';

@@ -4,9 +4,12 @@
 
 #include "log/etat.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <QTextStream>
+
+#include <memory>
 
 namespace vorek {
 
@@ -24,6 +27,7 @@ struct ErreurUsage {
     QString texte;
 };
 
+struct MessageCR;
 struct Referentiel;
 
 // Loads the file the command names as the windows do, rescoring included, without an entry
@@ -45,6 +49,15 @@ int commande_apercu(ContexteCli& contexte);
 int commande_partiel(ContexteCli& contexte);
 int commande_message_cr(ContexteCli& contexte);
 int commande_envoyer_cr(ContexteCli& contexte);
+int commande_stats(ContexteCli& contexte);
+int commande_verifier(ContexteCli& contexte);
+int commande_graphique(ContexteCli& contexte);
+// Before a send: the findings of the report the message carries, as warnings on stderr (the
+// window shows them and lets the operator send anyway; the tool sends).
+void avertir_avant_envoi(ContexteCli& contexte, const MessageCR& message);
+// A QApplication for the plots (offscreen unless a platform is given), else a
+// QCoreApplication.
+std::unique_ptr<QCoreApplication> creer_application(int& argc, char** argv);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 

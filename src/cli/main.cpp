@@ -36,6 +36,9 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("partiel"), commande_partiel},
         {QStringLiteral("message-cr"), commande_message_cr},
         {QStringLiteral("envoyer-cr"), commande_envoyer_cr},
+        {QStringLiteral("stats"), commande_stats},
+        {QStringLiteral("verifier"), commande_verifier},
+        {QStringLiteral("graphique"), commande_graphique},
     };
     return table;
 }
@@ -97,13 +100,13 @@ void ecrire_erreur(const QString& texte) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = creer_application(argc, argv);
     // The windows' name, so that both find the same user data folder.
-    application.setApplicationName(QStringLiteral("Challenge_VOREK"));
+    application->setApplicationName(QStringLiteral("Challenge_VOREK"));
     QTextStream sortie(stdout);
     sortie.setEncoding(QStringConverter::Utf8);
     try {
-        const Options options = lire_options(application.arguments());
+        const Options options = lire_options(application->arguments());
         const auto commande = commandes().find(options.commande);
         if (commande == commandes().end()) {
             throw ErreurUsage{QStringLiteral("commande inconnue : ") + options.commande +

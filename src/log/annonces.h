@@ -25,6 +25,8 @@ class Annonces : public QObject {
     void journal_importe();
     // fichier_courant names another file (creation, "save as").
     void fichier_courant_change();
+    // The points of the log were recomputed, to the last row (the score too).
+    void score_recalcule();
     // The entry's clock stops until the main window takes the entry again.
     void arreter_horloge();
     // The window that stopped the entry's clock is done with it.

@@ -11,12 +11,9 @@ namespace vorek {
 
 namespace {
 
-constexpr qsizetype colonne_frequence = 1;
-
-// Every field of a "QSO:" line is followed by one blank.
-ColonneFixe champ_qso(const QString& texte, int largeur,
-                      Alignement alignement = Alignement::gauche) {
-    return {texte, largeur, alignement, 1};
+ColonneFixe colonne_qso(ChampQso champ, const QString& texte,
+                        Alignement alignement = Alignement::gauche) {
+    return {texte, largeurs_qso_cabrillo[champ], alignement, 1};
 }
 
 QString sans_premiere_etoile(QString numero) {
@@ -26,6 +23,8 @@ QString sans_premiere_etoile(QString numero) {
     }
     return numero;
 }
+
+} // namespace
 
 QStringList entete_cabrillo(const Station& station) {
     const QString club =
@@ -49,27 +48,24 @@ QStringList entete_cabrillo(const Station& station) {
     };
 }
 
-} // namespace
-
 QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,
                            const QString& station_nr_club) {
     const std::optional<QString> frequence = frequence_rapport(cellules.value(col_bande));
     QList<ColonneFixe> colonnes{
-        champ_qso(QStringLiteral("QSO:"), 4),
-        champ_qso(frequence.value_or(QString()), 5, Alignement::droite),
-        champ_qso(QStringLiteral("CW"), 2),
-        champ_qso(date_cabrillo(cellules.value(col_date)), 10),
-        champ_qso(heure_cabrillo(cellules.value(col_heure)), 4),
-        champ_qso(station_call, 13),
-        champ_qso(QStringLiteral("599"), 3),
-        champ_qso(station_nr_club, 4),
-        champ_qso(cellules.value(col_indicatif), 13),
-        champ_qso(QStringLiteral("599"), 3),
-        champ_qso(sans_premiere_etoile(cellules.value(col_ztc)), 4),
+        colonne_qso(champ_qso, QStringLiteral("QSO:")),
+        colonne_qso(champ_frequence, frequence.value_or(QString()), Alignement::droite),
+        colonne_qso(champ_mode, QStringLiteral("CW")),
+        colonne_qso(champ_date, date_cabrillo(cellules.value(col_date))),
+        colonne_qso(champ_heure, heure_cabrillo(cellules.value(col_heure))),
+        colonne_qso(champ_indicatif_station, station_call),
+        colonne_qso(champ_rst_envoye, QStringLiteral("599")),
+        colonne_qso(champ_numero_station, station_nr_club),
+        colonne_qso(champ_indicatif, cellules.value(col_indicatif)),
+        colonne_qso(champ_rst_recu, QStringLiteral("599")),
+        colonne_qso(champ_numero, sans_premiere_etoile(cellules.value(col_ztc))),
     };
-    // A band without frequency leaves out the field and its blank.
     if (!frequence) {
-        colonnes.removeAt(colonne_frequence);
+        colonnes.removeAt(champ_frequence);
     }
     return formater_ligne(colonnes);
 }

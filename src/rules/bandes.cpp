@@ -63,4 +63,14 @@ std::optional<QString> frequence_rapport(const QString& bande) {
     return std::nullopt;
 }
 
+std::optional<QString> bande_de_frequence_rapport(const QString& frequence) {
+    const QString texte = frequence.trimmed();
+    for (const Bande& b : table) {
+        if (texte == QLatin1String(b.frequence_rapport)) {
+            return QString::fromLatin1(b.texte);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace vorek

@@ -31,4 +31,7 @@ std::optional<QString> bande_de_frequence(qint64 hz);
 // The report frequency of a band text, none for a band outside the list.
 std::optional<QString> frequence_rapport(const QString& bande);
 
+// The band a report frequency stands for (blanks around ignored), none for another text.
+std::optional<QString> bande_de_frequence_rapport(const QString& frequence);
+
 } // namespace vorek

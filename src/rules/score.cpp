@@ -73,29 +73,34 @@ void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& b
     MemoireScore memoire(table, referentiel, conditions_score(etat, bande_selectionnee, absente));
     etat.score_total = 0;
     resultat.score_total = 0;
-    const LotCellules lot(table);
-    for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-        const QString indicatif = table.cellule(col_indicatif, ligne);
-        QString note;
-        if (!indicatif.isEmpty()) {
-            // Without the database column 6 stays as it stands and the row scores from it.
-            if (!absente) {
-                table.fixer_cellule(col_ztc, ligne, memoire.membre(indicatif).membre_numero);
+    {
+        const LotCellules lot(table);
+        for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
+            const QString indicatif = table.cellule(col_indicatif, ligne);
+            QString note;
+            if (!indicatif.isEmpty()) {
+                // Without the database column 6 stays as it stands and the row scores from it.
+                if (!absente) {
+                    table.fixer_cellule(col_ztc, ligne, memoire.membre(indicatif).membre_numero);
+                }
+                note = note_operateur(table.cellule(col_notes, ligne));
+                table.fixer_cellule(col_notes, ligne, note);
             }
-            note = note_operateur(table.cellule(col_notes, ligne));
-            table.fixer_cellule(col_notes, ligne, note);
+            const Verdict verdict = memoire.noter_suivante();
+            if (indicatif.isEmpty()) {
+                continue;
+            }
+            if (verdict.regle != Regle::aucune) {
+                table.fixer_cellule(col_notes, ligne,
+                                    note + remarque(verdict.regle, annee_courante));
+            }
+            table.fixer_cellule(col_points, ligne, QString::number(verdict.points));
+            etat.score_total += table.cellule(col_points, ligne).toInt();
+            resultat.score_total = etat.score_total;
         }
-        const Verdict verdict = memoire.noter_suivante();
-        if (indicatif.isEmpty()) {
-            continue;
-        }
-        if (verdict.regle != Regle::aucune) {
-            table.fixer_cellule(col_notes, ligne, note + remarque(verdict.regle, annee_courante));
-        }
-        table.fixer_cellule(col_points, ligne, QString::number(verdict.points));
-        etat.score_total += table.cellule(col_points, ligne).toInt();
-        resultat.score_total = etat.score_total;
     }
+    // Once the views have the new cells.
+    emit etat.annonces.score_recalcule();
 }
 
 ResultatScore calculer_score(Etat& etat, const Referentiel& referentiel,

@@ -5,6 +5,8 @@
 #include "tform_infocr.h"
 #include "tform_infos.h"
 #include "tform_main.h"
+#include "tform_statistiques.h"
+#include "tform_verification.h"
 
 #include <QFileInfo>
 
@@ -25,6 +27,7 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
     Form_choix_ADIF_ = new TForm_choix_ADIF(contexte_);
     Form_infoCR_ = new TForm_infoCR(contexte_);
     relier();
+    relier_statistiques();
     Form_infoCR_->FormCreate();
     reprendre_derniere_seance();
     Form_Infos_->show();

@@ -4,12 +4,16 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace vorek {
 
 class TForm_Infos;
 class TForm_main;
 class TForm_choix_ADIF;
 class TForm_infoCR;
+class TForm_statistiques;
+class TForm_verification;
 
 // The running program: its four windows created in order, each creation doing its part of
 // the start-up, then the station window shown. It alone knows every window: it shows the
@@ -35,6 +39,7 @@ class Programme : public QObject {
 
   private:
     void relier();
+    void relier_statistiques();
     void lire_parametres();
     void ecrire_parametres();
     void reprendre_derniere_seance();
@@ -48,6 +53,8 @@ class Programme : public QObject {
     TForm_main* Form_main_ = nullptr;
     TForm_choix_ADIF* Form_choix_ADIF_ = nullptr;
     TForm_infoCR* Form_infoCR_ = nullptr;
+    std::unique_ptr<TForm_statistiques> Form_statistiques_;
+    std::unique_ptr<TForm_verification> Form_verification_;
     bool termine_ = false;
     // Where the last session left off, as the settings file keeps it.
     QString dernier_fichier_;

@@ -3,8 +3,10 @@
 #include "tform_infocr.h"
 
 #include "app/envoi_cr.h"
+#include "base/dates.h"
 #include "mail/envoi_arriere_plan.h"
 #include "mail/textes_mail.h"
+#include "stats/avant_envoi.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,6 +117,13 @@ void TForm_infoCR::Button_envoiClick() {
     if (!refus.isEmpty()) {
         // Nothing was sent: the operator corrects and sends again.
         contexte_.dialogues.message(TypeMessage::erreur, refus);
+        emit annonces.relancer_horloge();
+        return;
+    }
+    // The report's check: warnings only, the operator may still send.
+    const QString annee = annee_courante(contexte_.horloge.maintenant_local().date());
+    if (!verifier_avant_envoi(message_, {contexte_.etat, *contexte_.referentiel, annee},
+                              contexte_.dialogues)) {
         emit annonces.relancer_horloge();
         return;
     }

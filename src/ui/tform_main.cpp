@@ -35,6 +35,7 @@ TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     construire_barre_boutons();
     construire_grilles();
     construire_menus();
+    construire_menu_statistiques();
     disposer();
     connecter();
     setWindowTitle(QString::fromUtf8(titre_initial_principal));

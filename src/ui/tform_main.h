@@ -120,6 +120,9 @@ class TForm_main : public QMainWindow {
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
     QAction* Fichiersreference1;
+    QMenu* Statistiques1;
+    QAction* AfficherStatistiques1;
+    QAction* VerifierCR1;
 
   public slots:
     // Navigation and file commands.
@@ -168,11 +171,16 @@ class TForm_main : public QMainWindow {
     void ExportADIF1Click();
     void ExportTXT1Click();
 
+    // The statistics and the report check (tform_main_statistiques.cpp).
+    void selectionner_ligne(int ligne);
+
   signals:
     // What only another window can do, which the program carries out.
     void retour_station_demande();
     void import_adif_demande();
     void envoi_cr_demande();
+    void statistiques_demandees();
+    void verification_demandee();
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
@@ -190,6 +198,7 @@ class TForm_main : public QMainWindow {
     void construire_grilles();
     void construire_menus();
     void dimensionner_bandes();
+    void construire_menu_statistiques();
     void disposer();
     void connecter();
     void connecter_saisie();

@@ -62,6 +62,7 @@ class TestEnvoiCRFenetre : public QObject {
     void fermer_sans_envoyer_data();
     void fermer_sans_envoyer();
     void refus_avant_connexion();
+    void constats_avant_envoi();
     void envoi_reel();
     void envoi_abandonne();
     void piece_jointe_ouverte();
@@ -96,6 +97,10 @@ void TestEnvoiCRFenetre::init() {
     banc_->ecrire(u"cfg/SMTP.csv"_s, {u"Domaine;Serveur;Port"_s, u"free;smtp.free.fr;25"_s});
     banc_->demarrer_sans_mise_a_jour();
     f()->Edit_email->setText(u"f5abc@free.fr"_s);
+    // A complete station: the report passes the check and nothing is asked before a send.
+    f()->Edit_nom->setText(u"Jean DUPONT"_s);
+    f()->Edit_adresse1->setText(u"1 rue de la Paix"_s);
+    f()->Edit_adresse2->setText(u"75002 Paris"_s);
     banc_->creer_challenge(u"F5ABC"_s, banc_->travail(u"ete.VRK"_s));
     QVERIFY(m()->Timer1->isActive());
 }
@@ -211,6 +216,23 @@ void TestEnvoiCRFenetre::refus_avant_connexion() {
     QVERIFY(!cr()->envoi_en_cours());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(m()->Timer1->isActive());
+}
+
+// A report that the check finds fault with: the operator is shown why and may decline.
+void TestEnvoiCRFenetre::constats_avant_envoi() {
+    fixer_serveur(QString::number(serveurs_.port(u"simple"_s)));
+    f()->Edit_adresse2->clear();
+    ouvrir();
+    banc_->dialogues.prevoir_reponse(Reponse::non);
+    cr()->Button_envoi->click();
+    QCOMPARE(banc_->dialogues.questions.size(), 1);
+    QVERIFY2(banc_->dialogues.questions[0].contains(u"Envoyer quand même ?"_s),
+             qPrintable(banc_->dialogues.questions[0]));
+    QVERIFY(!cr()->envoi_en_cours());
+    QVERIFY(cr()->isVisible());
+    QVERIFY(cr()->Button_envoi->isEnabled());
+    QTest::qWait(200);
+    QCOMPARE(serveurs_.commandes(u"simple"_s), QStringList());
 }
 
 void TestEnvoiCRFenetre::envoi_reel() {

@@ -1,0 +1,39 @@
+// The statistics and report-check windows: shown when the main window asks, the check's
+// findings leading back to the main window's grid.
+
+#include "programme.h"
+
+#include "tform_main.h"
+#include "tform_statistiques.h"
+#include "tform_verification.h"
+
+namespace vorek {
+
+namespace {
+
+void montrer(QWidget* fenetre) {
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+
+} // namespace
+
+void Programme::relier_statistiques() {
+    Form_statistiques_ = std::make_unique<TForm_statistiques>(contexte_);
+    Form_verification_ = std::make_unique<TForm_verification>(contexte_);
+    TForm_statistiques* statistiques = Form_statistiques_.get();
+    TForm_verification* verification = Form_verification_.get();
+    connect(Form_main_, &TForm_main::statistiques_demandees, this,
+            [statistiques] { montrer(statistiques); });
+    connect(Form_main_, &TForm_main::verification_demandee, this, [verification] {
+        verification->verifier();
+        montrer(verification);
+    });
+    connect(verification, &TForm_verification::ligne_choisie, Form_main_,
+            &TForm_main::selectionner_ligne);
+    connect(this, &Programme::fin, statistiques, &QWidget::hide);
+    connect(this, &Programme::fin, verification, &QWidget::hide);
+}
+
+} // namespace vorek
