@@ -41,6 +41,8 @@ int commande_rapport(ContexteCli& contexte);
 int commande_export_adif(ContexteCli& contexte);
 int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
+int commande_radio(ContexteCli& contexte);
+int commande_cw(ContexteCli& contexte);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 

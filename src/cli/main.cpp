@@ -30,6 +30,8 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("export-adif"), commande_export_adif},
         {QStringLiteral("export-ascii"), commande_export_ascii},
         {QStringLiteral("import-adif"), commande_import_adif},
+        {QStringLiteral("radio"), commande_radio},
+        {QStringLiteral("cw"), commande_cw},
     };
     return table;
 }

@@ -5,6 +5,9 @@
 #include "tform_infocr.h"
 #include "tform_infos.h"
 #include "tform_main.h"
+#include "tform_radio.h"
+
+#include "app/parametres.h"
 
 namespace vorek {
 
@@ -35,6 +38,7 @@ Programme::~Programme() {
          std::initializer_list<QWidget*>{Form_infoCR_, Form_choix_ADIF_, Form_main_, Form_Infos_}) {
         fenetre->hide();
     }
+    delete Form_radio_;
     delete Form_infoCR_;
     delete Form_choix_ADIF_;
     delete Form_main_;
@@ -46,6 +50,7 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::retour_station_demande, this, &Programme::afficher_station);
     connect(Form_main_, &TForm_main::import_adif_demande, this, &Programme::afficher_choix_ADIF);
     connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
+    connect(Form_main_, &TForm_main::reglages_radio_demandes, this, &Programme::afficher_radio);
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
     connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
             &Programme::afficher_station);
@@ -83,6 +88,18 @@ void Programme::afficher_envoi_CR() {
     Form_infoCR_->activateWindow();
 }
 
+void Programme::afficher_radio() {
+    if (Form_radio_ == nullptr) {
+        Form_radio_ = new TForm_radio(contexte_);
+        connect(Form_radio_, &TForm_radio::reglages_appliques, Form_main_,
+                &TForm_main::appliquer_reglages_radio);
+    }
+    Form_radio_->afficher(lire_reglages_rig(chemin_parametres(contexte_.etat)));
+    Form_radio_->show();
+    Form_radio_->raise();
+    Form_radio_->activateWindow();
+}
+
 void Programme::terminer() {
     if (termine_) {
         return;
@@ -91,6 +108,9 @@ void Programme::terminer() {
     contexte_.fin_en_cours = true;
     emit contexte_.etat.annonces.arreter_horloge();
     Form_infoCR_->hide();
+    if (Form_radio_ != nullptr) {
+        Form_radio_->hide();
+    }
     Form_choix_ADIF_->hide();
     Form_main_->hide();
     Form_Infos_->hide();

@@ -10,6 +10,7 @@ class TForm_Infos;
 class TForm_main;
 class TForm_choix_ADIF;
 class TForm_infoCR;
+class TForm_radio;
 
 // The running program: its four windows created in order, each creation doing its part of
 // the start-up, then the station window shown. It alone knows every window: it shows the
@@ -28,6 +29,8 @@ class Programme : public QObject {
     TForm_main* Form_main() const { return Form_main_; }
     TForm_choix_ADIF* Form_choix_ADIF() const { return Form_choix_ADIF_; }
     TForm_infoCR* Form_infoCR() const { return Form_infoCR_; }
+    // Created when first asked for.
+    TForm_radio* Form_radio() const { return Form_radio_; }
 
   signals:
     // The program has ended: every window is closed.
@@ -40,6 +43,7 @@ class Programme : public QObject {
     void afficher_station();
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
+    void afficher_radio();
     void terminer();
 
     Contexte contexte_;
@@ -47,6 +51,7 @@ class Programme : public QObject {
     TForm_main* Form_main_ = nullptr;
     TForm_choix_ADIF* Form_choix_ADIF_ = nullptr;
     TForm_infoCR* Form_infoCR_ = nullptr;
+    TForm_radio* Form_radio_ = nullptr;
     bool termine_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "contexte.h"
 #include "entry/saisie.h"
+#include "rig/reglages_rig.h"
 
 #include <QMainWindow>
 
@@ -22,6 +23,8 @@ class QTimer;
 class QToolButton;
 
 namespace vorek {
+
+class RadioPrincipale;
 
 // The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
 // the log grid. The entry, grid and report handlers live in their own files
@@ -110,6 +113,16 @@ class TForm_main : public QMainWindow {
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
 
+    // The radio and the keyer (tform_main_radio.cpp).
+    QMenu* Radio1;
+    QAction* RadioManipulateur1;
+    RadioPrincipale& radio() const { return *radio_; }
+    // Restarts the rig link and the keyer with these settings.
+    void appliquer_reglages_radio(const ReglagesRig& reglages);
+    // The rig's band taken as a choice in the band combo would be; false, and nothing done,
+    // while an entry event runs.
+    bool suivre_bande_radio(const QString& bande);
+
   public slots:
     // Navigation and file commands.
     void BitBtn_retourClick();
@@ -124,6 +137,7 @@ class TForm_main : public QMainWindow {
     void SpeedButton1Click();
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
+    void RadioManipulateur1Click();
     void passer_temps_reel();
     void Timer1Timer();
     // After the station window's OK: title, the window in front, the call field, the clock.
@@ -159,6 +173,10 @@ class TForm_main : public QMainWindow {
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
+    // The radio and keyer settings window is to be shown.
+    void reglages_radio_demandes();
+    // An entry event has run: the entry and the correction state may have changed.
+    void saisie_traitee();
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -175,6 +193,8 @@ class TForm_main : public QMainWindow {
     void connecter_saisie();
     void connecter_rapports();
     void afficher_score();
+    void construire_radio();
+    void demarrer_radio();
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
@@ -195,6 +215,7 @@ class TForm_main : public QMainWindow {
     Contexte& contexte_;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
+    RadioPrincipale* radio_ = nullptr;
 };
 
 inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";
