@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, fills the station window,
-# creates a work file, goes to the main window, and saves a PNG of each window.
+# creates a work file, goes to the main window, opens the radio and keyer settings, and saves a
+# PNG of each window.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
 # Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
@@ -27,6 +28,9 @@ cp "$programme_construit" "$travail/prog/"
 printf 'F5ABC,123,Jean DUPONT,Paris\r\nF6XYZ,456,Marie MARTIN,Lyon\r\n' \
     >"$travail/site/Concours/ZTC_mini_2021.csv"
 printf 'Domaine;Serveur;Port\r\nfree;smtp.free.fr;25\r\n' >"$travail/prog/cfg/SMTP.csv"
+# Hamlib's dummy rig and a cwdaemon keyer, so that the status area shows.
+printf '[Radio]\r\nModele=1\r\n[Manipulateur]\r\nType=cwdaemon\r\n' \
+    >"$travail/prog/cfg/Challenge_VRK.ini"
 port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$travail/site" \
     >/dev/null 2>&1 &
@@ -70,5 +74,12 @@ xdotool key Tab Tab Tab Tab Tab Tab space
 principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
 sleep 1
 import -window "$principale" "$sortie/fenetre_principale.png"
+
+# The radio and keyer settings, from the "Radio" menu.
+xdotool key alt+r Return
+radio=$(xdotool search --sync --onlyvisible --name "Radio et manipulateur" | head -1)
+sleep 1
+import -window "$radio" "$sortie/fenetre_radio.png"
 echo "$sortie/fenetre_station.png"
 echo "$sortie/fenetre_principale.png"
+echo "$sortie/fenetre_radio.png"

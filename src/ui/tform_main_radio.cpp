@@ -15,7 +15,7 @@
 namespace vorek {
 
 void TForm_main::construire_radio() {
-    Radio1 = menuBar()->addMenu(QStringLiteral("Radio"));
+    Radio1 = menuBar()->addMenu(QStringLiteral("&Radio"));
     Radio1->setObjectName(QStringLiteral("Radio1"));
     RadioManipulateur1 = Radio1->addAction(QStringLiteral("Radio et manipulateur..."));
     RadioManipulateur1->setObjectName(QStringLiteral("RadioManipulateur1"));

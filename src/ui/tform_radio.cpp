@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace vorek {
@@ -71,11 +72,19 @@ TForm_radio::TForm_radio(Contexte& contexte)
 QWidget* TForm_radio::construire_radio() {
     auto* cadre = new QGroupBox(QStringLiteral("Radio (Hamlib)"), this);
     Edit_recherche = nommer(new QLineEdit(cadre), "Edit_recherche");
-    Edit_recherche->setPlaceholderText(
-        QStringLiteral("Rechercher un modèle (marque, nom, numéro)"));
+    Edit_recherche->setPlaceholderText(QStringLiteral("Rechercher (marque, modèle, numéro)"));
     Edit_recherche->setClearButtonEnabled(true);
     ListBox_modeles = nommer(new QListWidget(cadre), "ListBox_modeles");
     ListBox_modeles->setMinimumHeight(220);
+    // Wide enough for the longest model name: no label is cut.
+    int largeur = 0;
+    for (const ModeleRadio& modele : modeles_) {
+        largeur = std::max(
+            largeur, ListBox_modeles->fontMetrics().horizontalAdvance(libelle_modele(modele)));
+    }
+    ListBox_modeles->setMinimumWidth(largeur + 2 * ListBox_modeles->frameWidth() +
+                                     style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+    ListBox_modeles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label_modele = nommer(new QLabel(cadre), "Label_modele");
     Label_modele->setWordWrap(true);
     Label_port = nommer(new QLabel(cadre), "Label_port");
