@@ -88,7 +88,7 @@ void RadioPrincipale::appliquer(const ReglagesRig& reglages) {
     suivi_->arreter();
     bande_voulue_.reset();
     bande_a_prendre_->stop();
-    correction_ = false;
+    correction_ = etat_.fichier_modifie;
     const bool radio = reglages.radio.modele > 0;
     Label_message->clear();
     Label_radio->setVisible(radio);

@@ -90,15 +90,11 @@ void TestCliRadio::radio_data() {
     QTest::newRow("rigctld absent")
         << "" << QStringList{"--modele", "2", "--port", "127.0.0.1:{LIBRE}"} << QByteArray() << 1
         << "Impossible d'ouvrir la radio Hamlib NET rigctl (2) sur 127.0.0.1:";
-    QTest::newRow("modèle inconnu") << "" << QStringList{"--modele", "987654"} << QByteArray() << 1
-                                    << "Modèle de radio inconnu de Hamlib : 987654";
     QTest::newRow("vitesse illisible")
         << "" << QStringList{"--modele", "1", "--vitesse", "vite"} << QByteArray() << 1
         << "Vitesse de la radio incorrecte : « vite »";
     QTest::newRow("modèle illisible")
         << "" << QStringList{"--modele", "FT991"} << QByteArray() << 2 << "modèle incorrect";
-    QTest::newRow("option inconnue")
-        << "" << QStringList{"--baud", "9600"} << QByteArray() << 2 << "usage : vorek radio";
 }
 
 void TestCliRadio::radio() {
@@ -177,14 +173,10 @@ void TestCliRadio::cw_refuse_data() {
     QTest::newRow("radio absente") << "[Radio]\nModele=2\nPort=127.0.0.1:{LIBRE}\n"
                                    << QStringList{"CQ", "--radio"} << 1
                                    << "Impossible d'ouvrir la radio Hamlib NET rigctl (2)";
-    QTest::newRow("adresse illisible") << "" << QStringList{"CQ", "--cwdaemon", "shack:x"} << 1
-                                       << "Adresse de cwdaemon incorrecte : « shack:x »";
     QTest::newRow("deux manipulateurs")
         << "" << QStringList{"CQ", "--radio", "--cwdaemon", "{UDP}"} << 2 << "usage : vorek cw";
     QTest::newRow("vitesse hors bornes")
         << cwdaemon << QStringList{"CQ", "--wpm", "61"} << 2 << "vitesse CW incorrecte";
-    QTest::newRow("sans texte") << cwdaemon << QStringList{"--wpm", "20"} << 2
-                                << "usage : vorek cw";
 }
 
 void TestCliRadio::cw_refuse() {

@@ -207,13 +207,6 @@ void TestMessagesCw::saisie_des_reglages_data() {
     QTest::newRow("reseau sans port") << 2 << "shack"
                                       << "" << aucun << "pi"
                                       << "2 shack 0 aucun pi:6789";
-    QTest::newRow("aucune radio") << 0 << ""
-                                  << "" << aucun << ""
-                                  << "0  0 aucun 127.0.0.1:6789";
-    QTest::newRow("vitesse illisible")
-        << 1035 << "/dev/ttyS0"
-        << "9600 bauds" << aucun << ""
-        << "Vitesse de la radio incorrecte : « 9600 bauds » (un nombre de bauds est attendu)";
     QTest::newRow("vitesse negative") << 1035 << ""
                                       << "-1" << aucun << ""
                                       << "Vitesse de la radio incorrecte : « -1 » (un nombre de "
@@ -222,14 +215,6 @@ void TestMessagesCw::saisie_des_reglages_data() {
         << 2 << "shack:70000"
         << "" << aucun << ""
         << "Adresse de la radio incorrecte : « shack:70000 » (hôte:port attendu)";
-    QTest::newRow("adresse cwdaemon illisible")
-        << 0 << ""
-        << "" << cwdaemon << "shack:"
-        << "Adresse de cwdaemon incorrecte : « shack: » (hôte:port attendu)";
-    QTest::newRow("manipulateur radio sans radio")
-        << 0 << ""
-        << "" << radio << ""
-        << "Le manipulateur « radio » demande une radio : choisissez son modèle";
 }
 
 void TestMessagesCw::saisie_des_reglages() {
