@@ -1,5 +1,6 @@
 # vorek_test(NAME SOURCES... LIBS libs...): one Qt Test executable registered with CTest.
-# Tests run in the build folder with the shipped data folder and the project root known.
+# Tests run in the build folder with the shipped data folder and the project root known,
+# off screen on one 1920x1080 screen (the windows are fitted to the screen they open on).
 function(vorek_test nom)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${nom} ${T_SOURCES})
@@ -7,8 +8,11 @@ function(vorek_test nom)
     target_compile_definitions(${nom} PRIVATE
         VOREK_DONNEES_TEST="${PROJECT_SOURCE_DIR}/data"
         VOREK_RACINE_PROJET="${PROJECT_SOURCE_DIR}")
+    # The shipped data beside the executable, as the program has it.
+    vorek_copier_donnees(${nom})
     add_test(NAME ${nom} COMMAND ${nom})
-    set_tests_properties(${nom} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${nom} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/ecrans/1920x1080.json")
 endfunction()
 
 # vorek_ne_lie_pas(CIBLE INTERDITES...): stops the configuration when CIBLE reaches one of

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Starts the real program under Xvfb in a scratch program folder, fills the station window,
-# creates a work file, goes to the main window, opens the radio and keyer settings, and saves a
-# PNG of each window.
-# Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER]
-# Needs xvfb, xdotool and imagemagick (import).
+# Starts the real program under Xvfb in a scratch program folder, first as on a first start,
+# then reopening a prepared session; goes to the main window, opens the help, the
+# "Mises à jour" menu and the radio and keyer settings, and saves PNGs: windows, and the whole screen (what lies off screen is
+# missing there). One set per screen size.
+# Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
+# A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
+# 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 construction="${1:-$racine/build}"
 sortie="$(mkdir -p "${2:-$construction/captures}" && cd "${2:-$construction/captures}" && pwd)"
+shift $(($# < 2 ? $# : 2))
+tailles=("$@")
+[ ${#tailles[@]} -gt 0 ] || tailles=(1366x768 1920x1080 1920x1080@1.5)
 programme_construit="$construction/src/challenge_vorek"
 [ -x "$programme_construit" ] || { echo "absent : $programme_construit (construire d'abord)" >&2; exit 1; }
 for outil in Xvfb xdotool import; do
@@ -16,70 +21,147 @@ done
 
 travail="$(mktemp -d)"
 pids=()
-nettoyer() {
+arreter() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    pids=()
+}
+nettoyer() {
+    arreter
     rm -rf "$travail"
 }
 trap nettoyer EXIT INT TERM
 
-# A program folder of its own, with a local club server for the member database.
-mkdir -p "$travail/prog/cfg" "$travail/site/Concours"
-cp "$programme_construit" "$travail/prog/"
+# A local club server for the member database.
+mkdir -p "$travail/site/Concours"
 printf 'F5ABC,123,Jean DUPONT,Paris\r\nF6XYZ,456,Marie MARTIN,Lyon\r\n' \
     >"$travail/site/Concours/ZTC_mini_2021.csv"
-printf 'Domaine;Serveur;Port\r\nfree;smtp.free.fr;25\r\n' >"$travail/prog/cfg/SMTP.csv"
-# Hamlib's dummy rig and a cwdaemon keyer, so that the status area shows.
-printf '[Radio]\r\nModele=1\r\n[Manipulateur]\r\nType=cwdaemon\r\n' \
-    >"$travail/prog/cfg/Challenge_VRK.ini"
 port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$travail/site" \
     >/dev/null 2>&1 &
-pids+=($!)
-printf '[serveurs]\r\nclub=http://127.0.0.1:%s\r\npays=http://127.0.0.1:%s\r\n' "$port" "$port" \
-    >"$travail/prog/cfg/serveurs.ini"
-sleep 1
+serveur=$!
+trap 'kill $serveur 2>/dev/null || true; nettoyer' EXIT INT TERM
 
-ecran=:$((90 + RANDOM % 100))
-Xvfb "$ecran" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-export DISPLAY="$ecran"
-unset QT_QPA_PLATFORM
-(cd "$travail/prog" && exec ./challenge_vorek) &
-pids+=($!)
+# A fresh program folder (the program beside its shipped data), so that every size starts
+# as a first start would.
+preparer_programme() {
+    local prog="$1"
+    rm -rf "$prog"
+    mkdir -p "$prog/cfg"
+    cp "$programme_construit" "$prog/"
+    cp -r "$construction/src/data" "$prog/"
+    printf 'Domaine;Serveur;Port\r\nfree;smtp.free.fr;25\r\n' >"$prog/cfg/SMTP.csv"
+    printf '[serveurs]\r\nclub=http://127.0.0.1:%s\r\npays=http://127.0.0.1:%s\r\n' \
+        "$port" "$port" >"$prog/cfg/serveurs.ini"
+}
 
-station=$(xdotool search --sync --onlyvisible --name "VOREK" | head -1)
-sleep 1
-xdotool windowfocus "$station"
-xdotool type --delay 80 "F5ABC"
-# Tab order: call, ZTC, address, OK, DXCC, exit, name, town, load, create, e-mail, SMTP,
-# port. The name came from the member database.
-xdotool key Tab Tab
-xdotool type --delay 30 "1 rue de la Paix"
-xdotool key Tab Tab Tab Tab Tab
-xdotool type --delay 30 "75001 PARIS"
-xdotool key Tab Tab space
-sleep 2
-xdotool type --delay 50 "ete_2025"
-xdotool key Return
-sleep 1
-# Back on "Créer Fichier".
-xdotool key Tab
-xdotool type --delay 30 "f5abc@free.fr"
-sleep 1
-import -window "$station" "$sortie/fenetre_station.png"
+# A work file with two QSOs and the settings of a session left on it, so that the program
+# reopens it (written as the program writes them: CP1252, CR LF).
+preparer_seance() {
+    local prog="$1"
+    /usr/bin/python3 - "$prog" <<'PY'
+import sys
+prog = sys.argv[1]
+entetes = ["      DATE", "  Heure", "  INDICATIF", " BANDE", "RST env", "RST Reçu", "n° ZTC",
+           " Pts", "       Nom", "                    NOTES"]
+qsos = [["02/07/2025", "10:00", "F6XYZ", "40m", "599", "599", "456", "3", "Marie MARTIN", ""],
+        ["03/07/2025", "11:30", "DL1ABC", "20m", "599", "579", "NM", "0", "", "Non membre"]]
+lignes = [" (12/2023)", "F5ABC", "Jean DUPONT", "1 rue de la Paix", "75001 PARIS", "123", "F",
+          "10", str(len(qsos) + 2)]
+lignes += ["131", "64", "96", "64", "75", "64", "64", "35", "231", "221"]
+for ligne in [entetes] + qsos + [[""] * 10]:
+    lignes += ligne
+with open(prog + "/Fichiers_challenge/ete_2025.VRK", "wb") as f:
+    f.write("".join(l + "\r\n" for l in lignes).encode("cp1252"))
+with open(prog + "/cfg/Challenge_VRK.ini", "wb") as f:
+    # Hamlib's dummy rig, so that the status area shows (no keyer: F1 stays the help).
+    f.write(("[My_EMAIL]\r\nAD=f5abc@free.fr\r\n[Reprise]\r\nBande=20m\r\n"
+             "Fichier=" + prog + "/Fichiers_challenge/ete_2025.VRK\r\n"
+             "[Radio]\r\nModele=1\r\n").encode("utf-8"))
+PY
+}
 
-# Round to OK.
-xdotool key Tab Tab Tab Tab Tab Tab space
-principale=$(xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
-sleep 1
-import -window "$principale" "$sortie/fenetre_principale.png"
+# Starts the program in the prepared folder on the running display; sets programme to its
+# process and station to its station window.
+demarrer() {
+    local prog="$1" echelle="$2"
+    (cd "$prog" && QT_SCALE_FACTOR="$echelle" exec ./challenge_vorek) &
+    programme=$!
+    pids+=($programme)
+    station=$(xdotool search --sync --onlyvisible --name "VOREK" | head -1)
+}
 
-# The radio and keyer settings, from the "Radio" menu.
-xdotool key alt+r Return
-radio=$(xdotool search --sync --onlyvisible --name "Radio et manipulateur" | head -1)
-sleep 1
-import -window "$radio" "$sortie/fenetre_radio.png"
-echo "$sortie/fenetre_station.png"
-echo "$sortie/fenetre_principale.png"
-echo "$sortie/fenetre_radio.png"
+capturer() {
+    local taille="$1" geometrie="${1%@*}" echelle=1
+    [[ "$taille" == *@* ]] && echelle="${taille#*@}"
+    local dossier="$sortie/$taille" prog="$travail/prog"
+    mkdir -p "$dossier"
+    preparer_programme "$prog"
+
+    local ecran=":$((90 + RANDOM % 100))"
+    Xvfb "$ecran" -screen 0 "${geometrie}x24" -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+    export DISPLAY="$ecran"
+    unset QT_QPA_PLATFORM
+
+    # A first start: the station window as a new operator sees it.
+    local station programme
+    demarrer "$prog" "$echelle"
+    sleep 2
+    import -window root "$dossier/ecran_premier_demarrage.png"
+    kill "$programme"
+    wait "$programme" 2>/dev/null || true
+
+    # The next start reopens the last session's file and band.
+    preparer_seance "$prog"
+    demarrer "$prog" "$echelle"
+    # The member database is there now: "Non" to the update question.
+    sleep 1
+    xdotool key alt+n
+    station=$(xdotool search --sync --onlyvisible --name "CHALLENGE d" | head -1)
+    sleep 2
+    import -window "$station" "$dossier/fenetre_station.png"
+    import -window root "$dossier/ecran_station.png"
+    # Tab order from the call: ZTC, address, OK.
+    xdotool windowfocus --sync "$station"
+    xdotool key Tab Tab Tab space
+    local principale
+    principale=$(timeout 20 xdotool search --sync --onlyvisible --name "ete_2025" | head -1)
+    [ -n "$principale" ] || { echo "$taille : fenêtre principale absente" >&2; arreter; return; }
+    sleep 1
+    xdotool type --delay 60 "F6XYZ"
+    sleep 1
+    import -window "$principale" "$dossier/fenetre_principale.png"
+    import -window root "$dossier/ecran_principale.png"
+
+    xdotool key F1
+    local aide
+    aide=$(timeout 10 xdotool search --sync --onlyvisible --name "Aide" | head -1) || true
+    if [ -n "$aide" ]; then
+        sleep 1
+        import -window root "$dossier/ecran_aide.png"
+        xdotool key Escape
+    fi
+    # The "Mises à jour" menu, the menu bar's third title.
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(210 * $echelle) }")" \
+        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
+    sleep 1
+    import -window root "$dossier/ecran_menu_mises_a_jour.png"
+    xdotool key Escape Escape
+    # The radio and keyer settings, from the "Radio" menu.
+    xdotool key alt+r Return
+    local radio
+    radio=$(timeout 10 xdotool search --sync --onlyvisible --name "Radio et manipulateur" |
+        head -1) || true
+    if [ -n "$radio" ]; then
+        sleep 1
+        import -window "$radio" "$dossier/fenetre_radio.png"
+    fi
+    arreter
+    sleep 1
+    ls "$dossier"/*.png
+}
+
+for taille in "${tailles[@]}"; do
+    capturer "$taille"
+done

@@ -31,12 +31,6 @@ class AttenteOuverte {
     FenetreAttente& attente_;
 };
 
-QString libelle_date(const QString& chemin) {
-    const QString date = date_fichier(chemin);
-    return QStringLiteral("Date du fichier : ") +
-           (date.isEmpty() ? QStringLiteral("fichier absent") : date);
-}
-
 } // namespace
 
 ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip,
@@ -46,14 +40,17 @@ ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip,
         return telecharger_base_membres(etat.rep_BD, lire_config_serveurs(etat.rep_cfg), delais,
                                         suivi);
     };
-    actions.telecharger_fichier_pays = [&etat, delais,
-                                        bip = std::move(bip)](const SuiviTelechargement& suivi) {
+    actions.telecharger_fichier_pays = [&etat, delais, bip](const SuiviTelechargement& suivi) {
         const ResultatTelechargement resultat = telecharger_fichier_pays(
             etat.rep_cfg, lire_config_serveurs(etat.rep_cfg), delais, suivi);
         if (resultat.reussi && bip) {
             bip();
         }
         return resultat;
+    };
+    actions.retelecharger_fichier_pays = [&etat, delais](const SuiviTelechargement& suivi) {
+        return retelecharger_fichier_pays(etat.rep_cfg, lire_config_serveurs(etat.rep_cfg), delais,
+                                          suivi);
     };
     return actions;
 }
@@ -63,20 +60,26 @@ TelechargementsDemarrage::TelechargementsDemarrage(const Etat& etat,
                                                    FenetreAttente& attente, Dialogues& dialogues)
     : etat_(etat), actions_(actions), attente_(attente), dialogues_(dialogues) {}
 
-void TelechargementsDemarrage::base_membres() {
-    telecharger(nom_base_membres, actions_.telecharger_base_membres, base_essayee_);
+ResultatTelechargement TelechargementsDemarrage::base_membres() {
+    return telecharger(nom_base_membres, actions_.telecharger_base_membres, base_essayee_);
 }
 
-void TelechargementsDemarrage::fichier_pays() {
-    if (trouver_sans_casse(etat_.rep_cfg + QLatin1Char('/') + nom_fichier_pays).isEmpty()) {
-        telecharger(nom_fichier_pays, actions_.telecharger_fichier_pays, pays_essaye_);
+ResultatTelechargement TelechargementsDemarrage::fichier_pays() {
+    if (!trouver_sans_casse(etat_.rep_cfg + QLatin1Char('/') + nom_fichier_pays).isEmpty()) {
+        return {};
     }
+    return telecharger(nom_fichier_pays, actions_.telecharger_fichier_pays, pays_essaye_);
 }
 
-void TelechargementsDemarrage::telecharger(const QString& fichier,
-                                           const ActionTelechargement& action, bool& essaye) {
+ResultatTelechargement TelechargementsDemarrage::fichier_pays_a_nouveau() {
+    return telecharger(nom_fichier_pays, actions_.retelecharger_fichier_pays, pays_essaye_);
+}
+
+ResultatTelechargement TelechargementsDemarrage::telecharger(const QString& fichier,
+                                                             const ActionTelechargement& action,
+                                                             bool& essaye) {
     if (!action || essaye || passe_) {
-        return;
+        return {};
     }
     essaye = true;
     ResultatTelechargement resultat;
@@ -95,6 +98,7 @@ void TelechargementsDemarrage::telecharger(const QString& fichier,
     if (!resultat.refus.isEmpty()) {
         dialogues_.message(TypeMessage::avertissement, resultat.refus);
     }
+    return resultat;
 }
 
 QString date_fichier(const QString& chemin) {
@@ -103,6 +107,12 @@ QString date_fichier(const QString& chemin) {
         return QString();
     }
     return texte_date(vers_jours(info.lastModified())).left(10);
+}
+
+QString libelle_date(const QString& chemin) {
+    const QString date = date_fichier(chemin);
+    return QStringLiteral("Date du fichier : ") +
+           (date.isEmpty() ? QStringLiteral("fichier absent") : date);
 }
 
 LibellesBase preparer_base_membres(const Etat& etat, Dialogues& dialogues,

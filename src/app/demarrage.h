@@ -35,6 +35,8 @@ struct ActionsDemarrage {
     ActionTelechargement telecharger_base_membres;
     // Fetches the country file when it is missing.
     ActionTelechargement telecharger_fichier_pays;
+    // Fetches the country file even when there is one (the "Mises à jour" menu).
+    ActionTelechargement retelecharger_fichier_pays;
 };
 
 // The real fetches, from the servers of cfg/serveurs.ini; the folders are read at each call.
@@ -44,17 +46,21 @@ ActionsDemarrage actions_demarrage(const Etat& etat, std::function<void()> bip =
 
 // The fetches of one start: each file is tried at most once, behind the wait window, and
 // none once the operator chose "Passer" (the program goes on with the files it has). A
-// file that arrived and was refused is said; a server that does not answer is not.
+// file that arrived and was refused is said; a server that does not answer is not. Each
+// call gives what came of its fetch (nothing reussi when none was made).
 class TelechargementsDemarrage {
   public:
     TelechargementsDemarrage(const Etat& etat, const ActionsDemarrage& actions,
                              FenetreAttente& attente, Dialogues& dialogues);
-    void base_membres();
+    ResultatTelechargement base_membres();
     // Only when cfg has no country file.
-    void fichier_pays();
+    ResultatTelechargement fichier_pays();
+    // Whether cfg has one or not.
+    ResultatTelechargement fichier_pays_a_nouveau();
 
   private:
-    void telecharger(const QString& fichier, const ActionTelechargement& action, bool& essaye);
+    ResultatTelechargement telecharger(const QString& fichier, const ActionTelechargement& action,
+                                       bool& essaye);
 
     const Etat& etat_;
     const ActionsDemarrage& actions_;
@@ -80,6 +86,9 @@ inline const char* const legende_initiale = "CHALLENGE d'été VOREK   (12/2023)
 
 // The last-modification date of a file, "dd/mm/yyyy"; empty when the file does not exist.
 QString date_fichier(const QString& chemin);
+
+// Label_date_BD for the member database at chemin.
+QString libelle_date(const QString& chemin);
 
 // Asks whether to refresh an existing member database, fetches it without asking when it is
 // missing, and gives the labels.

@@ -1,21 +1,13 @@
 #include "dossiers.h"
 
 #include "log/etat.h"
+#include "refdata/noms_fichiers.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace vorek {
-
-namespace {
-
-void creer_dossiers(const Etat& etat) {
-    for (const QString& dossier : {etat.rep_challenge, etat.rep_BD, etat.rep_cfg}) {
-        QDir().mkpath(dossier);
-    }
-}
-
-} // namespace
 
 bool dossier_inscriptible(const QString& dossier) {
     // Permissions say little (ACLs, read-only mounts): only a real file tells.
@@ -23,18 +15,24 @@ bool dossier_inscriptible(const QString& dossier) {
     return essai.open();
 }
 
-void preparer_dossiers(Etat& etat, const QString& dossier_programme,
-                       const QString& dossier_donnees) {
-    etat.fixer_rep_programme(dossier_programme);
-    if (dossier_inscriptible(etat.rep_programme)) {
-        creer_dossiers(etat);
-        return;
+bool programme_installe(const QString& dossier_executable) {
+    return QFileInfo(QDir(dossier_executable).filePath(donnees_installees)).isDir();
+}
+
+QString dossier_de_travail(const QString& dossier_executable, const QString& dossier_donnees) {
+    // An installed program's folder is shared by every user, and root could even write there.
+    if (programme_installe(dossier_executable) || !dossier_inscriptible(dossier_executable)) {
+        return dossier_donnees;
     }
-    const QString donnees = QDir::cleanPath(dossier_donnees) + QLatin1Char('/');
-    etat.rep_challenge = donnees + QStringLiteral("Fichiers_challenge");
-    etat.rep_BD = donnees + QStringLiteral("Fichiers_BD");
-    etat.rep_cfg = donnees + QStringLiteral("cfg");
-    creer_dossiers(etat);
+    return dossier_executable;
+}
+
+void preparer_dossiers(Etat& etat, const QString& dossier_executable,
+                       const QString& dossier_donnees) {
+    etat.fixer_rep_programme(dossier_de_travail(dossier_executable, dossier_donnees));
+    for (const QString& dossier : {etat.rep_challenge, etat.rep_BD, etat.rep_cfg}) {
+        QDir().mkpath(dossier);
+    }
 }
 
 } // namespace vorek

@@ -6,11 +6,19 @@ namespace vorek {
 
 class Etat;
 
-// Sets rep_programme to the program's folder and creates the three work folders beside it.
-// An installed program cannot write there: the work folders then go, under the same names,
-// into dossier_donnees (the user's data folder). A folder that cannot be created is not
-// reported here; the first file operation in it will be.
-void preparer_dossiers(Etat& etat, const QString& dossier_programme,
+// True for a program installed by a package or `cmake --install`: its executable's folder
+// has the installed data folder beside it.
+bool programme_installe(const QString& dossier_executable);
+
+// The folder that plays the program folder. A copy that carries its files with it (the build
+// tree, a portable folder) works beside its executable; an installed program, or one whose
+// folder cannot be written, works in the user's data folder dossier_donnees.
+QString dossier_de_travail(const QString& dossier_executable, const QString& dossier_donnees);
+
+// Sets rep_programme to the folder dossier_de_travail gives and creates the three work
+// folders in it. A folder that cannot be created is not reported here; the first file
+// operation in it will be.
+void preparer_dossiers(Etat& etat, const QString& dossier_executable,
                        const QString& dossier_donnees);
 
 bool dossier_inscriptible(const QString& dossier);

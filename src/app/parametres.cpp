@@ -33,6 +33,14 @@ void ecrire_geometrie(QSettings& ini, const QString& fenetre, const Geometrie& g
     ini.setValue(prefixe + QLatin1Char('H'), QString::number(g.hauteur));
 }
 
+QString cle_dernier_fichier() {
+    return QStringLiteral("Reprise/Fichier");
+}
+
+QString cle_derniere_bande() {
+    return QStringLiteral("Reprise/Bande");
+}
+
 QString cle_colonne(int col) {
     return QStringLiteral("Grille/WCol") + QString::number(col);
 }
@@ -51,8 +59,11 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
     p.form_choix_ADIF = lire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), p.form_choix_ADIF);
     for (int col = 0; col < nb_colonnes; ++col) {
         p.largeurs_colonnes.append(lire_entier(ini, cle_colonne(col), largeur_colonne_parametres));
+        p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contains(cle_colonne(col));
     }
     p.email = ini.value(QStringLiteral("My_EMAIL/AD")).toString();
+    p.dernier_fichier = ini.value(cle_dernier_fichier()).toString();
+    p.derniere_bande = ini.value(cle_derniere_bande()).toString();
     return p;
 }
 
@@ -65,6 +76,8 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
         ini.setValue(cle_colonne(col), QString::number(parametres.largeurs_colonnes[col]));
     }
     ini.setValue(QStringLiteral("My_EMAIL/AD"), parametres.email);
+    ini.setValue(cle_dernier_fichier(), parametres.dernier_fichier);
+    ini.setValue(cle_derniere_bande(), parametres.derniere_bande);
     ini.sync();
     if (ini.status() != QSettings::NoError) {
         throw Erreur(QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier ") +

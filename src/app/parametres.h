@@ -23,7 +23,13 @@ struct Parametres {
     Geometrie form_infos{395, 440, 770, 90};
     Geometrie form_choix_ADIF{370, 260, 310, 140};
     QList<int> largeurs_colonnes;
+    // False on a first start: no width stored yet, the grid sizes its columns to their content.
+    bool largeurs_enregistrees = false;
     QString email;
+    // Where the operator left off: the challenge file (full path) and the band, reopened at
+    // the next start. Kept in a section of their own, which older readers pass over.
+    QString dernier_fichier;
+    QString derniere_bande;
 };
 
 constexpr int largeur_colonne_parametres = 50;

@@ -291,12 +291,20 @@ ResultatTelechargement telecharger_fichier_pays(const QString& rep_cfg,
                                                 const ConfigServeurs& config,
                                                 const DelaisTelechargement& delais,
                                                 const SuiviTelechargement& suivi) {
-    const QString cible = rep_cfg + QLatin1Char('/') + nom_fichier_pays;
-    if (!trouver_sans_casse(cible).isEmpty()) {
+    if (!trouver_sans_casse(rep_cfg + QLatin1Char('/') + nom_fichier_pays).isEmpty()) {
         return {};
     }
+    return retelecharger_fichier_pays(rep_cfg, config, delais, suivi);
+}
+
+ResultatTelechargement retelecharger_fichier_pays(const QString& rep_cfg,
+                                                  const ConfigServeurs& config,
+                                                  const DelaisTelechargement& delais,
+                                                  const SuiviTelechargement& suivi) {
+    const QString trouve = trouver_sans_casse(rep_cfg + QLatin1Char('/') + nom_fichier_pays);
+    const QString cible = trouve.isEmpty() ? rep_cfg + QLatin1Char('/') + nom_fichier_pays : trouve;
     const QString url = url_fichier_pays(config);
-    const QString partiel = cible + QStringLiteral(".part");
+    const QString partiel = rep_cfg + QLatin1Char('/') + nom_fichier_pays + QStringLiteral(".part");
     // A page that is not a country file (a portal's login page, say) would stay in place
     // and never be fetched again.
     return installer(telecharger(url, partiel, delais, suivi), url, partiel, cible,

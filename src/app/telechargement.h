@@ -53,4 +53,11 @@ ResultatTelechargement telecharger_fichier_pays(const QString& rep_cfg,
                                                 const DelaisTelechargement& delais = {},
                                                 const SuiviTelechargement& suivi = {});
 
+// The country file again, present or not; the one in place (whatever the case of its name)
+// is replaced only by a download that passes the same check.
+ResultatTelechargement retelecharger_fichier_pays(const QString& rep_cfg,
+                                                  const ConfigServeurs& config,
+                                                  const DelaisTelechargement& delais = {},
+                                                  const SuiviTelechargement& suivi = {});
+
 } // namespace vorek

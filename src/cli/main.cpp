@@ -1,11 +1,13 @@
 #include "contexte_cli.h"
 
+#include "app/dossiers.h"
 #include "base/erreur.h"
 #include "base/horloge.h"
 #include "rules/periode.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <functional>
@@ -55,7 +57,11 @@ struct Options {
 
 Options lire_options(const QStringList& args) {
     Options options;
-    options.racine = QCoreApplication::applicationDirPath();
+    // The same program folder as the windows': beside the executable, or for an installed
+    // program the user's data folder.
+    options.racine =
+        dossier_de_travail(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     options.aujourdhui = HorlogeSysteme().maintenant_local().date();
     int i = 1;
     for (; i < args.size() && args[i].startsWith(QStringLiteral("--")); i += 2) {
@@ -90,6 +96,8 @@ void ecrire_erreur(const QString& texte) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    // The windows' name, so that both find the same user data folder.
+    application.setApplicationName(QStringLiteral("Challenge_VOREK"));
     QTextStream sortie(stdout);
     sortie.setEncoding(QStringConverter::Utf8);
     try {

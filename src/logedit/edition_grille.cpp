@@ -10,8 +10,18 @@
 
 namespace vorek {
 
-QString question_effacement() {
-    return QStringLiteral("Voulez-vous réellement supprimer ce QSO ?");
+QString question_effacement(const TableJournal& table, int ligne) {
+    const QString indicatif = table.cellule(col_indicatif, ligne).trimmed();
+    const QString date = table.cellule(col_date, ligne).trimmed();
+    const QString heure = table.cellule(col_heure, ligne).trimmed();
+    QString qso = indicatif.isEmpty() ? QStringLiteral("(sans indicatif)") : indicatif;
+    if (!date.isEmpty()) {
+        qso += QStringLiteral(" le ") + date;
+    }
+    if (!heure.isEmpty()) {
+        qso += QStringLiteral(" à ") + heure;
+    }
+    return QStringLiteral("Voulez-vous réellement supprimer ce QSO ?\r\r") + qso;
 }
 
 bool transferer_ligne(EntreeQSO& entree, int ligne) {
@@ -93,7 +103,7 @@ ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne) {
     if (ligne < 1 || ligne >= etat.table.nb_lignes() - 1) {
         return resultat;
     }
-    if (entree.dialogues().confirmer(question_effacement())) {
+    if (entree.dialogues().confirmer(question_effacement(etat.table, ligne))) {
         supprimer(etat, ligne);
         resultat.supprimee = true;
         resultat.colonne_courante = col_indicatif;

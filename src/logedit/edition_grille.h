@@ -5,6 +5,8 @@
 
 namespace vorek {
 
+class TableJournal;
+
 // The log grid's own operations, on the current row of the grid. The window forwards
 // the events and shows the result.
 
@@ -31,7 +33,8 @@ ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne);
 // GrilleExit: cells typed in place are scored again; nothing is saved.
 Libelles quitter_grille(EntreeQSO& entree);
 
-QString question_effacement();
+// The confirmation names the QSO it deletes: call, date and time of the row.
+QString question_effacement(const TableJournal& table, int ligne);
 
 struct StyleCellule {
     bool fond_aqua = false;

@@ -9,6 +9,7 @@
 #include "refdata/textes_refdata.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -206,15 +207,15 @@ ConversionPays convertir_lignes_pays(const QStringList& lignes) {
 }
 
 QString chemin_fichier_pays_livre() {
-    const QString nom = QStringLiteral("/cty_wt_mod.dat");
-    QStringList dossiers;
-    if (QCoreApplication::instance() != nullptr) {
-        dossiers << QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    if (QCoreApplication::instance() == nullptr) {
+        return {};
     }
-    dossiers << QStringLiteral(VOREK_DOSSIER_DONNEES);
-    for (const QString& dossier : dossiers) {
-        if (QFile::exists(dossier + nom)) {
-            return dossier + nom;
+    const QDir programme(QCoreApplication::applicationDirPath());
+    for (const QLatin1String& dossier : {donnees_a_cote, donnees_installees}) {
+        const QString chemin =
+            programme.filePath(QString(dossier) + QLatin1Char('/') + nom_fichier_pays_livre);
+        if (QFile::exists(chemin)) {
+            return QDir::cleanPath(chemin);
         }
     }
     return {};

@@ -9,9 +9,22 @@
 #include "refdata/referentiel.h"
 #include "rules/textes_regles.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vorek {
 
 namespace {
+
+// The full path of every file written, one a line, as the operator's system spells it: a
+// name alone would not say which folder to look in.
+QString emplacements(const QString& titre, const QStringList& chemins) {
+    QStringList lignes{titre};
+    for (const QString& chemin : chemins) {
+        lignes.append(QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()));
+    }
+    return lignes.join(QLatin1Char('\r'));
+}
 
 void signaler_base_absente(bool absente, const QString& message, Dialogues& dialogues) {
     // Once per command: every row's look-up would tell the same.
@@ -55,7 +68,9 @@ bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues
         dialogues.message(TypeMessage::erreur, compte_rendu.erreur);
         return false;
     }
-    dialogues.message(TypeMessage::simple, message_ecrire_log());
+    dialogues.message(TypeMessage::simple,
+                      message_ecrire_log() + QStringLiteral("\r\r") +
+                          emplacements(QStringLiteral("Fichiers écrits :"), compte_rendu.chemins));
     return true;
 }
 
@@ -73,6 +88,8 @@ bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dial
         const ResultatAdif resultat = exporter_adif(etat, referentiel.membres, nom);
         signaler_base_absente(resultat.base_membres_absente,
                               QString::fromLatin1(message_base_membres_absente), dialogues);
+        dialogues.message(TypeMessage::simple,
+                          emplacements(QStringLiteral("Export ADIF écrit :"), {resultat.chemin}));
         return true;
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
@@ -81,13 +98,16 @@ bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dial
 }
 
 bool commande_export_ascii(const Etat& etat, Dialogues& dialogues) {
+    QString chemin;
     try {
-        exporter_ascii(etat);
+        chemin = exporter_ascii(etat);
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
-    dialogues.message(TypeMessage::simple, message_ascii(etat));
+    dialogues.message(TypeMessage::simple,
+                      message_ascii(etat) + QStringLiteral("\r\r") +
+                          emplacements(QStringLiteral("Fichier écrit :"), {chemin}));
     return true;
 }
 

@@ -30,17 +30,19 @@ QString message_ecrire_log();
 // through.
 bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues);
 // The messages that close the command: the missing member database once, then the error
-// box or the confirmation.
+// box or the confirmation with the full path of each file written.
 bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues);
 
 // SaveDialog_ADIF.
 DemandeFichier demande_export_adif();
 
 // BitBtn_export_ADIF and ExportADIF1: asks for the name and writes the export. A cancelled
-// dialog does nothing; a written file is not announced. True when a file was written.
+// dialog does nothing; a written file is announced with its full path (it goes to the work
+// folder whatever folder the dialog showed). True when a file was written.
 bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dialogues& dialogues);
 
-// ExportTXT1: writes the listing, then tells its name. True when it was written.
+// ExportTXT1: writes the listing, then tells its name and full path. True when it was
+// written.
 bool commande_export_ascii(const Etat& etat, Dialogues& dialogues);
 
 } // namespace vorek

@@ -41,6 +41,13 @@ QString filtre_qt(const QString& filtre) {
     const QStringList parties = filtre.split(QLatin1Char('|'));
     QStringList filtres;
     for (qsizetype i = 0; i + 1 < parties.size(); i += 2) {
+        const QString description = parties[i].trimmed();
+        // A description that shows its patterns already is the Qt filter itself; the dialog
+        // reads the patterns from it.
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('('))) {
+            filtres.append(description);
+            continue;
+        }
         // File names are compared without regard to case, as on the operator's usual system.
         QStringList motifs = parties[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (const QString& motif : QStringList(motifs)) {
@@ -48,7 +55,7 @@ QString filtre_qt(const QString& filtre) {
                 motifs.append(motif.toLower());
             }
         }
-        filtres.append(parties[i].trimmed() + QStringLiteral(" (") + motifs.join(QLatin1Char(' ')) +
+        filtres.append(description + QStringLiteral(" (") + motifs.join(QLatin1Char(' ')) +
                        QLatin1Char(')'));
     }
     return filtres.join(QStringLiteral(";;"));

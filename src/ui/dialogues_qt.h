@@ -17,7 +17,8 @@ class DialoguesQt : public Dialogues {
     QString fichier_a_enregistrer(const DemandeFichier& demande) override;
 };
 
-// "Challenge VOREK|*.VRK" (description, pattern, ...) as a Qt name filter.
+// "Challenge VOREK|*.VRK" (description, pattern, ...) as a Qt name filter; a description
+// that already ends with its patterns, "Fichier ADIF (*.adi)", is shown as it stands.
 QString filtre_qt(const QString& filtre);
 
 } // namespace vorek

@@ -63,7 +63,8 @@ void FenetreAttenteQt::ouvrir(const QString& fichier) {
     disposition->addWidget(nom);
     disposition->addWidget(barre);
     disposition->addWidget(passer, 0, Qt::AlignRight);
-    fenetre->setFixedWidth(350);
+    // The design's width, wider when the fonts need it.
+    fenetre->setMinimumWidth(350);
     fenetre_ = fenetre;
     barre_ = barre;
     ++ouvertures_;

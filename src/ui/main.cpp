@@ -1,9 +1,11 @@
 #include "app/demarrage.h"
 #include "dialogues_qt.h"
 #include "fenetre_attente.h"
+#include "francais.h"
 #include "programme.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 using namespace vorek;
@@ -11,9 +13,13 @@ using namespace vorek;
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Challenge_VOREK"));
+    // The desktop entry's name, so that the desktop ties the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vorek.ChallengeVorek"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorek/icone.png")));
     // The program ends by its own ways out (station window, "&Fermer"), not when the station
     // window hides behind the main one.
     application.setQuitOnLastWindowClosed(false);
+    traduire_qt_en_francais(application);
 
     Etat etat;
     DialoguesQt dialogues;

@@ -9,6 +9,8 @@
 
 #include "app/parametres.h"
 
+#include <QFileInfo>
+
 namespace vorek {
 
 Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
@@ -27,6 +29,7 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
     Form_infoCR_ = new TForm_infoCR(contexte_);
     relier();
     Form_infoCR_->FormCreate();
+    reprendre_derniere_seance();
     Form_Infos_->show();
 }
 
@@ -52,6 +55,8 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
     connect(Form_main_, &TForm_main::reglages_radio_demandes, this, &Programme::afficher_radio);
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
+    connect(Form_main_, &TForm_main::date_base_changee, Form_Infos_,
+            &TForm_Infos::afficher_date_base);
     connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
             &Programme::afficher_station);
     connect(Form_infoCR_, &TForm_infoCR::parametres_a_lire, this, &Programme::lire_parametres);
@@ -61,13 +66,30 @@ void Programme::relier() {
 }
 
 void Programme::lire_parametres() {
-    Form_Infos_->afficher_email(
-        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat));
+    const Parametres p =
+        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    Form_Infos_->afficher_email(p.email);
+    if (!p.largeurs_enregistrees) {
+        Form_main_->colonnes_au_contenu();
+    }
+    dernier_fichier_ = p.dernier_fichier;
+    derniere_bande_ = p.derniere_bande;
 }
 
 void Programme::ecrire_parametres() {
-    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
+    const QString bande = contexte_.entree ? contexte_.entree->bande_selectionnee() : QString();
+    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat, bande,
                                contexte_.dialogues);
+}
+
+// The band and the challenge file of the last session, when that file is still there; the
+// station window shows it, and the operator may still choose another. A file moved or
+// deleted since is no error: the station window simply asks for one.
+void Programme::reprendre_derniere_seance() {
+    Form_main_->choisir_bande(derniere_bande_);
+    if (!dernier_fichier_.isEmpty() && QFileInfo(dernier_fichier_).isFile()) {
+        Form_Infos_->charger(dernier_fichier_);
+    }
 }
 
 void Programme::afficher_station() {
@@ -78,11 +100,13 @@ void Programme::afficher_station() {
 
 void Programme::afficher_choix_ADIF() {
     Form_choix_ADIF_->move(Form_main_->geometry().center() - Form_choix_ADIF_->rect().center());
+    ajuster_a_l_ecran(Form_choix_ADIF_);
     Form_choix_ADIF_->show();
     Form_choix_ADIF_->raise();
 }
 
 void Programme::afficher_envoi_CR() {
+    ajuster_a_l_ecran(Form_infoCR_);
     Form_infoCR_->show();
     Form_infoCR_->raise();
     Form_infoCR_->activateWindow();
@@ -93,8 +117,11 @@ void Programme::afficher_radio() {
         Form_radio_ = new TForm_radio(contexte_);
         connect(Form_radio_, &TForm_radio::reglages_appliques, Form_main_,
                 &TForm_main::appliquer_reglages_radio);
+        Form_radio_->adjustSize();
+        Form_radio_->move(Form_main_->geometry().center() - Form_radio_->rect().center());
     }
     Form_radio_->afficher(lire_reglages_rig(chemin_parametres(contexte_.etat)));
+    ajuster_a_l_ecran(Form_radio_);
     Form_radio_->show();
     Form_radio_->raise();
     Form_radio_->activateWindow();

@@ -40,6 +40,7 @@ class Programme : public QObject {
     void relier();
     void lire_parametres();
     void ecrire_parametres();
+    void reprendre_derniere_seance();
     void afficher_station();
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
@@ -53,6 +54,9 @@ class Programme : public QObject {
     TForm_infoCR* Form_infoCR_ = nullptr;
     TForm_radio* Form_radio_ = nullptr;
     bool termine_ = false;
+    // Where the last session left off, as the settings file keeps it.
+    QString dernier_fichier_;
+    QString derniere_bande_;
 };
 
 } // namespace vorek

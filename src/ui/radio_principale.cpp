@@ -124,14 +124,29 @@ void RadioPrincipale::creer_manipulateur() {
 }
 
 bool RadioPrincipale::eventFilter(QObject* objet, QEvent* evenement) {
-    if (evenement->type() == QEvent::KeyPress && manipulateur_) {
-        const auto* touche_pressee = static_cast<QKeyEvent*>(evenement);
-        if (touche_pressee->modifiers() == Qt::NoModifier ||
-            touche_pressee->modifiers() == Qt::KeypadModifier) {
-            return touche(touche_pressee->key());
+    const QEvent::Type type = evenement->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && manipulateur_) {
+        const auto* t = static_cast<QKeyEvent*>(evenement);
+        if (t->modifiers() != Qt::NoModifier && t->modifiers() != Qt::KeypadModifier) {
+            return QObject::eventFilter(objet, evenement);
+        }
+        if (type == QEvent::KeyPress) {
+            return touche(t->key());
+        }
+        // A key of the CW is the entry panel's own: no shortcut of the window (F1's help)
+        // takes it first.
+        if (touche_cw(t->key())) {
+            evenement->accept();
+            return true;
         }
     }
     return QObject::eventFilter(objet, evenement);
+}
+
+bool RadioPrincipale::touche_cw(int code) const {
+    return (code >= Qt::Key_F1 && code < Qt::Key_F1 + nb_messages_cw) || code == Qt::Key_PageUp ||
+           code == Qt::Key_PageDown ||
+           (code == Qt::Key_Escape && !manipulateur_->texte_en_cours().isEmpty());
 }
 
 bool RadioPrincipale::touche(int code) {

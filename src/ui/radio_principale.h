@@ -46,6 +46,7 @@ class RadioPrincipale : public QObject {
   private:
     void construire_etat();
     void creer_manipulateur();
+    bool touche_cw(int code) const;
     bool touche(int code);
     void envoyer_message(int numero);
     void dire(const QString& texte);

@@ -149,19 +149,25 @@ void TForm_Infos::BitBtn_chargerClick() {
     DemandeFichier demande{QString(), QStringLiteral("Challenge VOREK|*.VRK"),
                            QStringLiteral("VRK"), etat.rep_challenge, QString()};
     const QString choisi = contexte_.dialogues.fichier_a_ouvrir(demande);
-    if (choisi.isEmpty()) {
-        return;
+    if (!choisi.isEmpty()) {
+        charger(choisi);
     }
+}
+
+bool TForm_Infos::charger(const QString& chemin) {
+    Etat& etat = contexte_.etat;
     // A refused file stays untouched: the next save goes to the current file, not to it.
     const QString precedent = etat.fichier_courant;
-    etat.fichier_courant = choisi;
+    etat.fichier_courant = chemin;
     try {
-        charger_fichier(etat, choisi,
+        charger_fichier(etat, chemin,
                         contexte_.entree ? actions_chargement(*contexte_.entree)
                                          : ActionsChargement{});
+        return true;
     } catch (const Erreur& e) {
         etat.fichier_courant = precedent;
         contexte_.dialogues.message(TypeMessage::erreur, e.message());
+        return false;
     }
 }
 
@@ -184,6 +190,10 @@ void TForm_Infos::afficher_nom_fichier() {
 
 void TForm_Infos::afficher_email(const QString& adresse) {
     Edit_email->setText(adresse);
+}
+
+void TForm_Infos::afficher_date_base(const QString& libelle) {
+    Label_date_BD->setText(libelle);
 }
 
 void TForm_Infos::ApplicationEvents1Hint(const QString& hint) {

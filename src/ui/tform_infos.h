@@ -70,6 +70,11 @@ class TForm_Infos : public QMainWindow {
     void ApplicationEvents1Hint(const QString& hint);
     // The settings file's address, put into Edit_email as typed (its handling runs).
     void afficher_email(const QString& adresse);
+    // Label_date_BD after the member database was fetched again.
+    void afficher_date_base(const QString& libelle);
+    // "Charger Fichier" once the file is chosen: the log and the station record read, this
+    // window filled. A file that does not read is said and changes nothing; false then.
+    bool charger(const QString& chemin);
 
   signals:
     // OK went through: the main window takes over.

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QValidator>
 
+#include <algorithm>
 #include <iterator>
 
 namespace vorek {
@@ -135,7 +136,9 @@ void TForm_Infos::disposer() {
     email->addWidget(Edit_SMTP, 1, 1);
     email->addWidget(Label5, 1, 2, Qt::AlignRight);
     email->addWidget(Edit_port, 1, 3);
-    Edit_port->setMaximumWidth(70);
+    // A port number, five digits, in whatever font the system gives.
+    Edit_port->setMaximumWidth(
+        std::max(70, Edit_port->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + 16));
     grille->addWidget(panneau_email, 7, 0, 1, 4);
 
     grille->addWidget(Label_BD_ZTC, 8, 0, 1, 2);

@@ -1,28 +1,30 @@
 #include "tform_main.h"
 
 #include "adif_import/import_adif.h"
+#include "app/mise_a_jour.h"
 #include "base/erreur.h"
 #include "entry/chargement.h"
 #include "entry/libelles.h"
+#include "fenetre_aide.h"
 #include "log/commandes_fichier.h"
+#include "parametres_fenetres.h"
 #include "rules/bandes.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 
 namespace vorek {
 
@@ -109,6 +111,39 @@ void TForm_main::appliquer_largeurs() {
     for (int col = 0; col < table.nb_colonnes(); ++col) {
         Grille->horizontalHeader()->resizeSection(col, table.largeur(col));
     }
+    etirer_notes();
+}
+
+// The last column (the notes) fills what the window leaves beyond the others, never below
+// its own width. That widening is the window's, not the operator's: the log table, and so
+// the files, keep the width the operator gave.
+void TForm_main::etirer_notes() {
+    const TableJournal& table = contexte_.etat.table;
+    const int derniere = table.nb_colonnes() - 1;
+    if (derniere < 0) {
+        return;
+    }
+    QHeaderView* entetes = Grille->horizontalHeader();
+    int autres = 0;
+    for (int col = 0; col < derniere; ++col) {
+        autres += entetes->sectionSize(col);
+    }
+    etirement_ = true;
+    entetes->resizeSection(derniere,
+                           std::max(table.largeur(derniere), Grille->viewport()->width() - autres));
+    etirement_ = false;
+}
+
+void TForm_main::choisir_bande(const QString& bande) {
+    const int index = ComboBox_band->findText(bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!bande.isEmpty() && index >= 0) {
+        ComboBox_band->setCurrentIndex(index);
+    }
+}
+
+void TForm_main::colonnes_au_contenu() {
+    // The grid gives each width back to the log table, which stores it from now on.
+    Grille->resizeColumnsToContents();
 }
 
 void TForm_main::BitBtn_retourClick() {
@@ -151,9 +186,15 @@ void TForm_main::Info_CRClick() {
 }
 
 void TForm_main::SpeedButton1Click() {
-    // Opened by the desktop's viewer; nothing is said when there is none.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(contexte_.etat.rep_programme + QStringLiteral("Challenge_VOREK.chm")));
+    // The page is the program's own: no viewer or browser is needed.
+    if (!aide_) {
+        aide_ = new FenetreAide(this);
+        aide_->move(geometry().center() - aide_->rect().center());
+    }
+    ajuster_a_l_ecran(aide_);
+    aide_->show();
+    aide_->raise();
+    aide_->activateWindow();
 }
 
 void TForm_main::BitBtn_byeClick() {
@@ -170,6 +211,13 @@ void TForm_main::CTYdatfichierdespays1Click() {
         contexte_.options.actions.telecharger_fichier_pays) {
         contexte_.options.actions.telecharger_fichier_pays({});
     }
+}
+
+void TForm_main::Fichiersreference1Click() {
+    const BilanMiseAJour bilan = mettre_a_jour_references(contexte_.etat, contexte_.options.actions,
+                                                          contexte_.attente, contexte_.dialogues);
+    emit date_base_changee(bilan.Label_date_BD);
+    contexte_.dialogues.message(TypeMessage::information, bilan.message);
 }
 
 void TForm_main::closeEvent(QCloseEvent* evenement) {
@@ -205,6 +253,7 @@ void TForm_main::connecter() {
     connect(BitBtn_bye, &QPushButton::clicked, this, &TForm_main::BitBtn_byeClick);
     connect(CTYdatfichierdespays1, &QAction::triggered, this,
             &TForm_main::CTYdatfichierdespays1Click);
+    connect(Fichiersreference1, &QAction::triggered, this, &TForm_main::Fichiersreference1Click);
     connect(SpeedButton_temps_reel, &QToolButton::clicked, this, &TForm_main::passer_temps_reel);
     connect(Timer1, &QTimer::timeout, this, &TForm_main::Timer1Timer);
 
@@ -213,13 +262,41 @@ void TForm_main::connecter() {
     TableJournal* table = &contexte_.etat.table;
     connect(table, &TableJournal::largeur_changee, this, [this](int col, int pixels) {
         Grille->horizontalHeader()->resizeSection(col, pixels);
+        etirer_notes();
     });
     connect(table, &QAbstractItemModel::modelReset, this, &TForm_main::appliquer_largeurs);
     connect(Grille->horizontalHeader(), &QHeaderView::sectionResized, table,
-            [table](int col, int, int pixels) { table->fixer_largeur(col, pixels); });
+            [this, table](int col, int, int pixels) {
+                if (!etirement_) {
+                    table->fixer_largeur(col, pixels);
+                }
+            });
+    Grille->viewport()->installEventFilter(this);
 
     connecter_saisie();
     connecter_rapports();
+    connecter_clavier();
+}
+
+void TForm_main::connecter_clavier() {
+    const auto raccourci = [this](const QKeySequence& touches, const auto& action) {
+        connect(new QShortcut(touches, this), &QShortcut::activated, this, action);
+    };
+    raccourci(QKeySequence(Qt::ALT | Qt::Key_D),
+              [this] { aller_au_selecteur(DateTimePicker_date); });
+    raccourci(QKeySequence(Qt::ALT | Qt::Key_H),
+              [this] { aller_au_selecteur(DateTimePicker_time); });
+    raccourci(QKeySequence(Qt::Key_F1), [this] { SpeedButton1Click(); });
+}
+
+void TForm_main::aller_au_selecteur(QDateTimeEdit* selecteur) {
+    // A shortcut's focus selects the first section: the digits typed next go into it and
+    // move on to the following sections by themselves.
+    selecteur->setFocus(Qt::ShortcutFocusReason);
+    if (selecteur->hasFocus()) {
+        selecteur->setCurrentSectionIndex(0);
+        selecteur->setSelectedSection(selecteur->sectionAt(0));
+    }
 }
 
 } // namespace vorek

@@ -5,12 +5,14 @@
 #include "rig/reglages_rig.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
 class QAction;
 class QComboBox;
 class QDateEdit;
+class QDateTimeEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,7 @@ class QToolButton;
 namespace vorek {
 
 class RadioPrincipale;
+class FenetreAide;
 
 // The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
 // the log grid. The entry, grid and report handlers live in their own files
@@ -112,6 +115,7 @@ class TForm_main : public QMainWindow {
     QAction* ExportTXT1;
     QMenu* Misesajour1;
     QAction* CTYdatfichierdespays1;
+    QAction* Fichiersreference1;
 
     // The radio and the keyer (tform_main_radio.cpp).
     QMenu* Radio1;
@@ -138,10 +142,16 @@ class TForm_main : public QMainWindow {
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
     void RadioManipulateur1Click();
+    void Fichiersreference1Click();
     void passer_temps_reel();
     void Timer1Timer();
     // After the station window's OK: title, the window in front, the call field, the clock.
     void reprendre_saisie();
+    // The band of the last session, chosen as the operator would; a text that is no band
+    // changes nothing.
+    void choisir_bande(const QString& bande);
+    // A first start's column widths: each column as wide as its content.
+    void colonnes_au_contenu();
 
     // Entry and log grid (tform_main_saisie.cpp).
     void Edit_callChange(const QString& texte);
@@ -177,6 +187,8 @@ class TForm_main : public QMainWindow {
     void reglages_radio_demandes();
     // An entry event has run: the entry and the correction state may have changed.
     void saisie_traitee();
+    // The member database was fetched again: the station window's date label.
+    void date_base_changee(const QString& libelle);
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -188,13 +200,18 @@ class TForm_main : public QMainWindow {
     void construire_barre_boutons();
     void construire_grilles();
     void construire_menus();
+    void dimensionner_bandes();
     void disposer();
     void connecter();
     void connecter_saisie();
     void connecter_rapports();
+    void connecter_clavier();
+    // Alt+D and Alt+H: the picker's first section ready for digits.
+    void aller_au_selecteur(QDateTimeEdit* selecteur);
     void afficher_score();
     void construire_radio();
     void demarrer_radio();
+    void etirer_notes();
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
@@ -213,6 +230,10 @@ class TForm_main : public QMainWindow {
     void surveiller_grille(QWidget* ancien, QWidget* nouveau);
 
     Contexte& contexte_;
+    // Made at its first opening.
+    QPointer<FenetreAide> aide_;
+    // Set while the notes column is widened to the window: no width of the operator's.
+    bool etirement_ = false;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
     RadioPrincipale* radio_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -54,7 +56,35 @@ QFrame* bande_noire(QWidget* parent) {
 }
 
 const QColor gris_moyen(160, 160, 164);
+// Blank on each side of a band label.
+constexpr int marge_bande = 1;
 const QColor aqua(0, 255, 255);
+
+// The widest of the texts in the control's font, with the room a label or a cell adds.
+int largeur_texte(const QWidget* controle, std::initializer_list<QString> textes) {
+    int largeur = 0;
+    for (const QString& texte : textes) {
+        largeur = std::max(largeur, controle->fontMetrics().horizontalAdvance(texte));
+    }
+    return largeur + 4;
+}
+
+// Calibri, or where it is missing its metric twin or a narrow face, which keep the band grid
+// as narrow as designed; the system's own substitute otherwise.
+QString famille_etroite() {
+    for (const char* famille :
+         {"Calibri", "Carlito", "Liberation Sans Narrow", "Nimbus Sans Narrow", "Arial Narrow"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(famille))) {
+            return QString::fromLatin1(famille);
+        }
+    }
+    return QStringLiteral("Calibri");
+}
+
+// The design's 18 pixels, more when the grid's font is taller.
+int hauteur_ligne(const QWidget* grille) {
+    return std::max(18, grille->fontMetrics().height() + 4);
+}
 
 } // namespace
 
@@ -87,8 +117,10 @@ void TForm_main::construire_barre_outils() {
         bouton_outil(Panel9, "SpeedButton_temps_differe", QStringLiteral("TD"),
                      s->standardIcon(QStyle::SP_MediaPause), QStringLiteral("Temps différé"));
     Label_temps_reel = creer<QLabel>(Panel9, "Label_temps_reel");
-    Label_temps_reel->setMinimumWidth(120);
     Label_temps_reel->setFont(QFont(QStringLiteral("Tahoma"), 11, QFont::Bold));
+    // Room for the longer of the two modes, so that the bar does not move when they change.
+    Label_temps_reel->setMinimumWidth(largeur_texte(
+        Label_temps_reel, {QStringLiteral("Temps réel"), QStringLiteral("Temps différé")}));
     EcrireLog = bouton_outil(Panel9, "EcrireLog", QStringLiteral("CR"),
                              s->standardIcon(QStyle::SP_FileDialogDetailedView),
                              QStringLiteral("Ecrire le Compte rendu"));
@@ -139,6 +171,9 @@ void TForm_main::construire_saisie() {
     BitBtn_valider->setDefault(true);
     BitBtn_valider->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn_efface_saisie->setText(QStringLiteral("Effacer"));
+    // Not to be confused with the button bar's "Effacer", which deletes a log row.
+    BitBtn_efface_saisie->setToolTip(
+        QStringLiteral("Vider les champs de saisie, le journal ne change pas (touche Échap)"));
     DateTimePicker_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     DateTimePicker_time->setDisplayFormat(QStringLiteral("HH:mm"));
     Edit_call->setToolTip(QStringLiteral("Recherche des éléments à partir du 4e caractère tapé."));
@@ -156,31 +191,47 @@ void TForm_main::construire_saisie() {
     StringGrid_HF->setHorizontalHeaderLabels(bandes_hf);
     StringGrid_HF->verticalHeader()->hide();
     StringGrid_HF->horizontalHeader()->setMinimumSectionSize(10);
-    StringGrid_HF->horizontalHeader()->setDefaultSectionSize(31);
-    StringGrid_HF->horizontalHeader()->setFixedHeight(16);
     StringGrid_HF->verticalHeader()->setMinimumSectionSize(10);
-    StringGrid_HF->verticalHeader()->setDefaultSectionSize(14);
     StringGrid_HF->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The labels are a fixed row: a click on them chooses nothing.
     StringGrid_HF->horizontalHeader()->setSectionsClickable(false);
     StringGrid_HF->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid_HF->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid_HF->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont calibri(QStringLiteral("Calibri"));
+    QFont calibri(famille_etroite());
     calibri.setPixelSize(12);
     calibri.setBold(true);
-    StringGrid_HF->setFont(calibri);
     StringGrid_HF->horizontalHeader()->setFont(calibri);
-    // 31-pixel columns leave no room for the header's usual padding.
+    // Narrow columns leave no room for the header's usual padding.
     StringGrid_HF->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
-    StringGrid_HF->setFixedSize(15 * 31 + 2, 16 + 14 + 2);
+        QStringLiteral("QHeaderView::section { padding: 0px %1px; }").arg(marge_bande));
 
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPixelSize(11);
     tahoma.setBold(true);
     Panel6->setFont(tahoma);
     StringGrid_HF->setFont(calibri);
+    dimensionner_bandes();
+}
+
+// The design's 31-pixel columns, wider when the font the system gives for Calibri needs it:
+// a band label is never cut.
+void TForm_main::dimensionner_bandes() {
+    QHeaderView* entetes = StringGrid_HF->horizontalHeader();
+    int largeur = 31;
+    for (int col = 0; col < StringGrid_HF->columnCount(); ++col) {
+        largeur = std::max(
+            largeur, largeur_texte(entetes, {StringGrid_HF->horizontalHeaderItem(col)->text()}) +
+                         2 * marge_bande + 2);
+    }
+    entetes->setDefaultSectionSize(largeur);
+    const int haut_entetes = std::max(16, entetes->fontMetrics().height() + 2);
+    entetes->setFixedHeight(haut_entetes);
+    const int haut_ligne = std::max(14, StringGrid_HF->fontMetrics().height() + 2);
+    StringGrid_HF->verticalHeader()->setDefaultSectionSize(haut_ligne);
+    const int cadre = 2 * StringGrid_HF->frameWidth();
+    StringGrid_HF->setFixedSize(StringGrid_HF->columnCount() * largeur + cadre,
+                                haut_entetes + haut_ligne + cadre);
 }
 
 void TForm_main::construire_barre_boutons() {
@@ -207,8 +258,10 @@ void TForm_main::construire_barre_boutons() {
     for (QLabel* label : {Label_score, Label_nbrQSO}) {
         label->setFont(arial);
         colorer(label, QPalette::WindowText, Qt::blue);
-        label->setMinimumWidth(90);
     }
+    // A contest's score and count, without the bar moving as they grow.
+    Label_score->setMinimumWidth(largeur_texte(Label_score, {QStringLiteral("99999 points")}));
+    Label_nbrQSO->setMinimumWidth(largeur_texte(Label_nbrQSO, {QStringLiteral("99999")}));
     peindre(Panel3, gris_moyen);
 }
 
@@ -225,15 +278,18 @@ void TForm_main::construire_grilles() {
         Grille_prec->setColumnWidth(col, largeurs_prec[col]);
     }
     Grille_prec->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Call, date, time and band in sight whatever room the entry panel takes.
+    Grille_prec->setMinimumWidth(largeurs_prec[0] + largeurs_prec[1] + largeurs_prec[2] +
+                                 largeurs_prec[3] + 2 * Grille_prec->frameWidth() +
+                                 Grille_prec->verticalScrollBar()->sizeHint().width());
     Grille_prec->verticalHeader()->hide();
-    Grille_prec->verticalHeader()->setDefaultSectionSize(18);
+    Grille_prec->verticalHeader()->setDefaultSectionSize(hauteur_ligne(Grille_prec));
     Grille_prec->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     Grille = creer<QTableView>(fond, "Grille");
     Grille->setModel(&contexte_.etat.table);
     Grille->verticalHeader()->hide();
     Grille->verticalHeader()->setMinimumSectionSize(10);
-    Grille->verticalHeader()->setDefaultSectionSize(18);
     Grille->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Grille->horizontalHeader()->setMinimumSectionSize(5);
     Grille->horizontalHeader()->setHighlightSections(false);
@@ -245,6 +301,7 @@ void TForm_main::construire_grilles() {
     tahoma.setPixelSize(11);
     tahoma.setBold(true);
     Grille->setFont(tahoma);
+    Grille->verticalHeader()->setDefaultSectionSize(hauteur_ligne(Grille));
     appliquer_largeurs();
 
     Grille_mem = creer<QTableWidget>(fond, "Grille_mem");
@@ -277,6 +334,8 @@ void TForm_main::construire_menus() {
     Misesajour1->setObjectName(QStringLiteral("Misesajour1"));
     CTYdatfichierdespays1 = Misesajour1->addAction(QStringLiteral("CTY.dat: fichier des pays"));
     CTYdatfichierdespays1->setVisible(false);
+    Fichiersreference1 =
+        Misesajour1->addAction(QStringLiteral("Télécharger à nouveau les fichiers de référence"));
     const std::pair<QAction*, const char*> noms[] = {
         {RetourAccueil1, "RetourAccueil1"},
         {Ouvrir1, "Ouvrir1"},
@@ -286,7 +345,8 @@ void TForm_main::construire_menus() {
         {ImportADIF1, "ImportADIF1"},
         {ExportADIF1, "ExportADIF1"},
         {ExportTXT1, "ExportTXT1"},
-        {CTYdatfichierdespays1, "CTYdatfichierdespays1"}};
+        {CTYdatfichierdespays1, "CTYdatfichierdespays1"},
+        {Fichiersreference1, "Fichiersreference1"}};
     for (const auto& [action, nom] : noms) {
         action->setObjectName(QString::fromLatin1(nom));
     }
@@ -357,7 +417,11 @@ void TForm_main::disposer() {
     bas->addWidget(BitBtn_valider);
     champs->addLayout(bas, 7, 0, 1, 5);
     champs->setRowStretch(8, 1);
-    Panel6->setFixedWidth(15 * 31 + 16);
+    // As wide as the band grid, as designed, unless the fields need more in this font.
+    const QMargins marges = champs->contentsMargins();
+    Panel6->setFixedWidth(
+        std::max(StringGrid_HF->width() + marges.left() + marges.right() + 2 * Panel6->frameWidth(),
+                 Panel6->minimumSizeHint().width()));
 
     auto* zone_saisie = new QHBoxLayout;
     zone_saisie->setSpacing(0);
@@ -392,7 +456,9 @@ void TForm_main::disposer() {
     pile->addWidget(legendes);
     auto* hauteur_saisie = new QWidget(fond);
     hauteur_saisie->setObjectName(QStringLiteral("Zone_saisie"));
-    hauteur_saisie->setFixedHeight(208);
+    // The design's 208 pixels, more when the fonts need it.
+    hauteur_saisie->setMinimumHeight(208);
+    hauteur_saisie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     hauteur_saisie->setLayout(zone_saisie);
     pile->addWidget(hauteur_saisie);
     pile->addWidget(bande_noire(fond));

@@ -275,6 +275,9 @@ void TForm_main::deplacer_focus(Champ champ) {
 }
 
 bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == Grille->viewport() && evenement->type() == QEvent::Resize) {
+        etirer_notes();
+    }
     if (!contexte_.entree) {
         return QMainWindow::eventFilter(objet, evenement);
     }
@@ -288,6 +291,11 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
         }
         if (touche->key() == Qt::Key_Space && champ != Champ::aucun) {
             return touche_saisie(champ);
+        }
+        // Escape anywhere in the entry panel does what its "Effacer" does.
+        if (touche->key() == Qt::Key_Escape && touche->modifiers() == Qt::NoModifier) {
+            BitBtn_efface_saisie->click();
+            return true;
         }
         break;
     }

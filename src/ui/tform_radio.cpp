@@ -43,7 +43,7 @@ TForm_radio::TForm_radio(Contexte& contexte)
     BitBtn_OK->setDefault(true);
     auto* droite = new QVBoxLayout;
     droite->addWidget(construire_manipulateur());
-    droite->addWidget(construire_messages(), 1);
+    droite->addStretch();
     auto* colonnes = new QHBoxLayout;
     colonnes->addWidget(construire_radio(), 1);
     colonnes->addLayout(droite, 1);
@@ -53,6 +53,7 @@ TForm_radio::TForm_radio(Contexte& contexte)
     boutons->addWidget(BitBtn_annuler);
     auto* pile = new QVBoxLayout(this);
     pile->addLayout(colonnes, 1);
+    pile->addWidget(construire_messages());
     pile->addLayout(boutons);
 
     connect(Edit_recherche, &QLineEdit::textChanged, this, &TForm_radio::Edit_rechercheChange);
@@ -75,7 +76,7 @@ QWidget* TForm_radio::construire_radio() {
     Edit_recherche->setPlaceholderText(QStringLiteral("Rechercher (marque, modèle, numéro)"));
     Edit_recherche->setClearButtonEnabled(true);
     ListBox_modeles = nommer(new QListWidget(cadre), "ListBox_modeles");
-    ListBox_modeles->setMinimumHeight(220);
+    ListBox_modeles->setMinimumHeight(6 * ListBox_modeles->fontMetrics().height());
     // Wide enough for the longest model name: no label is cut.
     int largeur = 0;
     for (const ModeleRadio& modele : modeles_) {
@@ -141,23 +142,25 @@ QWidget* TForm_radio::construire_manipulateur() {
     return cadre;
 }
 
+// Two columns, F1 to F4 and F5 to F8, so that the window fits a small screen.
 QWidget* TForm_radio::construire_messages() {
     auto* cadre = new QGroupBox(QStringLiteral("Messages CW des touches F1 à F8"), this);
     auto* grille = new QGridLayout(cadre);
+    constexpr int lignes = nb_messages_cw / 2;
     for (int i = 0; i < nb_messages_cw; ++i) {
         const QString nom = QStringLiteral("F%1").arg(i + 1);
         auto* edit = new QLineEdit(cadre);
         edit->setObjectName(QStringLiteral("Edit_") + nom);
         Edit_messages[size_t(i)] = edit;
-        grille->addWidget(new QLabel(nom, cadre), i, 0);
-        grille->addWidget(edit, i, 1);
+        const int colonne = 2 * (i / lignes);
+        grille->addWidget(new QLabel(nom, cadre), i % lignes, colonne);
+        grille->addWidget(edit, i % lignes, colonne + 1);
     }
     auto* aide = new QLabel(QStringLiteral("{MOI} indicatif de la station, {IND} indicatif saisi, "
                                            "{NUM} n° ZTC de la station, {RST} report envoyé"),
                             cadre);
     aide->setWordWrap(true);
-    grille->addWidget(aide, nb_messages_cw, 0, 1, 2);
-    grille->setRowStretch(nb_messages_cw + 1, 1);
+    grille->addWidget(aide, lignes, 0, 1, 4);
     return cadre;
 }
 

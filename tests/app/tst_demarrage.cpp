@@ -59,6 +59,7 @@ class TestDemarrage : public QObject {
   private slots:
     void init();
     void dossiers_pres_du_programme();
+    void dossiers_dans_les_donnees_utilisateur_data();
     void dossiers_dans_les_donnees_utilisateur();
     void base_absente_telechargee_sans_question();
     void base_presente_data();
@@ -111,20 +112,42 @@ void TestDemarrage::dossiers_pres_du_programme() {
     QCOMPARE(QDir(programme()).entryList(QDir::Files), QStringList());
 }
 
-void TestDemarrage::dossiers_dans_les_donnees_utilisateur() {
+void TestDemarrage::dossiers_dans_les_donnees_utilisateur_data() {
+    QTest::addColumn<QString>("executable");
+    QTest::addColumn<QString>("a_creer");
+    QTest::addColumn<bool>("donnees");
     // A program folder under a plain file can never be written, even by root.
+    QTest::newRow("non inscriptible") << "fichier/prog"
+                                      << "" << true;
+    // Installed: bin/ beside the shipped data, writable or not (root could write /usr/bin).
+    QTest::newRow("installe") << "prefixe/bin"
+                              << "prefixe/share/challenge-vorek" << true;
+    QTest::newRow("portable") << "portable"
+                              << "portable/data" << false;
+}
+
+void TestDemarrage::dossiers_dans_les_donnees_utilisateur() {
+    QFETCH(QString, executable);
+    QFETCH(QString, a_creer);
+    QFETCH(bool, donnees);
     ecrire_lignes(dossier_->filePath(QStringLiteral("fichier")), {QStringLiteral("x")});
-    const QString installe = dossier_->filePath(QStringLiteral("fichier/prog"));
-    const QString donnees = dossier_->filePath(QStringLiteral("donnees"));
+    const QString exe = dossier_->filePath(executable);
+    QDir().mkpath(exe);
+    if (!a_creer.isEmpty()) {
+        QVERIFY(QDir().mkpath(dossier_->filePath(a_creer)));
+    }
+    const QString utilisateur = dossier_->filePath(QStringLiteral("donnees"));
     Etat etat;
-    preparer_dossiers(etat, installe, donnees);
-    QCOMPARE(etat.rep_programme, installe + QLatin1Char('/'));
-    QCOMPARE(etat.rep_challenge, donnees + QStringLiteral("/Fichiers_challenge"));
-    QCOMPARE(etat.rep_BD, donnees + QStringLiteral("/Fichiers_BD"));
-    QCOMPARE(etat.rep_cfg, donnees + QStringLiteral("/cfg"));
+    preparer_dossiers(etat, exe, utilisateur);
+    const QString attendu = donnees ? utilisateur : exe;
+    QCOMPARE(etat.rep_programme, attendu + QLatin1Char('/'));
+    QCOMPARE(etat.rep_challenge, attendu + QStringLiteral("/Fichiers_challenge"));
+    QCOMPARE(etat.rep_BD, attendu + QStringLiteral("/Fichiers_BD"));
+    QCOMPARE(etat.rep_cfg, attendu + QStringLiteral("/cfg"));
     QVERIFY(QFileInfo(etat.rep_challenge).isDir());
     QVERIFY(QFileInfo(etat.rep_BD).isDir());
     QVERIFY(QFileInfo(etat.rep_cfg).isDir());
+    QCOMPARE(QFileInfo::exists(exe + QStringLiteral("/cfg")), !donnees);
 }
 
 void TestDemarrage::base_absente_telechargee_sans_question() {
@@ -233,7 +256,7 @@ void TestDemarrage::un_essai_par_fichier_et_passer() {
     QFETCH(int, essais_pays);
     FauxTelechargement base;
     FauxTelechargement pays;
-    const ActionsDemarrage actions{base, pays};
+    const ActionsDemarrage actions{base, pays, {}};
     AttenteComptee attente;
     attente.passer_apres = passer_apres;
     TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
@@ -256,7 +279,7 @@ void TestDemarrage::un_essai_par_fichier_et_passer() {
 void TestDemarrage::refus_dit_a_l_operateur() {
     FauxTelechargement base;
     base.resultat.refus = QStringLiteral("Téléchargement refusé : la raison.");
-    const ActionsDemarrage actions{base, {}};
+    const ActionsDemarrage actions{base, {}, {}};
     AttenteComptee attente;
     TelechargementsDemarrage telechargements(*etat_, actions, attente, dialogues_);
     telechargements.base_membres();

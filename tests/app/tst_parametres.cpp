@@ -36,7 +36,9 @@ void TestParametres::sans_fichier_les_valeurs_de_depart() {
     QCOMPARE(p.form_infos, (Geometrie{395, 440, 770, 90}));
     QCOMPARE(p.form_choix_ADIF, (Geometrie{370, 260, 310, 140}));
     QCOMPARE(p.largeurs_colonnes, QList<int>(10, 50));
+    QVERIFY(!p.largeurs_enregistrees);
     QCOMPARE(p.email, QString());
+    QCOMPARE(p.dernier_fichier, QString());
     QVERIFY(!QFile::exists(chemin()));
 }
 
@@ -61,6 +63,8 @@ void TestParametres::valeurs_illisibles() {
     QCOMPARE(p.form_main.largeur, attendu);
     QCOMPARE(p.form_main.haut, 20);
     QCOMPARE(p.largeurs_colonnes, (QList<int>{50, 77, 50}));
+    // One width stored, even unreadable, and this is no first start any more.
+    QVERIFY(p.largeurs_enregistrees);
 }
 
 void TestParametres::aller_retour() {
@@ -70,8 +74,12 @@ void TestParametres::aller_retour() {
     p.form_choix_ADIF = {380, 5, 6, 150};
     p.largeurs_colonnes = {131, 64, 96, 64, 75, 64, 64, 35, 231, 221, 12};
     p.email = QStringLiteral("f5abc@free.fr");
+    p.dernier_fichier = QStringLiteral("/home/opérateur/Été 2025; [juillet]/ete=1.VRK");
+    p.derniere_bande = QStringLiteral("70cm");
     ecrire_parametres(chemin(), p);
     const Parametres relu = lire_parametres(chemin(), 11);
+    QCOMPARE(relu.dernier_fichier, p.dernier_fichier);
+    QCOMPARE(relu.derniere_bande, p.derniere_bande);
     QCOMPARE(relu.form_main, p.form_main);
     QCOMPARE(relu.form_infos, p.form_infos);
     QCOMPARE(relu.form_choix_ADIF, p.form_choix_ADIF);

@@ -185,9 +185,12 @@ void TstEditionGrille::effacement_data() {
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("indicatifs");
     QTest::addColumn<QString>("compte");
-    ligne_donnees("seul QSO", 1, 1, true, QStringList{""}, "0");
-    ligne_donnees("milieu", 3, 2, true, QStringList{"F5ABC", "K1ZZ", ""}, "2");
-    ligne_donnees("annuler", 3, 2, false, QStringList{"F5ABC", "DL1AA", "K1ZZ", ""}, "3");
+    QTest::addColumn<QString>("qso_nomme");
+    ligne_donnees("seul QSO", 1, 1, true, QStringList{""}, "0", "F5ABC le 10/07/2025 à 10:00");
+    ligne_donnees("milieu", 3, 2, true, QStringList{"F5ABC", "K1ZZ", ""}, "2",
+                  "DL1AA le 11/07/2025 à 10:01");
+    ligne_donnees("annuler", 3, 2, false, QStringList{"F5ABC", "DL1AA", "K1ZZ", ""}, "3",
+                  "DL1AA le 11/07/2025 à 10:01");
 }
 
 void TstEditionGrille::effacement() {
@@ -196,11 +199,15 @@ void TstEditionGrille::effacement() {
     QFETCH(bool, ok);
     QFETCH(QStringList, indicatifs);
     QFETCH(QString, compte);
+    QFETCH(QString, qso_nomme);
     PosteEssai p;
     journal(p.d, qso);
     p.dialogues.prevoir_reponse(ok ? Reponse::oui : Reponse::annuler);
     const ResultatEffacement r = effacer_ligne(p.entree, ligne);
-    QCOMPARE(p.dialogues.questions, QStringList{"Voulez-vous réellement supprimer ce QSO ?"});
+    // The operator sees which QSO goes before saying yes.
+    QCOMPARE(
+        p.dialogues.questions,
+        QStringList{QStringLiteral("Voulez-vous réellement supprimer ce QSO ?\r\r") + qso_nomme});
     QCOMPARE(r.supprimee, ok);
     QCOMPARE(r.ligne_courante, ligne);
     QCOMPARE(p.d.colonne(col_indicatif), indicatifs);

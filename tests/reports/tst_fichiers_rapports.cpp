@@ -114,7 +114,12 @@ void TestFichiersRapports::commande_rapport_complete() {
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(ecrire_log(contexte, dialogues));
-    QCOMPARE(dialogues.textes(), QStringList{message_ecrire_log()});
+    // The three files, full paths, the text report that the fixed sentence forgets included.
+    QCOMPARE(dialogues.textes(),
+             QStringList{message_ecrire_log() + QStringLiteral("\r\rFichiers écrits :\r") +
+                         essai.chemin_travail(QStringLiteral("ete.LOG")) + QLatin1Char('\r') +
+                         essai.chemin_travail(QStringLiteral("ete.TXT")) + QLatin1Char('\r') +
+                         essai.chemin_travail(QStringLiteral("ete.ADI"))});
     QCOMPARE(message_ecrire_log(),
              QStringLiteral("Les fichiers Compte Rendu CABRILLO (*.LOG) et ADIF (*.ADI)\n\rsont "
                             "enregistrés sous le répertoire \"Fichier_Challenge\" "));
@@ -203,8 +208,9 @@ void TestFichiersRapports::base_membres_absente() {
     ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
     DialoguesScriptes dialogues;
     QVERIFY(ecrire_log(contexte, dialogues));
-    QCOMPARE(dialogues.textes(),
-             (QStringList{textes::base_membres_absente_score(), message_ecrire_log()}));
+    QCOMPARE(dialogues.textes().size(), 2);
+    QCOMPARE(dialogues.textes().at(0), textes::base_membres_absente_score());
+    QVERIFY(dialogues.textes().at(1).startsWith(message_ecrire_log()));
     QCOMPARE(essai.etat.table.cellule(col_ztc, 3), QStringLiteral("12*34*"));
     // As with the database, but I2FFF, without a number of its own, scores nothing.
     QCOMPARE(essai.etat.score_total, 99 - 3);
@@ -227,7 +233,10 @@ void TestFichiersRapports::export_adif_par_le_dialogue() {
     QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Fichier ADIF (*.adi)|*.adi"));
     QCOMPARE(dialogues.demandes[0].extension_defaut, QStringLiteral("adi"));
     QCOMPARE(dialogues.demandes[0].dossier_initial, QString());
-    QVERIFY(dialogues.messages.isEmpty());
+    // The export goes to the work folder, not where the dialog was: the message says so.
+    QCOMPARE(dialogues.textes(),
+             QStringList{QStringLiteral("Export ADIF écrit :\r") +
+                         essai.chemin_travail(QStringLiteral("mon_export.adi"))});
     QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("mon_export.adi"))),
              octets_attendus(QStringLiteral("export_petit.adi")));
 }
@@ -252,7 +261,9 @@ void TestFichiersRapports::export_ascii_annonce_son_nom() {
     QCOMPARE(dialogues.textes(),
              QStringList{QStringLiteral("Fichier ASCII  ") +
                          essai.chemin_travail(QStringLiteral("ETE")).toUpper() +
-                         QStringLiteral(".ASC créé sur le répertoire courant")});
+                         QStringLiteral(".ASC créé sur le répertoire courant\r\r"
+                                        "Fichier écrit :\r") +
+                         essai.chemin_travail(QStringLiteral("ete.ASC"))});
 }
 
 void TestFichiersRapports::export_ascii_refuse() {

@@ -232,9 +232,10 @@ void TestNavigation::filtres_des_dialogues_data() {
     QTest::addColumn<QString>("qt");
     QTest::newRow("challenge") << QStringLiteral("Challenge VOREK  |*.VRK")
                                << QStringLiteral("Challenge VOREK (*.VRK *.vrk)");
-    QTest::newRow("description avec motif")
-        << QStringLiteral("Fichier Import ADIF (*.ADI)|*.ADI")
-        << QStringLiteral("Fichier Import ADIF (*.ADI) (*.ADI *.adi)");
+    QTest::newRow("description avec motif") << QStringLiteral("Fichier Import ADIF (*.ADI)|*.ADI")
+                                            << QStringLiteral("Fichier Import ADIF (*.ADI)");
+    QTest::newRow("export ADIF") << QStringLiteral("Fichier ADIF (*.adi)|*.adi")
+                                 << QStringLiteral("Fichier ADIF (*.adi)");
     QTest::newRow("deux filtres") << QStringLiteral("Texte|*.txt;*.TXT|Tous|*.*")
                                   << QStringLiteral("Texte (*.txt *.TXT);;Tous (*.*)");
     QTest::newRow("sans motif") << QStringLiteral("Challenge") << QString();

@@ -2,6 +2,7 @@
 #include "pairs_radio.h"
 
 #include "rig/reglages_rig.h"
+#include "ui/fenetre_aide.h"
 #include "ui/radio_principale.h"
 #include "ui/tform_main.h"
 #include "ui/tform_radio.h"
@@ -45,6 +46,10 @@ class TestRadioFenetre : public QObject {
     RadioPrincipale& radio() const { return m()->radio(); }
     // The rig tuned, once the window shows it.
     void regler(qint64 hz, const QByteArray& mode = "CW");
+    bool aide_visible() const {
+        const FenetreAide* aide = m()->findChild<FenetreAide*>();
+        return aide != nullptr && aide->isVisible();
+    }
     bool orange(const QLabel* label) const {
         return label->palette().color(QPalette::WindowText) == QColor(230, 110, 0);
     }
@@ -96,11 +101,13 @@ void TestRadioFenetre::sans_radio_rien_ne_change() {
     QVERIFY(!radio().suivi().actif());
     QCOMPARE(radio().manipulateur(), nullptr);
     QTest::keyClicks(m()->Edit_call, QStringLiteral("DL1XYZ"));
-    for (Qt::Key touche : {Qt::Key_F1, Qt::Key_F2, Qt::Key_PageUp}) {
+    for (Qt::Key touche : {Qt::Key_F2, Qt::Key_PageUp}) {
         QTest::keyClick(m()->Edit_call, touche);
     }
     QCOMPARE(udp_->recus(0), QByteArrayList());
-    QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("160m"));
+    // F1 is the help's.
+    QTest::keyClick(m()->Edit_call, Qt::Key_F1);
+    QTRY_VERIFY(aide_visible());
 }
 
 void TestRadioFenetre::bande_suivie_data() {
@@ -197,8 +204,12 @@ void TestRadioFenetre::touches_du_manipulateur() {
                                             "4"});
     QCOMPARE(message->text(), QString());
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("DL1XYZ"));
+    QVERIFY(!aide_visible());
+    // Idle, Escape is the entry's own again.
     QTest::keyClick(m()->Edit_RSTS, Qt::Key_Escape);
     QCOMPARE(udp_->recus(0), QByteArrayList());
+    QCOMPARE(m()->Edit_call->text(), QString());
+    QTest::keyClicks(call, QStringLiteral("dl1xyz"));
 
     // Two words per minute a key, kept for the next start.
     const QString bande = m()->ComboBox_band->currentText();

@@ -1,7 +1,7 @@
 #include "banc_programme.h"
+#include "base/fichier_texte.h"
 #include "journal_rempli.h"
 #include "log/fichier_challenge.h"
-#include "base/fichier_texte.h"
 #include "reports/commandes_rapports.h"
 #include "ui/tform_infos.h"
 #include "ui/tform_main.h"
@@ -64,10 +64,13 @@ void TestRapportsFenetre::init() {
 
 void TestRapportsFenetre::compte_rendu_complet() {
     m()->EcrireLog->click();
-    QCOMPARE(banc_->dialogues.textes(), QStringList{message_ecrire_log()});
+    QCOMPARE(banc_->dialogues.messages.size(), 1);
     QCOMPARE(banc_->dialogues.messages[0].type, TypeMessage::simple);
+    const QString texte = banc_->dialogues.messages[0].texte;
+    QVERIFY(texte.startsWith(message_ecrire_log()));
     for (const char* nom : {"ete.LOG", "ete.TXT", "ete.ADI"}) {
         QVERIFY2(QFile::exists(travail(QString::fromLatin1(nom))), nom);
+        QVERIFY2(texte.contains(QLatin1Char('\r') + travail(QString::fromLatin1(nom))), nom);
     }
     QFile cabrillo(travail(QStringLiteral("ete.LOG")));
     QVERIFY(cabrillo.open(QIODevice::ReadOnly));
@@ -101,12 +104,14 @@ void TestRapportsFenetre::exports() {
     banc_->dialogues.prevoir_fichier(QStringLiteral("/ailleurs/journal.adi"));
     m()->ExportADIF1->trigger();
     QVERIFY(QFile::exists(travail(QStringLiteral("journal.adi"))));
-    QVERIFY(banc_->dialogues.messages.isEmpty());
+    QCOMPARE(banc_->dialogues.textes(), QStringList{QStringLiteral("Export ADIF écrit :\r") +
+                                                    travail(QStringLiteral("journal.adi"))});
 
     m()->ExportTXT1->trigger();
     QVERIFY(QFile::exists(travail(QStringLiteral("ete.ASC"))));
-    QCOMPARE(banc_->dialogues.messages.size(), 1);
-    QVERIFY(banc_->dialogues.messages[0].texte.startsWith(QStringLiteral("Fichier ASCII  ")));
+    QCOMPARE(banc_->dialogues.messages.size(), 2);
+    QVERIFY(banc_->dialogues.messages[1].texte.startsWith(QStringLiteral("Fichier ASCII  ")));
+    QVERIFY(banc_->dialogues.messages[1].texte.endsWith(travail(QStringLiteral("ete.ASC"))));
 }
 
 // What the station window holds when the files are written is what every file says, the

@@ -320,7 +320,8 @@ void TestSaisieFenetre::effacement() {
     m()->BitBtn_effacer->click();
 
     QCOMPARE(banc_->dialogues.questions,
-             QStringList{QStringLiteral("Voulez-vous réellement supprimer ce QSO ?")});
+             QStringList{QStringLiteral("Voulez-vous réellement supprimer ce QSO ?\r\r"
+                                        "F6XYZ le 14/07/2025 à 09:00")});
     const ContenuChallenge disque = lire_challenge(fichier());
     if (ok) {
         QCOMPARE(etat().table.nb_lignes(), 2);
