@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
-# "Mises à jour" menu and the radio and keyer settings, and saves PNGs: windows, and the whole screen (what lies off screen is
-# missing there). One set per screen size.
+# "Mises à jour" menu, the radio and keyer settings and the report e-mail window, and saves
+# PNGs: windows, and the whole screen (what lies off screen is missing there). One set per
+# screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -156,6 +157,18 @@ capturer() {
     if [ -n "$radio" ]; then
         sleep 1
         import -window "$radio" "$dossier/fenetre_radio.png"
+        xdotool key Escape
+    fi
+    # "CR" of the tool bar: the report e-mail window.
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \
+        "$(awk "BEGIN { print int(34 * $echelle) }")" click 1
+    local envoi
+    envoi=$(timeout 10 xdotool search --sync --onlyvisible --name "Envoi du Compte Rendu" |
+        head -1) || true
+    if [ -n "$envoi" ]; then
+        sleep 1
+        import -window "$envoi" "$dossier/fenetre_envoi_cr.png"
+        import -window root "$dossier/ecran_envoi_cr.png"
     fi
     arreter
     sleep 1

@@ -62,6 +62,7 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
         p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contains(cle_colonne(col));
     }
     p.email = ini.value(QStringLiteral("My_EMAIL/AD")).toString();
+    p.smtp = lire_reglages_smtp(ini);
     p.dernier_fichier = ini.value(cle_dernier_fichier()).toString();
     p.derniere_bande = ini.value(cle_derniere_bande()).toString();
     return p;
@@ -76,6 +77,7 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
         ini.setValue(cle_colonne(col), QString::number(parametres.largeurs_colonnes[col]));
     }
     ini.setValue(QStringLiteral("My_EMAIL/AD"), parametres.email);
+    ecrire_reglages_smtp(ini, parametres.smtp);
     ini.setValue(cle_dernier_fichier(), parametres.dernier_fichier);
     ini.setValue(cle_derniere_bande(), parametres.derniere_bande);
     ini.sync();

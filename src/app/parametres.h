@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mail/reglages_smtp.h"
+
 #include <QList>
 #include <QString>
 
@@ -30,6 +32,8 @@ struct Parametres {
     // the next start. Kept in a section of their own, which older readers pass over.
     QString dernier_fichier;
     QString derniere_bande;
+    // The mail server last used; never a password.
+    ReglagesSmtp smtp;
 };
 
 constexpr int largeur_colonne_parametres = 50;

@@ -62,20 +62,21 @@ QString chemin_smtp(const Etat& etat) {
     return etat.rep_cfg + QStringLiteral("/SMTP.csv");
 }
 
-ResultatEmail email_station(Etat& etat, const QString& texte) {
+ResultatEmail email_station(Etat& etat, const QString& texte, const ReglagesSmtp& memorises) {
     ResultatEmail r;
     if (!adresse_email_valide(texte)) {
         return r;
     }
+    ServeurSmtp table;
     try {
-        if (const auto serveur = chercher_serveur_smtp(chemin_smtp(etat), cle_smtp(texte))) {
-            r.serveur = *serveur;
-        }
+        table = chercher_serveur_smtp(chemin_smtp(etat), cle_smtp(texte)).value_or(ServeurSmtp{});
     } catch (const Erreur& e) {
         r.erreur = e.message();
         return r;
     }
     etat.station.station_email = texte;
+    r.propose = true;
+    r.reglages = reglages_proposes(memorises, table.serveur, table.port);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/dialogues.h"
+#include "mail/reglages_smtp.h"
 
 #include <QString>
 
@@ -40,14 +41,17 @@ std::optional<ServeurSmtp> chercher_serveur_smtp(const QString& chemin_smtp, con
 QString chemin_smtp(const Etat& etat);
 
 struct ResultatEmail {
-    ServeurSmtp serveur;
+    // True when the address was taken: the mail-server settings below are then proposed,
+    // SMTP.csv's server and port when the table knows the domain, the stored ones otherwise.
+    bool propose = false;
+    ReglagesSmtp reglages;
     // The read error of SMTP.csv, to be shown; station_email then keeps its value.
     QString erreur;
 };
 
-// The e-mail field's change: server and port proposed from SMTP.csv, station_email taken
-// when the address passes the check and the table could be read.
-ResultatEmail email_station(Etat& etat, const QString& texte);
+// The e-mail field's change: station_email taken when the address passes the check and the
+// table could be read, with the mail server to propose for it.
+ResultatEmail email_station(Etat& etat, const QString& texte, const ReglagesSmtp& memorises);
 
 // "Créer Fichier": the dialog's name cut at its first "." with ".VRK", always in the work
 // folder. Asks before replacing a file of that final name that the dialog did not name.

@@ -43,6 +43,8 @@ int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
 int commande_radio(ContexteCli& contexte);
 int commande_cw(ContexteCli& contexte);
+int commande_message_cr(ContexteCli& contexte);
+int commande_envoyer_cr(ContexteCli& contexte);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 

@@ -27,6 +27,8 @@ class Annonces : public QObject {
     void fichier_courant_change();
     // The entry's clock stops until the main window takes the entry again.
     void arreter_horloge();
+    // The window that stopped the entry's clock is done with it.
+    void relancer_horloge();
 };
 
 } // namespace vorek

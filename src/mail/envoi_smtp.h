@@ -59,8 +59,12 @@ ModeConnexion mode_connexion(SecuriteSmtp securite, int port, bool authentificat
 // The port as a decimal number from 1 to 65535, blanks around allowed.
 std::optional<int> lire_port(const QString& texte);
 
-// Everything that can be refused before a connection: server name, port, addresses with a
-// control character or failing the check, user name. Empty when the send may start.
+// The sender, recipient and copy addresses: each must pass the check and hold no control
+// character. Empty when all three can be sent to.
+QString verifier_adresses(const MessageCR& message);
+
+// Everything that can be refused before a connection: server name, port, the addresses
+// above, user name. Empty when the send may start.
 QString verifier_envoi(const ParametresSmtp& parametres, const MessageCR& message);
 
 // Bytes of the message sent so far and in all; false stops the send.

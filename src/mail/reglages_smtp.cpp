@@ -13,22 +13,27 @@ QString cle(const char* nom) {
     return QLatin1String(section) + QLatin1String(nom);
 }
 
-SecuriteSmtp securite_depuis(const QString& mot) {
+} // namespace
+
+QString mot_securite(SecuriteSmtp securite) {
+    return QLatin1String(mots_securite[int(securite)]);
+}
+
+std::optional<SecuriteSmtp> securite_du_mot(const QString& mot) {
     for (int i = 0; i < int(std::size(mots_securite)); ++i) {
         if (mot == QLatin1String(mots_securite[i])) {
             return SecuriteSmtp(i);
         }
     }
-    return SecuriteSmtp::automatique;
+    return std::nullopt;
 }
-
-} // namespace
 
 ReglagesSmtp lire_reglages_smtp(const QSettings& ini) {
     ReglagesSmtp r;
     r.serveur = ini.value(cle("Serveur")).toString().trimmed();
     r.port = ini.value(cle("Port")).toString().trimmed();
-    r.securite = securite_depuis(ini.value(cle("Securite")).toString().trimmed());
+    r.securite = securite_du_mot(ini.value(cle("Securite")).toString().trimmed())
+                     .value_or(SecuriteSmtp::automatique);
     r.utilisateur = ini.value(cle("Utilisateur")).toString();
     r.verifier_certificat = ini.value(cle("VerifierCertificat")).toString().trimmed() != u"0";
     return r;
@@ -37,7 +42,7 @@ ReglagesSmtp lire_reglages_smtp(const QSettings& ini) {
 void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& r) {
     ini.setValue(cle("Serveur"), r.serveur);
     ini.setValue(cle("Port"), r.port);
-    ini.setValue(cle("Securite"), QLatin1String(mots_securite[int(r.securite)]));
+    ini.setValue(cle("Securite"), mot_securite(r.securite));
     ini.setValue(cle("Utilisateur"), r.utilisateur);
     ini.setValue(cle("VerifierCertificat"),
                  QStringLiteral("%1").arg(r.verifier_certificat ? 1 : 0));
@@ -52,6 +57,26 @@ ReglagesSmtp reglages_proposes(const ReglagesSmtp& memorises, const QString& ser
     r.serveur = serveur_table;
     r.port = port_table;
     return r;
+}
+
+ReglagesSmtp reglages_a_garder(const ReglagesSmtp& memorises, const ReglagesSmtp& courants) {
+    ReglagesSmtp r = courants;
+    if (courants.serveur.trimmed().isEmpty()) {
+        r.serveur = memorises.serveur;
+        r.port = memorises.port;
+    }
+    return r;
+}
+
+ParametresSmtp parametres_envoi(const ReglagesSmtp& reglages, const QString& mot_de_passe) {
+    ParametresSmtp p;
+    p.serveur = reglages.serveur;
+    p.port = reglages.port;
+    p.securite = reglages.securite;
+    p.utilisateur = reglages.utilisateur;
+    p.mot_de_passe = mot_de_passe;
+    p.verifier_certificat = reglages.verifier_certificat;
+    return p;
 }
 
 } // namespace vorek

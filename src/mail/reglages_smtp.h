@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QSettings;
 
 namespace vorek {
@@ -19,6 +21,11 @@ struct ReglagesSmtp {
     bool operator==(const ReglagesSmtp&) const = default;
 };
 
+// The settings file's word for a security choice ("auto", "starttls", "tls", "aucune"), and
+// back; nothing for an unknown word.
+QString mot_securite(SecuriteSmtp securite);
+std::optional<SecuriteSmtp> securite_du_mot(const QString& mot);
+
 // Never fails: a missing or unknown value gives the default.
 ReglagesSmtp lire_reglages_smtp(const QSettings& ini);
 void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& reglages);
@@ -28,5 +35,12 @@ void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& reglages);
 // were made for that same server; the stored settings otherwise.
 ReglagesSmtp reglages_proposes(const ReglagesSmtp& memorises, const QString& serveur_table,
                                const QString& port_table);
+
+// What the settings file keeps: the settings in use, except that an empty server (an
+// address never taken, a field cleared) leaves the stored server and port as they were.
+ReglagesSmtp reglages_a_garder(const ReglagesSmtp& memorises, const ReglagesSmtp& courants);
+
+// A send with these settings and this send's password.
+ParametresSmtp parametres_envoi(const ReglagesSmtp& reglages, const QString& mot_de_passe);
 
 } // namespace vorek

@@ -49,6 +49,28 @@ inline const char* const echec_smtp = "Échec de l'envoi SMTP (%1)";
 inline const char* const reponse_serveur = "Réponse du serveur : %1";
 inline const char* const lecture_piece_jointe = "Lecture de la pièce jointe %1 : %2";
 
+// The e-mail window beyond the plain exchange.
+inline const char* const titre_fenetre = "Envoi du Compte Rendu";
+inline const char* const ligne_titre = "ENVOI DU COMPTE RENDU";
+inline const char* const libelle_serveur = "Serveur";
+inline const char* const libelle_securite = "Sécurité";
+inline const char* const libelle_utilisateur = "Utilisateur";
+inline const char* const libelle_mot_de_passe = "Mot de passe";
+inline const char* const bulle_utilisateur =
+    "Utilisateur|Nom d'utilisateur du serveur SMTP ; vide : pas d'identification";
+inline const char* const bulle_mot_de_passe =
+    "Mot de passe|Pour cet envoi seulement : il n'est jamais enregistré";
+inline const char* const verifier_certificat = "Vérifier le certificat du serveur";
+inline const char* const bulle_piece_jointe = "Ouvrir la pièce jointe dans l'éditeur de texte";
+inline const char* const progression_envoi = "Envoi en cours : %p %";
+inline const char* const piece_jointe_absente = "La pièce jointe « %1 » n'existe pas.";
+inline const char* const editeur_impossible =
+    "Impossible d'ouvrir la pièce jointe « %1 » dans l'éditeur de texte.";
+
+// The command line.
+inline const char* const mot_de_passe_absent =
+    "Mot de passe absent : avec --utilisateur, il est lu sur l'entrée standard.";
+
 // The security choices, in the order of SecuriteSmtp.
 inline const char* const libelles_securite[] = {
     "Automatique (TLS sur le port 465, sinon STARTTLS si proposé)",

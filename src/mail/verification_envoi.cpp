@@ -89,6 +89,17 @@ std::optional<int> lire_port(const QString& texte) {
     return port;
 }
 
+QString verifier_adresses(const MessageCR& message) {
+    for (const QString& refus : {refus_adresse(textes_mail::role_expediteur, message.de),
+                                 refus_adresse(textes_mail::role_destinataire, message.a),
+                                 refus_adresse(textes_mail::role_copie, message.cc)}) {
+        if (!refus.isEmpty()) {
+            return refus;
+        }
+    }
+    return {};
+}
+
 QString verifier_envoi(const ParametresSmtp& p, const MessageCR& message) {
     if (p.serveur.trimmed().isEmpty()) {
         return texte(textes_mail::serveur_absent);
@@ -99,12 +110,8 @@ QString verifier_envoi(const ParametresSmtp& p, const MessageCR& message) {
     if (!lire_port(p.port)) {
         return texte(textes_mail::port_incorrect).arg(sans_controle(p.port));
     }
-    for (const QString& refus : {refus_adresse(textes_mail::role_expediteur, message.de),
-                                 refus_adresse(textes_mail::role_destinataire, message.a),
-                                 refus_adresse(textes_mail::role_copie, message.cc)}) {
-        if (!refus.isEmpty()) {
-            return refus;
-        }
+    if (const QString refus = verifier_adresses(message); !refus.isEmpty()) {
+        return refus;
     }
     if (contient_controle(p.utilisateur)) {
         return texte(textes_mail::utilisateur_incorrect);

@@ -6,6 +6,7 @@
 #include "entry/saisie.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "mail/reglages_smtp.h"
 #include "refdata/referentiel.h"
 #include "rig/suivi_radio.h"
 
@@ -40,6 +41,11 @@ struct Contexte {
     // The entry panel's state, built with the main window; its band and year are those of
     // every rescoring, whichever window starts it.
     std::unique_ptr<EntreeQSO> entree{};
+    // The mail server of the next report e-mail: server and port as the station window
+    // shows them, security and user name as the e-mail window does.
+    ReglagesSmtp reglages_smtp{};
+    // What the settings file holds of it, proposed for an address SMTP.csv does not know.
+    ReglagesSmtp reglages_smtp_memorises{};
     // Ends the program; set by the program object.
     std::function<void()> terminer{};
     bool fin_en_cours = false;

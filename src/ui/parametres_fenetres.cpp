@@ -74,7 +74,8 @@ Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& et
 }
 
 bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& etat,
-                                const QString& bande, Dialogues& dialogues) {
+                                const QString& bande, const ReglagesSmtp& smtp,
+                                Dialogues& dialogues) {
     Parametres p;
     p.form_main = geometrie(fenetres.form_main);
     p.form_infos = geometrie(fenetres.form_infos);
@@ -86,6 +87,7 @@ bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& 
             QFileInfo(chemin_dans_challenge(etat, etat.fichier_courant)).absoluteFilePath();
     }
     p.derniere_bande = bande;
+    p.smtp = smtp;
     try {
         ecrire_parametres(chemin_parametres(etat), p);
         return true;

@@ -68,6 +68,11 @@ void Programme::relier() {
 void Programme::lire_parametres() {
     const Parametres p =
         lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    contexte_.reglages_smtp_memorises = p.smtp;
+    contexte_.reglages_smtp = p.smtp;
+    // Server and port are those the station window shows: none until an address proposes.
+    contexte_.reglages_smtp.serveur.clear();
+    contexte_.reglages_smtp.port.clear();
     Form_Infos_->afficher_email(p.email);
     if (!p.largeurs_enregistrees) {
         Form_main_->colonnes_au_contenu();
@@ -78,8 +83,12 @@ void Programme::lire_parametres() {
 
 void Programme::ecrire_parametres() {
     const QString bande = contexte_.entree ? contexte_.entree->bande_selectionnee() : QString();
-    ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat, bande,
-                               contexte_.dialogues);
+    const ReglagesSmtp garde =
+        reglages_a_garder(contexte_.reglages_smtp_memorises, contexte_.reglages_smtp);
+    if (ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
+                                   bande, garde, contexte_.dialogues)) {
+        contexte_.reglages_smtp_memorises = garde;
+    }
 }
 
 // The band and the challenge file of the last session, when that file is still there; the

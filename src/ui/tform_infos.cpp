@@ -121,13 +121,24 @@ void TForm_Infos::Edit_emailChange(const QString& texte) {
     contexte_.etat.station.email_saisi = texte;
     Edit_SMTP->clear();
     Edit_port->clear();
-    const ResultatEmail r = email_station(contexte_.etat, texte);
+    const ResultatEmail r = email_station(contexte_.etat, texte, contexte_.reglages_smtp_memorises);
     if (!r.erreur.isEmpty()) {
         contexte_.dialogues.message(TypeMessage::erreur, r.erreur);
         return;
     }
-    Edit_SMTP->setText(r.serveur.serveur);
-    Edit_port->setText(r.serveur.port);
+    if (r.propose) {
+        contexte_.reglages_smtp = r.reglages;
+        Edit_SMTP->setText(r.reglages.serveur);
+        Edit_port->setText(r.reglages.port);
+    }
+}
+
+void TForm_Infos::Edit_SMTPChange(const QString& texte) {
+    contexte_.reglages_smtp.serveur = texte;
+}
+
+void TForm_Infos::Edit_portChange(const QString& texte) {
+    contexte_.reglages_smtp.port = texte;
 }
 
 void TForm_Infos::BitBtn_OKClick() {

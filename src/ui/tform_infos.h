@@ -63,6 +63,9 @@ class TForm_Infos : public QMainWindow {
     void Edit_adresse2Change(const QString& texte);
     void ComboBox_DXCCChange(const QString& texte);
     void Edit_emailChange(const QString& texte);
+    // The report e-mail reads the server and port as they stand here.
+    void Edit_SMTPChange(const QString& texte);
+    void Edit_portChange(const QString& texte);
     void BitBtn_OKClick();
     void BitBtn_creerClick();
     void BitBtn_chargerClick();

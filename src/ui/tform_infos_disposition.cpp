@@ -201,6 +201,8 @@ void TForm_Infos::connecter() {
     connect(Edit_adresse1, &QLineEdit::textChanged, this, &TForm_Infos::Edit_adresse1Change);
     connect(Edit_adresse2, &QLineEdit::textChanged, this, &TForm_Infos::Edit_adresse2Change);
     connect(Edit_email, &QLineEdit::textChanged, this, &TForm_Infos::Edit_emailChange);
+    connect(Edit_SMTP, &QLineEdit::textChanged, this, &TForm_Infos::Edit_SMTPChange);
+    connect(Edit_port, &QLineEdit::textChanged, this, &TForm_Infos::Edit_portChange);
     // Only the operator's choice or typing: a selection made by the program is not a change.
     connect(ComboBox_DXCC, &QComboBox::textActivated, this, &TForm_Infos::ComboBox_DXCCChange);
     connect(ComboBox_DXCC->lineEdit(), &QLineEdit::textEdited, this,

@@ -44,6 +44,7 @@ TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     connect(annonces, &Annonces::journal_charge, this, &TForm_main::apres_chargement);
     connect(annonces, &Annonces::journal_importe, this, &TForm_main::apres_import);
     connect(annonces, &Annonces::arreter_horloge, Timer1, &QTimer::stop);
+    connect(annonces, &Annonces::relancer_horloge, Timer1, qOverload<>(&QTimer::start));
 }
 
 void TForm_main::FormCreate() {

@@ -41,6 +41,7 @@ TForm_radio::TForm_radio(Contexte& contexte)
     BitBtn_OK = nommer(new QPushButton(QStringLiteral("OK"), this), "BitBtn_OK");
     BitBtn_annuler = nommer(new QPushButton(QStringLiteral("Annuler"), this), "BitBtn_annuler");
     BitBtn_OK->setDefault(true);
+    BitBtn_annuler->setShortcut(Qt::Key_Escape);
     auto* droite = new QVBoxLayout;
     droite->addWidget(construire_manipulateur());
     droite->addStretch();

@@ -335,45 +335,56 @@ void TestDemarrage::version_et_legende() {
 
 void TestDemarrage::serveur_smtp_data() {
     QTest::addColumn<QString>("adresse");
-    QTest::addColumn<QString>("serveur");
+    QTest::addColumn<QString>("serveur"); // proposed; "-" when nothing is
     QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("utilisateur");
     QTest::addColumn<QString>("station_email");
-    QTest::newRow("premiere ligne qui convient")
-        << QStringLiteral("f5abc@free.fr") << QStringLiteral("smtp.free.fr") << QStringLiteral("25")
-        << QStringLiteral("f5abc@free.fr");
-    QTest::newRow("port entoure de blancs")
-        << QStringLiteral("x@orange.fr") << QStringLiteral("smtp.orange.fr")
-        << QStringLiteral("465") << QStringLiteral("x@orange.fr");
-    QTest::newRow("cle sensible a la casse")
-        << QStringLiteral("x@Free.fr") << QString() << QString() << QStringLiteral("x@Free.fr");
-    QTest::newRow("la ligne de titre ne compte pas") << QStringLiteral("x@Domaine.fr") << QString()
-                                                     << QString() << QStringLiteral("x@Domaine.fr");
-    QTest::newRow("adresse refusee")
-        << QStringLiteral("x@free") << QString() << QString() << QStringLiteral("avant@free.fr");
+    const auto ligne = [](const char* nom, const char* adresse, const char* serveur,
+                          const char* port, const char* utilisateur, const char* email) {
+        QTest::newRow(nom) << QString::fromUtf8(adresse) << QString::fromUtf8(serveur)
+                           << QString::fromUtf8(port) << QString::fromUtf8(utilisateur)
+                           << QString::fromUtf8(email);
+    };
+    // Stored: smtp.free.fr, 587, user "jean". SMTP.csv wins where it knows the domain; the
+    // stored user name follows only its own server.
+    ligne("premiere ligne qui convient", "f5abc@free.fr", "smtp.free.fr", "25", "jean",
+          "f5abc@free.fr");
+    ligne("port entoure de blancs", "x@orange.fr", "smtp.orange.fr", "465", "", "x@orange.fr");
+    ligne("cle sensible a la casse", "x@Free.fr", "smtp.free.fr", "587", "jean", "x@Free.fr");
+    ligne("la ligne de titre ne compte pas", "x@Domaine.fr", "smtp.free.fr", "587", "jean",
+          "x@Domaine.fr");
+    ligne("adresse refusee", "x@free", "-", "", "", "avant@free.fr");
 }
 
 void TestDemarrage::serveur_smtp() {
     QFETCH(QString, adresse);
     QFETCH(QString, serveur);
     QFETCH(QString, port);
+    QFETCH(QString, utilisateur);
     QFETCH(QString, station_email);
     ecrire_lignes(chemin_smtp(*etat_), {QStringLiteral("Domaine;Serveur;Port"),
                                         QStringLiteral("orange;smtp.orange.fr;  465  "),
                                         QStringLiteral("free;smtp.free.fr;25"),
                                         QStringLiteral("free;smtp2.free.fr;587")});
     etat_->station.station_email = QStringLiteral("avant@free.fr");
-    const ResultatEmail r = email_station(*etat_, adresse);
+    const ReglagesSmtp memorises{QStringLiteral("smtp.free.fr"), QStringLiteral("587"),
+                                 SecuriteSmtp::starttls, QStringLiteral("jean"), true};
+    const ResultatEmail r = email_station(*etat_, adresse, memorises);
     QCOMPARE(r.erreur, QString());
-    QCOMPARE(r.serveur.serveur, serveur);
-    QCOMPARE(r.serveur.port, port);
+    QCOMPARE(r.propose, serveur != u"-");
+    if (r.propose) {
+        QCOMPARE(r.reglages.serveur, serveur);
+        QCOMPARE(r.reglages.port, port);
+        QCOMPARE(r.reglages.utilisateur, utilisateur);
+    }
     QCOMPARE(etat_->station.station_email, station_email);
 }
 
 void TestDemarrage::smtp_absent_garde_l_adresse() {
     etat_->station.station_email = QStringLiteral("avant@free.fr");
-    const ResultatEmail r = email_station(*etat_, QStringLiteral("f5abc@free.fr"));
+    const ResultatEmail r = email_station(*etat_, QStringLiteral("f5abc@free.fr"), ReglagesSmtp{});
     QCOMPARE(r.erreur, QStringLiteral("Fichier introuvable"));
-    QCOMPARE(r.serveur.serveur, QString());
+    QVERIFY(!r.propose);
     QCOMPARE(etat_->station.station_email, QStringLiteral("avant@free.fr"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@ struct SortieCli {
     int code = -1;
     QString sortie;
     QString erreurs;
+    QByteArray octets; // stdout as written
 };
 
-SortieCli lancer_vorek(const QStringList& arguments);
+// entree is written to the tool's standard input, which is then closed.
+SortieCli lancer_vorek(const QStringList& arguments, const QByteArray& entree = {});

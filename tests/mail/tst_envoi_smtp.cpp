@@ -4,12 +4,10 @@
 #include "mail/message_cr.h"
 #include "mail/octets_message.h"
 #include "octets_fichier.h"
+#include "serveurs_smtp.h"
 
-#include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -84,18 +82,13 @@ int port_ferme() {
 class TestEnvoiSmtp : public QObject {
     Q_OBJECT
 
-    QTemporaryDir serveurs_;
+    ServeursSmtp serveurs_;
     QTemporaryDir travail_;
-    QProcess python_;
-    QJsonObject ports_;
 
-    QString trace(const QString& serveur, const char* extension) const {
-        return serveurs_.filePath(serveur + QLatin1String(extension));
-    }
     ParametresSmtp parametres(const QString& serveur) const {
         ParametresSmtp p;
         p.serveur = u"127.0.0.1"_s;
-        p.port = QString::number(serveur == u"ferme" ? port_ferme() : ports_[serveur].toInt());
+        p.port = QString::number(serveur == u"ferme" ? port_ferme() : serveurs_.port(serveur));
         p.delais = {std::chrono::milliseconds(2000), std::chrono::milliseconds(5000)};
         return p;
     }
@@ -111,26 +104,14 @@ class TestEnvoiSmtp : public QObject {
         return composer_message_cr(
             fiche, {comite, travail_.filePath(fichier.isEmpty() ? u"absent"_s : fichier), moment});
     }
-    // The verbs the server received, AUTH with its mechanism.
-    QStringList commandes(const QString& serveur) const {
-        QStringList verbes;
-        const QByteArray journal = lire_octets(trace(serveur, ".log"));
-        for (const QByteArray& ligne :
-             journal == "<absent>" ? QByteArrayList() : journal.split('\n')) {
-            const QByteArrayList mots = ligne.split(' ');
-            if (!ligne.isEmpty()) {
-                verbes.append(QString::fromUtf8(mots[0] == "AUTH" ? ligne : mots[0]));
-            }
-        }
-        return verbes;
+    QString trace(const QString& serveur, const char* extension) const {
+        return serveurs_.trace(serveur, extension);
     }
-    QJsonObject recu(const QString& serveur) const {
-        return QJsonDocument::fromJson(lire_octets(trace(serveur, ".json"))).object();
-    }
+    QStringList commandes(const QString& serveur) const { return serveurs_.commandes(serveur); }
+    QJsonObject recu(const QString& serveur) const { return serveurs_.recu(serveur); }
 
   private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void message_recu_data();
     void message_recu();
@@ -141,25 +122,12 @@ class TestEnvoiSmtp : public QObject {
 };
 
 void TestEnvoiSmtp::initTestCase() {
-    python_.start(
-        u"/usr/bin/python3"_s,
-        {QStringLiteral(VOREK_RACINE_PROJET "/tests/mail/serveur_smtp.py"), serveurs_.path()});
-    QVERIFY(python_.waitForStarted());
-    QVERIFY(python_.waitForReadyRead(10000));
-    ports_ = QJsonDocument::fromJson(python_.readLine()).object();
-    QVERIFY2(ports_.size() == 6, python_.readAllStandardError().constData());
-}
-
-void TestEnvoiSmtp::cleanupTestCase() {
-    python_.kill();
-    python_.waitForFinished();
+    QString erreur;
+    QVERIFY2(serveurs_.demarrer(erreur), qPrintable(erreur));
 }
 
 void TestEnvoiSmtp::init() {
-    for (const QString& f :
-         QDir(serveurs_.path()).entryList({u"*.log"_s, u"*.eml"_s, u"*.json"_s})) {
-        QVERIFY(QFile::remove(serveurs_.filePath(f)));
-    }
+    QVERIFY(serveurs_.vider());
 }
 
 void TestEnvoiSmtp::message_recu_data() {
@@ -298,7 +266,7 @@ void TestEnvoiSmtp::echanges() {
     p.utilisateur = identifiants.section(u':', 0, 0);
     p.mot_de_passe = identifiants.section(u':', 1);
     p.verifier_certificat = certificat != non_verifie;
-    p.fichier_ac = certificat == autorite_d_essai ? serveurs_.filePath(u"cert.pem"_s) : QString();
+    p.fichier_ac = certificat == autorite_d_essai ? serveurs_.certificat() : QString();
     if (serveur == u"muet") {
         p.delais.total = std::chrono::milliseconds(700);
     }

@@ -241,6 +241,12 @@ void TestMessageCR::reglages() {
     QCOMPARE(reglages_proposes(r, u"smtp.free.fr"_s, u"465"_s), meme_serveur);
     QCOMPARE(reglages_proposes(r, u"smtp.orange.fr"_s, u"25"_s),
              (ReglagesSmtp{u"smtp.orange.fr"_s, u"25"_s, SecuriteSmtp::automatique, {}, true}));
+    // What the settings file keeps: an empty server leaves the stored one, not the rest.
+    ReglagesSmtp sans_serveur;
+    sans_serveur.securite = SecuriteSmtp::aucune;
+    QCOMPARE(reglages_a_garder(r, sans_serveur),
+             (ReglagesSmtp{r.serveur, r.port, SecuriteSmtp::aucune, {}, true}));
+    QCOMPARE(reglages_a_garder(r, meme_serveur), meme_serveur);
     // The committee's address is configuration too; its default must be one to send to.
     QVERIFY(adresse_email_envoyable(config_serveurs_defaut().email_comite));
 }

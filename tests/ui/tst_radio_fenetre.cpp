@@ -295,6 +295,13 @@ void TestRadioFenetre::fenetre_des_reglages() {
     m()->RadioManipulateur1->trigger();
     f->ListBox_modeles->setCurrentRow(0);
     f->RadioButton_aucun->setChecked(true);
+    // Escape is "Annuler": nothing changes.
+    QTest::keyClick(f->Edit_recherche, Qt::Key_Escape);
+    QVERIFY(!f->isVisible());
+    QVERIFY(radio().suivi().actif());
+    m()->RadioManipulateur1->trigger();
+    f->ListBox_modeles->setCurrentRow(0);
+    f->RadioButton_aucun->setChecked(true);
     f->BitBtn_OK->click();
     QVERIFY(!m()->statusBar()->isVisible());
     QVERIFY(!radio().suivi().actif());
