@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
-# "Mises à jour" menu, the statistics, the report check and the report e-mail window, and
-# saves PNGs: windows, and the whole screen (what lies off screen is missing there). One set
-# per screen size.
+# "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics
+# and the report check, and saves PNGs: windows, and the whole screen (what lies off screen is
+# missing there). One set per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -74,8 +74,10 @@ for ligne in [entetes] + qsos + [[""] * 10]:
 with open(prog + "/Fichiers_challenge/ete_2025.VRK", "wb") as f:
     f.write("".join(l + "\r\n" for l in lignes).encode("cp1252"))
 with open(prog + "/cfg/Challenge_VRK.ini", "wb") as f:
+    # Hamlib's dummy rig, so that the status area shows (no keyer: F1 stays the help).
     f.write(("[My_EMAIL]\r\nAD=f5abc@free.fr\r\n[Reprise]\r\nBande=20m\r\n"
-             "Fichier=" + prog + "/Fichiers_challenge/ete_2025.VRK\r\n").encode("utf-8"))
+             "Fichier=" + prog + "/Fichiers_challenge/ete_2025.VRK\r\n"
+             "[Radio]\r\nModele=1\r\n").encode("utf-8"))
 PY
 }
 
@@ -148,6 +150,16 @@ capturer() {
     import -window root "$dossier/ecran_menu_mises_a_jour.png"
     xdotool key Escape Escape
 
+    # The radio and keyer settings, from the "Radio" menu.
+    xdotool key alt+r Return
+    local radio
+    radio=$(timeout 10 xdotool search --sync --onlyvisible --name "Radio et manipulateur" |
+        head -1) || true
+    if [ -n "$radio" ]; then
+        sleep 1
+        import -window "$radio" "$dossier/fenetre_radio.png"
+        xdotool key Escape
+    fi
     # "CR" of the tool bar: the report e-mail window.
     xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \
         "$(awk "BEGIN { print int(34 * $echelle) }")" click 1

@@ -47,6 +47,8 @@ int commande_export_ascii(ContexteCli& contexte);
 int commande_import_adif(ContexteCli& contexte);
 int commande_apercu(ContexteCli& contexte);
 int commande_partiel(ContexteCli& contexte);
+int commande_radio(ContexteCli& contexte);
+int commande_cw(ContexteCli& contexte);
 int commande_message_cr(ContexteCli& contexte);
 int commande_envoyer_cr(ContexteCli& contexte);
 int commande_stats(ContexteCli& contexte);

@@ -34,6 +34,8 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("import-adif"), commande_import_adif},
         {QStringLiteral("apercu"), commande_apercu},
         {QStringLiteral("partiel"), commande_partiel},
+        {QStringLiteral("radio"), commande_radio},
+        {QStringLiteral("cw"), commande_cw},
         {QStringLiteral("message-cr"), commande_message_cr},
         {QStringLiteral("envoyer-cr"), commande_envoyer_cr},
         {QStringLiteral("stats"), commande_stats},

@@ -2,6 +2,7 @@
 
 #include "manipulateur_cwdaemon.h"
 #include "manipulateur_radio.h"
+#include "textes_rig.h"
 
 namespace vorek {
 
@@ -19,6 +20,14 @@ std::unique_ptr<Manipulateur> creer_manipulateur(const ReglagesManipulateur& reg
         break;
     }
     return nullptr;
+}
+
+QString texte_manipulateur(TypeManipulateur type, const Manipulateur& manipulateur) {
+    const QString nom = type == TypeManipulateur::radio ? textes_rig::nom_manipulateur_radio()
+                                                        : textes_rig::nom_cwdaemon();
+    return textes_rig::etat_manipulateur()
+        .arg(nom, texte_etat_manipulateur(manipulateur.etat()))
+        .arg(manipulateur.vitesse());
 }
 
 } // namespace vorek

@@ -14,4 +14,7 @@ class SuiviRadio;
 std::unique_ptr<Manipulateur> creer_manipulateur(const ReglagesManipulateur& reglages,
                                                  SuiviRadio* radio);
 
+// The keyer as the status area shows it: "Manipulateur cwdaemon (non vérifié), 24 mots/min".
+QString texte_manipulateur(TypeManipulateur type, const Manipulateur& manipulateur);
+
 } // namespace vorek

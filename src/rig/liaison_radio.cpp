@@ -60,17 +60,20 @@ bool EtatRadio::en_cw() const {
     return mode == QLatin1String("CW") || mode == QLatin1String("CWR");
 }
 
+QString texte_frequence(qint64 hz) {
+    QString khz = QString::number(hz / 1000);
+    for (qsizetype i = khz.size() - 3; i > 0; i -= 3) {
+        khz.insert(i, QLatin1Char(' '));
+    }
+    const QString centiemes = QStringLiteral("%1").arg(hz % 1000 / 10, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1,%2 kHz").arg(khz, centiemes);
+}
+
 QString texte_radio(bool connectee, const EtatRadio& etat) {
     if (!connectee) {
         return textes_rig::radio_non_connectee();
     }
-    QString khz = QString::number(etat.frequence_hz / 1000);
-    for (qsizetype i = khz.size() - 3; i > 0; i -= 3) {
-        khz.insert(i, QLatin1Char(' '));
-    }
-    const QString centiemes =
-        QStringLiteral("%1").arg(etat.frequence_hz % 1000 / 10, 2, 10, QLatin1Char('0'));
-    QString texte = QStringLiteral("%1,%2 kHz").arg(khz, centiemes);
+    QString texte = texte_frequence(etat.frequence_hz);
     if (!etat.mode.isEmpty()) {
         texte += QLatin1Char(' ') + etat.mode;
     }

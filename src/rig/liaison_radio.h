@@ -26,6 +26,9 @@ struct EtatRadio {
     bool operator==(const EtatRadio&) const = default;
 };
 
+// "14 025,50 kHz".
+QString texte_frequence(qint64 hz);
+
 // The radio as the status area shows it: "14 025,50 kHz CW", or "Radio non connectée".
 QString texte_radio(bool connectee, const EtatRadio& etat);
 

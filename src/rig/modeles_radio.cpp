@@ -42,6 +42,15 @@ QList<ModeleRadio> modeles_radio() {
     return modeles;
 }
 
+std::optional<ModeleRadio> modele_radio(int numero) {
+    for (const ModeleRadio& modele : modeles_radio()) {
+        if (modele.numero == numero) {
+            return modele;
+        }
+    }
+    return std::nullopt;
+}
+
 QString libelle_modele(const ModeleRadio& modele) {
     return QStringLiteral("%1 %2 (%3)").arg(modele.fabricant, modele.nom).arg(modele.numero);
 }

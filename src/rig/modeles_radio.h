@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace vorek {
 
 // One rig model that Hamlib knows. Model 0 is "no radio"; model 1 is Hamlib's dummy rig and
@@ -18,6 +20,9 @@ struct ModeleRadio {
 
 // Every model of every Hamlib backend, sorted by maker, then model name.
 QList<ModeleRadio> modeles_radio();
+
+// The model of this number, nothing when Hamlib knows none.
+std::optional<ModeleRadio> modele_radio(int numero);
 
 // The model as the searchable list shows it, for example "Yaesu FT-991 (1035)".
 QString libelle_modele(const ModeleRadio& modele);

@@ -79,6 +79,44 @@ inline QString champ_rst() {
     return QStringLiteral("RST Env");
 }
 
+// %1 the speed as typed.
+inline QString vitesse_bauds_incorrecte() {
+    return QStringLiteral(
+        "Vitesse de la radio incorrecte : « %1 » (un nombre de bauds est attendu)");
+}
+// %1 the address as typed.
+inline QString adresse_radio_incorrecte() {
+    return QStringLiteral("Adresse de la radio incorrecte : « %1 » (hôte:port attendu)");
+}
+// %1 the address as typed.
+inline QString adresse_cwdaemon_incorrecte() {
+    return QStringLiteral("Adresse de cwdaemon incorrecte : « %1 » (hôte:port attendu)");
+}
+inline QString manipulateur_sans_radio() {
+    return QStringLiteral("Le manipulateur « radio » demande une radio : choisissez son modèle");
+}
+inline QString aucun_manipulateur() {
+    return QStringLiteral("Aucun manipulateur n'est réglé");
+}
+inline QString rien_a_envoyer() {
+    return QStringLiteral("Message non envoyé : rien à envoyer");
+}
+
+// %1 the message as the keyer sends it.
+inline QString envoi_en_cours() {
+    return QStringLiteral("CW : %1");
+}
+// %1 where the keyer is, %2 its state, %3 the speed.
+inline QString etat_manipulateur() {
+    return QStringLiteral("Manipulateur %1 (%2), %3 mots/min");
+}
+inline QString nom_cwdaemon() {
+    return QStringLiteral("cwdaemon");
+}
+inline QString nom_manipulateur_radio() {
+    return QStringLiteral("de la radio");
+}
+
 // %1 the settings file.
 inline QString ecriture_reglages_impossible() {
     return QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier %1");

@@ -8,6 +8,7 @@
 #include "log/fichier_challenge.h"
 #include "mail/reglages_smtp.h"
 #include "refdata/referentiel.h"
+#include "rig/suivi_radio.h"
 
 #include <functional>
 #include <memory>
@@ -22,6 +23,8 @@ struct OptionsProgramme {
     ActionsDemarrage actions;
     // Empty for a build without version information.
     QString version;
+    // How often the rig is read, and retried once lost.
+    IntervallesRadio intervalles_radio{};
 };
 
 // What the four windows share: the state and the core objects, never a window. A window

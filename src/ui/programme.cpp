@@ -5,8 +5,11 @@
 #include "tform_infocr.h"
 #include "tform_infos.h"
 #include "tform_main.h"
+#include "tform_radio.h"
 #include "tform_statistiques.h"
 #include "tform_verification.h"
+
+#include "app/parametres.h"
 
 #include <QFileInfo>
 
@@ -41,6 +44,7 @@ Programme::~Programme() {
          std::initializer_list<QWidget*>{Form_infoCR_, Form_choix_ADIF_, Form_main_, Form_Infos_}) {
         fenetre->hide();
     }
+    delete Form_radio_;
     delete Form_infoCR_;
     delete Form_choix_ADIF_;
     delete Form_main_;
@@ -52,6 +56,7 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::retour_station_demande, this, &Programme::afficher_station);
     connect(Form_main_, &TForm_main::import_adif_demande, this, &Programme::afficher_choix_ADIF);
     connect(Form_main_, &TForm_main::envoi_cr_demande, this, &Programme::afficher_envoi_CR);
+    connect(Form_main_, &TForm_main::reglages_radio_demandes, this, &Programme::afficher_radio);
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
     connect(Form_main_, &TForm_main::date_base_changee, Form_Infos_,
             &TForm_Infos::afficher_date_base);
@@ -119,6 +124,21 @@ void Programme::afficher_envoi_CR() {
     Form_infoCR_->activateWindow();
 }
 
+void Programme::afficher_radio() {
+    if (Form_radio_ == nullptr) {
+        Form_radio_ = new TForm_radio(contexte_);
+        connect(Form_radio_, &TForm_radio::reglages_appliques, Form_main_,
+                &TForm_main::appliquer_reglages_radio);
+        Form_radio_->adjustSize();
+        Form_radio_->move(Form_main_->geometry().center() - Form_radio_->rect().center());
+    }
+    Form_radio_->afficher(lire_reglages_rig(chemin_parametres(contexte_.etat)));
+    ajuster_a_l_ecran(Form_radio_);
+    Form_radio_->show();
+    Form_radio_->raise();
+    Form_radio_->activateWindow();
+}
+
 void Programme::terminer() {
     if (termine_) {
         return;
@@ -127,6 +147,9 @@ void Programme::terminer() {
     contexte_.fin_en_cours = true;
     emit contexte_.etat.annonces.arreter_horloge();
     Form_infoCR_->hide();
+    if (Form_radio_ != nullptr) {
+        Form_radio_->hide();
+    }
     Form_choix_ADIF_->hide();
     Form_main_->hide();
     Form_Infos_->hide();

@@ -14,6 +14,7 @@ class TForm_choix_ADIF;
 class TForm_infoCR;
 class TForm_statistiques;
 class TForm_verification;
+class TForm_radio;
 
 // The running program: its four windows created in order, each creation doing its part of
 // the start-up, then the station window shown. It alone knows every window: it shows the
@@ -32,6 +33,8 @@ class Programme : public QObject {
     TForm_main* Form_main() const { return Form_main_; }
     TForm_choix_ADIF* Form_choix_ADIF() const { return Form_choix_ADIF_; }
     TForm_infoCR* Form_infoCR() const { return Form_infoCR_; }
+    // Created when first asked for.
+    TForm_radio* Form_radio() const { return Form_radio_; }
 
   signals:
     // The program has ended: every window is closed.
@@ -46,6 +49,7 @@ class Programme : public QObject {
     void afficher_station();
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
+    void afficher_radio();
     void terminer();
 
     Contexte contexte_;
@@ -55,6 +59,7 @@ class Programme : public QObject {
     TForm_infoCR* Form_infoCR_ = nullptr;
     std::unique_ptr<TForm_statistiques> Form_statistiques_;
     std::unique_ptr<TForm_verification> Form_verification_;
+    TForm_radio* Form_radio_ = nullptr;
     bool termine_ = false;
     // Where the last session left off, as the settings file keeps it.
     QString dernier_fichier_;

@@ -38,6 +38,7 @@ TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     construire_menu_statistiques();
     disposer();
     connecter();
+    construire_radio();
     setWindowTitle(QString::fromUtf8(titre_initial_principal));
     resize(1505, 918);
     const Annonces* annonces = &contexte_.etat.annonces;
@@ -76,6 +77,7 @@ void TForm_main::FormCreate() {
         ComboBox_PFX->setCurrentIndex(-1);
     }
     afficher_saisie();
+    demarrer_radio();
 }
 
 void TForm_main::maj_titre() {

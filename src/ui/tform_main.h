@@ -2,6 +2,7 @@
 
 #include "contexte.h"
 #include "entry/saisie.h"
+#include "rig/reglages_rig.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,6 +29,7 @@ class QToolButton;
 
 namespace vorek {
 
+class RadioPrincipale;
 class FenetreAide;
 
 // The main window: tool bar, entry panel with the earlier QSOs beside it, button bar and
@@ -124,6 +126,16 @@ class TForm_main : public QMainWindow {
     QAction* AfficherStatistiques1;
     QAction* VerifierCR1;
 
+    // The radio and the keyer (tform_main_radio.cpp).
+    QMenu* Radio1;
+    QAction* RadioManipulateur1;
+    RadioPrincipale& radio() const { return *radio_; }
+    // Restarts the rig link and the keyer with these settings.
+    void appliquer_reglages_radio(const ReglagesRig& reglages);
+    // The rig's band taken as a choice in the band combo would be; false, and nothing done,
+    // while an entry event runs.
+    bool suivre_bande_radio(const QString& bande);
+
   public slots:
     // Navigation and file commands.
     void BitBtn_retourClick();
@@ -138,6 +150,7 @@ class TForm_main : public QMainWindow {
     void SpeedButton1Click();
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
+    void RadioManipulateur1Click();
     void Fichiersreference1Click();
     void passer_temps_reel();
     void Timer1Timer();
@@ -184,6 +197,10 @@ class TForm_main : public QMainWindow {
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
+    // The radio and keyer settings window is to be shown.
+    void reglages_radio_demandes();
+    // An entry event has run: the entry and the correction state may have changed.
+    void saisie_traitee();
     // The member database was fetched again: the station window's date label.
     void date_base_changee(const QString& libelle);
 
@@ -210,6 +227,8 @@ class TForm_main : public QMainWindow {
     void construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie);
     void afficher_apercu();
     void choisir_partiel(int rang);
+    void construire_radio();
+    void demarrer_radio();
     void etirer_notes();
 
     // Each entry event: the controls copied into the entry, the event run, the entry
@@ -235,6 +254,7 @@ class TForm_main : public QMainWindow {
     bool etirement_ = false;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
+    RadioPrincipale* radio_ = nullptr;
 };
 
 inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";

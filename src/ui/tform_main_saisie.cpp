@@ -130,6 +130,7 @@ void TForm_main::executer(const std::function<void()>& action) {
     if (focus != Champ::aucun) {
         deplacer_focus(focus);
     }
+    emit saisie_traitee();
 }
 
 void TForm_main::lire_saisie() {

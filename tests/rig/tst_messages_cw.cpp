@@ -3,6 +3,7 @@
 #include "rig/code_morse.h"
 #include "rig/messages_cw.h"
 #include "rig/reglages_rig.h"
+#include "rig/saisie_rig.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,6 +27,8 @@ class TestMessagesCw : public QObject {
     void reglages_ecriture_impossible();
     void hote_port_data();
     void hote_port();
+    void saisie_des_reglages_data();
+    void saisie_des_reglages();
 
   private:
     QString chemin() const { return dossier_->filePath(QStringLiteral("Challenge_VRK.ini")); }
@@ -183,6 +186,72 @@ void TestMessagesCw::hote_port() {
         QCOMPARE(lu->hote, hote);
         QCOMPARE(int(lu->port), port);
     }
+}
+
+void TestMessagesCw::saisie_des_reglages_data() {
+    QTest::addColumn<int>("modele");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("vitesse");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("cwdaemon");
+    QTest::addColumn<QString>("attendu"); // the settings read back, or the message
+    const int aucun = int(TypeManipulateur::aucun);
+    const int cwdaemon = int(TypeManipulateur::cwdaemon);
+    const int radio = int(TypeManipulateur::radio);
+    QTest::newRow("serie") << 1035 << " /dev/ttyUSB0 "
+                           << " 38400 " << radio << "x:0"
+                           << "1035 /dev/ttyUSB0 38400 radio 127.0.0.1:6789";
+    QTest::newRow("reseau") << 2 << "shack:4533"
+                            << "" << cwdaemon << " [::1]:6790 "
+                            << "2 shack:4533 0 cwdaemon ::1:6790";
+    QTest::newRow("reseau sans port") << 2 << "shack"
+                                      << "" << aucun << "pi"
+                                      << "2 shack 0 aucun pi:6789";
+    QTest::newRow("vitesse negative") << 1035 << ""
+                                      << "-1" << aucun << ""
+                                      << "Vitesse de la radio incorrecte : « -1 » (un nombre de "
+                                         "bauds est attendu)";
+    QTest::newRow("adresse reseau illisible")
+        << 2 << "shack:70000"
+        << "" << aucun << ""
+        << "Adresse de la radio incorrecte : « shack:70000 » (hôte:port attendu)";
+}
+
+void TestMessagesCw::saisie_des_reglages() {
+    QFETCH(int, modele);
+    QFETCH(QString, port);
+    QFETCH(QString, vitesse);
+    QFETCH(int, type);
+    QFETCH(QString, cwdaemon);
+    QFETCH(QString, attendu);
+    SaisieRig saisie;
+    saisie.modele = modele;
+    saisie.port = port;
+    saisie.vitesse = vitesse;
+    saisie.type = TypeManipulateur(type);
+    saisie.cwdaemon = cwdaemon;
+    saisie.wpm = 99;
+    saisie.messages[0] = QStringLiteral("CQ {MOI}");
+    const ReglagesSaisis lu = lire_saisie_rig(saisie);
+    if (!lu.erreur.isEmpty()) {
+        QCOMPARE(lu.erreur, attendu);
+        return;
+    }
+    const ReglagesRig& r = lu.reglages;
+    const char* const types[] = {"aucun", "cwdaemon", "radio"};
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5:%6")
+                 .arg(r.radio.modele)
+                 .arg(r.radio.port)
+                 .arg(r.radio.vitesse_bauds)
+                 .arg(QLatin1String(types[int(r.manipulateur.type)]), r.manipulateur.hote)
+                 .arg(r.manipulateur.port),
+             attendu);
+    QCOMPARE(r.manipulateur.wpm, Manipulateur::vitesse_max);
+    QCOMPARE(r.messages[0], QStringLiteral("CQ {MOI}"));
+    // What the window shows back reads as the same settings.
+    const ReglagesSaisis relu = lire_saisie_rig(saisie_de(r));
+    QCOMPARE(relu.erreur, QString());
+    QCOMPARE(relu.reglages, r);
 }
 
 QTEST_GUILESS_MAIN(TestMessagesCw)

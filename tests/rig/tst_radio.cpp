@@ -1,3 +1,4 @@
+#include "pairs_radio.h"
 #include "rig/liaison_radio.h"
 #include "rig/manipulateur_radio.h"
 #include "rig/modeles_radio.h"
@@ -7,64 +8,12 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 using namespace vorek;
 using namespace std::chrono_literals;
 
 namespace {
-
-quint16 port_libre() {
-    QTcpServer serveur;
-    serveur.listen(QHostAddress::LocalHost, 0);
-    return serveur.serverPort();
-}
-
-// A real rigctld serving Hamlib's dummy rig on a port of its own.
-class Rigctld {
-  public:
-    explicit Rigctld(quint16 port) : port_(port) {}
-    ~Rigctld() { tuer(); }
-
-    bool lancer() {
-        processus_.start(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1"),
-                                                     QStringLiteral("-t"), QString::number(port_)});
-        if (!processus_.waitForStarted()) {
-            return false;
-        }
-        for (int essai = 0; essai < 100; ++essai) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, port_);
-            if (s.waitForConnected(100)) {
-                return true;
-            }
-            QTest::qWait(20);
-        }
-        return false;
-    }
-    void tuer() {
-        processus_.kill();
-        processus_.waitForFinished();
-    }
-    // One command of rigctl's protocol; its first line of answer.
-    QByteArray commande(const QByteArray& texte) const {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, port_);
-        if (!s.waitForConnected(2000)) {
-            return {};
-        }
-        s.write(texte + '\n');
-        while (!s.canReadLine() && s.waitForReadyRead(2000)) {
-        }
-        return s.readLine().trimmed();
-    }
-    QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
-
-  private:
-    quint16 port_;
-    QProcess processus_;
-};
 
 const IntervallesRadio rapides{50ms, 100ms, 200ms};
 

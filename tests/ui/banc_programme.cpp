@@ -69,6 +69,7 @@ void BancProgramme::demarrer(const QString& version) {
     options.dossier_donnees = dossier_.filePath(QStringLiteral("donnees"));
     options.actions = actions_fournies ? actions : vorek::actions_demarrage(*etat);
     options.version = version;
+    options.intervalles_radio = intervalles_radio;
     programme =
         std::make_unique<vorek::Programme>(*etat, dialogues, horloge, attente, std::move(options));
 }

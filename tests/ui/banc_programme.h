@@ -56,6 +56,7 @@ class BancProgramme {
     vorek::FenetreAttenteQt attente;
     vorek::ActionsDemarrage actions;
     bool actions_fournies = false;
+    vorek::IntervallesRadio intervalles_radio;
     std::unique_ptr<vorek::Programme> programme;
 
   private:

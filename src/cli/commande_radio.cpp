@@ -1,0 +1,51 @@
+#include "contexte_cli.h"
+#include "options_commande.h"
+
+#include "app/parametres.h"
+#include "base/erreur.h"
+#include "rig/liaison_radio.h"
+#include "rig/saisie_rig.h"
+
+namespace vorek {
+
+// One reading of the rig, opened as the settings file says or as the options say.
+int commande_radio(ContexteCli& contexte) {
+    const OptionsCommande options = lire_options_commande(
+        contexte.arguments,
+        {QStringLiteral("--modele"), QStringLiteral("--port"), QStringLiteral("--vitesse")}, {},
+        QStringLiteral("usage : vorek radio [--modele N] [--port PERIPHERIQUE|HOTE:PORT] "
+                       "[--vitesse BAUDS]"));
+    if (!options.arguments.isEmpty()) {
+        throw ErreurUsage{QStringLiteral("argument en trop : ") + options.arguments.first()};
+    }
+    SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(contexte.etat)));
+    // Only the radio matters here: a keyer set up is neither checked nor used.
+    saisie.type = TypeManipulateur::aucun;
+    if (options.contient(QStringLiteral("--modele"))) {
+        bool ok = false;
+        saisie.modele = options.valeurs.value(QStringLiteral("--modele")).toInt(&ok);
+        if (!ok || saisie.modele < 0) {
+            throw ErreurUsage{QStringLiteral("modèle incorrect : ") +
+                              options.valeurs.value(QStringLiteral("--modele"))};
+        }
+    }
+    saisie.port = options.valeurs.value(QStringLiteral("--port"), saisie.port);
+    saisie.vitesse = options.valeurs.value(QStringLiteral("--vitesse"), saisie.vitesse);
+    const ReglagesSaisis lu = lire_saisie_rig(saisie);
+    if (!lu.erreur.isEmpty()) {
+        throw Erreur(lu.erreur);
+    }
+    LiaisonRadio liaison;
+    EtatRadio etat;
+    if (auto erreur = liaison.ouvrir(lu.reglages.radio)) {
+        throw Erreur(*erreur);
+    }
+    if (auto erreur = liaison.lire(etat)) {
+        throw Erreur(*erreur);
+    }
+    contexte.sortie << etat.frequence_hz << '\t' << etat.mode << '\t'
+                    << etat.bande.value_or(QString()) << '\n';
+    return 0;
+}
+
+} // namespace vorek

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "contexte.h"
+
+#include "rig/modeles_radio.h"
+#include "rig/saisie_rig.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace vorek {
+
+// "Radio et manipulateur": the rig model from Hamlib's list, where it is plugged in, the keyer,
+// the CW speed and the texts of F1 to F8. OK stores them in the settings file and the main
+// window follows them at once.
+class TForm_radio : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TForm_radio(Contexte& contexte);
+
+    // The fields filled from these settings.
+    void afficher(const ReglagesRig& reglages);
+
+    QLineEdit* Edit_recherche;
+    QListWidget* ListBox_modeles;
+    QLabel* Label_modele;
+    QLabel* Label_port;
+    QLineEdit* Edit_port;
+    QComboBox* ComboBox_vitesse;
+    QRadioButton* RadioButton_aucun;
+    QRadioButton* RadioButton_cwdaemon;
+    QRadioButton* RadioButton_radio;
+    QLineEdit* Edit_cwdaemon;
+    QSpinBox* SpinEdit_wpm;
+    std::array<QLineEdit*, nb_messages_cw> Edit_messages;
+    QPushButton* BitBtn_OK;
+    QPushButton* BitBtn_annuler;
+
+  public slots:
+    void Edit_rechercheChange(const QString& texte);
+    void BitBtn_OKClick();
+
+  signals:
+    // Stored in the settings file; the link is to restart with them.
+    void reglages_appliques(const vorek::ReglagesRig& reglages);
+
+  private:
+    QWidget* construire_radio();
+    QWidget* construire_manipulateur();
+    QWidget* construire_messages();
+    void choisir_modele(int numero);
+    SaisieRig saisie() const;
+
+    Contexte& contexte_;
+    QList<ModeleRadio> modeles_;
+    int modele_ = 0;
+    QButtonGroup* types_;
+};
+
+} // namespace vorek

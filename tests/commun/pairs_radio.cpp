@@ -1,0 +1,68 @@
+#include "pairs_radio.h"
+
+#include <QNetworkDatagram>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+quint16 port_libre() {
+    QTcpServer serveur;
+    serveur.listen(QHostAddress::LocalHost, 0);
+    return serveur.serverPort();
+}
+
+bool Rigctld::lancer() {
+    processus_.start(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1"),
+                                                 QStringLiteral("-t"), QString::number(port_)});
+    if (!processus_.waitForStarted()) {
+        return false;
+    }
+    for (int essai = 0; essai < 100; ++essai) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, port_);
+        if (s.waitForConnected(100)) {
+            return true;
+        }
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+void Rigctld::tuer() {
+    processus_.kill();
+    processus_.waitForFinished();
+}
+
+QByteArray Rigctld::commande(const QByteArray& texte) const {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port_);
+    if (!s.waitForConnected(2000)) {
+        return {};
+    }
+    s.write(texte + '\n');
+    while (!s.canReadLine() && s.waitForReadyRead(2000)) {
+    }
+    return s.readLine().trimmed();
+}
+
+EcouteUdp::EcouteUdp() {
+    socket_.bind(QHostAddress::LocalHost, 0);
+    connect(&socket_, &QUdpSocket::readyRead, this, [this] {
+        while (socket_.hasPendingDatagrams()) {
+            const QNetworkDatagram d = socket_.receiveDatagram();
+            client_ = d.senderAddress();
+            port_client_ = quint16(d.senderPort());
+            recus_.append(d.data());
+        }
+    });
+}
+
+QByteArrayList EcouteUdp::recus(qsizetype n) {
+    (void)QTest::qWaitFor([&] { return recus_.size() >= n; }, 5000);
+    QTest::qWait(20); // anything more that would come
+    return std::exchange(recus_, {});
+}
+
+void EcouteUdp::repondre(const QByteArray& octets) {
+    socket_.writeDatagram(octets, client_, port_client_);
+}
