@@ -53,6 +53,9 @@ BilanMiseAJour mettre_a_jour_references(const Etat& etat, const ActionsDemarrage
         try {
             const ResultatConversion conversion = convertir_fichier_pays(etat.rep_cfg);
             bilan.pays_converti = conversion.avertissement.isEmpty();
+            if (bilan.pays_converti) {
+                bilan.entites = conversion.entites;
+            }
             if (!conversion.avertissement.isEmpty()) {
                 lignes.append(conversion.avertissement);
             }

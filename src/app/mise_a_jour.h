@@ -15,6 +15,8 @@ struct BilanMiseAJour {
     QString Label_date_BD;
     // True when a new country file arrived and its DXCC list was rebuilt.
     bool pays_converti = false;
+    // The new DXCC list when pays_converti.
+    QStringList entites;
     // One line per file, in French, for the operator.
     QString message;
 };

@@ -60,6 +60,8 @@ void Programme::relier() {
     connect(Form_main_, &TForm_main::fermeture_demandee, Form_Infos_, &QWidget::close);
     connect(Form_main_, &TForm_main::date_base_changee, Form_Infos_,
             &TForm_Infos::afficher_date_base);
+    connect(Form_main_, &TForm_main::liste_dxcc_changee, Form_Infos_,
+            &TForm_Infos::afficher_liste_dxcc);
     connect(Form_choix_ADIF_, &TForm_choix_ADIF::station_demandee, this,
             &Programme::afficher_station);
     connect(Form_infoCR_, &TForm_infoCR::parametres_a_lire, this, &Programme::lire_parametres);

@@ -1,5 +1,7 @@
 #include "tform_choix_adif.h"
 
+#include "curseur_occupe.h"
+
 #include "adif_import/textes_import.h"
 #include "base/erreur.h"
 
@@ -9,17 +11,6 @@
 #include <QPushButton>
 
 namespace vorek {
-
-namespace {
-
-struct CurseurOccupe {
-    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
-    CurseurOccupe(const CurseurOccupe&) = delete;
-    CurseurOccupe& operator=(const CurseurOccupe&) = delete;
-};
-
-} // namespace
 
 TForm_choix_ADIF::TForm_choix_ADIF(Contexte& contexte)
     : QWidget(nullptr, Qt::Window), contexte_(contexte) {

@@ -207,6 +207,15 @@ void TForm_Infos::afficher_date_base(const QString& libelle) {
     Label_date_BD->setText(libelle);
 }
 
+void TForm_Infos::afficher_liste_dxcc() {
+    const QSignalBlocker blocage(ComboBox_DXCC);
+    const QString courant = ComboBox_DXCC->currentText();
+    ComboBox_DXCC->clear();
+    ComboBox_DXCC->addItems(contexte_.etat.liste_dxcc);
+    ComboBox_DXCC->setCurrentIndex(
+        ComboBox_DXCC->findText(courant, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
 void TForm_Infos::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->showMessage(partie_longue(hint));
 }

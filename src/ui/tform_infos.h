@@ -75,6 +75,8 @@ class TForm_Infos : public QMainWindow {
     void afficher_email(const QString& adresse);
     // Label_date_BD after the member database was fetched again.
     void afficher_date_base(const QString& libelle);
+    // ComboBox_DXCC after the country file was fetched again; the entity shown stays.
+    void afficher_liste_dxcc();
     // "Charger Fichier" once the file is chosen: the log and the station record read, this
     // window filled. A file that does not read is said and changes nothing; false then.
     bool charger(const QString& chemin);

@@ -219,6 +219,18 @@ void TForm_main::Fichiersreference1Click() {
     const BilanMiseAJour bilan = mettre_a_jour_references(contexte_.etat, contexte_.options.actions,
                                                           contexte_.attente, contexte_.dialogues);
     emit date_base_changee(bilan.Label_date_BD);
+    if (bilan.pays_converti) {
+        Etat& etat = contexte_.etat;
+        etat.liste_dxcc = bilan.entites;
+        contexte_.entree->fixer_prefixes(
+            etat.liste_dxcc.mid(0, etat.liste_dxcc.indexOf(QString())));
+        const QSignalBlocker bloque(ComboBox_PFX);
+        const QString courant = ComboBox_PFX->currentText();
+        ComboBox_PFX->clear();
+        ComboBox_PFX->addItems(contexte_.entree->items_PFX);
+        ComboBox_PFX->setCurrentIndex(ComboBox_PFX->findText(courant));
+        emit liste_dxcc_changee();
+    }
     contexte_.dialogues.message(TypeMessage::information, bilan.message);
 }
 

@@ -203,6 +203,8 @@ class TForm_main : public QMainWindow {
     void saisie_traitee();
     // The member database was fetched again: the station window's date label.
     void date_base_changee(const QString& libelle);
+    // The country file was fetched again and its DXCC list rebuilt (Etat::liste_dxcc).
+    void liste_dxcc_changee();
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;

@@ -1,5 +1,6 @@
 // The report command and the exports of the main window.
 
+#include "curseur_occupe.h"
 #include "tform_main.h"
 
 #include "reports/commandes_rapports.h"
@@ -10,18 +11,6 @@
 #include <QToolButton>
 
 namespace vorek {
-
-namespace {
-
-// Long writes show the busy cursor; it comes back whatever happens.
-struct CurseurOccupe {
-    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
-    CurseurOccupe(const CurseurOccupe&) = delete;
-    CurseurOccupe& operator=(const CurseurOccupe&) = delete;
-};
-
-} // namespace
 
 void TForm_main::connecter_rapports() {
     connect(EcrireLog, &QToolButton::clicked, this, &TForm_main::EcrireLogClick);

@@ -3,6 +3,7 @@
 // forwards the events and shows the result.
 
 #include "base/erreur.h"
+#include "curseur_occupe.h"
 #include "dessin_grilles.h"
 #include "logedit/edition_grille.h"
 #include "logedit/tri.h"
@@ -432,9 +433,10 @@ void TForm_main::GrilleExit() {
 void TForm_main::BitBtn_insererClick() {
     const int ligne = ligne_courante();
     const int colonne = std::max(Grille->currentIndex().column(), 0);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    executer([&] { inserer_ligne(*contexte_.entree, ligne); });
-    QGuiApplication::restoreOverrideCursor();
+    {
+        const CurseurOccupe curseur;
+        executer([&] { inserer_ligne(*contexte_.entree, ligne); });
+    }
     Grille->setCurrentIndex(contexte_.etat.table.index_cellule(colonne, ligne));
 }
 

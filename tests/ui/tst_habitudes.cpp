@@ -198,6 +198,8 @@ void TestHabitudes::mise_a_jour_des_references() {
     const QString pays = banc_->chemin(QStringLiteral("cfg/cty_wt.dat"));
     const bool pays_avant = QFile::exists(pays);
     const int ouvertures = banc_->attente.ouvertures();
+    const qsizetype dxcc_avant = banc_->etat->liste_dxcc.size();
+    const int pfx_avant = m()->ComboBox_PFX->count();
 
     m()->Fichiersreference1->trigger();
 
@@ -209,6 +211,10 @@ void TestHabitudes::mise_a_jour_des_references() {
         QCOMPARE(lire_lignes(base), nouveaux);
         QVERIFY(QFile::exists(pays));
         QCOMPARE(lire_lignes(banc_->chemin(QStringLiteral("cfg/DXCC.CSV"))).size() > 300, true);
+        // The station window's and the entry's lists follow at once.
+        QCOMPARE(banc_->infos()->ComboBox_DXCC->count(), banc_->etat->liste_dxcc.size());
+        QVERIFY(banc_->etat->liste_dxcc.size() > dxcc_avant);
+        QVERIFY(m()->ComboBox_PFX->count() > pfx_avant);
         QCOMPARE(lignes,
                  (QStringList{QStringLiteral("Base de données des membres : mise à jour, "
                                              "fichier du ") +
