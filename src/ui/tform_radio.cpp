@@ -135,7 +135,7 @@ QWidget* TForm_radio::construire_manipulateur() {
     champs->addRow(types);
     champs->addRow(QStringLiteral("Adresse de cwdaemon :"), Edit_cwdaemon);
     champs->addRow(QStringLiteral("Vitesse CW :"), SpinEdit_wpm);
-    auto* aide = new QLabel(QStringLiteral("Page préc. / Page suiv. : vitesse ± 2 mots/min ; "
+    auto* aide = new QLabel(QStringLiteral("Page préc. / Page suiv. : vitesse ± 2 mots/min\n"
                                            "Échap : arrêt de l'envoi"),
                             cadre);
     aide->setWordWrap(true);
