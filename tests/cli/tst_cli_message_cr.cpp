@@ -64,6 +64,9 @@ void TestCliMessageCR::message_imprime_egal_message_livre() {
     const SortieCli envoye = lancer(envoi(u"simple"_s) + moment);
     QVERIFY2(envoye.code == 0, qPrintable(envoye.erreurs));
     QCOMPARE(envoye.sortie, u"250 2.0.0 Message accepte pour livraison\n"_s);
+    // The report's findings are told, and do not stop the send.
+    QVERIFY2(envoye.erreurs.contains(u"NOM_VIDE"_s) && envoye.erreurs.contains(u"Ligne 1 — "_s),
+             qPrintable(envoye.erreurs));
     QCOMPARE(lire_octets(serveurs_.trace(u"simple"_s, ".eml")), imprime.octets);
 
     // The sender of the settings file, the committee, and the report written again.
