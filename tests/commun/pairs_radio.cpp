@@ -34,15 +34,22 @@ void Rigctld::tuer() {
 }
 
 QByteArray Rigctld::commande(const QByteArray& texte) const {
-    QTcpSocket s;
-    s.connectToHost(QHostAddress::LocalHost, port_);
-    if (!s.waitForConnected(2000)) {
-        return {};
+    // rigctld now and then drops a new client while the program's own link polls it; the
+    // commands the tests send are idempotent, so a connection without an answer is retried.
+    for (int essai = 0; essai < 3; ++essai) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, port_);
+        if (s.waitForConnected(2000)) {
+            s.write(texte + '\n');
+            while (!s.canReadLine() && s.waitForReadyRead(2000)) {
+            }
+            if (const QByteArray reponse = s.readLine().trimmed(); !reponse.isEmpty()) {
+                return reponse;
+            }
+        }
+        QTest::qWait(50);
     }
-    s.write(texte + '\n');
-    while (!s.canReadLine() && s.waitForReadyRead(2000)) {
-    }
-    return s.readLine().trimmed();
+    return {};
 }
 
 EcouteUdp::EcouteUdp() {
