@@ -1,7 +1,7 @@
 #include "contexte_cli.h"
 
-#include "entry/chargement.h"
 #include "base/dates.h"
+#include "entry/chargement.h"
 #include "refdata/referentiel.h"
 
 #include <QFileInfo>

@@ -28,7 +28,9 @@ ColonneFixe a_droite(const QString& texte) {
 
 QString ligne_station(const Etat& etat) {
     return formater_ligne({
-               {QStringLiteral(" Indicatif : ") + etat.station.station_call + QStringLiteral("      "), 25},
+               {QStringLiteral(" Indicatif : ") + etat.station.station_call +
+                    QStringLiteral("      "),
+                25},
                {QStringLiteral("ZTC n°:"), 8},
            }) +
            etat.station.station_nr_club;

@@ -4,8 +4,8 @@
 #include "outil_cli.h"
 #include "programme_essai.h"
 
-#include "entry/chargement.h"
 #include "base/dates.h"
+#include "entry/chargement.h"
 #include "log/fichier_challenge.h"
 #include "refdata/referentiel.h"
 #include "reports/adif_sortie.h"
