@@ -3,6 +3,7 @@
 #include "base/fichier_texte.h"
 #include "ligne_donnees.h"
 #include "octets_fichier.h"
+#include "port_libre.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,11 +12,6 @@
 #include <QTest>
 
 #include <algorithm>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace vorek;
 
@@ -102,18 +98,8 @@ class TestTelechargement : public QObject {
         return depuis_cp1252(lire_octets(site_.filePath(QStringLiteral("requetes.log"))))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-    // A port that was free a moment ago: nothing listens there, the connection is refused.
-    static QString port_ferme() {
-        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in adresse{};
-        adresse.sin_family = AF_INET;
-        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t longueur = sizeof adresse;
-        ::bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse);
-        ::getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &longueur);
-        ::close(s);
-        return QStringLiteral("http://127.0.0.1:%1").arg(ntohs(adresse.sin_port));
-    }
+    // A port where nothing listens: the connection is refused.
+    static QString port_ferme() { return QStringLiteral("http://127.0.0.1:%1").arg(port_libre()); }
 
   private slots:
     void initTestCase();

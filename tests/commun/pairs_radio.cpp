@@ -1,15 +1,8 @@
 #include "pairs_radio.h"
 
 #include <QNetworkDatagram>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
-
-quint16 port_libre() {
-    QTcpServer serveur;
-    serveur.listen(QHostAddress::LocalHost, 0);
-    return serveur.serverPort();
-}
 
 bool Rigctld::lancer() {
     processus_.start(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1"),

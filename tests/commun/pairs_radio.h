@@ -1,12 +1,11 @@
 #pragma once
 
+#include "port_libre.h"
+
 #include <QByteArrayList>
 #include <QHostAddress>
 #include <QProcess>
 #include <QUdpSocket>
-
-// A TCP port of 127.0.0.1 where nothing listens (free when asked).
-quint16 port_libre();
 
 // A real rigctld serving Hamlib's dummy rig on a port of its own.
 class Rigctld {

@@ -2,10 +2,11 @@
 // off screen, for a user whose data folder is scratch too: they must find the data they
 // ship and work in that user's folder, never beside themselves.
 
+#include "port_libre.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,13 +26,6 @@ namespace {
 QString lire(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
-}
-
-// A local port where nothing listens: every fetch fails at once, no network is reached.
-quint16 port_libre() {
-    QTcpServer libre;
-    libre.listen(QHostAddress::LocalHost);
-    return libre.serverPort();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "mail/message_cr.h"
 #include "mail/octets_message.h"
 #include "octets_fichier.h"
+#include "port_libre.h"
 #include "serveurs_smtp.h"
 
 #include <QJsonArray>
@@ -12,11 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace vorek;
 using namespace Qt::Literals::StringLiterals;
@@ -64,19 +60,6 @@ QString sans_date(const QByteArray& octets) {
     return texte.remove(QRegularExpression(u"(Date|Message-ID): [^\r]*"_s));
 }
 
-// A port that was free a moment ago: nothing listens there, the connection is refused.
-int port_ferme() {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adresse{};
-    adresse.sin_family = AF_INET;
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t longueur = sizeof adresse;
-    ::bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse);
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &longueur);
-    ::close(s);
-    return ntohs(adresse.sin_port);
-}
-
 } // namespace
 
 class TestEnvoiSmtp : public QObject {
@@ -88,7 +71,7 @@ class TestEnvoiSmtp : public QObject {
     ParametresSmtp parametres(const QString& serveur) const {
         ParametresSmtp p;
         p.serveur = u"127.0.0.1"_s;
-        p.port = QString::number(serveur == u"ferme" ? port_ferme() : serveurs_.port(serveur));
+        p.port = QString::number(serveur == u"ferme" ? port_libre() : serveurs_.port(serveur));
         p.delais = {std::chrono::milliseconds(2000), std::chrono::milliseconds(5000)};
         return p;
     }
