@@ -56,6 +56,13 @@ void BancProgramme::creer_challenge(const QString& indicatif, const QString& fic
     infos()->BitBtn_OK->click();
 }
 
+void BancProgramme::charger_challenge(const QString& fichier) {
+    dialogues.prevoir_fichier(fichier);
+    infos()->BitBtn_charger->click();
+    infos()->BitBtn_OK->click();
+    dialogues = DialoguesScriptes();
+}
+
 void BancProgramme::demarrer_sans_mise_a_jour() {
     dialogues.prevoir_reponse(vorek::Reponse::non);
     demarrer();

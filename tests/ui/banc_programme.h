@@ -36,6 +36,8 @@ class BancProgramme {
     void ecrire_references(const QStringList& dxcc, const QStringList& membres) const;
     // From the station window: call typed, work file created, OK.
     void creer_challenge(const QString& indicatif, const QString& fichier);
+    // From the station window: this log loaded, OK; the dialogs so far forgotten.
+    void charger_challenge(const QString& fichier);
 
     // Starts the program; version empty for a build without version information.
     void demarrer(const QString& version = QStringLiteral("7.5.0.0"));

@@ -60,11 +60,8 @@ void TestFenetresStats::init() {
                               {"03/07/2025", "11:30", "F6XYZ", "20m", s, s},
                               {"04/07/2025", "12:00", "X1XX", "20m", s, s}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
-    banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("ete.VRK")));
-    banc_->infos()->BitBtn_charger->click();
-    banc_->infos()->BitBtn_OK->click();
+    banc_->charger_challenge(banc_->travail(QStringLiteral("ete.VRK")));
     QVERIFY(m()->isVisible());
-    banc_->dialogues = DialoguesScriptes();
 }
 
 void TestFenetresStats::statistiques_suivent_chaque_rescoring() {

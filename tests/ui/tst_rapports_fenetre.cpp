@@ -55,11 +55,8 @@ void TestRapportsFenetre::init() {
                    QStringLiteral("20m"), QStringLiteral("599"), QStringLiteral("579")}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
 
-    banc_->dialogues.prevoir_fichier(travail(QStringLiteral("ete.VRK")));
-    banc_->infos()->BitBtn_charger->click();
-    banc_->infos()->BitBtn_OK->click();
+    banc_->charger_challenge(travail(QStringLiteral("ete.VRK")));
     QVERIFY(m()->isVisible());
-    banc_->dialogues = DialoguesScriptes();
 }
 
 void TestRapportsFenetre::compte_rendu_complet() {
