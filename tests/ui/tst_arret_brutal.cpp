@@ -16,14 +16,15 @@ namespace {
 
 const char* const option_enfant = "--enfant";
 
-// The program as an operator leaves it: one QSO logged, then a note typed into its grid
-// cell and left with Tab. Says where the log is, then waits to be killed.
+// The program as an operator leaves it: one QSO logged, then its call corrected in the grid
+// and left with Tab. Says where the log is, then waits to be killed.
 int operateur() {
     BancProgramme banc;
     banc.horloge.regler(QDateTime(QDate(2025, 7, 14), QTime(10, 0)));
     banc.serveur_absent();
     banc.ecrire_references({QStringLiteral("F,France,F,EU,227")},
-                           {QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")});
+                           {QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon"),
+                            QStringLiteral("F8ZZZ,789,Paul DURAND,Nice")});
     banc.demarrer_sans_mise_a_jour();
     const QString fichier = banc.travail(QStringLiteral("ete.VRK"));
     banc.creer_challenge(QStringLiteral("F5ABC"), fichier);
@@ -35,11 +36,12 @@ int operateur() {
     QTest::keyClicks(m->Edit_call, QStringLiteral("F6XYZ"));
     QTest::keyClick(m->Edit_call, Qt::Key_Return);
     m->Grille->setFocus();
-    m->Grille->setCurrentIndex(banc.etat->table.index_cellule(col_notes, 1));
-    QTest::keyClick(m->Grille, Qt::Key_B);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("onjour"));
+    m->Grille->setCurrentIndex(banc.etat->table.index_cellule(col_indicatif, 1));
+    QTest::keyClick(m->Grille, Qt::Key_F);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("8zzz"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    if (!QTest::qWaitFor([&] { return banc.etat->table.cellule(col_notes, 1).size() == 7; })) {
+    if (!QTest::qWaitFor(
+            [&] { return banc.etat->table.cellule(col_nom, 1).startsWith(QLatin1Char('P')); })) {
         return 1;
     }
     std::printf("%s\n", fichier.toUtf8().constData());
@@ -54,10 +56,10 @@ class TestArretBrutal : public QObject {
     Q_OBJECT
 
   private slots:
-    void note_gardee_apres_kill();
+    void correction_gardee_apres_kill();
 };
 
-void TestArretBrutal::note_gardee_apres_kill() {
+void TestArretBrutal::correction_gardee_apres_kill() {
     QTemporaryDir temporaire;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("TMPDIR"), temporaire.path());
@@ -74,8 +76,10 @@ void TestArretBrutal::note_gardee_apres_kill() {
     QVERIFY(programme.waitForFinished());
     QCOMPARE(programme.exitStatus(), QProcess::CrashExit);
     const ContenuChallenge relu = lire_challenge(fichier);
-    QCOMPARE(relu.cellules.value(1).value(col_indicatif), QStringLiteral("F6XYZ"));
-    QCOMPARE(relu.cellules.value(1).value(col_notes), QStringLiteral("bonjour"));
+    // The new call with its member's number and name, as a commit would have them.
+    const QStringList ligne = relu.cellules.value(1);
+    QCOMPARE((QStringList{ligne.value(col_indicatif), ligne.value(col_ztc), ligne.value(col_nom)}),
+             (QStringList{"F8ZZZ", "789", "Paul DURAND"}));
 }
 
 int main(int argc, char** argv) {

@@ -45,7 +45,6 @@ class TestSaisieFenetre : public QObject {
     void numero_tape_marque();
     void sortie_de_la_grille_recalcule();
     void espace_dans_l_indicatif_retour_dans_la_grille();
-    void indicatif_change_dans_la_grille();
     void tris_et_extraction();
     void tri_sans_instantane_possible();
     void dessin_de_la_grille();
@@ -516,25 +515,6 @@ void TestSaisieFenetre::espace_dans_l_indicatif_retour_dans_la_grille() {
     QCOMPARE(etat().ligne_suivante, 2);
     QCOMPARE(lire_challenge(fichier()).cellules.value(1).value(col_notes),
              QStringLiteral("bonjour"));
-}
-
-void TestSaisieFenetre::indicatif_change_dans_la_grille() {
-    saisir(QStringLiteral("F6XYZ"));
-    m()->Grille->setFocus();
-    m()->Grille->setCurrentIndex(etat().table.index_cellule(col_indicatif, 1));
-    QTest::keyClick(m()->Grille, Qt::Key_F);
-    QTest::keyClicks(focus(), QStringLiteral("8zzz"));
-    QTest::keyClick(focus(), Qt::Key_Tab);
-    const QStringList attendu{QStringLiteral("F8ZZZ"), QStringLiteral("789"),
-                              QStringLiteral("Paul DURAND")};
-    QTRY_COMPARE((QStringList{etat().table.cellule(col_indicatif, 1),
-                              etat().table.cellule(col_ztc, 1), etat().table.cellule(col_nom, 1)}),
-                 attendu);
-    const QStringList sur_disque = lire_challenge(fichier()).cellules.value(1);
-    QCOMPARE((QStringList{sur_disque.value(col_indicatif), sur_disque.value(col_ztc),
-                          sur_disque.value(col_nom)}),
-             attendu);
-    QVERIFY(banc_->dialogues.messages.isEmpty());
 }
 
 void TestSaisieFenetre::tris_et_extraction() {
