@@ -8,6 +8,7 @@
 #include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/indicatif.h"
 #include "rules/textes_regles.h"
 
 #include <algorithm>
@@ -44,6 +45,11 @@ bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const
 }
 
 IssueCommit EntreeQSO::verifier(int ligne_haute) {
+    if (indicatif_avec_blanc(Edit_call)) {
+        dialogues_.message(TypeMessage::avertissement, refus_indicatif_avec_blanc(Edit_call, 0));
+        focus = Champ::Edit_call;
+        return IssueCommit::indicatif_avec_blanc;
+    }
     try {
         if (refus_meme_jour(Edit_call.trimmed(), ligne_haute)) {
             dialogues_.message(TypeMessage::avertissement, textes::remarque_meme_jour());
@@ -89,7 +95,7 @@ void EntreeQSO::ecrire_ligne(int ligne) {
     }
 }
 
-IssueCommit EntreeQSO::enregistrer_QSO() {
+IssueCommit EntreeQSO::ecrire_QSO() {
     IssueCommit issue = IssueCommit::saisie_vide;
     if (Edit_call.isEmpty()) {
         dialogues_.message(TypeMessage::erreur, textes::saisie_insuffisante());
@@ -111,42 +117,52 @@ IssueCommit EntreeQSO::enregistrer_QSO() {
     }
     focus = Champ::Edit_call;
     vider_Grille_prec();
-    try {
-        sauver_fichier(etat_, etat_.fichier_courant);
-    } catch (const Erreur& e) {
-        dialogues_.message(TypeMessage::erreur, e.message());
-        return IssueCommit::sauvegarde_echouee;
-    }
     return issue;
 }
 
-Libelles EntreeQSO::BitBtn_validerClick() {
+IssueCommit EntreeQSO::enregistrer_QSO() {
     libelles = {};
-    if (enregistrer_QSO() == IssueCommit::date_illisible) {
-        return libelles;
+    if (etat_.temps_reel) {
+        // The pickers may lag (the clock stopped by another window): the QSO is now.
+        lire_horloge_utc();
     }
-    if (!recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(),
-                          annee_courante())) {
-        return libelles;
+    const IssueCommit issue = ecrire_QSO();
+    if (issue == IssueCommit::date_illisible) {
+        return issue;
     }
-    libelles.Label_score = texte_score(etat_.score_total);
-    libelles.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
-    libelles.titre = titre_principal(etat_);
+    // The file then holds the row with its points and remark, as the grid shows it.
+    libelles = recalculer();
+    if (issue != IssueCommit::enregistre && issue != IssueCommit::saisie_vide) {
+        return issue;
+    }
+    return sauver() ? issue : IssueCommit::sauvegarde_echouee;
+}
+
+Libelles EntreeQSO::BitBtn_validerClick() {
+    enregistrer_QSO();
     Edit_Pays.clear();
     Edit_continent.clear();
     return libelles;
 }
 
-Libelles EntreeQSO::BitBtn_calculClick() {
-    libelles = {};
-    if (!recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(),
-                          annee_courante())) {
-        return libelles;
+Libelles EntreeQSO::recalculer() {
+    Libelles resultat;
+    if (recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(), annee_courante())) {
+        resultat.Label_score = texte_score(etat_.score_total);
     }
-    libelles.Label_score = texte_score(etat_.score_total);
-    libelles.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
-    libelles.titre = titre_principal(etat_);
-    return libelles;
+    resultat.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
+    resultat.titre = titre_principal(etat_);
+    return resultat;
+}
+
+bool EntreeQSO::sauver() {
+    try {
+        sauver_journal(etat_);
+    } catch (const Erreur& e) {
+        dialogues_.message(TypeMessage::erreur, e.message());
+        return false;
+    }
+    return true;
 }
 
 } // namespace vorek

@@ -61,7 +61,6 @@ void TForm_infoCR::FormActivate() {
         return;
     }
     Etat& etat = contexte_.etat;
-    emit etat.annonces.arreter_horloge();
     Label_erreur->hide();
     const QString comite = adresse_comite(etat);
     const PreparationCR preparation =

@@ -171,6 +171,8 @@ class TForm_main : public QMainWindow {
     void StringGrid_HFSelectCell(int ligne, int colonne);
     void GrilleDblClick();
     void GrilleExit();
+    // A cell typed in place and left (Tab, Return, a click elsewhere).
+    void GrilleSetEditText(int colonne, int ligne, const QString& texte);
     void BitBtn_insererClick();
     void BitBtn_effacerClick();
     void BitBtn_calculClick();

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -54,6 +55,23 @@ void montrer(QTimeEdit* selecteur, const QTime& heure) {
     }
 }
 
+// The grid's cells typed in place go through the log's own edit (checks, member, rescoring,
+// save), never straight into the table.
+class SaisieGrille : public DessinGrille {
+  public:
+    SaisieGrille(std::function<void(int, int, const QString&)> saisie, QObject* parent)
+        : DessinGrille(parent), saisie_(std::move(saisie)) {}
+
+    void setModelData(QWidget* editeur, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        const QMetaProperty propriete = editeur->metaObject()->userProperty();
+        saisie_(index.column(), TableJournal::ligne_de(index), propriete.read(editeur).toString());
+    }
+
+  private:
+    std::function<void(int, int, const QString&)> saisie_;
+};
+
 // Focus moves caused by another window (a message box, a drop-down list) are no entry
 // into or exit from a field.
 bool passage_reel(const QFocusEvent* evenement) {
@@ -86,7 +104,10 @@ void TForm_main::connecter_saisie() {
         connect(application, &QApplication::focusChanged, this, &TForm_main::surveiller_grille);
     }
 
-    Grille->setItemDelegate(new DessinGrille(Grille));
+    Grille->setItemDelegate(
+        new SaisieGrille([this](int colonne, int ligne,
+                                const QString& texte) { GrilleSetEditText(colonne, ligne, texte); },
+                         Grille));
     StringGrid_HF->setItemDelegate(new DessinBandes(
         [this](int colonne, int ligne) {
             return contexte_.entree && contexte_.entree->cellule_HF_marquee(colonne, ligne);
@@ -287,7 +308,10 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
     switch (evenement->type()) {
     case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
-        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+        // Return that ends a cell typed in the grid reaches its viewport: it ends the edit
+        // only.
+        if ((touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) &&
+            objet != Grille->viewport()) {
             BitBtn_valider->click();
             return true;
         }
@@ -430,6 +454,20 @@ void TForm_main::GrilleExit() {
     executer([this] { appliquer_libelles(quitter_grille(*contexte_.entree)); });
 }
 
+// Not through executer: the entry's fields are not involved, and an edit is never dropped
+// because another event is running (its box takes the focus from the cell, which commits).
+void TForm_main::GrilleSetEditText(int colonne, int ligne, const QString& texte) {
+    if (!contexte_.entree) {
+        return;
+    }
+    try {
+        appliquer_libelles(saisir_cellule(*contexte_.entree, colonne, ligne, texte));
+    } catch (const Erreur& e) {
+        contexte_.dialogues.message(TypeMessage::erreur, e.message());
+    }
+    afficher_apercu();
+}
+
 void TForm_main::BitBtn_insererClick() {
     const int ligne = ligne_courante();
     const int colonne = std::max(Grille->currentIndex().column(), 0);
@@ -464,15 +502,11 @@ void TForm_main::SpeedButton_tri_ZTCClick() {
 }
 
 void TForm_main::SpeedButton_tri_CALLClick() {
-    executer([this] { trier_par_indicatif(contexte_.etat); });
+    executer([this] { trier_par_indicatif_et_sauver(*contexte_.entree); });
 }
 
 void TForm_main::SpeedButton_tri_DATEClick() {
-    // The table is scored again in its new order, as a reload of the log would.
-    executer([this] {
-        trier_par_date(contexte_.etat);
-        appliquer_libelles(contexte_.entree->BitBtn_calculClick());
-    });
+    executer([this] { appliquer_libelles(trier_par_date_et_sauver(*contexte_.entree)); });
 }
 
 } // namespace vorek

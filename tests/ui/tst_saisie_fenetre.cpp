@@ -44,6 +44,7 @@ class TestSaisieFenetre : public QObject {
     void messages_des_selecteurs();
     void numero_tape_marque();
     void sortie_de_la_grille_recalcule();
+    void espace_dans_l_indicatif_retour_dans_la_grille();
     void tris_et_extraction();
     void tri_sans_instantane_possible();
     void dessin_de_la_grille();
@@ -152,10 +153,8 @@ void TestSaisieFenetre::qso_tape_au_clavier() {
     QCOMPARE(etat().table.ligne(1), attendu);
     QCOMPARE(etat().ligne_suivante, 2);
     QCOMPARE(etat().table.nb_lignes(), 3);
-    // The file is written before the rescoring: the entry as typed, points to come.
-    QStringList sur_disque = attendu;
-    sur_disque[col_points].clear();
-    QCOMPARE(lire_challenge(fichier()).cellules.value(1), sur_disque);
+    // The file holds the row as the grid shows it, points included.
+    QCOMPARE(lire_challenge(fichier()).cellules.value(1), attendu);
     QCOMPARE(m()->Label_score->text(), QStringLiteral("3 points"));
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
     QVERIFY(m()->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
@@ -494,6 +493,28 @@ void TestSaisieFenetre::sortie_de_la_grille_recalcule() {
     QCOMPARE(m()->Label_score->text(), QStringLiteral("4 points"));
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
     QVERIFY(banc_->dialogues.messages.isEmpty());
+}
+
+// Space ends the call as it ends a report; Return that ends a cell typed in the grid ends
+// that edit only, which is on disk at once.
+void TestSaisieFenetre::espace_dans_l_indicatif_retour_dans_la_grille() {
+    m()->Edit_call->setFocus();
+    QTest::keyClicks(m()->Edit_call, QStringLiteral("f6xyz "));
+    QCOMPARE(m()->Edit_call->text(), QStringLiteral("F6XYZ"));
+    QCOMPARE(focus(), m()->Edit_RSTS);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(indicatifs_table(), (QStringList{QStringLiteral("F6XYZ"), QString()}));
+
+    m()->Grille->setFocus();
+    m()->Grille->setCurrentIndex(etat().table.index_cellule(col_notes, 1));
+    QTest::keyClick(m()->Grille, Qt::Key_B);
+    QTest::keyClicks(focus(), QStringLiteral("onjour"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QTRY_COMPARE(etat().table.cellule(col_notes, 1), QStringLiteral("bonjour"));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+    QCOMPARE(etat().ligne_suivante, 2);
+    QCOMPARE(lire_challenge(fichier()).cellules.value(1).value(col_notes),
+             QStringLiteral("bonjour"));
 }
 
 void TestSaisieFenetre::tris_et_extraction() {
