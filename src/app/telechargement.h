@@ -31,7 +31,7 @@ struct ResultatTelechargement {
     // not the file expected); empty when nothing arrived or the operator abandoned.
     QString refus;
     // libcurl's own words for a failed transfer, for the diagnostics only.
-    QString detail_bibliotheque;
+    QString detail_bibliotheque{};
 };
 
 // Fetches url into chemin (created anew), bypassing caches. Anything short of a complete,

@@ -52,7 +52,7 @@ struct ResultatEnvoi {
     // The server's last reply before its goodbye, without control characters.
     QString reponse_serveur;
     // libcurl's own words for the failure, for the diagnostics only.
-    QString detail_bibliotheque;
+    QString detail_bibliotheque{};
 };
 
 // How the connection is made for a security choice.
