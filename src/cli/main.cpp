@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -102,6 +103,10 @@ void ecrire_erreur(const QString& texte) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file size limit (ulimit -f) would kill the tool in the middle of a save without a
+    // word; ignored, the write fails with EFBIG and the save says "Disque plein", the log
+    // left as it was.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::unique_ptr<QCoreApplication> application = creer_application(argc, argv);
     // The windows' name, so that both find the same user data folder.
     application->setApplicationName(QStringLiteral("Challenge_VOREK"));

@@ -27,13 +27,14 @@ void TravailleurRadio::tic() {
     minuterie_->start(liaison_.ouverte() ? lecture_ : reprise_);
 }
 
+// The link counts as connected only once a first reading is good: a rig that answers
+// nonsense stays "not connected" instead of flickering at every new attempt.
 void TravailleurRadio::ouvrir() {
     if (const auto erreur = liaison_.ouvrir(reglages_)) {
         signaler(false, *erreur);
         return;
     }
     dernier_.reset();
-    signaler(true, QString());
     lire();
 }
 
@@ -44,6 +45,7 @@ void TravailleurRadio::lire() {
         signaler(false, *erreur);
         return;
     }
+    signaler(true, QString());
     if (etat != dernier_) {
         dernier_ = etat;
         emit etat_lu(etat);

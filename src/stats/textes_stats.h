@@ -176,6 +176,11 @@ inline QString numero_coupe(const QString& numero, const QString& lu) {
         .arg(lu.size())
         .arg(lu);
 }
+// %1 the field's name, %2 as the report has it, %3 as the log row gives it.
+inline QString champ_different(const QString& champ, const QString& lu, const QString& journal) {
+    return QStringLiteral("Champ « %1 » : « %2 » dans le compte rendu, « %3 » d'après le journal")
+        .arg(champ, lu, journal);
+}
 inline QString hors_periode(const QString& date_heure) {
     return QStringLiteral("QSO du %1 hors de la période du concours").arg(date_heure);
 }
