@@ -5,9 +5,9 @@
 #include "base/erreur.h"
 #include "log/fichier_challenge.h"
 #include "rig/attente_envoi.h"
-#include "rig/creation_manipulateur.h"
 #include "rig/messages_cw.h"
 #include "rig/saisie_rig.h"
+#include "rig/sortes_manipulateur.h"
 #include "rig/suivi_radio.h"
 #include "rig/textes_rig.h"
 
@@ -44,13 +44,23 @@ Station station_pour_cw(const Etat& etat, const QString& fichier) {
     return {};
 }
 
+// The keyer an option names ("--cwdaemon HOTE:PORT", "--radio"), if any.
+const SorteManipulateur* sorte_choisie(const OptionsCommande& options) {
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        if (sorte->creer != nullptr && options.contient(QStringLiteral("--") + sorte->nom)) {
+            return sorte;
+        }
+    }
+    return nullptr;
+}
+
 ReglagesRig reglages_cw(const Etat& etat, const OptionsCommande& options) {
     SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(etat)));
-    if (options.contient(QStringLiteral("--cwdaemon"))) {
-        saisie.type = TypeManipulateur::cwdaemon;
-        saisie.cwdaemon = options.valeurs.value(QStringLiteral("--cwdaemon"));
-    } else if (options.contient(QStringLiteral("--radio"))) {
-        saisie.type = TypeManipulateur::radio;
+    if (const SorteManipulateur* sorte = sorte_choisie(options)) {
+        saisie.type = sorte->nom;
+        if (sorte->capacites.adresse) {
+            saisie.adresse_manipulateur = options.valeurs.value(QStringLiteral("--") + sorte->nom);
+        }
     }
     if (options.contient(QStringLiteral("--wpm"))) {
         bool ok = false;
@@ -66,7 +76,7 @@ ReglagesRig reglages_cw(const Etat& etat, const OptionsCommande& options) {
     if (!lu.erreur.isEmpty()) {
         throw Erreur(lu.erreur);
     }
-    if (lu.reglages.manipulateur.type == TypeManipulateur::aucun) {
+    if (sorte_manipulateur(lu.reglages.manipulateur.type).creer == nullptr) {
         throw Erreur(textes_rig::aucun_manipulateur());
     }
     return lu.reglages;
@@ -85,7 +95,7 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
     SuiviRadio radio;
     QEventLoop boucle;
     QString erreur;
-    if (reglages.manipulateur.type == TypeManipulateur::radio) {
+    if (sorte_manipulateur(reglages.manipulateur.type).capacites.demande_radio) {
         QObject::connect(&radio, &SuiviRadio::connexion_changee, &boucle,
                          [&](bool connectee, const QString& message) {
                              erreur = connectee ? QString() : message;
@@ -108,13 +118,22 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
 } // namespace
 
 int commande_cw(ContexteCli& contexte) {
-    const OptionsCommande options = lire_options_commande(
-        contexte.arguments,
-        {QStringLiteral("--indicatif"), QStringLiteral("--rst"), QStringLiteral("--fichier"),
-         QStringLiteral("--cwdaemon"), QStringLiteral("--wpm")},
-        {QStringLiteral("--radio")}, usage_cw());
-    if (options.arguments.size() != 1 || (options.contient(QStringLiteral("--cwdaemon")) &&
-                                          options.contient(QStringLiteral("--radio")))) {
+    QStringList avec_valeur{QStringLiteral("--indicatif"), QStringLiteral("--rst"),
+                            QStringLiteral("--fichier"), QStringLiteral("--wpm")};
+    QStringList drapeaux;
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        if (sorte->creer != nullptr) {
+            (sorte->capacites.adresse ? avec_valeur : drapeaux)
+                << QStringLiteral("--") + sorte->nom;
+        }
+    }
+    const OptionsCommande options =
+        lire_options_commande(contexte.arguments, avec_valeur, drapeaux, usage_cw());
+    qsizetype choisis = 0;
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        choisis += options.contient(QStringLiteral("--") + sorte->nom) ? 1 : 0;
+    }
+    if (options.arguments.size() != 1 || choisis > 1) {
         throw ErreurUsage{usage_cw()};
     }
     const ReglagesRig reglages = reglages_cw(contexte.etat, options);

@@ -5,6 +5,7 @@
 #include "base/erreur.h"
 #include "rig/liaison_radio.h"
 #include "rig/saisie_rig.h"
+#include "rig/sortes_manipulateur.h"
 
 namespace vorek {
 
@@ -20,7 +21,7 @@ int commande_radio(ContexteCli& contexte) {
     }
     SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(contexte.etat)));
     // Only the radio matters here: a keyer set up is neither checked nor used.
-    saisie.type = TypeManipulateur::aucun;
+    saisie.type = sans_manipulateur().nom;
     if (options.contient(QStringLiteral("--modele"))) {
         bool ok = false;
         saisie.modele = options.valeurs.value(QStringLiteral("--modele")).toInt(&ok);

@@ -25,7 +25,7 @@ QString envoyer_et_attendre(Manipulateur& manipulateur, const QString& texte,
     if (parti && erreur.isEmpty()) {
         boucle.exec();
     }
-    if (parti && erreur.isEmpty() && manipulateur.accuse_les_envois() &&
+    if (parti && erreur.isEmpty() && manipulateur.capacites().accuse &&
         !manipulateur.envoi_accuse()) {
         // The estimate of the message's length has run out; the answer may still be on its way.
         delai.start(attente_accuse);

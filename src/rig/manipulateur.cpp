@@ -21,8 +21,9 @@ QString texte_etat_manipulateur(EtatManipulateur etat) {
                                              : textes_rig::manipulateur_non_verifie();
 }
 
-Manipulateur::Manipulateur(int wpm, QObject* parent)
-    : QObject(parent), vitesse_(vitesse_bornee(wpm)), fin_estimee_(new QTimer(this)) {
+Manipulateur::Manipulateur(const SorteManipulateur& sorte, int wpm, QObject* parent)
+    : QObject(parent), sorte_(sorte), vitesse_(vitesse_bornee(wpm)),
+      fin_estimee_(new QTimer(this)) {
     fin_estimee_->setSingleShot(true);
     connect(fin_estimee_, &QTimer::timeout, this, &Manipulateur::finir_envoi);
 }

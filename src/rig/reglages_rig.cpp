@@ -1,5 +1,6 @@
 #include "reglages_rig.h"
 
+#include "sortes_manipulateur.h"
 #include "textes_rig.h"
 
 #include "base/erreur.h"
@@ -11,12 +12,6 @@
 namespace vorek {
 
 namespace {
-
-const std::array<std::pair<TypeManipulateur, const char*>, 3> noms_types{{
-    {TypeManipulateur::aucun, "aucun"},
-    {TypeManipulateur::cwdaemon, "cwdaemon"},
-    {TypeManipulateur::radio, "radio"},
-}};
 
 QString texte(const QSettings& ini, const QString& cle, const QString& defaut) {
     const QVariant valeur = ini.value(cle);
@@ -36,24 +31,6 @@ int entier(const QSettings& ini, const QString& cle, int defaut, int min, int ma
     return ok && valeur >= min && valeur <= max ? valeur : defaut;
 }
 
-TypeManipulateur type_manipulateur(const QString& nom) {
-    for (const auto& [type, texte_type] : noms_types) {
-        if (nom.trimmed().compare(QLatin1String(texte_type), Qt::CaseInsensitive) == 0) {
-            return type;
-        }
-    }
-    return TypeManipulateur::aucun;
-}
-
-QString nom_type(TypeManipulateur type) {
-    for (const auto& [t, texte_type] : noms_types) {
-        if (t == type) {
-            return QLatin1String(texte_type);
-        }
-    }
-    return QStringLiteral("aucun");
-}
-
 QString cle_message(int i) {
     return QStringLiteral("MessagesCW/F") + QString::number(i + 1);
 }
@@ -67,7 +44,7 @@ ReglagesRig lire_reglages_rig(const QString& chemin) {
     r.radio.port = texte(ini, QStringLiteral("Radio/Port"), QString()).trimmed();
     r.radio.vitesse_bauds = entier(ini, QStringLiteral("Radio/Vitesse"), 0, 0, 10'000'000);
     ReglagesManipulateur& m = r.manipulateur;
-    m.type = type_manipulateur(texte(ini, QStringLiteral("Manipulateur/Type"), QString()));
+    m.type = sorte_manipulateur(texte(ini, QStringLiteral("Manipulateur/Type"), QString())).nom;
     m.hote = texte(ini, QStringLiteral("Manipulateur/Hote"), m.hote).trimmed();
     if (m.hote.isEmpty()) {
         m.hote = ReglagesManipulateur{}.hote;
@@ -86,7 +63,7 @@ void ecrire_reglages_rig(const QString& chemin, const ReglagesRig& r) {
     ini.setValue(QStringLiteral("Radio/Modele"), QString::number(r.radio.modele));
     ini.setValue(QStringLiteral("Radio/Port"), r.radio.port);
     ini.setValue(QStringLiteral("Radio/Vitesse"), QString::number(r.radio.vitesse_bauds));
-    ini.setValue(QStringLiteral("Manipulateur/Type"), nom_type(r.manipulateur.type));
+    ini.setValue(QStringLiteral("Manipulateur/Type"), sorte_manipulateur(r.manipulateur.type).nom);
     ini.setValue(QStringLiteral("Manipulateur/Hote"), r.manipulateur.hote);
     ini.setValue(QStringLiteral("Manipulateur/Port"), QString::number(r.manipulateur.port));
     ini.setValue(QStringLiteral("Manipulateur/WPM"), QString::number(r.manipulateur.wpm));

@@ -12,11 +12,9 @@
 
 namespace vorek {
 
-enum class TypeManipulateur { aucun, cwdaemon, radio };
-
 struct ReglagesManipulateur {
-    TypeManipulateur type = TypeManipulateur::aucun;
-    QString hote = QStringLiteral("127.0.0.1"); // where cwdaemon runs
+    QString type = QStringLiteral("aucun");     // the kind's word (sortes_manipulateur.h)
+    QString hote = QStringLiteral("127.0.0.1"); // where a keyer reached over the network runs
     quint16 port = ManipulateurCwdaemon::port_par_defaut;
     int wpm = Manipulateur::vitesse_par_defaut;
     bool operator==(const ReglagesManipulateur&) const = default;
