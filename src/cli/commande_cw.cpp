@@ -1,5 +1,5 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "app/parametres.h"
 #include "base/erreur.h"
@@ -19,11 +19,6 @@
 namespace vorek {
 
 namespace {
-
-const QString usage_cw() {
-    return QStringLiteral("usage : vorek cw TEXTE|F1..F8 [--indicatif INDICATIF] [--rst RST] "
-                          "[--fichier FICHIER.VRK] [--cwdaemon HOTE:PORT | --radio] [--wpm N]");
-}
 
 // The station of the log named, or else of the last log saved in the work folder; none when
 // there is no log there (a macro that needs it then says which field is missing).
@@ -45,7 +40,7 @@ Station station_pour_cw(const Etat& etat, const QString& fichier) {
 }
 
 // The keyer an option names ("--cwdaemon HOTE:PORT", "--radio"), if any.
-const SorteManipulateur* sorte_choisie(const OptionsCommande& options) {
+const SorteManipulateur* sorte_choisie(const ArgumentsLus& options) {
     for (const SorteManipulateur* sorte : sortes_manipulateur()) {
         if (sorte->creer != nullptr && options.contient(QStringLiteral("--") + sorte->nom)) {
             return sorte;
@@ -54,22 +49,22 @@ const SorteManipulateur* sorte_choisie(const OptionsCommande& options) {
     return nullptr;
 }
 
-ReglagesRig reglages_cw(const Etat& etat, const OptionsCommande& options) {
+ReglagesRig reglages_cw(const Etat& etat, const ArgumentsLus& options) {
     SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(etat)));
     if (const SorteManipulateur* sorte = sorte_choisie(options)) {
         saisie.type = sorte->nom;
         if (sorte->capacites.adresse) {
-            saisie.adresse_manipulateur = options.valeurs.value(QStringLiteral("--") + sorte->nom);
+            saisie.adresse_manipulateur = options.valeur(QStringLiteral("--") + sorte->nom);
         }
     }
     if (options.contient(QStringLiteral("--wpm"))) {
         bool ok = false;
-        saisie.wpm = options.valeurs.value(QStringLiteral("--wpm")).toInt(&ok);
+        saisie.wpm = options.valeur(QStringLiteral("--wpm")).toInt(&ok);
         if (!ok || saisie.wpm != Manipulateur::vitesse_bornee(saisie.wpm)) {
-            throw ErreurUsage{QStringLiteral("vitesse CW incorrecte (de %1 à %2 mots/min) : ")
+            throw ErreurUsage{textes_cli::vitesse_cw_incorrecte()
                                   .arg(Manipulateur::vitesse_min)
-                                  .arg(Manipulateur::vitesse_max) +
-                              options.valeurs.value(QStringLiteral("--wpm"))};
+                                  .arg(Manipulateur::vitesse_max)
+                                  .arg(options.valeur(QStringLiteral("--wpm")))};
         }
     }
     const ReglagesSaisis lu = lire_saisie_rig(saisie);
@@ -118,32 +113,15 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
 } // namespace
 
 int commande_cw(ContexteCli& contexte) {
-    QStringList avec_valeur{QStringLiteral("--indicatif"), QStringLiteral("--rst"),
-                            QStringLiteral("--fichier"), QStringLiteral("--wpm")};
-    QStringList drapeaux;
-    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
-        if (sorte->creer != nullptr) {
-            (sorte->capacites.adresse ? avec_valeur : drapeaux)
-                << QStringLiteral("--") + sorte->nom;
-        }
-    }
-    const OptionsCommande options =
-        lire_options_commande(contexte.arguments, avec_valeur, drapeaux, usage_cw());
-    qsizetype choisis = 0;
-    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
-        choisis += options.contient(QStringLiteral("--") + sorte->nom) ? 1 : 0;
-    }
-    if (options.arguments.size() != 1 || choisis > 1) {
-        throw ErreurUsage{usage_cw()};
-    }
+    const ArgumentsLus& options = contexte.arguments;
     const ReglagesRig reglages = reglages_cw(contexte.etat, options);
     const Station station =
-        station_pour_cw(contexte.etat, options.valeurs.value(QStringLiteral("--fichier")));
-    const ChampsMacro champs{station.station_call,
-                             options.valeurs.value(QStringLiteral("--indicatif")),
+        station_pour_cw(contexte.etat, options.valeur(QStringLiteral("--fichier")));
+    const ChampsMacro champs{station.station_call, options.valeur(QStringLiteral("--indicatif")),
                              station.station_nr_club,
-                             options.valeurs.value(QStringLiteral("--rst"), QStringLiteral("599"))};
-    const MessageCw message = developper_message(modele_cw(options.arguments[0], reglages), champs);
+                             options.valeur(QStringLiteral("--rst"), QStringLiteral("599"))};
+    const MessageCw message =
+        developper_message(modele_cw(options.positionnels[0], reglages), champs);
     if (!message.erreur.isEmpty()) {
         throw Erreur(message.erreur);
     }

@@ -11,12 +11,9 @@ namespace vorek {
 
 // The plots of a log into a PNG file, without a display; prints the file's path.
 int commande_graphique(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 2 || contexte.arguments[0].startsWith(QStringLiteral("--"))) {
-        throw ErreurUsage{QStringLiteral("usage : vorek graphique FICHIER.VRK SORTIE.png")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
-    const QString sortie = QFileInfo(contexte.arguments[1]).absoluteFilePath();
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
+    const QString sortie = QFileInfo(contexte.arguments.positionnels[1]).absoluteFilePath();
     enregistrer_png(calculer_statistiques(contexte.etat, HorlogeSysteme().maintenant_utc()),
                     sortie);
     contexte.sortie << sortie << '\n';

@@ -1,4 +1,5 @@
 #include "contexte_cli.h"
+#include "textes_cli.h"
 
 #include "adif_import/import_adif.h"
 #include "adif_import/textes_import.h"
@@ -12,26 +13,6 @@ namespace vorek {
 
 namespace {
 
-struct ArgumentsImport {
-    QString adif;
-    QString journal; // --ajout
-};
-
-ArgumentsImport lire_arguments(const QStringList& arguments) {
-    ArgumentsImport lus;
-    if (arguments.size() == 1 ||
-        (arguments.size() == 3 && arguments[1] == QStringLiteral("--ajout"))) {
-        lus.adif = arguments[0];
-        lus.journal = arguments.value(2);
-    }
-    if (lus.adif.isEmpty() || lus.adif.startsWith(QStringLiteral("--")) ||
-        (arguments.size() == 3 && lus.journal.isEmpty())) {
-        throw ErreurUsage{
-            QStringLiteral("usage : vorek import-adif FICHIER.ADI [--ajout FICHIER.VRK]")};
-    }
-    return lus;
-}
-
 void ecrire_compte(ContexteCli& contexte, const char* cle, qsizetype n) {
     contexte.sortie << cle << '=' << n << '\n';
 }
@@ -41,16 +22,20 @@ void ecrire_compte(ContexteCli& contexte, const char* cle, qsizetype n) {
 // The import of the choice window without it: replace mode from a new log, or append mode
 // onto the log of FICHIER.VRK; the result is written beside the ADIF file.
 int commande_import_adif(ContexteCli& contexte) {
-    const ArgumentsImport arguments = lire_arguments(contexte.arguments);
+    const QString adif = contexte.arguments.positionnels[0];
+    const QString journal = contexte.arguments.valeur(QStringLiteral("--ajout"));
+    if (contexte.arguments.contient(QStringLiteral("--ajout")) && journal.isEmpty()) {
+        throw ErreurUsage{textes_cli::valeur_manquante().arg(QStringLiteral("--ajout"))};
+    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     ModeImport mode = ModeImport::remplacement;
-    if (!arguments.journal.isEmpty()) {
-        charger_pour_cli(contexte, referentiel, arguments.journal);
+    if (!journal.isEmpty()) {
+        charger_pour_cli(contexte, referentiel, journal);
         mode = ModeImport::ajout;
     }
     const ResultatImport resultat =
-        importer_adif(contexte.etat, referentiel, QFileInfo(arguments.adif).absoluteFilePath(),
-                      mode, QString(), annee_courante(contexte.aujourdhui));
+        importer_adif(contexte.etat, referentiel, QFileInfo(adif).absoluteFilePath(), mode,
+                      QString(), annee_courante(contexte.aujourdhui));
     const LectureAdif& lecture = resultat.lecture;
     if (lecture.base_membres_absente) {
         throw Erreur(textes_import::rien_importe_sans_base());
