@@ -137,11 +137,6 @@ inline QString libelle_radio() {
     return QStringLiteral("La radio");
 }
 
-// %1 the settings file.
-inline QString ecriture_reglages_impossible() {
-    return QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier %1");
-}
-
 } // namespace textes_rig
 
 } // namespace vorek
