@@ -1,6 +1,7 @@
 #include "fichier_reglages.h"
 
 #include "erreur.h"
+#include "journal_diagnostic.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,9 +98,11 @@ void FichierReglages::ecrire(const Reglage& reglage, const QString& valeur) {
 void FichierReglages::enregistrer() {
     ini_.sync();
     if (ini_.status() != QSettings::NoError) {
+        qCWarning(journal_sauvegarde).noquote() << chemin_ << "non enregistré";
         throw Erreur(texte_erreur_ecriture().arg(
             QDir::toNativeSeparators(QFileInfo(chemin_).absoluteFilePath())));
     }
+    qCInfo(journal_sauvegarde).noquote() << chemin_ << "enregistré";
 }
 
 } // namespace vorek

@@ -1,5 +1,7 @@
 #include "fichier_texte.h"
 
+#include "journal_diagnostic.h"
+
 #include "erreur.h"
 
 #include <QDeadlineTimer>
@@ -198,6 +200,17 @@ void remplacer(const QString& chemin, const QByteArray& octets, bool journal) {
     synchroniser_dossier(cible);
 }
 
+// The replacement, said in the diagnostic log whether it went through or not.
+void enregistrer(const QString& chemin, const QByteArray& octets, bool journal) {
+    try {
+        remplacer(chemin, octets, journal);
+    } catch (const Erreur& e) {
+        qCWarning(journal_sauvegarde).noquote() << chemin << "non enregistré :" << e.message();
+        throw;
+    }
+    qCInfo(journal_sauvegarde).noquote() << chemin << "enregistré," << octets.size() << "octets";
+}
+
 QString forme_canonique(const QString& chemin) {
     const QFileInfo info(chemin);
     const QString canonique = info.canonicalFilePath();
@@ -280,11 +293,11 @@ QStringList lire_lignes(const QString& chemin) {
 }
 
 void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
-    remplacer(chemin, contenu(lignes), false);
+    enregistrer(chemin, contenu(lignes), false);
 }
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {
-    remplacer(chemin, contenu(lignes), true);
+    enregistrer(chemin, contenu(lignes), true);
 }
 
 QString chemin_sauvegarde(const QString& chemin) {

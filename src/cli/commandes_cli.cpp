@@ -3,6 +3,7 @@
 #include "contexte_cli.h"
 #include "textes_cli.h"
 
+#include "base/journal_diagnostic.h"
 #include "rig/sortes_manipulateur.h"
 
 namespace vorek {
@@ -301,7 +302,8 @@ QString aide_generale() {
     return usage_general().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') +
            textes_cli::options() + QLatin1Char('\n') + colonnes_aide(options) +
            textes_cli::commandes() + QLatin1Char('\n') + colonnes_aide(commandes) +
-           textes_cli::aide_commande() + QLatin1Char('\n');
+           textes_cli::aide_commande() + QLatin1Char('\n') +
+           textes_cli::fichier_journal().arg(chemin_journal_diagnostic()) + QLatin1Char('\n');
 }
 
 } // namespace vorek

@@ -5,6 +5,7 @@
 #include "app/dossiers.h"
 #include "base/erreur.h"
 #include "base/horloge.h"
+#include "base/journal_diagnostic.h"
 #include "rules/periode.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ struct LigneCommande {
     QString racine;
     QDate aujourdhui;
     bool aide = false;
+    bool debug = false;
     const DeclarationCommande* commande = nullptr;
     QStringList arguments; // after the command's name
 };
@@ -44,6 +46,7 @@ LigneCommande lire_ligne(const QStringList& args) {
         }
     }
     const bool aide = generales.contient(QStringLiteral("--aide"));
+    ligne.debug = generales.contient(QStringLiteral("--debug"));
     // "vorek --aide" alone is "vorek aide".
     const QString nom = args.value(suite + 1, aide ? QStringLiteral("aide") : QString());
     if (nom.isEmpty()) {
@@ -93,6 +96,7 @@ int main(int argc, char* argv[]) {
     try {
         const LigneCommande ligne = lire_ligne(application->arguments());
         commande = ligne.commande;
+        const JournalDiagnostic journal(chemin_journal_diagnostic(), ligne.debug);
         if (ligne.aide) {
             sortie << aide_commande(*commande);
             return 0;

@@ -2,6 +2,8 @@
 
 #include "manipulateur.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -32,6 +34,7 @@ QString envoyer_et_attendre(Manipulateur& manipulateur, const QString& texte,
         boucle.exec();
         if (erreur.isEmpty() && !manipulateur.envoi_accuse()) {
             erreur = manipulateur.sans_accuse();
+            qCWarning(journal_manipulateur).noquote() << manipulateur.sorte().nom << erreur;
         }
     }
     return erreur;

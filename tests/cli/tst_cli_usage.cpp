@@ -1,5 +1,7 @@
 #include "outil_cli.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The command line as the tool reads it: what it refuses and the help it gives.
@@ -10,6 +12,7 @@ class TestCliUsage : public QObject {
     void erreurs_d_usage_data();
     void erreurs_d_usage();
     void aide_de_chaque_commande();
+    void journal_de_diagnostic();
 };
 
 void TestCliUsage::erreurs_d_usage_data() {
@@ -101,6 +104,30 @@ void TestCliUsage::aide_de_chaque_commande() {
         QCOMPARE(erreur.code, 2);
         QVERIFY2(erreur.erreurs.contains(usage + QLatin1Char('\n')), qPrintable(erreur.erreurs));
     }
+}
+
+// The dummy rig read with and without --debug: the same output, the diagnostic log in the
+// user's data folder (as the help says), on stderr only when asked.
+void TestCliUsage::journal_de_diagnostic() {
+    const QString fichier =
+        qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Challenge_VOREK/diagnostic.log");
+    QVERIFY(lancer_vorek({QStringLiteral("aide")}).sortie.contains(fichier));
+    QFile::remove(fichier);
+    QTemporaryDir racine;
+    const QStringList radio{QStringLiteral("--racine"), racine.path(), QStringLiteral("radio"),
+                            QStringLiteral("--modele"), QStringLiteral("1")};
+    const SortieCli discret = lancer_vorek(radio);
+    const SortieCli bavard = lancer_vorek(QStringList{QStringLiteral("--debug")} + radio);
+    QCOMPARE(discret.code, 0);
+    QCOMPARE(bavard.code, 0);
+    QCOMPARE(bavard.octets, discret.octets);
+    QCOMPARE(discret.erreurs, QString());
+    const QString ouverte = QStringLiteral("radio ouverte : Hamlib Dummy (1)");
+    QVERIFY2(bavard.erreurs.startsWith(QStringLiteral("vorek.radio: ") + ouverte),
+             qPrintable(bavard.erreurs));
+    QFile journal(fichier);
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(journal.readAll()).count(ouverte), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliUsage)
