@@ -160,6 +160,24 @@ capturer() {
         import -window "$radio" "$dossier/fenetre_radio.png"
         xdotool key Escape
     fi
+    # "Import ADIF", the first item of the menu bar's second title; Escape closes it.
+    local choix_adif
+    xdotool windowraise "$principale"
+    xdotool windowfocus --sync "$principale"
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(100 * $echelle) }")" \
+        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
+    sleep 1
+    xdotool key Down Return
+    choix_adif=$(timeout 10 xdotool search --sync --onlyvisible --name "IMPORTATION ADIF" | head -1) || true
+    if [ -n "$choix_adif" ]; then
+        sleep 1
+        import -window "$choix_adif" "$dossier/fenetre_choix_adif.png"
+        import -window root "$dossier/ecran_choix_adif.png"
+        xdotool windowfocus --sync "$choix_adif" key Escape
+        sleep 1
+        xdotool search --onlyvisible --name "IMPORTATION ADIF" >/dev/null &&
+            echo "$taille : Échap ne ferme pas IMPORTATION ADIF" >&2
+    fi
     # "CR" of the tool bar: the report e-mail window.
     xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \
         "$(awk "BEGIN { print int(34 * $echelle) }")" click 1
@@ -190,23 +208,6 @@ capturer() {
     if [ -n "$verification" ]; then
         sleep 1
         import -window "$verification" "$dossier/fenetre_verification.png"
-    fi
-    # "Import ADIF", the first item of the menu bar's second title; Escape closes it.
-    local choix_adif
-    xdotool windowfocus --sync "$principale"
-    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(100 * $echelle) }")" \
-        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
-    sleep 1
-    xdotool key Return
-    choix_adif=$(timeout 10 xdotool search --sync --onlyvisible --name "IMPORTATION ADIF" | head -1) || true
-    if [ -n "$choix_adif" ]; then
-        sleep 1
-        import -window "$choix_adif" "$dossier/fenetre_choix_adif.png"
-        import -window root "$dossier/ecran_choix_adif.png"
-        xdotool windowfocus --sync "$choix_adif" key Escape
-        sleep 1
-        xdotool search --onlyvisible --name "IMPORTATION ADIF" >/dev/null &&
-            echo "$taille : Échap ne ferme pas IMPORTATION ADIF" >&2
     fi
     arreter
     sleep 1
