@@ -43,21 +43,19 @@ class TestFenetreImport : public QObject {
             adif);
         return adif;
     }
-    // A log of n QSOs of F5ABC, one a day from 1 July, saved in the work folder.
+    // A log of n QSOs of F5ABC, one a day from 2 July, saved in the work folder.
     QString ecrire_journal(const QString& nom, int n) const {
-        QStringList lignes{QStringLiteral(" (12/2023)"), QStringLiteral("F1AAA")};
-        lignes << QString() << QString() << QString() << QString() << QStringLiteral("F")
-               << QStringLiteral("10") << QString::number(n + 2);
-        lignes << QStringList(10, QStringLiteral("64")) << entetes_journal();
-        for (int i = 0; i < n; ++i) {
-            lignes << QDate(2025, 7, 1).addDays(i).toString(QStringLiteral("dd/MM/yyyy"))
-                   << QStringLiteral("10:00") << QStringLiteral("F5ABC") << QStringLiteral("40m")
-                   << QStringLiteral("599") << QStringLiteral("599") << QStringList(4, QString());
+        Etat journal;
+        journal.station.station_call = QStringLiteral("F1AAA");
+        journal.station.station_DXCC = QStringLiteral("F");
+        for (int i = 1; i <= n; ++i) {
+            journal.table.fixer_nb_lignes(i + 2);
+            journal.table.fixer_ligne(
+                i, {QDate(2025, 7, 1).addDays(i).toString(QStringLiteral("dd/MM/yyyy")),
+                    QStringLiteral("10:00"), QStringLiteral("F5ABC"), QStringLiteral("40m")});
         }
-        lignes << QStringList(10, QString());
-        const QString chemin = banc_->travail(nom);
-        ecrire_lignes(chemin, lignes);
-        return chemin;
+        sauver_fichier(journal, banc_->travail(nom));
+        return banc_->travail(nom);
     }
     std::unique_ptr<BancProgramme> banc_;
 };
