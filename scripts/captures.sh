@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
-# "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics
-# and the report check, and saves PNGs: windows, and the whole screen (what lies off screen is
-# missing there). One set per screen size.
+# "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics,
+# the report check and the ADIF import choice, and saves PNGs: windows, and the whole screen
+# (what lies off screen is missing there). One set per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -159,6 +159,24 @@ capturer() {
         sleep 1
         import -window "$radio" "$dossier/fenetre_radio.png"
         xdotool key Escape
+    fi
+    # "Import ADIF", the first item of the menu bar's second title; Escape closes it.
+    local choix_adif
+    xdotool windowraise "$principale"
+    xdotool windowfocus --sync "$principale"
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(100 * $echelle) }")" \
+        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
+    sleep 1
+    xdotool key Down Return
+    choix_adif=$(timeout 10 xdotool search --sync --onlyvisible --name "IMPORTATION ADIF" | head -1) || true
+    if [ -n "$choix_adif" ]; then
+        sleep 1
+        import -window "$choix_adif" "$dossier/fenetre_choix_adif.png"
+        import -window root "$dossier/ecran_choix_adif.png"
+        xdotool windowfocus --sync "$choix_adif" key Escape
+        sleep 1
+        xdotool search --onlyvisible --name "IMPORTATION ADIF" >/dev/null &&
+            echo "$taille : Échap ne ferme pas IMPORTATION ADIF" >&2
     fi
     # "CR" of the tool bar: the report e-mail window.
     xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \

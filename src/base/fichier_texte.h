@@ -30,7 +30,9 @@ QStringList lire_lignes(const QString& chemin);
 // Writes every line followed by CR LF. The file is replaced only once the new version is
 // complete and synced on disk (a temporary file of its own in the same folder, renamed over
 // it), so a full disk or a crash leaves the previous version whole. A symbolic link stays
-// and the file it names is replaced; a file the operator may not write is refused.
+// and the file it names is replaced, provided the folder's owner made the link and the file
+// is the operator's (message_lien_refuse otherwise); a file the operator may not write is
+// refused.
 void ecrire_lignes(const QString& chemin, const QStringList& lignes);
 
 // The same for the challenge file, which also keeps its previous version as NAME.bak and
@@ -43,6 +45,7 @@ QString chemin_sauvegarde(const QString& chemin);
 QString chemin_verrou(const QString& chemin);
 constexpr std::chrono::milliseconds attente_verrou{2000};
 QString message_journal_verrouille();
+QString message_lien_refuse(const QString& chemin);
 
 // True when both paths name the same file once links and "." or ".." are resolved, file
 // names compared without regard to case as the program compares them. Either may not exist.
