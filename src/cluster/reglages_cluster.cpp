@@ -25,12 +25,7 @@ ReglagesCluster lire_reglages_cluster(const QString& chemin) {
     r.hote = texte_ini(ini, cle("Hote"), QString()).trimmed();
     r.port = quint16(entier_ini(ini, cle("Port"), r.port, 1, 65535));
     r.indicatif = texte_ini(ini, cle("Indicatif"), QString()).trimmed().toUpper();
-    for (const QString& commande :
-         texte_ini(ini, cle("Commandes"), QString()).split(QLatin1Char('\n'))) {
-        if (!commande.trimmed().isEmpty()) {
-            r.commandes.append(commande.trimmed());
-        }
-    }
+    r.commandes = lire_commandes(texte_ini(ini, cle("Commandes"), QString()));
     r.cw_seulement = entier_ini(ini, cle("CWSeulement"), 0, 0, 1) == 1;
     r.membres_seulement = entier_ini(ini, cle("MembresSeulement"), 0, 0, 1) == 1;
     r.duree_minutes = entier_ini(ini, cle("DureeMinutes"), r.duree_minutes, 1, 24 * 60);
@@ -51,6 +46,16 @@ void ecrire_reglages_cluster(const QString& chemin, const ReglagesCluster& r) {
         throw Erreur(textes_rig::ecriture_reglages_impossible().arg(
             QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath())));
     }
+}
+
+QStringList lire_commandes(const QString& texte) {
+    QStringList commandes;
+    for (const QString& ligne : texte.split(QLatin1Char('\n'))) {
+        if (!ligne.trimmed().isEmpty()) {
+            commandes.append(ligne.trimmed());
+        }
+    }
+    return commandes;
 }
 
 QString indicatif_connexion(const ReglagesCluster& reglages, const QString& station_call) {

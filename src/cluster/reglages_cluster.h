@@ -31,6 +31,9 @@ ReglagesCluster lire_reglages_cluster(const QString& chemin);
 // written.
 void ecrire_reglages_cluster(const QString& chemin, const ReglagesCluster& reglages);
 
+// The commands of a text, one a line, blank lines left out.
+QStringList lire_commandes(const QString& texte);
+
 // The login call: the settings' own, else the station's, in capitals.
 QString indicatif_connexion(const ReglagesCluster& reglages, const QString& station_call);
 

@@ -287,6 +287,9 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
     switch (evenement->type()) {
     case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche_spot(champ, touche->key(), touche->modifiers())) {
+            return true;
+        }
         if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
             BitBtn_valider->click();
             return true;
