@@ -99,8 +99,16 @@ void CarteBandes::mettre_a_jour() {
 
 void CarteBandes::recalculer() {
     const QDateTime maintenant = horloge_.maintenant_utc();
+    // Band by band: the scoring memory then changes band once per band, not once per spot.
+    std::vector<SpotCarte*> ordre;
+    ordre.reserve(spots_.size());
     for (SpotCarte& s : spots_) {
-        evaluer(s, maintenant);
+        ordre.push_back(&s);
+    }
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [](const SpotCarte* a, const SpotCarte* b) { return a->bande < b->bande; });
+    for (SpotCarte* s : ordre) {
+        evaluer(*s, maintenant);
     }
     journal_change_ = false;
     minute_calcul_ = minute(maintenant);

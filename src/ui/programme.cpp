@@ -13,6 +13,7 @@
 #include "app/parametres.h"
 
 #include <QFileInfo>
+#include <QScreen>
 
 namespace vorek {
 
@@ -183,9 +184,17 @@ void Programme::placer_carte() {
         Form_carte_->move(g->gauche, g->haut);
         Form_carte_->resize(g->largeur, g->hauteur);
     } else {
+        // In the room the main window leaves on its right, narrowed to it when there is
+        // enough for two bands; else as wide as it is, brought inside the screen.
         const QRect principale = Form_main_->frameGeometry();
+        const int cadre = principale.width() - Form_main_->width();
+        const int place =
+            Form_main_->screen()->availableGeometry().right() - principale.right() - cadre;
+        const int largeur = place >= Form_carte_->width() / 2
+                                ? std::min(Form_carte_->width(), place)
+                                : Form_carte_->width();
         Form_carte_->move(principale.right() + 1, principale.top());
-        Form_carte_->resize(Form_carte_->width(), Form_main_->height());
+        Form_carte_->resize(largeur, Form_main_->height());
     }
     ajuster_a_l_ecran(Form_carte_);
 }

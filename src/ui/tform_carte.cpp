@@ -23,6 +23,7 @@ constexpr int periode_ms = 250;
 constexpr int tics_ages = 60;
 constexpr int lignes_console = 500;
 constexpr int largeur_colonne = 160;
+constexpr int largeur_colonne_vide = 48;
 
 const QColor vert(0, 128, 0);
 const QColor gris(128, 128, 128);
@@ -70,6 +71,7 @@ TForm_carte::TForm_carte(Contexte& contexte, const DelaisCluster& delais)
         }
     }
     construire();
+    afficher();
     connect(connexion_, &ConnexionCluster::spot_recu, this,
             [this](const Spot& spot) { carte_->ajouter(spot); });
     connect(connexion_, &ConnexionCluster::ligne_recue, Memo_console,
@@ -92,6 +94,7 @@ void TForm_carte::construire() {
     Grille_carte->verticalHeader()->hide();
     Grille_carte->verticalHeader()->setDefaultSectionSize(3 * fontMetrics().lineSpacing() + 8);
     Grille_carte->horizontalHeader()->setDefaultSectionSize(largeur_colonne);
+    Grille_carte->horizontalHeader()->setMinimumSectionSize(largeur_colonne_vide / 2);
     Grille_carte->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille_carte->setSelectionMode(QAbstractItemView::SingleSelection);
     Grille_carte->setWordWrap(false);
@@ -170,7 +173,20 @@ void TForm_carte::afficher() {
             }
         }
     }
+    retrecir_colonnes_vides();
     Grille_carte->setUpdatesEnabled(true);
+}
+
+// A band without spots takes little room, so that the bands with spots show side by side.
+void TForm_carte::retrecir_colonnes_vides() {
+    colonnes_vides_.resize(colonnes_.size(), false);
+    for (int c = 0; c < colonnes_.size(); ++c) {
+        const bool vide = colonnes_[c].isEmpty();
+        if (vide != colonnes_vides_[c]) {
+            Grille_carte->setColumnWidth(c, vide ? largeur_colonne_vide : largeur_colonne);
+            colonnes_vides_[c] = vide;
+        }
+    }
 }
 
 void TForm_carte::remplir(QTableWidgetItem* item, const SpotCarte& s) const {

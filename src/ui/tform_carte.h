@@ -56,6 +56,7 @@ class TForm_carte : public QWidget {
     void construire();
     void tic();
     void afficher();
+    void retrecir_colonnes_vides();
     void remplir(QTableWidgetItem* item, const SpotCarte& spot) const;
     void prendre(int ligne, int colonne);
     void etat_change(bool connectee, const QString& message);
@@ -68,6 +69,8 @@ class TForm_carte : public QWidget {
     QStringList bandes_;
     // What the grid shows, column by column.
     QList<QList<SpotCarte>> colonnes_;
+    // The columns narrowed for having no spot: the others keep the operator's widths.
+    QList<bool> colonnes_vides_;
     quint64 version_affichee_ = 0;
     int tics_sans_affichage_ = 0;
 };
