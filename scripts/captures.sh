@@ -2,8 +2,9 @@
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
 # "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics,
-# the report check and the ADIF import choice, and saves PNGs: windows, and the whole screen
-# (what lies off screen is missing there). One set per screen size.
+# the report check, the ADIF import choice and the band map (fed by a local cluster), and
+# saves PNGs: windows, and the whole screen (what lies off screen is missing there). One set
+# per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -40,7 +41,23 @@ port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1
 /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$travail/site" \
     >/dev/null 2>&1 &
 serveur=$!
-trap 'kill $serveur 2>/dev/null || true; nettoyer' EXIT INT TERM
+# A local cluster: the login prompt, then a recorded stream of spots.
+port_cluster=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+/usr/bin/python3 - "$port_cluster" "$racine/tests/cluster/flux_cluster.txt" <<'PY' >/dev/null 2>&1 &
+import socketserver, sys
+flux = open(sys.argv[2], "rb").read()
+class Cluster(socketserver.StreamRequestHandler):
+    def handle(self):
+        self.wfile.write(b"login: ")
+        self.rfile.readline()
+        self.wfile.write(b"\r\n" + flux)
+        self.rfile.read()
+socketserver.ThreadingTCPServer.allow_reuse_address = True
+with socketserver.ThreadingTCPServer(("127.0.0.1", int(sys.argv[1])), Cluster) as s:
+    s.serve_forever()
+PY
+cluster=$!
+trap 'kill $serveur $cluster 2>/dev/null || true; nettoyer' EXIT INT TERM
 
 # A fresh program folder (the program beside its shipped data), so that every size starts
 # as a first start would.
@@ -59,9 +76,9 @@ preparer_programme() {
 # reopens it (written as the program writes them: CP1252, CR LF).
 preparer_seance() {
     local prog="$1"
-    /usr/bin/python3 - "$prog" <<'PY'
+    /usr/bin/python3 - "$prog" "$port_cluster" <<'PY'
 import sys
-prog = sys.argv[1]
+prog, port_cluster = sys.argv[1], sys.argv[2]
 entetes = ["      DATE", "  Heure", "  INDICATIF", " BANDE", "RST env", "RST Reçu", "n° ZTC",
            " Pts", "       Nom", "                    NOTES"]
 qsos = [["02/07/2025", "10:00", "F6XYZ", "40m", "599", "599", "456", "3", "Marie MARTIN", ""],
@@ -77,7 +94,8 @@ with open(prog + "/cfg/Challenge_VRK.ini", "wb") as f:
     # Hamlib's dummy rig, so that the status area shows (no keyer: F1 stays the help).
     f.write(("[My_EMAIL]\r\nAD=f5abc@free.fr\r\n[Reprise]\r\nBande=20m\r\n"
              "Fichier=" + prog + "/Fichiers_challenge/ete_2025.VRK\r\n"
-             "[Radio]\r\nModele=1\r\n").encode("utf-8"))
+             "[Radio]\r\nModele=1\r\n"
+             "[Cluster]\r\nHote=127.0.0.1\r\nPort=" + port_cluster + "\r\n").encode("utf-8"))
 PY
 }
 
@@ -208,6 +226,16 @@ capturer() {
     if [ -n "$verification" ]; then
         sleep 1
         import -window "$verification" "$dossier/fenetre_verification.png"
+    fi
+    # The band map, from the "Radio" menu, fed by the local cluster.
+    xdotool windowfocus --sync "$principale"
+    xdotool key alt+r Down Return
+    local carte
+    carte=$(timeout 10 xdotool search --sync --onlyvisible --name "Carte des bandes" | head -1) || true
+    if [ -n "$carte" ]; then
+        sleep 2
+        import -window "$carte" "$dossier/fenetre_carte.png"
+        import -window root "$dossier/ecran_carte.png"
     fi
     arreter
     sleep 1

@@ -87,4 +87,19 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
     }
 }
 
+std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre) {
+    const QSettings ini(chemin, QSettings::IniFormat);
+    if (!ini.contains(QStringLiteral("Windows/") + fenetre + QLatin1Char('W'))) {
+        return std::nullopt;
+    }
+    return lire_geometrie(ini, fenetre, Geometrie{});
+}
+
+bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g) {
+    QSettings ini(chemin, QSettings::IniFormat);
+    ecrire_geometrie(ini, fenetre, g);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
 } // namespace vorek

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace vorek {
 
@@ -46,5 +47,10 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes);
 
 // Replaces the values of the keys; throws Erreur naming the file when it cannot be written.
 void ecrire_parametres(const QString& chemin, const Parametres& parametres);
+
+// A window kept under its own name in the same [Windows] keys as the others; nothing when
+// none was stored. The write says whether the file took it.
+std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre);
+bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g);
 
 } // namespace vorek

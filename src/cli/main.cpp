@@ -42,6 +42,7 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("stats"), commande_stats},
         {QStringLiteral("verifier"), commande_verifier},
         {QStringLiteral("graphique"), commande_graphique},
+        {QStringLiteral("spots"), commande_spots},
     };
     return table;
 }

@@ -77,6 +77,7 @@ void BancProgramme::demarrer(const QString& version) {
     options.actions = actions_fournies ? actions : vorek::actions_demarrage(*etat);
     options.version = version;
     options.intervalles_radio = intervalles_radio;
+    options.delais_cluster = delais_cluster;
     programme =
         std::make_unique<vorek::Programme>(*etat, dialogues, horloge, attente, std::move(options));
 }

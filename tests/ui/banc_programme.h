@@ -59,6 +59,7 @@ class BancProgramme {
     vorek::ActionsDemarrage actions;
     bool actions_fournies = false;
     vorek::IntervallesRadio intervalles_radio;
+    vorek::DelaisCluster delais_cluster;
     std::unique_ptr<vorek::Programme> programme;
 
   private:
