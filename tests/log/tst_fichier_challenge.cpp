@@ -309,6 +309,17 @@ void TestFichierChallenge::ecrit_seulement_ce_qui_se_relit() {
         QVERIFY(e.message().contains(QString::number(qso)));
         QCOMPARE(lire_octets(fichier), avant);
         QVERIFY(!QFile::exists(fichier + QStringLiteral(".bak")));
+        // Older builds wrote such logs: reading back one that announces too many QSOs says
+        // the log is too large, not that the file is none of the program's.
+        ecrire_lignes_sur(fichier, lignes_challenge(etat));
+        try {
+            lire_challenge(fichier);
+            QFAIL("a log past the reader's caps loaded");
+        } catch (const Erreur& lu) {
+            const bool trop_de_qso = longueur_note == 0;
+            QCOMPARE(lu.message() != message_fichier_trop_gros(), trop_de_qso);
+            QVERIFY(!trop_de_qso || lu.message().contains(QString::number(qso)));
+        }
         return;
     }
     const ContenuChallenge relu = lire_challenge(fichier);
