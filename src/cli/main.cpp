@@ -41,6 +41,7 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("stats"), commande_stats},
         {QStringLiteral("verifier"), commande_verifier},
         {QStringLiteral("graphique"), commande_graphique},
+        {QStringLiteral("corriger"), commande_corriger},
     };
     return table;
 }
