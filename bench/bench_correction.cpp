@@ -25,8 +25,8 @@ struct Pile {
     DossierLu lu;
 
     Pile() {
-        // 50 stations, 12 bands: a density of 0.8 gives about 500 QSOs a report.
-        const ConcoursSynthetique concours = generer_concours({11, 50, 0.8, 400, true});
+        // 50 stations, 12 bands: a density of 0.85 gives about 500 QSOs a report.
+        const ConcoursSynthetique concours = generer_concours({11, 50, 0.85, 400, true});
         const QString cr = dossier.filePath(QStringLiteral("cr"));
         ecrire_concours(concours, cr, dossier.filePath(QStringLiteral("membres.csv")));
         OptionsCorrection options;

@@ -1,6 +1,7 @@
 #include "correction.h"
 
 #include "lecture_compte_rendu.h"
+#include "parallele.h"
 #include "rapport_station.h"
 #include "recoupement.h"
 #include "resultats.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 namespace vorek {
 
@@ -62,6 +64,14 @@ std::vector<CompteRendu> un_par_station(std::vector<CompteRendu> lus,
     return retenus;
 }
 
+void renumeroter(CompteRendu& cr, const std::vector<qint32>& numeros) {
+    for (QsoCabrillo& q : cr.qsos) {
+        for (qint32* n : {&q.indicatif, &q.envoye, &q.recu, &q.date, &q.heure}) {
+            *n = numeros[size_t(*n)];
+        }
+    }
+}
+
 int annee_des_qso(const std::vector<CompteRendu>& comptes_rendus, const QDate& aujourdhui) {
     constexpr qint64 minutes_par_jour = 24 * 60;
     std::map<int, qint64> annees;
@@ -102,11 +112,14 @@ StationCorrigee corriger_station(const CompteRendu& cr, int station, const Recou
         s.uniques += resultat.unique;
     }
     // The lines taken out count as never logged.
-    const ScoreStation verifie = scorer_station(cr, conditions, [&](size_t i) {
-        const Categorie c = categorie(i);
-        return c != Categorie::absent && c != Categorie::indicatif_errone &&
-               c != Categorie::numero_errone;
-    });
+    const ScoreStation verifie = s.absents + s.indicatifs_errones + s.numeros_errones == 0
+                                     ? revendique
+                                     : scorer_station(cr, conditions, [&](size_t i) {
+                                           const Categorie c = categorie(i);
+                                           return c != Categorie::absent &&
+                                                  c != Categorie::indicatif_errone &&
+                                                  c != Categorie::numero_errone;
+                                       });
     s.qso_verifies = verifie.qso;
     s.points_verifies = verifie.points;
     return s;
@@ -164,17 +177,22 @@ class Ecriture {
     const QSet<QString>& entrees_;
 };
 
-void ecrire_resultats(BilanCorrection& bilan, const DossierLu& lecture, Recoupement& recoupement) {
+void ecrire_resultats(BilanCorrection& bilan, const DossierLu& lecture,
+                      const Recoupement& recoupement) {
     if (!QDir().mkpath(bilan.sortie)) {
         throw Erreur(textes_correction::sortie_impossible(bilan.sortie));
     }
     Ecriture ecriture(bilan.sortie, lecture.entrees);
     nommer_rapports(bilan.stations);
-    for (size_t s = 0; s < bilan.stations.size(); ++s) {
-        ecriture.lignes(bilan.stations[s].fichier_rapport,
-                        lignes_rapport_station(lecture.comptes_rendus, int(s), bilan.stations[s],
-                                               recoupement, bilan.annee));
-    }
+    en_parallele(
+        qint64(bilan.stations.size()),
+        [&](qint64 s, int) {
+            ecriture.lignes(bilan.stations[size_t(s)].fichier_rapport,
+                            lignes_rapport_station(lecture.comptes_rendus, int(s),
+                                                   bilan.stations[size_t(s)], recoupement,
+                                                   bilan.annee));
+        },
+        {}, nullptr);
     classer(bilan.stations);
     ecriture.octets(QStringLiteral("resultats.csv"), csv_resultats(bilan));
     ecriture.octets(QStringLiteral("resultats.html"), page_resultats(bilan));
@@ -191,24 +209,43 @@ DossierLu lire_comptes_rendus(const OptionsCorrection& options, Dictionnaire& di
     // Name filters compare without regard to case, as the program compares file names.
     const QFileInfoList fichiers = dossier.entryInfoList(
         {QStringLiteral("*.log"), QStringLiteral("*.cbr")}, QDir::Files | QDir::Hidden, QDir::Name);
+    const qint64 n = fichiers.size();
+    // Each thread reads with a dictionary of its own, merged into the run's afterwards.
+    std::vector<Dictionnaire> dictionnaires(size_t(nombre_de_fils() - 1));
+    std::vector<LecteurComptesRendus> lecteurs{LecteurComptesRendus(dictionnaire)};
+    for (Dictionnaire& d : dictionnaires) {
+        lecteurs.emplace_back(d);
+    }
+    std::vector<LectureCompteRendu> lus(static_cast<size_t>(n));
+    std::vector<int> fils(size_t(n), 0);
+    signaler(suivi, Etape::lecture, 0, n);
+    en_parallele(
+        n,
+        [&](qint64 i, int fil) {
+            lus[size_t(i)] = lecteurs[size_t(fil)].lire(fichiers[i].filePath());
+            fils[size_t(i)] = fil;
+        },
+        [&](qint64 faits) { signaler(suivi, Etape::lecture, faits, n); }, annuler);
+    std::vector<std::vector<qint32>> numeros(dictionnaires.size() + 1);
+    for (size_t d = 0; d < dictionnaires.size(); ++d) {
+        numeros[d + 1] = dictionnaire.fusionner(dictionnaires[d]);
+    }
     DossierLu lecture;
-    LecteurComptesRendus lecteur(dictionnaire);
-    std::vector<CompteRendu> lus;
-    for (qsizetype i = 0; i < fichiers.size(); ++i) {
-        signaler(suivi, Etape::lecture, i, fichiers.size());
-        if (arrete(annuler)) {
-            return lecture;
-        }
+    std::vector<CompteRendu> retenus;
+    for (qint64 i = 0; i < n; ++i) {
         lecture.entrees.insert(forme_comparable(fichiers[i].filePath()));
-        LectureCompteRendu lu = lecteur.lire(fichiers[i].filePath());
+        LectureCompteRendu& lu = lus[size_t(i)];
         if (lu.compte_rendu) {
-            lus.push_back(std::move(*lu.compte_rendu));
-        } else {
+            if (fils[size_t(i)] > 0) {
+                renumeroter(*lu.compte_rendu, numeros[size_t(fils[size_t(i)])]);
+            }
+            retenus.push_back(std::move(*lu.compte_rendu));
+        } else if (!lu.refus.isEmpty()) {
             lecture.ecartes.push_back({fichiers[i].fileName(), lu.refus});
         }
     }
-    signaler(suivi, Etape::lecture, fichiers.size(), fichiers.size());
-    lecture.comptes_rendus = un_par_station(std::move(lus), lecture.ecartes);
+    signaler(suivi, Etape::lecture, n, n);
+    lecture.comptes_rendus = un_par_station(std::move(retenus), lecture.ecartes);
     return lecture;
 }
 
@@ -256,18 +293,31 @@ BilanCorrection corriger_comptes_rendus(const OptionsCorrection& options,
         bilan.annule = true;
         return bilan;
     }
-    const ConditionsCorrection conditions{referentiel, dictionnaire,
-                                          periode_concours(QDate(bilan.annee, 7, 1)),
-                                          QString::number(bilan.annee)};
+    // The reference files' indexes belong to one thread: each other one has its own.
+    std::vector<std::unique_ptr<Referentiel>> copies;
+    for (int fil = 1; fil < nombre_de_fils(); ++fil) {
+        copies.push_back(
+            std::make_unique<Referentiel>(QFileInfo(referentiel.pays.chemin()).path(),
+                                          QFileInfo(referentiel.membres.chemin()).path()));
+    }
+    const PeriodeConcours periode = periode_concours(QDate(bilan.annee, 7, 1));
+    const QString annee = QString::number(bilan.annee);
     const qint64 n = qint64(comptes_rendus.size());
-    for (qint64 s = 0; s < n; ++s) {
-        signaler(suivi, Etape::scores, s, n);
-        if (arrete(annuler)) {
-            bilan.annule = true;
-            return bilan;
-        }
-        bilan.stations.push_back(
-            corriger_station(comptes_rendus[size_t(s)], int(s), recoupement, conditions));
+    bilan.stations.resize(size_t(n));
+    signaler(suivi, Etape::scores, 0, n);
+    en_parallele(
+        n,
+        [&](qint64 s, int fil) {
+            const ConditionsCorrection conditions{fil == 0 ? referentiel : *copies[size_t(fil - 1)],
+                                                  dictionnaire, periode, annee};
+            bilan.stations[size_t(s)] =
+                corriger_station(comptes_rendus[size_t(s)], int(s), recoupement, conditions);
+        },
+        [&](qint64 faits) { signaler(suivi, Etape::scores, faits, n); }, annuler);
+    if (arrete(annuler)) {
+        bilan.stations.clear();
+        bilan.annule = true;
+        return bilan;
     }
     signaler(suivi, Etape::scores, n, n);
     bilan.base_membres_absente = !referentiel.membres.presente();

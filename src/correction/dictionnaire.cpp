@@ -22,6 +22,14 @@ int Dictionnaire::numero(std::string_view texte) {
     return nouveau;
 }
 
+std::vector<qint32> Dictionnaire::fusionner(const Dictionnaire& autre) {
+    std::vector<qint32> numeros(autre.textes_.size());
+    for (const auto& [texte, n] : autre.index_) {
+        numeros[size_t(n)] = numero(texte);
+    }
+    return numeros;
+}
+
 int Dictionnaire::chercher(std::string_view texte) const {
     const auto trouve = index_.find(texte);
     return trouve == index_.end() ? -1 : trouve->second;

@@ -21,6 +21,8 @@ class Dictionnaire {
     int chercher(std::string_view texte) const;
     const QString& texte(int numero) const { return textes_[size_t(numero)]; }
     int taille() const { return int(textes_.size()); }
+    // Adds the texts of another dictionary; gives their numbers here, by their numbers there.
+    std::vector<qint32> fusionner(const Dictionnaire& autre);
 
   private:
     struct Hachage {

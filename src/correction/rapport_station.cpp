@@ -26,7 +26,7 @@ QString texte_bande(int bande) {
 
 class Redaction {
   public:
-    Redaction(const std::vector<CompteRendu>& comptes_rendus, Recoupement& recoupement)
+    Redaction(const std::vector<CompteRendu>& comptes_rendus, const Recoupement& recoupement)
         : comptes_rendus_(comptes_rendus), recoupement_(recoupement) {}
 
     // What is said of one QSO that is not confirmed, below its line.
@@ -72,13 +72,13 @@ class Redaction {
     }
 
     const std::vector<CompteRendu>& comptes_rendus_;
-    Recoupement& recoupement_;
+    const Recoupement& recoupement_;
 };
 
 } // namespace
 
 QStringList lignes_rapport_station(const std::vector<CompteRendu>& comptes_rendus, int station,
-                                   const StationCorrigee& resultat, Recoupement& recoupement,
+                                   const StationCorrigee& resultat, const Recoupement& recoupement,
                                    int annee) {
     const CompteRendu& cr = comptes_rendus[size_t(station)];
     QStringList lignes{

@@ -15,7 +15,7 @@ class Recoupement;
 // confirmed, in file order, with its category and the other station's line when there is
 // one.
 QStringList lignes_rapport_station(const std::vector<CompteRendu>& comptes_rendus, int station,
-                                   const StationCorrigee& resultat, Recoupement& recoupement,
+                                   const StationCorrigee& resultat, const Recoupement& recoupement,
                                    int annee);
 
 } // namespace vorek
