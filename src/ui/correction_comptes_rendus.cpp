@@ -38,6 +38,7 @@ CorrectionComptesRendus::~CorrectionComptesRendus() {
     if (travail_ != nullptr) {
         annuler_ = true;
         travail_->wait();
+        delete travail_;
     }
 }
 

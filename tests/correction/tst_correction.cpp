@@ -230,6 +230,9 @@ void TestCorrection::mauvaises_entrees() {
     dater(chemin("DL1AA_a.log"), QDateTime(QDate(2025, 9, 3), QTime(8, 0)));
     dater(chemin("DL1AA_z.log"), QDateTime(QDate(2025, 9, 1), QTime(8, 0)));
     ecrire_octets(chemin("notes.txt"), "START-OF-LOG: 3.0\r\nCALLSIGN: F1ZZZ\r\n");
+    // A call that would lead out of the results folder, a name a spreadsheet would run.
+    ecrire_octets(chemin("hostile.cbr"), "START-OF-LOG: 3.0\r\nCALLSIGN: ../../EVASION\r\n"
+                                         "NAME: =HYPERLINK(\"http://x\";\"y\")\r\n");
     QMap<QString, QByteArray> avant;
     for (const QString& nom : QDir(dossier).entryList(QDir::Files)) {
         avant.insert(nom, nom == QStringLiteral("enorme.LOG")
@@ -255,11 +258,15 @@ void TestCorrection::mauvaises_entrees() {
                  {QStringLiteral("enorme.LOG"), t::refus_trop_gros()},
                  {QStringLiteral("DL1AA_z.log"), t::refus_remplace(QStringLiteral("DL1AA_a.log"))},
              }));
-    QCOMPARE(int(bilan.stations.size()), 2);
-    QCOMPARE(bilan.stations[0].indicatif, QStringLiteral("DL1AA"));
-    QCOMPARE(bilan.stations[0].qso_revendiques, 2);
-    QCOMPARE(bilan.stations[1].indicatif, QStringLiteral("F5ABC"));
-    QCOMPARE(bilan.stations[1].qso_revendiques, 0);
+    QCOMPARE(int(bilan.stations.size()), 3);
+    QCOMPARE(bilan.stations[1].indicatif, QStringLiteral("DL1AA"));
+    QCOMPARE(bilan.stations[1].qso_revendiques, 2);
+    QCOMPARE(bilan.stations[2].indicatif, QStringLiteral("F5ABC"));
+    QCOMPARE(bilan.stations[2].qso_revendiques, 0);
+    QCOMPARE(bilan.stations[0].fichier_rapport, QStringLiteral("__-__-EVASION.txt"));
+    QVERIFY(QFile::exists(dossier + QStringLiteral("/correction/__-__-EVASION.txt")));
+    QVERIFY(lire_octets(dossier + QStringLiteral("/correction/resultats.csv"))
+                .contains(";\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"));
     for (auto f = avant.cbegin(); f != avant.cend(); ++f) {
         if (f.key() != QStringLiteral("enorme.LOG")) {
             QCOMPARE(lire_octets(dossier + QLatin1Char('/') + f.key()), f.value());
