@@ -2,9 +2,9 @@
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
 # "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics,
-# the report check, the ADIF import choice and the band map (fed by a local cluster), and
-# saves PNGs: windows, and the whole screen (what lies off screen is missing there). One set
-# per screen size.
+# the report check, the ADIF import choice, the committee's cross-check and the band map (fed
+# by a local cluster), and saves PNGs: windows, and the whole screen (what lies off screen is
+# missing there). One set per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
 # 1920x1080 1920x1080@1.5). Needs xvfb, xdotool and imagemagick (import).
@@ -226,6 +226,38 @@ capturer() {
     if [ -n "$verification" ]; then
         sleep 1
         import -window "$verification" "$dossier/fenetre_verification.png"
+        xdotool key Escape
+    fi
+    # The committee's cross-check, last item of the same menu: the folder asked for, the
+    # run's progress over a generated pile of reports, then "Annuler".
+    xdotool windowfocus --sync "$principale"
+    xdotool key alt+s
+    sleep 1
+    import -window root "$dossier/ecran_menu_statistiques.png"
+    xdotool key Escape
+    if [ -d "$travail/pile/cr" ]; then
+        xdotool windowfocus --sync "$principale"
+        xdotool key alt+s Up Return
+        local choix progression
+        choix=$(timeout 10 xdotool search --sync --onlyvisible --name "Dossier des comptes rendus" |
+            head -1) || true
+        if [ -n "$choix" ]; then
+            sleep 1
+            import -window "$choix" "$dossier/fenetre_dossier_correction.png"
+            xdotool type --delay 20 "$travail/pile/cr/"
+            xdotool key Return
+            progression=$(timeout 20 xdotool search --sync --onlyvisible \
+                --name "^Correction des comptes rendus$" | head -1) || true
+            if [ -n "$progression" ]; then
+                sleep 1
+                import -window "$progression" "$dossier/fenetre_progression_correction.png"
+                import -window root "$dossier/ecran_progression_correction.png"
+                xdotool key Escape
+                sleep 3
+                import -window root "$dossier/ecran_correction_annulee.png"
+                xdotool key Return
+            fi
+        fi
     fi
     # The band map, from the "Radio" menu, fed by the local cluster.
     xdotool windowfocus --sync "$principale"
@@ -242,6 +274,10 @@ capturer() {
     ls "$dossier"/*.png
 }
 
+# A pile of reports for the cross-check's progress, when the benchmarks are built.
+if [ -x "$construction/bench/generer_pile" ]; then
+    "$construction/bench/generer_pile" "$travail/pile" 300 0.8 >/dev/null
+fi
 for taille in "${tailles[@]}"; do
     capturer "$taille"
 done

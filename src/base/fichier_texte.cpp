@@ -286,6 +286,10 @@ QString message_journal_verrouille() {
                           "enregistrement impossible pour l'instant, réessayez");
 }
 
+QByteArray lire_octets_fichier(const QString& chemin) {
+    return lire_tout(chemin);
+}
+
 QStringList lire_lignes(const QString& chemin) {
     const QByteArray octets = lire_tout(chemin);
     // Each line costs a list entry whatever its length.
@@ -313,6 +317,10 @@ QStringList lire_lignes(const QString& chemin) {
 
 void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
     remplacer(chemin, contenu(lignes), false);
+}
+
+void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets) {
+    remplacer(chemin, octets, false);
 }
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {

@@ -23,6 +23,9 @@ constexpr qint64 taille_max_fichier_texte = 64 * 1024 * 1024;
 constexpr qsizetype lignes_max_fichier_texte = 4 * 1024 * 1024;
 QString message_fichier_trop_gros();
 
+// A file's bytes as they are, with the same size limit and failures as lire_lignes.
+QByteArray lire_octets_fichier(const QString& chemin);
+
 // All lines of a file, without their line ends. Refuses a file above
 // taille_max_fichier_texte bytes or lignes_max_fichier_texte lines.
 QStringList lire_lignes(const QString& chemin);
@@ -34,6 +37,9 @@ QStringList lire_lignes(const QString& chemin);
 // is the operator's (message_lien_refuse otherwise); a file the operator may not write is
 // refused.
 void ecrire_lignes(const QString& chemin, const QStringList& lignes);
+
+// The same for bytes written as they are (files in another encoding than CP1252).
+void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets);
 
 // The same for the challenge file, which also keeps its previous version as NAME.bak and
 // holds the lock NAME.lock for the time of the save, both beside the file itself (past any

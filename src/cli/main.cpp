@@ -43,6 +43,7 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("verifier"), commande_verifier},
         {QStringLiteral("graphique"), commande_graphique},
         {QStringLiteral("spots"), commande_spots},
+        {QStringLiteral("corriger"), commande_corriger},
     };
     return table;
 }

@@ -118,4 +118,12 @@ QString DialoguesQt::fichier_a_enregistrer(const DemandeFichier& demande) {
     return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
 }
 
+QString DialoguesQt::dossier_a_ouvrir(const DemandeFichier& demande) {
+    QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setOption(QFileDialog::ShowDirsOnly);
+    return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
+}
+
 } // namespace vorek

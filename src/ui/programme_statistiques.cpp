@@ -1,7 +1,9 @@
 // The statistics and report-check windows: shown when the main window asks, the check's
-// findings leading back to the main window's grid.
+// findings leading back to the main window's grid; the committee's cross-check over it.
 
 #include "programme.h"
+
+#include "correction_comptes_rendus.h"
 
 #include "tform_main.h"
 #include "tform_statistiques.h"
@@ -32,6 +34,9 @@ void Programme::relier_statistiques() {
     });
     connect(verification, &TForm_verification::ligne_choisie, Form_main_,
             &TForm_main::selectionner_ligne);
+    auto* correction = new CorrectionComptesRendus(contexte_, Form_main_);
+    connect(Form_main_, &TForm_main::correction_demandee, correction,
+            &CorrectionComptesRendus::lancer);
     connect(this, &Programme::fin, statistiques, &QWidget::hide);
     connect(this, &Programme::fin, verification, &QWidget::hide);
 }

@@ -126,6 +126,7 @@ class TForm_main : public QMainWindow {
     QMenu* Statistiques1;
     QAction* AfficherStatistiques1;
     QAction* VerifierCR1;
+    QAction* CorrectionCR1;
 
     // The radio and the keyer (tform_main_radio.cpp).
     QMenu* Radio1;
@@ -205,6 +206,7 @@ class TForm_main : public QMainWindow {
     void envoi_cr_demande();
     void statistiques_demandees();
     void verification_demandee();
+    void correction_demandee();
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
