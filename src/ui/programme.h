@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contexte.h"
+#include "parametres_fenetres.h"
 
 #include <QObject>
 
@@ -43,6 +44,7 @@ class Programme : public QObject {
   private:
     void relier();
     void relier_statistiques();
+    FenetresParametres fenetres_parametres();
     void lire_parametres();
     void ecrire_parametres();
     void reprendre_derniere_seance();
@@ -60,6 +62,9 @@ class Programme : public QObject {
     std::unique_ptr<TForm_statistiques> Form_statistiques_;
     std::unique_ptr<TForm_verification> Form_verification_;
     TForm_radio* Form_radio_ = nullptr;
+    PlaceRetenue place_infoCR_;
+    PlaceRetenue place_statistiques_;
+    PlaceRetenue place_verification_;
     bool termine_ = false;
     // Where the last session left off, as the settings file keeps it.
     QString dernier_fichier_;
