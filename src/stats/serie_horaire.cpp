@@ -34,7 +34,7 @@ SerieHoraire serie_du_jour(const Statistiques& stats, const QDate& jour) {
     for (int h = 0; h < heures_par_jour; ++h) {
         const qsizetype heure = heure_du_jour(stats, jour, h);
         const bool dans_la_periode = heure >= 0 && heure < stats.qso_par_heure.size();
-        serie.categories.append(QStringLiteral("%1h").arg(h, 2, 10, QLatin1Char('0')));
+        serie.categories.append(QString::number(h));
         serie.qso.append(dans_la_periode ? stats.qso_par_heure[heure] : 0);
         serie.score.append(score_a(stats, heure));
     }

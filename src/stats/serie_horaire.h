@@ -19,7 +19,7 @@ struct SerieHoraire {
 // The days of the contest period that hold QSOs, in date order (UTC, as the log is).
 QList<QDate> jours_avec_qso(const Statistiques& stats);
 
-// For a day, its 24 hours ("00h" to "23h"); without one (an invalid date), one bar a day that
+// For a day, its 24 hours ("0" to "23", UTC); without one (an invalid date), one bar a day that
 // holds QSOs ("dd/MM"): a bar an hour over two months would be thinner than a pixel.
 SerieHoraire serie_horaire(const Statistiques& stats, const QDate& jour = QDate());
 

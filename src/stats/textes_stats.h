@@ -87,8 +87,13 @@ inline QString titre_par_jour() {
     return QStringLiteral("QSO par jour et score cumulé");
 }
 inline QString titre_horaire_du_jour(const QDate& jour) {
-    return titre_horaire() + QStringLiteral(" — ") + jour.toString(QStringLiteral("dd/MM/yyyy")) +
-           QStringLiteral(" (UTC)");
+    return titre_horaire() + QStringLiteral(" — ") + jour.toString(QStringLiteral("dd/MM/yyyy"));
+}
+inline QString axe_heures() {
+    return QStringLiteral("Heure (UTC)");
+}
+inline QString axe_jours() {
+    return QStringLiteral("Jour (UTC)");
 }
 // The day list of the rate plot: every day first, then each day holding QSOs.
 inline QString tous_les_jours() {

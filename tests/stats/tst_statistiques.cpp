@@ -109,8 +109,8 @@ void TstStatistiques::series_du_graphique() {
     QCOMPARE(serie_horaire(stats),
              (SerieHoraire{{"01/07", "02/07", "03/07"}, {3, 3, 2}, {9, 15, 28}}));
     const SerieHoraire deux = serie_horaire(stats, QDate(2025, 7, 2));
-    QCOMPARE(deux.categories.first(), QStringLiteral("00h"));
-    QCOMPARE(deux.categories.last(), QStringLiteral("23h"));
+    QCOMPARE(deux.categories.first(), QStringLiteral("0"));
+    QCOMPARE(deux.categories.last(), QStringLiteral("23"));
     QCOMPARE(deux.qso[9], 3);
     QCOMPARE(deux.score[8], 9);
     QCOMPARE(deux.score[9], 15);

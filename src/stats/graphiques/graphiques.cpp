@@ -77,6 +77,7 @@ QChart* graphique_horaire(const Statistiques& stats, const QDate& jour) {
         barres->append(qso);
     }
     auto* serie_barres = new QBarSeries;
+    serie_barres->setBarWidth(0.8);
     serie_barres->append(barres);
     auto* score = new QLineSeries;
     score->setName(textes_stats::serie_score_cumule());
@@ -87,6 +88,8 @@ QChart* graphique_horaire(const Statistiques& stats, const QDate& jour) {
     graphique->addSeries(score);
     auto* categories = new QBarCategoryAxis;
     categories->append(serie.categories);
+    categories->setTitleText(jour.isValid() ? textes_stats::axe_heures()
+                                            : textes_stats::axe_jours());
     graphique->addAxis(categories, Qt::AlignBottom);
     serie_barres->attachAxis(categories);
     score->attachAxis(categories);
