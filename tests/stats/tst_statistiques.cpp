@@ -108,12 +108,6 @@ void TstStatistiques::series_du_graphique() {
              QList<QDate>({QDate(2025, 7, 1), QDate(2025, 7, 2), QDate(2025, 7, 3)}));
     QCOMPARE(serie_horaire(stats),
              (SerieHoraire{{"01/07", "02/07", "03/07"}, {3, 3, 2}, {9, 15, 28}}));
-    const SerieHoraire deux = serie_horaire(stats, QDate(2025, 7, 2));
-    QCOMPARE(deux.categories.first(), QStringLiteral("0"));
-    QCOMPARE(deux.categories.last(), QStringLiteral("23"));
-    QCOMPARE(deux.qso[9], 3);
-    QCOMPARE(deux.score[8], 9);
-    QCOMPARE(deux.score[9], 15);
 }
 
 // Any hours: the day bars add up the hours, a day's hours add up to its bar and end on its
