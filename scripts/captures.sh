@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb in a scratch program folder, first as on a first start,
 # then reopening a prepared session; goes to the main window, opens the help, the
-# "Mises à jour" menu, the radio and keyer settings, the report e-mail window, the statistics,
-# the report check, the ADIF import choice, the committee's cross-check and the band map (fed
-# by a local cluster), and saves PNGs: windows, and the whole screen (what lies off screen is
+# "Mises à jour" menu, the radio and keyer settings, the open dialog, the report e-mail
+# window, the statistics (the table, every day's plot, one day's plot), the report check, the
+# ADIF import choice, the committee's cross-check and the band map (fed by a local cluster),
+# and saves PNGs: windows, and the whole screen (what lies off screen is
 # missing there). One set per screen size.
 # Usage: scripts/captures.sh [BUILD_FOLDER] [OUTPUT_FOLDER] [SIZE...]
 # A size is WIDTHxHEIGHT, or WIDTHxHEIGHT@SCALE for a scale factor (default: 1366x768
@@ -66,8 +67,8 @@ preparer_programme() {
     rm -rf "$prog"
     mkdir -p "$prog/cfg"
     cp "$programme_construit" "$prog/"
+    # The shipped data, the mail-server table among it: the first start copies it into cfg.
     cp -r "$construction/src/data" "$prog/"
-    printf 'Domaine;Serveur;Port\r\nfree;smtp.free.fr;25\r\n' >"$prog/cfg/SMTP.csv"
     printf '[serveurs]\r\nclub=http://127.0.0.1:%s\r\npays=http://127.0.0.1:%s\r\n' \
         "$port" "$port" >"$prog/cfg/serveurs.ini"
 }
@@ -77,12 +78,15 @@ preparer_programme() {
 preparer_seance() {
     local prog="$1"
     /usr/bin/python3 - "$prog" "$port_cluster" <<'PY'
-import sys
+import datetime, sys
 prog, port_cluster = sys.argv[1], sys.argv[2]
+# This year's contest, so that the QSOs count in the statistics.
+an = str(datetime.date.today().year)
 entetes = ["      DATE", "  Heure", "  INDICATIF", " BANDE", "RST env", "RST Reçu", "n° ZTC",
            " Pts", "       Nom", "                    NOTES"]
-qsos = [["02/07/2025", "10:00", "F6XYZ", "40m", "599", "599", "456", "3", "Marie MARTIN", ""],
-        ["03/07/2025", "11:30", "DL1ABC", "20m", "599", "579", "NM", "0", "", "Non membre"]]
+qsos = [["02/07/" + an, "10:00", "F6XYZ", "40m", "599", "599", "456", "3", "Marie MARTIN", ""],
+        ["02/07/" + an, "14:10", "F5ABC", "20m", "599", "599", "123", "5", "Jean DUPONT", ""],
+        ["03/07/" + an, "11:30", "DL1ABC", "20m", "599", "579", "NM", "0", "", "Non membre"]]
 lignes = [" (12/2023)", "F5ABC", "Jean DUPONT", "1 rue de la Paix", "75001 PARIS", "123", "F",
           "10", str(len(qsos) + 2)]
 lignes += ["131", "64", "96", "64", "75", "64", "64", "35", "231", "221"]
@@ -123,10 +127,16 @@ capturer() {
     export DISPLAY="$ecran"
     unset QT_QPA_PLATFORM
 
-    # A first start: the station window as a new operator sees it.
+    # A first start: the station window as a new operator sees it, an address typed.
     local station programme
     demarrer "$prog" "$echelle"
     sleep 2
+    xdotool windowfocus --sync "$station"
+    # Tab order from the call: ZTC, address, OK, DXCC, exit, name, town, the two file
+    # buttons, then the e-mail address.
+    xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    xdotool type --delay 40 "f5xyz@free.fr"
+    sleep 1
     import -window root "$dossier/ecran_premier_demarrage.png"
     kill "$programme"
     wait "$programme" 2>/dev/null || true
@@ -196,6 +206,15 @@ capturer() {
         xdotool search --onlyvisible --name "IMPORTATION ADIF" >/dev/null &&
             echo "$taille : Échap ne ferme pas IMPORTATION ADIF" >&2
     fi
+    # "&Ouvrir..." of the "&Fichier" menu, the menu bar's first title (Alt+F is also
+    # "&Fermer"): Qt's file dialog, in French.
+    xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(30 * $echelle) }")" \
+        "$(awk "BEGIN { print int(8 * $echelle) }")" click 1
+    sleep 1
+    xdotool key o
+    sleep 2
+    import -window root "$dossier/ecran_ouvrir.png"
+    xdotool key Escape
     # "CR" of the tool bar: the report e-mail window.
     xdotool mousemove --window "$principale" "$(awk "BEGIN { print int(613 * $echelle) }")" \
         "$(awk "BEGIN { print int(34 * $echelle) }")" click 1
@@ -219,6 +238,11 @@ capturer() {
         xdotool key ctrl+Tab
         sleep 1
         import -window "$statistiques" "$dossier/fenetre_graphique.png"
+        # The day list has the focus on that tab: the first day that holds QSOs.
+        xdotool key Tab Down
+        sleep 1
+        import -window "$statistiques" "$dossier/fenetre_graphique_jour.png"
+        import -window root "$dossier/ecran_statistiques.png"
     fi
     xdotool windowfocus --sync "$principale"
     xdotool key alt+s Down Return
@@ -226,6 +250,7 @@ capturer() {
     if [ -n "$verification" ]; then
         sleep 1
         import -window "$verification" "$dossier/fenetre_verification.png"
+        import -window root "$dossier/ecran_verification.png"
         xdotool key Escape
     fi
     # The committee's cross-check, last item of the same menu: the folder asked for, the

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include <optional>
+
 namespace vorek {
 
 class Etat;
@@ -25,6 +27,10 @@ struct Parametres {
     Geometrie form_main{910, 160, 600, 800};
     Geometrie form_infos{395, 440, 770, 90};
     Geometrie form_choix_ADIF{370, 260, 310, 140};
+    // The windows placed when they are first shown, each absent until it was.
+    std::optional<Geometrie> form_infoCR;
+    std::optional<Geometrie> form_statistiques;
+    std::optional<Geometrie> form_verification;
     QList<int> largeurs_colonnes;
     // False on a first start: no width stored yet, the grid sizes its columns to their content.
     bool largeurs_enregistrees = false;

@@ -1,5 +1,7 @@
 #include "dialogues_qt.h"
 
+#include "francais.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -97,6 +99,7 @@ Reponse DialoguesQt::question(const QString& texte, bool avec_annuler) {
 QString DialoguesQt::fichier_a_ouvrir(const DemandeFichier& demande) {
     QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial,
                          filtre_qt(demande.filtre));
+    franciser_dialogue(dialogue);
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);
     dialogue.setFileMode(QFileDialog::ExistingFile);
     dialogue.setDefaultSuffix(demande.extension_defaut);
@@ -109,6 +112,7 @@ QString DialoguesQt::fichier_a_ouvrir(const DemandeFichier& demande) {
 QString DialoguesQt::fichier_a_enregistrer(const DemandeFichier& demande) {
     QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial,
                          filtre_qt(demande.filtre));
+    franciser_dialogue(dialogue);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
     dialogue.setDefaultSuffix(demande.extension_defaut);

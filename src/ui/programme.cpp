@@ -12,6 +12,8 @@
 
 #include "app/parametres.h"
 
+#include <QLineEdit>
+
 #include <QFileInfo>
 #include <QScreen>
 
@@ -31,6 +33,7 @@ Programme::Programme(Etat& etat, Dialogues& dialogues, const Horloge& horloge,
     Form_main_->FormCreate();
     Form_choix_ADIF_ = new TForm_choix_ADIF(contexte_);
     Form_infoCR_ = new TForm_infoCR(contexte_);
+    place_infoCR_.fenetre = Form_infoCR_;
     relier();
     relier_statistiques();
     Form_infoCR_->FormCreate();
@@ -77,9 +80,13 @@ void Programme::relier() {
     connect(Form_infoCR_, &TForm_infoCR::parametres_a_ecrire, this, &Programme::ecrire_parametres);
 }
 
+FenetresParametres Programme::fenetres_parametres() {
+    return {Form_main_,     Form_Infos_,          Form_choix_ADIF_,
+            &place_infoCR_, &place_statistiques_, &place_verification_};
+}
+
 void Programme::lire_parametres() {
-    const Parametres p =
-        lire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat);
+    const Parametres p = lire_parametres_fenetres(fenetres_parametres(), contexte_.etat);
     contexte_.reglages_smtp_memorises = p.smtp;
     contexte_.reglages_smtp = p.smtp;
     // Server and port are those the station window shows: none until an address proposes.
@@ -103,8 +110,8 @@ void Programme::ecrire_parametres() {
     const QString bande = contexte_.entree ? contexte_.entree->bande_selectionnee() : QString();
     const ReglagesSmtp garde =
         reglages_a_garder(contexte_.reglages_smtp_memorises, contexte_.reglages_smtp);
-    if (ecrire_parametres_fenetres({Form_main_, Form_Infos_, Form_choix_ADIF_}, contexte_.etat,
-                                   bande, garde, contexte_.dialogues)) {
+    if (ecrire_parametres_fenetres(fenetres_parametres(), contexte_.etat, bande, garde,
+                                   contexte_.dialogues)) {
         contexte_.reglages_smtp_memorises = garde;
     }
 }
@@ -133,7 +140,7 @@ void Programme::afficher_choix_ADIF() {
 }
 
 void Programme::afficher_envoi_CR() {
-    ajuster_a_l_ecran(Form_infoCR_);
+    placer_retenue(place_infoCR_, Form_main_, Form_main_->Edit_call);
     Form_infoCR_->show();
     Form_infoCR_->raise();
     Form_infoCR_->activateWindow();

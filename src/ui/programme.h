@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contexte.h"
+#include "parametres_fenetres.h"
 
 #include <QObject>
 
@@ -45,6 +46,7 @@ class Programme : public QObject {
   private:
     void relier();
     void relier_statistiques();
+    FenetresParametres fenetres_parametres();
     void lire_parametres();
     void ecrire_parametres();
     void reprendre_derniere_seance();
@@ -65,6 +67,9 @@ class Programme : public QObject {
     std::unique_ptr<TForm_verification> Form_verification_;
     TForm_radio* Form_radio_ = nullptr;
     TForm_carte* Form_carte_ = nullptr;
+    PlaceRetenue place_infoCR_;
+    PlaceRetenue place_statistiques_;
+    PlaceRetenue place_verification_;
     bool termine_ = false;
     // Where the last session left off, as the settings file keeps it.
     QString dernier_fichier_;

@@ -169,7 +169,8 @@ class TForm_main : public QMainWindow {
     // The band of the last session, chosen as the operator would; a text that is no band
     // changes nothing.
     void choisir_bande(const QString& bande);
-    // A first start's column widths: each column as wide as its content.
+    // A first start's column widths: each column as wide as its header and its usual content
+    // (a date, a name) in the grid's font.
     void colonnes_au_contenu();
 
     // Entry and log grid (tform_main_saisie.cpp).
