@@ -1,5 +1,6 @@
 #include "parametres.h"
 
+#include "base/erreur.h"
 #include "base/fichier_reglages.h"
 #include "log/etat.h"
 
@@ -26,6 +27,20 @@ Reglage colonne(int col) {
     return {Cle::largeur_colonne, QString::number(col)};
 }
 
+// A window placed by the program on its first opening has no place stored yet.
+std::optional<Geometrie> lire_place(const FichierReglages& ini, const QString& fenetre) {
+    if (!ini.contient({Cle::fenetre_largeur, fenetre})) {
+        return std::nullopt;
+    }
+    return lire_geometrie(ini, fenetre, {});
+}
+
+void ecrire_place(FichierReglages& ini, const QString& fenetre, const std::optional<Geometrie>& g) {
+    if (g) {
+        ecrire_geometrie(ini, fenetre, *g);
+    }
+}
+
 } // namespace
 
 QString chemin_parametres(const Etat& etat) {
@@ -38,6 +53,9 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
     p.form_main = lire_geometrie(ini, QStringLiteral("Form_main"), p.form_main);
     p.form_infos = lire_geometrie(ini, QStringLiteral("Form_infos"), p.form_infos);
     p.form_choix_ADIF = lire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), p.form_choix_ADIF);
+    p.form_infoCR = lire_place(ini, QStringLiteral("Form_infoCR"));
+    p.form_statistiques = lire_place(ini, QStringLiteral("Form_statistiques"));
+    p.form_verification = lire_place(ini, QStringLiteral("Form_verification"));
     for (int col = 0; col < nb_colonnes; ++col) {
         p.largeurs_colonnes.append(ini.entier(colonne(col), largeur_colonne_parametres));
         p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contient(colonne(col));
@@ -54,6 +72,9 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
     ecrire_geometrie(ini, QStringLiteral("Form_main"), parametres.form_main);
     ecrire_geometrie(ini, QStringLiteral("Form_infos"), parametres.form_infos);
     ecrire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), parametres.form_choix_ADIF);
+    ecrire_place(ini, QStringLiteral("Form_infoCR"), parametres.form_infoCR);
+    ecrire_place(ini, QStringLiteral("Form_statistiques"), parametres.form_statistiques);
+    ecrire_place(ini, QStringLiteral("Form_verification"), parametres.form_verification);
     for (int col = 0; col < parametres.largeurs_colonnes.size(); ++col) {
         ini.ecrire(colonne(col), parametres.largeurs_colonnes[col]);
     }
@@ -62,6 +83,21 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
     ini.ecrire(Cle::dernier_fichier, parametres.dernier_fichier);
     ini.ecrire(Cle::derniere_bande, parametres.derniere_bande);
     ini.enregistrer();
+}
+
+std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre) {
+    return lire_place(FichierReglages(chemin), fenetre);
+}
+
+bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g) {
+    FichierReglages ini(chemin);
+    ecrire_geometrie(ini, fenetre, g);
+    try {
+        ini.enregistrer();
+        return true;
+    } catch (const Erreur&) {
+        return false;
+    }
 }
 
 } // namespace vorek

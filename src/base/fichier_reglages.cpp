@@ -18,7 +18,7 @@ struct CleFichier {
 };
 
 // The one list of keys, in the order of the enum.
-constexpr std::array<CleFichier, 24> cles{{
+constexpr std::array<CleFichier, 31> cles{{
     {Cle::fenetre_largeur, "Windows/%1W"},
     {Cle::fenetre_haut, "Windows/%1T"},
     {Cle::fenetre_gauche, "Windows/%1L"},
@@ -40,6 +40,13 @@ constexpr std::array<CleFichier, 24> cles{{
     {Cle::manipulateur_port, "Manipulateur/Port"},
     {Cle::manipulateur_wpm, "Manipulateur/WPM"},
     {Cle::message_cw, "MessagesCW/F%1"},
+    {Cle::cluster_hote, "Cluster/Hote"},
+    {Cle::cluster_port, "Cluster/Port"},
+    {Cle::cluster_indicatif, "Cluster/Indicatif"},
+    {Cle::cluster_commandes, "Cluster/Commandes"},
+    {Cle::cluster_cw_seulement, "Cluster/CWSeulement"},
+    {Cle::cluster_membres_seulement, "Cluster/MembresSeulement"},
+    {Cle::cluster_duree, "Cluster/DureeMinutes"},
     {Cle::serveur_club, "serveurs/club"},
     {Cle::serveur_pays, "serveurs/pays"},
     {Cle::email_comite, "comite/email"},

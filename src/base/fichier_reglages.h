@@ -9,8 +9,8 @@
 namespace vorek {
 
 // Every key of the program's settings files: cfg/Challenge_VRK.ini (the windows, the session,
-// the mail server, the radio and the keyer) and cfg/serveurs.ini (where the reference files
-// come from and where the report goes). A key of a family (a window, a column, an F key)
+// the mail server, the radio, the keyer and the cluster) and cfg/serveurs.ini (where the reference
+// files come from and where the report goes). A key of a family (a window, a column, an F key)
 // takes the member's name as its parameter.
 enum class Cle {
     fenetre_largeur, // Windows/<window>W
@@ -34,6 +34,13 @@ enum class Cle {
     manipulateur_port,
     manipulateur_wpm,
     message_cw, // MessagesCW/F<number>
+    cluster_hote,
+    cluster_port,
+    cluster_indicatif,
+    cluster_commandes,
+    cluster_cw_seulement,
+    cluster_membres_seulement,
+    cluster_duree,
     serveur_club,
     serveur_pays,
     email_comite,

@@ -15,6 +15,7 @@ Q_LOGGING_CATEGORY(journal_manipulateur, "vorek.manipulateur", QtWarningMsg)
 Q_LOGGING_CATEGORY(journal_smtp, "vorek.smtp", QtWarningMsg)
 Q_LOGGING_CATEGORY(journal_telechargement, "vorek.telechargement", QtWarningMsg)
 Q_LOGGING_CATEGORY(journal_sauvegarde, "vorek.sauvegarde", QtWarningMsg)
+Q_LOGGING_CATEGORY(journal_cluster, "vorek.cluster", QtWarningMsg)
 
 namespace {
 

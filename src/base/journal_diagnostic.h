@@ -14,6 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(journal_manipulateur)
 Q_DECLARE_LOGGING_CATEGORY(journal_smtp)
 Q_DECLARE_LOGGING_CATEGORY(journal_telechargement)
 Q_DECLARE_LOGGING_CATEGORY(journal_sauvegarde)
+Q_DECLARE_LOGGING_CATEGORY(journal_cluster)
 
 // The file in the user's data folder: diagnostic.log, the older ones diagnostic.1.log and
 // diagnostic.2.log beside it.

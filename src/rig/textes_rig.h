@@ -70,6 +70,10 @@ inline QString arret_cw_impossible() {
 inline QString vitesse_cw_impossible() {
     return QStringLiteral("Vitesse CW non réglée : %1");
 }
+// %1 the frequency, %2 the cause.
+inline QString frequence_impossible() {
+    return QStringLiteral("Fréquence %1 non réglée : %2");
+}
 // %1 the name of the empty field.
 inline QString champ_vide() {
     return QStringLiteral("Message non envoyé : le champ « %1 » est vide");

@@ -83,4 +83,15 @@ void TravailleurRadio::regler_vitesse_morse(int wpm) {
     }
 }
 
+void TravailleurRadio::regler_frequence(qint64 hz) {
+    if (!liaison_.ouverte()) {
+        return; // lost since asked: the next opening reads where the rig is
+    }
+    if (const auto erreur = liaison_.regler_frequence(hz)) {
+        emit erreur_frequence(textes_rig::frequence_impossible().arg(texte_frequence(hz), *erreur));
+        return;
+    }
+    lire();
+}
+
 } // namespace vorek

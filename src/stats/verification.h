@@ -28,6 +28,7 @@ inline constexpr char nom_vide[] = "NOM_VIDE";
 inline constexpr char adresse_vide[] = "ADRESSE_VIDE";
 inline constexpr char fin_absente[] = "FIN_ABSENTE";
 inline constexpr char nombre_qso[] = "NOMBRE_QSO";
+inline constexpr char journal_vide[] = "JOURNAL_VIDE";
 inline constexpr char ligne_illisible[] = "LIGNE_ILLISIBLE";
 inline constexpr char frequence_absente[] = "FREQUENCE_ABSENTE";
 inline constexpr char frequence_inconnue[] = "FREQUENCE_INCONNUE";
@@ -61,10 +62,10 @@ struct SourceVerification {
 };
 
 // Checks the lines of a Cabrillo report against the log and the station it was written
-// from and against the layout the program writes: the header, each "QSO:" line (field by
-// field against the line its row gives), the periods, the duplicates, the QSOs without points, the
-// score of the lines read back and rescored, the station's e-mail address. Findings come in the
-// order of the report.
+// from and against the layout the program writes: the header, a log without QSO, each
+// "QSO:" line (field by field against the line its row gives), the periods, the duplicates,
+// the QSOs without points, the score of the lines read back and rescored, the station's
+// e-mail address. Findings come in the order of the report.
 QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
                                         const SourceVerification& source);
 

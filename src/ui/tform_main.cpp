@@ -143,11 +143,6 @@ void TForm_main::choisir_bande(const QString& bande) {
     }
 }
 
-void TForm_main::colonnes_au_contenu() {
-    // The grid gives each width back to the log table, which stores it from now on.
-    Grille->resizeColumnsToContents();
-}
-
 void TForm_main::BitBtn_retourClick() {
     hide();
     emit retour_station_demande();

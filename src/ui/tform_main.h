@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cluster/carte_bandes.h"
 #include "contexte.h"
 #include "entry/saisie.h"
 #include "rig/reglages_rig.h"
@@ -125,6 +126,7 @@ class TForm_main : public QMainWindow {
     QMenu* Statistiques1;
     QAction* AfficherStatistiques1;
     QAction* VerifierCR1;
+    QAction* CorrectionCR1;
 
     // The radio and the keyer (tform_main_radio.cpp).
     QMenu* Radio1;
@@ -135,6 +137,14 @@ class TForm_main : public QMainWindow {
     // The rig's band taken as a choice in the band combo would be; false, and nothing done,
     // while an entry event runs.
     bool suivre_bande_radio(const QString& bande);
+
+    // The band map's spots (tform_main_cluster.cpp).
+    QAction* CarteBandes1;
+    // A spot taken from the band map: the rig tuned to it when connected, its band chosen,
+    // its call put in the call field as if typed; the focus in the call field.
+    void prendre_spot(const vorek::SpotCarte& spot);
+    // The spot the band map shows as chosen by Ctrl+Up/Down: Return takes it.
+    void designer_spot(const vorek::SpotCarte& spot);
 
   public slots:
     // Navigation and file commands.
@@ -159,7 +169,8 @@ class TForm_main : public QMainWindow {
     // The band of the last session, chosen as the operator would; a text that is no band
     // changes nothing.
     void choisir_bande(const QString& bande);
-    // A first start's column widths: each column as wide as its content.
+    // A first start's column widths: each column as wide as its header and its usual content
+    // (a date, a name) in the grid's font.
     void colonnes_au_contenu();
 
     // Entry and log grid (tform_main_saisie.cpp).
@@ -196,11 +207,16 @@ class TForm_main : public QMainWindow {
     void envoi_cr_demande();
     void statistiques_demandees();
     void verification_demandee();
+    void correction_demandee();
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
     // The radio and keyer settings window is to be shown.
     void reglages_radio_demandes();
+    // The band map is to be shown.
+    void carte_demandee();
+    // Ctrl+Down (1) or Ctrl+Up (-1) in the call field: the next spot of the entry's band.
+    void spots_a_parcourir(int sens);
     // An entry event has run: the entry and the correction state may have changed.
     void saisie_traitee();
     // The member database was fetched again: the station window's date label.
@@ -234,6 +250,8 @@ class TForm_main : public QMainWindow {
     void construire_radio();
     void demarrer_radio();
     void etirer_notes();
+    void construire_carte();
+    bool touche_spot(Champ champ, int touche, Qt::KeyboardModifiers modificateurs);
 
     // Each entry event: the controls copied into the entry, the event run, the entry
     // shown back, then the focus moved where the entry asks.
@@ -259,6 +277,7 @@ class TForm_main : public QMainWindow {
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
     RadioPrincipale* radio_ = nullptr;
+    std::optional<SpotCarte> spot_designe_;
 };
 
 inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";

@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace vorek {
 
 namespace {
@@ -79,6 +81,25 @@ QString famille_etroite() {
         }
     }
     return QStringLiteral("Calibri");
+}
+
+// What a column usually holds at its widest, column 0 first: the text a first start sizes it
+// for, whatever the font (the notes fill what the window leaves).
+const char* const contenus_journal[] = {
+    "00/00/0000", "00:00", "DL1ABC/P",           "70cm", "599", "599",
+    "9999",       "999",   "Jean-Pierre DUPONT", ""};
+const char* const contenus_precedents[] = {"DL1ABC/P", "00/00/0000", "00:00", "70cm",
+                                           "Jean-Pierre DUPONT"};
+// The room a cell or a header section adds around its text.
+constexpr int marge_cellule = 8;
+constexpr int marge_entete = 14;
+
+// The wider of the column's header and its usual content, in the view's fonts.
+int largeur_colonne(const QAbstractItemView* vue, const QString& entete, const char* contenu) {
+    const QHeaderView* entetes = qobject_cast<const QTableView*>(vue)->horizontalHeader();
+    return std::max(entetes->fontMetrics().horizontalAdvance(entete) + marge_entete,
+                    vue->fontMetrics().horizontalAdvance(QString::fromUtf8(contenu)) +
+                        marge_cellule);
 }
 
 // The design's 18 pixels, more when the grid's font is taller.
@@ -273,8 +294,13 @@ void TForm_main::construire_grilles() {
     Grille_prec->setHorizontalHeaderLabels({QStringLiteral("   Call"), QStringLiteral("  C_DATE,"),
                                             QStringLiteral("  QTR"), QStringLiteral("Bde"),
                                             QStringLiteral("   Nom, prénom")});
-    const int largeurs_prec[] = {100, 80, 50, 30, 130};
+    // The design's widths, wider where the font needs it: nothing of a QSO is cut.
+    int largeurs_prec[] = {100, 80, 50, 30, 130};
     for (int col = 0; col < 5; ++col) {
+        largeurs_prec[col] =
+            std::max(largeurs_prec[col],
+                     largeur_colonne(Grille_prec, Grille_prec->horizontalHeaderItem(col)->text(),
+                                     contenus_precedents[col]));
         Grille_prec->setColumnWidth(col, largeurs_prec[col]);
     }
     Grille_prec->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -311,6 +337,17 @@ void TForm_main::construire_grilles() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+}
+
+void TForm_main::colonnes_au_contenu() {
+    // The grid gives each width back to the log table, which stores it from now on.
+    const TableJournal& table = contexte_.etat.table;
+    for (int col = 0; col < table.nb_colonnes(); ++col) {
+        const char* contenu = col < int(std::size(contenus_journal)) ? contenus_journal[col] : "";
+        Grille->horizontalHeader()->resizeSection(
+            col, largeur_colonne(Grille, table.cellule(col, 0), contenu));
+    }
+    etirer_notes();
 }
 
 void TForm_main::construire_menus() {

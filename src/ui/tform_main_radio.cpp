@@ -21,6 +21,7 @@ void TForm_main::construire_radio() {
     RadioManipulateur1->setObjectName(QStringLiteral("RadioManipulateur1"));
     connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::RadioManipulateur1Click);
     radio_ = new RadioPrincipale(*this, contexte_.etat, contexte_.options.intervalles_radio);
+    construire_carte();
 }
 
 void TForm_main::demarrer_radio() {

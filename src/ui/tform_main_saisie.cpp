@@ -308,6 +308,9 @@ bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
     switch (evenement->type()) {
     case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche_spot(champ, touche->key(), touche->modifiers())) {
+            return true;
+        }
         // Return that ends a cell typed in the grid reaches its viewport: it ends the edit
         // only.
         if ((touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) &&

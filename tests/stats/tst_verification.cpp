@@ -126,6 +126,9 @@ void TstVerification::constats_data() {
                   QStringList{"0 EMAIL_ABSENT"});
     ligne_donnees("adresse e-mail invalide", aucun, QStringLiteral("email=f1aaa@"), QString(),
                   QStringList{"0 EMAIL_INVALIDE"});
+    // Every line check passes on a report without QSO.
+    ligne_donnees("journal vide", aucun, QStringLiteral("journal vide"), QString(),
+                  QStringList{"0 JOURNAL_VIDE"});
 }
 
 void TstVerification::constats() {
@@ -134,8 +137,11 @@ void TstVerification::constats() {
     QFETCH(QString, bande_entree);
     QFETCH(QStringList, attendus);
     JournalStats j;
-    modifier(j, reglage);
-    j.remplir(journal_propre + ajouts);
+    const bool vide = reglage == QStringLiteral("journal vide");
+    if (!vide) {
+        modifier(j, reglage);
+    }
+    j.remplir(vide ? QStringList() : journal_propre + ajouts);
     j.noter(bande_entree);
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     const ResultatVerification resultat =
