@@ -36,23 +36,37 @@ bool sans_surrogat(QStringView texte) {
     return std::none_of(texte.begin(), texte.end(), [](QChar c) { return surrogat(c.unicode()); });
 }
 
-// CP1252 gives one byte for one character, whatever the characters around it: the codec's
-// answer for each character, asked once, then encodes and decodes any text without opening
-// a converter. A surrogate (half of a character beyond the basic plane) is left to the codec.
+// CP1252 gives at most one byte for one character, whatever the characters around it (the
+// codec leaves out a few invisible ones it lacks, such as U+200B): the codec's answer for
+// each character, asked once, then encodes and decodes any text without opening a
+// converter. A surrogate (half of a character beyond the basic plane) is left to the codec.
 struct TablesCp1252 {
+    static constexpr qint16 omis = -1;
+
     TablesCp1252() {
-        QString tous(0x10000 - 0x800, Qt::Uninitialized);
-        qsizetype i = 0;
-        for (char32_t c = 0; c < 0x10000; ++c) {
-            if (!surrogat(char16_t(c))) {
-                tous[i++] = QChar(char16_t(c));
+        constexpr int bloc = 256;
+        for (char32_t debut = 0; debut < 0x10000; debut += bloc) {
+            if (surrogat(char16_t(debut))) {
+                continue;
+            }
+            QString caracteres(bloc, Qt::Uninitialized);
+            for (int i = 0; i < bloc; ++i) {
+                caracteres[i] = QChar(char16_t(debut + char32_t(i)));
+            }
+            const QByteArray octets = codec_cp1252()->fromUnicode(caracteres);
+            for (int i = 0; i < bloc; ++i) {
+                // A block where some character gave no byte is asked again character by
+                // character.
+                const QByteArray un = octets.size() == bloc
+                                          ? octets.mid(i, 1)
+                                          : codec_cp1252()->fromUnicode(caracteres.mid(i, 1));
+                if (un.size() > 1) {
+                    return;
+                }
+                vers[debut + char32_t(i)] = un.isEmpty() ? omis : qint16(uchar(un[0]));
             }
         }
-        const QByteArray octets = codec_cp1252()->fromUnicode(tous);
-        encodage = octets.size() == tous.size();
-        for (i = 0; encodage && i < tous.size(); ++i) {
-            vers[tous[i].unicode()] = octets[i];
-        }
+        encodage = true;
         QByteArray chaque(256, Qt::Uninitialized);
         for (int b = 0; b < 256; ++b) {
             chaque[b] = char(b);
@@ -64,7 +78,7 @@ struct TablesCp1252 {
         }
     }
 
-    std::array<char, 0x10000> vers{};
+    std::array<qint16, 0x10000> vers{};
     std::array<char16_t, 256> depuis{};
     bool encodage = false;
     bool decodage = false;
@@ -73,6 +87,10 @@ struct TablesCp1252 {
 const TablesCp1252& tables() {
     static const TablesCp1252 t;
     return t;
+}
+
+bool ascii(QStringView texte) {
+    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // Appends the bytes of texte to octets.
@@ -86,8 +104,24 @@ void ajouter_cp1252(QByteArray& octets, QStringView texte) {
     octets.resize(debut + texte.size());
     char* sortie = octets.data() + debut;
     for (const QChar c : texte) {
-        *sortie++ = t.vers[c.unicode()];
+        const qint16 octet = t.vers[c.unicode()];
+        if (octet != TablesCp1252::omis) {
+            *sortie++ = char(octet);
+        }
     }
+    octets.resize(sortie - octets.constData());
+}
+
+qsizetype longueur_table(QStringView texte) {
+    if (ascii(texte)) {
+        return texte.size();
+    }
+    const TablesCp1252& t = tables();
+    if (!t.encodage || !sans_surrogat(texte)) {
+        return codec_cp1252()->fromUnicode(texte).size();
+    }
+    return std::count_if(texte.begin(), texte.end(),
+                         [&t](QChar c) { return t.vers[c.unicode()] != TablesCp1252::omis; });
 }
 
 QString decoder(const char* octets, qsizetype n) {
@@ -344,7 +378,7 @@ QByteArray vers_cp1252(const QString& texte) {
 }
 
 qsizetype longueur_cp1252(const QString& texte) {
-    return sans_surrogat(texte) ? texte.size() : vers_cp1252(texte).size();
+    return longueur_table(texte);
 }
 
 QString message_erreur_es(int code_systeme) {

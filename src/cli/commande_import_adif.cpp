@@ -43,6 +43,8 @@ void ecrire_compte(ContexteCli& contexte, const char* cle, qsizetype n) {
 int commande_import_adif(ContexteCli& contexte) {
     const ArgumentsImport arguments = lire_arguments(contexte.arguments);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     ModeImport mode = ModeImport::remplacement;
     if (!arguments.journal.isEmpty()) {
         charger_pour_cli(contexte, referentiel, arguments.journal);

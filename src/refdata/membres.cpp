@@ -205,6 +205,14 @@ quint64 BaseMembres::version() const {
     return index_->version;
 }
 
+OperationMembres::OperationMembres(const BaseMembres& base) : base_(base) {
+    base_.index_->suivi.ouvrir_operation();
+}
+
+OperationMembres::~OperationMembres() {
+    base_.index_->suivi.fermer_operation();
+}
+
 QString cle_membre(const QString& indicatif) {
     return rogner(indicatif_de_base(indicatif.toUpper()));
 }

@@ -54,8 +54,23 @@ class BaseMembres {
     quint64 version() const;
 
   private:
+    friend class OperationMembres;
     struct Index;
     std::unique_ptr<Index> index_;
+};
+
+// While one lives, the member database file is looked at on disk once, at the first
+// look-up, and every later look-up trusts that answer: an operation (a report, a rescoring)
+// asks the file system once, and a file replaced on disk is used from the next operation on.
+class OperationMembres {
+  public:
+    explicit OperationMembres(const BaseMembres& base);
+    ~OperationMembres();
+    OperationMembres(const OperationMembres&) = delete;
+    OperationMembres& operator=(const OperationMembres&) = delete;
+
+  private:
+    const BaseMembres& base_;
 };
 
 } // namespace vorek

@@ -88,6 +88,14 @@ ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {
     return resultat;
 }
 
+OperationPays::OperationPays(const DonneesPays& pays) : pays_(pays) {
+    pays_.index_->suivi.ouvrir_operation();
+}
+
+OperationPays::~OperationPays() {
+    pays_.index_->suivi.fermer_operation();
+}
+
 namespace {
 
 // Index of the first digit at position 2 or later (counting from 1), or -1.

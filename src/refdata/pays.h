@@ -35,8 +35,21 @@ class DonneesPays {
     quint64 version() const;
 
   private:
+    friend class OperationPays;
     struct Index;
     std::unique_ptr<Index> index_;
+};
+
+// The DXCC list looked at once for an operation, as OperationMembres does.
+class OperationPays {
+  public:
+    explicit OperationPays(const DonneesPays& pays);
+    ~OperationPays();
+    OperationPays(const OperationPays&) = delete;
+    OperationPays& operator=(const OperationPays&) = delete;
+
+  private:
+    const DonneesPays& pays_;
 };
 
 // The prefixes trouver_pays tries, in order: four of them, none for an empty call.

@@ -67,6 +67,8 @@ QString note_operateur(const QString& cellule_notes) {
 
 void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
                     const QString& annee_courante, ResultatScore& resultat) {
+    // The reference files are looked at once for the whole rescoring.
+    const OperationReferentiel operation(referentiel);
     TableJournal& table = etat.table;
     const bool absente = base_absente(table, referentiel);
     resultat.base_membres_absente = absente;
