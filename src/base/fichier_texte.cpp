@@ -202,16 +202,6 @@ void lire_blocs(const QString& chemin, const std::function<void(const char*, qsi
     }
 }
 
-QByteArray lire_tout(const QString& chemin) {
-    QByteArray octets;
-    QFileInfo info(chemin);
-    if (info.isFile() && info.size() <= taille_max_fichier_texte) {
-        octets.reserve(qsizetype(info.size()));
-    }
-    lire_blocs(chemin, [&octets](const char* bloc, qsizetype n) { octets.append(bloc, n); });
-    return octets;
-}
-
 // Where the bytes go: the file a symbolic link names, so that the link stays a link.
 QString chemin_reel(const QString& chemin) {
     const QFileInfo info(chemin);
@@ -418,27 +408,9 @@ QString message_journal_verrouille() {
 }
 
 QStringList lire_lignes(const QString& chemin) {
-    const QByteArray octets = lire_tout(chemin);
-    // Each line costs a list entry whatever its length.
-    if (octets.count('\n') >= lignes_max_fichier_texte) {
-        throw Erreur(message_fichier_trop_gros());
-    }
-    // CP1252 maps every byte to one character, so the line ends survive the decoding.
-    const QString texte = depuis_cp1252(octets);
+    // Line by line: the file's bytes and whole text never sit beside its lines.
     QStringList lignes;
-    qsizetype debut = 0;
-    while (debut < texte.size()) {
-        qsizetype fin = texte.indexOf(QLatin1Char('\n'), debut);
-        const qsizetype suivant = fin < 0 ? texte.size() : fin + 1;
-        if (fin < 0) {
-            fin = texte.size();
-        }
-        if (fin > debut && texte.at(fin - 1) == QLatin1Char('\r')) {
-            --fin;
-        }
-        lignes.append(texte.mid(debut, fin - debut));
-        debut = suivant;
-    }
+    lire_flux(chemin, [&lignes](const QString& ligne) { lignes.append(ligne); });
     return lignes;
 }
 

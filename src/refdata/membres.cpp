@@ -205,6 +205,11 @@ quint64 BaseMembres::version() const {
     return index_->version;
 }
 
+SignatureFichier BaseMembres::signature() const {
+    index_->a_jour();
+    return index_->lue;
+}
+
 OperationMembres::OperationMembres(const BaseMembres& base) : base_(base) {
     base_.index_->suivi.ouvrir_operation();
 }

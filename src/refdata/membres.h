@@ -1,6 +1,7 @@
 #pragma once
 
 #include "refdata/fragments.h"
+#include "refdata/suivi_fichier.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,8 @@ class BaseMembres {
     bool presente() const;
     // Changes whenever the file read changes: what was built from earlier answers is stale.
     quint64 version() const;
+    // The file read, as found on disk: what tells it from another version of it.
+    SignatureFichier signature() const;
 
   private:
     friend class OperationMembres;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/suivi_fichier.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,8 @@ class DonneesPays {
     ResultatPays trouver_pays(const QString& indicatif) const;
     // Changes whenever the file read changes.
     quint64 version() const;
+    // The file read, as found on disk: what tells it from another version of it.
+    SignatureFichier signature() const;
 
   private:
     friend class OperationPays;
