@@ -175,7 +175,10 @@ ResultatMembre BaseMembres::chercher_membre(const QString& indicatif) const {
     if (indicatif.isEmpty()) {
         return {};
     }
-    const QString cle = cle_membre(indicatif);
+    return chercher_cle(cle_membre(indicatif));
+}
+
+ResultatMembre BaseMembres::chercher_cle(const QString& cle) const {
     index_->a_jour();
     if (!index_->presente) {
         return {QStringLiteral("NM"), QString(), false};

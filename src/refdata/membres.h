@@ -46,6 +46,9 @@ class BaseMembres {
     const QString& chemin() const;
     // An empty call gives an empty number and name.
     ResultatMembre chercher_membre(const QString& indicatif) const;
+    // The same for a call already reduced to its key (cle_membre of a call that is not
+    // empty): a caller that keeps the key looks the call up again without reducing it.
+    ResultatMembre chercher_cle(const QString& cle) const;
     // IndexFragments::chercher over the database's calls (indicatif_listable); the fragment
     // is compared as given.
     ResultatFragment chercher_fragment(QStringView fragment, qsizetype max) const;

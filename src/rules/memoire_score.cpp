@@ -22,6 +22,7 @@ namespace {
 // once.
 struct Fiche {
     QString indicatif;
+    QString cle_membre; // the call as the member database is searched
     ResultatMembre membre;
     int id_numero = -1;
     int cle_cherchee = -1; // the call as the same-day rule looks it up
@@ -264,7 +265,9 @@ struct MemoireScore::Donnees {
     Fiche nouvelle_fiche(const QString& indicatif, bool creer) {
         Fiche f;
         f.indicatif = indicatif;
-        f.membre = referentiel->membres.chercher_membre(indicatif);
+        f.cle_membre = cle_membre(indicatif);
+        f.membre = indicatif.isEmpty() ? referentiel->membres.chercher_membre(indicatif)
+                                       : referentiel->membres.chercher_cle(f.cle_membre);
         f.id_numero = identifiant(ids_textes, f.membre.membre_numero, creer);
         f.cle_cherchee = cle(indicatif, creer);
         f.cle_rognee = cle(indicatif.trimmed(), creer);
@@ -644,14 +647,17 @@ struct MemoireScore::Donnees {
         }
     }
 
-    void rafraichir_references() {
+    void rafraichir_references(bool membres, bool pays) {
         for (Fiche& f : fiches) {
-            const ResultatMembre membre = referentiel->membres.chercher_membre(f.indicatif);
-            bool change = membre.membre_numero != f.membre.membre_numero ||
-                          membre.base_trouvee != f.membre.base_trouvee;
-            f.membre = membre;
-            f.id_numero = interne(ids_textes, membre.membre_numero);
-            if (f.continent_lu) {
+            bool change = false;
+            if (membres) {
+                const ResultatMembre membre = referentiel->membres.chercher_cle(f.cle_membre);
+                change = membre.membre_numero != f.membre.membre_numero ||
+                         membre.base_trouvee != f.membre.base_trouvee;
+                f.membre = membre;
+                f.id_numero = interne(ids_textes, membre.membre_numero);
+            }
+            if (pays && f.continent_lu) {
                 const QString continent =
                     referentiel->pays.trouver_pays(f.indicatif).dxcc_continent;
                 change = change || continent != f.continent;
@@ -686,8 +692,8 @@ void MemoireScore::ligne_changee(int ligne) {
     d_->mettre_en_attente(ligne);
 }
 
-void MemoireScore::rafraichir_references() {
-    d_->rafraichir_references();
+void MemoireScore::rafraichir_references(bool membres, bool pays) {
+    d_->rafraichir_references(membres, pays);
 }
 
 void MemoireScore::juger_jusqu_a(int ligne) {

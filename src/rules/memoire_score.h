@@ -74,9 +74,10 @@ class MemoireScore {
     void lignes_inserees(int ligne, int n);
     void lignes_supprimees(int ligne, int n);
     void ligne_changee(int ligne);
-    // The reference files changed: every call looked up is looked up again, and the rows of
-    // those whose member number or continent changed wait to be judged.
-    void rafraichir_references();
+    // The member database or the DXCC list changed: every call looked up is looked up
+    // again in it, and the rows of those whose member number or continent changed wait to
+    // be judged.
+    void rafraichir_references(bool membres, bool pays);
 
     // Judges every waiting row above ligne, top down. Throws Erreur with the conversion
     // text where the rescoring stops: the rows above it are judged, it and the rows below

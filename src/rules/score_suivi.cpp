@@ -1,7 +1,13 @@
 #include "score_suivi.h"
 
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
 
 namespace vorek {
 
@@ -38,9 +44,14 @@ SuiviTable::SuiviTable(const TableJournal& table)
             });
     connect(&table, &QAbstractItemModel::modelReset, this, &SuiviTable::oublier);
     connect(&table, &QAbstractItemModel::layoutChanged, this, &SuiviTable::oublier);
-    connect(&table, &QAbstractItemModel::rowsMoved, this, &SuiviTable::oublier);
     connect(&table, &QAbstractItemModel::columnsInserted, this, &SuiviTable::oublier);
     connect(&table, &QAbstractItemModel::columnsRemoved, this, &SuiviTable::oublier);
+    connect(&table, &QAbstractItemModel::rowsMoved, this, &SuiviTable::oublier);
+}
+
+void SuiviTable::oublier() {
+    memoire_.reset();
+    emit memoire_oubliee();
 }
 
 MemoireScore& SuiviTable::memoire(const Referentiel& referentiel,
@@ -61,7 +72,7 @@ MemoireScore& SuiviTable::memoire(const Referentiel& referentiel,
         memoire_->utiliser(referentiel);
         memoire_->changer_bande_selectionnee(conditions.bande_selectionnee);
         if (!(membres == membres_) || !(pays == pays_)) {
-            memoire_->rafraichir_references();
+            memoire_->rafraichir_references(!(membres == membres_), !(pays == pays_));
         }
     }
     membres_ = membres;
@@ -70,17 +81,46 @@ MemoireScore& SuiviTable::memoire(const Referentiel& referentiel,
 }
 
 ScoreSuivi::ScoreSuivi(const Etat& etat, const Referentiel& referentiel, QObject* parent)
-    : QObject(parent), etat_(etat), referentiel_(referentiel) {}
+    : QObject(parent), etat_(etat), referentiel_(referentiel) {
+    // Without an application there is no idle time to wait for.
+    if (!QCoreApplication::instance()) {
+        return;
+    }
+    const auto plus_tard = [this] { QTimer::singleShot(0, this, &ScoreSuivi::preparer); };
+    connect(&SuiviTable::de(etat.table), &SuiviTable::memoire_oubliee, this, plus_tard);
+    auto* veille = new QFileSystemWatcher(this);
+    for (const QString& fichier : {referentiel.membres.chemin(), referentiel.pays.chemin()}) {
+        veille->addPath(QFileInfo(fichier).absolutePath());
+    }
+    connect(veille, &QFileSystemWatcher::directoryChanged, this, plus_tard);
+}
 
 ScoreSuivi::~ScoreSuivi() = default;
 
-Verdict ScoreSuivi::apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee) {
-    const OperationReferentiel operation(referentiel_);
+MemoireScore& ScoreSuivi::memoire(const QString& bande_selectionnee) {
+    bande_ = bande_selectionnee;
     const ConditionsScore conditions =
         conditions_score(etat_, bande_selectionnee, !referentiel_.membres.presente());
-    return SuiviTable::de(etat_.table)
-        .memoire(referentiel_, conditions)
-        .juger(qso, std::max(ligne, 1));
+    return SuiviTable::de(etat_.table).memoire(referentiel_, conditions);
+}
+
+Verdict ScoreSuivi::apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee) {
+    const OperationReferentiel operation(referentiel_);
+    return memoire(bande_selectionnee).juger(qso, std::max(ligne, 1));
+}
+
+void ScoreSuivi::preparer() {
+    if (!bande_) {
+        return;
+    }
+    const OperationReferentiel operation(referentiel_);
+    // The partial check's index is made at its first question after the file was read.
+    referentiel_.membres.chercher_fragment(u"", 0);
+    try {
+        memoire(*bande_).juger_jusqu_a(etat_.table.nb_lignes());
+    } catch (const Erreur&) {
+        // The preview tells it at the next keystroke.
+    }
 }
 
 CellulesQSO cellules_lues(const TableJournal& table, const QStringList& ligne) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 namespace vorek {
 
@@ -31,6 +32,9 @@ class SuiviTable : public QObject {
     // The memory for these reference files and conditions, its waiting rows not judged yet.
     MemoireScore& memoire(const Referentiel& referentiel, const ConditionsScore& conditions);
 
+    // The next rescoring judges every row from the top.
+    void oublier();
+
     // While one lives, the table's changes are the rescoring's own writing of its verdicts:
     // no row waits for them.
     class Ecriture {
@@ -49,9 +53,12 @@ class SuiviTable : public QObject {
     const QString& annee_ecrite() const { return annee_ecrite_; }
     void fixer_annee_ecrite(const QString& annee) { annee_ecrite_ = annee; }
 
+  signals:
+    // The rows were reordered or replaced: the memory is to be made again.
+    void memoire_oubliee();
+
   private:
     explicit SuiviTable(const TableJournal& table);
-    void oublier() { memoire_.reset(); }
 
     const TableJournal& table_;
     std::unique_ptr<MemoireScore> memoire_;
@@ -62,7 +69,11 @@ class SuiviTable : public QObject {
     QString annee_ecrite_;
 };
 
-// The entry's view of that memory: what a QSO about to be written would score.
+// The entry's view of that memory: what a QSO about to be written would score. Once the
+// rows were reordered or replaced (a sort, an import), or a reference file replaced in its
+// folder (a fetch), what the next keystroke needs is made again as soon as the event loop
+// is idle, under the band of the last preview: the memory, the member database's indexes.
+// A keystroke that comes first finds the change by itself, as every operation does.
 class ScoreSuivi : public QObject {
     Q_OBJECT
 
@@ -76,8 +87,12 @@ class ScoreSuivi : public QObject {
     Verdict apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee);
 
   private:
+    MemoireScore& memoire(const QString& bande_selectionnee);
+    void preparer();
+
     const Etat& etat_;
     const Referentiel& referentiel_;
+    std::optional<QString> bande_;
 };
 
 // A would-be row as the table would read it: cells past the table's columns are empty.
