@@ -3,8 +3,8 @@
 // QSOs show it (repaint included), and Return, timed until the challenge file on disk holds
 // the new row; each gives its median and 95th percentile. Beside them, the plain reading of
 // the same keystroke and of the same commit on the same log, so that the gain reads as a
-// ratio. The counters also give the load, the first keystroke after it and the first
-// keystroke after each commit.
+// ratio. The counters also give the load, the first keystroke after it, what the views do
+// in the idle time after a commit, and the first keystroke after that.
 #include "lecture_simple_banc.h"
 
 #include "banc_programme.h"
@@ -165,6 +165,7 @@ void BM_fenetre_retour(benchmark::State& state) {
     FenetreBanc& f = fenetre(int(state.range(0)));
     std::vector<double> durees;
     std::vector<double> frappes_apres;
+    std::vector<double> mises_en_page;
     int sur_disque = 0;
     int i = 0;
     f.effacer();
@@ -186,8 +187,14 @@ void BM_fenetre_retour(benchmark::State& state) {
             break;
         }
         sur_disque += ligne.value(col_points).isEmpty() ? 0 : 1;
+        // What the views left for the idle time before the operator's next key.
+        const auto inactif = Horloge::now();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        mises_en_page.push_back(ecoule_us(inactif));
     }
     repartition(state, durees, "retour");
+    repartition(state, mises_en_page, "mise_en_page_apres_commit");
     repartition(state, frappes_apres, "frappe_apres_commit");
     // 1 when every save held the new row's points, 0 when none did.
     state.counters["points_sur_disque"] = double(sur_disque) / std::max<double>(1, double(i));

@@ -310,10 +310,7 @@ class SortieDescripteur : public SortieLignes {
     explicit SortieDescripteur(int fd) : fd_(fd) { tampon_.reserve(taille_bloc + 4096); }
 
     void ligne(const QString& texte) override {
-        if (sans_surrogat(texte)) {
-            ajouter_cp1252(tampon_, texte);
-            tampon_ += "\r\n";
-        } else {
+        if (!par_table(texte)) {
             // Encoded with its line end, as in the whole text: a lone half of a character
             // then meets the CR that follows it.
             ajouter_cp1252(tampon_, QString(texte + QStringLiteral("\r\n")));
@@ -329,6 +326,32 @@ class SortieDescripteur : public SortieLignes {
     }
 
   private:
+    // The line and its CR LF through the table, in one pass; false, and nothing added, for a
+    // line that holds a surrogate.
+    bool par_table(const QString& texte) {
+        const TablesCp1252& t = tables();
+        if (!t.encodage) {
+            return false;
+        }
+        const qsizetype debut = tampon_.size();
+        tampon_.resize(debut + texte.size() + 2);
+        char* sortie = tampon_.data() + debut;
+        for (const QChar c : texte) {
+            if (surrogat(c.unicode())) {
+                tampon_.resize(debut);
+                return false;
+            }
+            const qint16 octet = t.vers[c.unicode()];
+            if (octet != TablesCp1252::omis) {
+                *sortie++ = char(octet);
+            }
+        }
+        *sortie++ = '\r';
+        *sortie++ = '\n';
+        tampon_.resize(sortie - tampon_.constData());
+        return true;
+    }
+
     static constexpr qsizetype taille_bloc = 65536;
     int fd_;
     QByteArray tampon_;
