@@ -161,27 +161,34 @@ struct Bande {
     int premier_points = INT_MAX;
 };
 
-// What a row gives the rows below it, and its verdict.
+// What a row gives the rows below it, and its verdict, in 16 bytes: a log holds a hundred
+// thousand of them. Its call's groups are its call text's (Fiche).
 struct Ligne {
-    int fiche = -1;  // the row's call, -1 without one
-    int groupe = -1; // trimmed call
-    int lu = -1;     // call as looked up
-    int bande = -1;  // member number and band
+    int fiche = -1; // the row's call, -1 without one
+    int bande = -1; // member number and band
     qint32 jour = 0;
-    bool lisible = false;
-    bool points = false;
-    bool compte_bande = false;
-    bool bande_vide = false;
-    Verdict verdict;
-    bool en_attente = false;
-    bool jugee = false;
+    qint16 points_verdict = 0;
+    quint8 regle = 0;
+    bool lisible : 1 = false;
+    bool points : 1 = false;
+    bool compte_bande : 1 = false;
+    bool bande_vide : 1 = false;
+    bool en_attente : 1 = false;
+    bool jugee : 1 = false;
 
+    Verdict verdict() const { return {points_verdict, Regle(regle)}; }
+    void fixer_verdict(const Verdict& v) {
+        points_verdict = qint16(v.points);
+        regle = quint8(v.regle);
+    }
     bool meme_apport(const Ligne& autre) const {
-        return groupe == autre.groupe && lu == autre.lu && bande == autre.bande &&
-               jour == autre.jour && lisible == autre.lisible && points == autre.points &&
+        return fiche == autre.fiche && bande == autre.bande && jour == autre.jour &&
+               lisible == autre.lisible && points == autre.points &&
                compte_bande == autre.compte_bande;
     }
 };
+
+static_assert(sizeof(Ligne) == 16);
 
 // What one row's rules met on their way.
 struct Parcours {
@@ -253,6 +260,11 @@ struct MemoireScore::Donnees {
 
     int nb_lignes() const { return table.nb_lignes(); }
     int connues() const { return int(lignes.size()); }
+    // The groups a row writes to (its call trimmed) and reads (its call as typed).
+    int groupe(const Ligne& l) const {
+        return l.fiche < 0 ? -1 : fiches[size_t(l.fiche)].cle_rognee;
+    }
+    int lu(const Ligne& l) const { return l.fiche < 0 ? -1 : fiches[size_t(l.fiche)].cle_cherchee; }
 
     int cle(const QString& texte, bool creer) {
         const int id = identifiant(ids_cles, texte, creer);
@@ -424,13 +436,12 @@ struct MemoireScore::Donnees {
         n.fiche = fiche(q.indicatif);
         Fiche& f = fiches[size_t(n.fiche)];
         Parcours parcours;
-        n.verdict = juger(f, q, ligne, true, parcours);
-        n.groupe = f.cle_rognee;
-        n.lu = f.cle_cherchee;
+        const Verdict verdict = juger(f, q, ligne, true, parcours);
+        n.fixer_verdict(verdict);
         double jour = 0;
         n.lisible = lire_jour(q.date, jour);
         n.jour = n.lisible ? qint32(jour) : 0;
-        n.points = a_des_points(n.verdict);
+        n.points = a_des_points(verdict);
         n.bande = bande(parcours.id_numero, parcours.id_bande, true);
         n.compte_bande = n.points && parcours.id_numero != id_non_membre;
         n.bande_vide = q.bande.isEmpty();
@@ -453,7 +464,7 @@ struct MemoireScore::Donnees {
 
     void retirer(int ligne, const Ligne& l) {
         if (l.fiche >= 0) {
-            Groupe& g = groupes[size_t(l.groupe)];
+            Groupe& g = groupes[size_t(groupe(l))];
             retirer_trie(g.lignes, ligne);
             if (!l.lisible) {
                 retirer_trie(g.illisibles, ligne);
@@ -464,8 +475,8 @@ struct MemoireScore::Donnees {
                     g.points_jour.erase(i);
                 }
             }
-            retirer_trie(groupes[size_t(l.lu)].lecteurs, ligne);
-            total -= l.verdict.points;
+            retirer_trie(groupes[size_t(lu(l))].lecteurs, ligne);
+            total -= l.points_verdict;
             bandes_vides -= l.bande_vide ? 1 : 0;
         }
         if (l.bande >= 0) {
@@ -485,7 +496,7 @@ struct MemoireScore::Donnees {
 
     void ajouter(int ligne, const Ligne& l) {
         if (l.fiche >= 0) {
-            Groupe& g = groupes[size_t(l.groupe)];
+            Groupe& g = groupes[size_t(groupe(l))];
             inserer_trie(g.lignes, ligne);
             if (!l.lisible) {
                 inserer_trie(g.illisibles, ligne);
@@ -494,8 +505,8 @@ struct MemoireScore::Donnees {
                 g.points_jour.insert(
                     std::lower_bound(g.points_jour.begin(), g.points_jour.end(), k), k);
             }
-            inserer_trie(groupes[size_t(l.lu)].lecteurs, ligne);
-            total += l.verdict.points;
+            inserer_trie(groupes[size_t(lu(l))].lecteurs, ligne);
+            total += l.points_verdict;
             bandes_vides += l.bande_vide ? 1 : 0;
         }
         if (l.bande >= 0) {
@@ -509,7 +520,7 @@ struct MemoireScore::Donnees {
 
     // The rows below that read what the row gave, before or after its change, wait again.
     void propager(int ligne, const Ligne& avant, const Ligne& apres) {
-        for (const int g : {avant.groupe, apres.groupe}) {
+        for (const int g : {groupe(avant), groupe(apres)}) {
             if (g >= 0) {
                 reveiller(groupes[size_t(g)].lecteurs, ligne);
             }
@@ -548,7 +559,7 @@ struct MemoireScore::Donnees {
             propager(ligne, ancienne, nouvelle);
         } else if (ancienne.fiche >= 0) {
             // The same call (the same group): only its own points and band cell may differ.
-            total += nouvelle.verdict.points - ancienne.verdict.points;
+            total += nouvelle.points_verdict - ancienne.points_verdict;
             bandes_vides += (nouvelle.bande_vide ? 1 : 0) - (ancienne.bande_vide ? 1 : 0);
         }
         ancienne = nouvelle;
@@ -567,6 +578,10 @@ struct MemoireScore::Donnees {
     // Each waiting row is judged once it is the first; a row that throws stays first.
     void juger_jusqu_a(int fin) {
         fin = std::min(fin, nb_lignes());
+        // Room for the rows to come and a few commits, not for twice the log.
+        if (size_t(fin) > lignes.capacity()) {
+            lignes.reserve(size_t(fin) + size_t(fin) / 8 + 16);
+        }
         for (int suivante = prochaine(); suivante < fin; suivante = prochaine()) {
             juger_ligne(suivante);
         }
@@ -626,7 +641,7 @@ struct MemoireScore::Donnees {
         for (int i = ligne; i < fin; ++i) {
             const Ligne l = lignes[size_t(i)];
             retirer(i, l);
-            groupes_touches.push_back(l.groupe);
+            groupes_touches.push_back(groupe(l));
             bandes_touchees.push_back(l.bande);
         }
         jugees.erase(std::remove_if(jugees.begin(), jugees.end(),
@@ -719,6 +734,9 @@ std::vector<int> MemoireScore::prendre_lignes_jugees(int ligne) {
         std::partition(jugees.begin(), jugees.end(), [ligne](int j) { return j < ligne; });
     std::vector<int> prises(jugees.begin(), restent);
     jugees.erase(jugees.begin(), restent);
+    if (jugees.empty()) {
+        jugees = {};
+    }
     std::sort(prises.begin(), prises.end());
     for (const int j : prises) {
         d_->lignes[size_t(j)].jugee = false;
@@ -727,7 +745,7 @@ std::vector<int> MemoireScore::prendre_lignes_jugees(int ligne) {
 }
 
 Verdict MemoireScore::verdict(int ligne) const {
-    return ligne > 0 && ligne < d_->connues() ? d_->lignes[size_t(ligne)].verdict : Verdict{};
+    return ligne > 0 && ligne < d_->connues() ? d_->lignes[size_t(ligne)].verdict() : Verdict{};
 }
 
 int MemoireScore::total_avant(int ligne) const {
@@ -737,7 +755,7 @@ int MemoireScore::total_avant(int ligne) const {
     int total = 0;
     for (int i = 1; i < ligne; ++i) {
         const Ligne& l = d_->lignes[size_t(i)];
-        total += l.fiche >= 0 ? l.verdict.points : 0;
+        total += l.fiche >= 0 ? l.points_verdict : 0;
     }
     return total;
 }
