@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
@@ -18,6 +19,20 @@ inline void colorer(QWidget* controle, QPalette::ColorRole role, const QColor& c
     QPalette palette = controle->palette();
     palette.setColor(role, couleur);
     controle->setPalette(palette);
+}
+
+// The widest of the texts in the control's font, with the room a label or a cell adds.
+inline int largeur_texte(const QWidget* controle, std::initializer_list<QString> textes) {
+    int largeur = 0;
+    for (const QString& texte : textes) {
+        largeur = std::max(largeur, controle->fontMetrics().horizontalAdvance(texte));
+    }
+    return largeur + 4;
+}
+
+// The design's 18-pixel grid rows, more when the grid's font is taller.
+inline int hauteur_ligne(const QWidget* grille) {
+    return std::max(18, grille->fontMetrics().height() + 4);
 }
 
 } // namespace vorek

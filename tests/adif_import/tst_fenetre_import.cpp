@@ -39,8 +39,8 @@ void TestFenetreImport::init() {
 
 void TestFenetreImport::annulation_fichier_absent_puis_import() {
     banc_->creer_challenge(QStringLiteral("F1AAA"), banc_->travail(QStringLiteral("ete.VRK")));
-    TForm_main* m = banc_->principale();
-    QVERIFY(m->isVisible());
+    const ControlesPrincipale* m = banc_->controles_principale();
+    QVERIFY(m->fenetre->isVisible());
     banc_->dialogues = DialoguesScriptes();
     m->BitBtn_ADIF->click();
     QVERIFY(choix()->isVisible());
@@ -69,8 +69,9 @@ void TestFenetreImport::annulation_fichier_absent_puis_import() {
     QCOMPARE(m->Label_score->text(),
              QString::number(banc_->etat->score_total) + QStringLiteral(" points"));
     QVERIFY(banc_->etat->score_total > 0);
-    QCOMPARE(m->windowTitle(), QStringLiteral("CHALLENGE d'été VOREK   (12/2023) : Fichier ") +
-                                   banc_->etat->fichier_courant + QStringLiteral(" (3 QSO)"));
+    QCOMPARE(m->fenetre->windowTitle(),
+             QStringLiteral("CHALLENGE d'été VOREK   (12/2023) : Fichier ") +
+                 banc_->etat->fichier_courant + QStringLiteral(" (3 QSO)"));
     QCOMPARE(m->Grille->model()->rowCount(), 4);
     QCOMPARE(m->Grille->model()->index(0, 2).data().toString(), QStringLiteral("K1ZZ"));
     QCOMPARE(m->Grille->currentIndex().row(), 0);

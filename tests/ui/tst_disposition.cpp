@@ -154,14 +154,15 @@ void TestDisposition::fenetres_sur_l_ecran() {
     }
     banc.demarrer();
     const Programme& c = *banc.programme;
+    const ControlesPrincipale* m = banc.controles_principale();
     QStringList d = montrer_et_verifier(c.Form_Infos());
     d << montrer_et_verifier(c.Form_main());
-    d << bandes_coupees(c.Form_main()->StringGrid_HF);
-    c.Form_main()->BitBtn_ADIF->click();
+    d << bandes_coupees(m->StringGrid_HF);
+    m->BitBtn_ADIF->click();
     d << montrer_et_verifier(c.Form_choix_ADIF());
-    c.Form_main()->Info_CR->click();
+    m->Info_CR->click();
     d << montrer_et_verifier(c.Form_infoCR());
-    c.Form_main()->SpeedButton1->click();
+    m->SpeedButton1->click();
     QWidget* aide = c.Form_main()->findChild<QWidget*>(QStringLiteral("Fenetre_aide"));
     QVERIFY(aide);
     d << montrer_et_verifier(aide);

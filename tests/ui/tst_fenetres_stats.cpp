@@ -32,7 +32,7 @@ class TestFenetresStats : public QObject {
     void verification_mene_au_qso();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     template <typename T> T* fenetre(const char* nom) const {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String(nom)) {
@@ -61,7 +61,7 @@ void TestFenetresStats::init() {
                               {"04/07/2025", "12:00", "X1XX", "20m", s, s}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
     banc_->charger_challenge(banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestFenetresStats::statistiques_suivent_chaque_rescoring() {

@@ -39,7 +39,7 @@ class TestNavigation : public QObject {
     void filtres_des_dialogues();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     TForm_Infos* f() const { return banc_->infos(); }
     QString ini() const { return banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")); }
     // Station call, work file created, OK: the main window shows.
@@ -58,18 +58,18 @@ void TestNavigation::init() {
 
 void TestNavigation::jusqu_a_la_fenetre_principale() {
     banc_->creer_challenge(QStringLiteral("F5ABC"), banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::retour_accueil_et_ok() {
     jusqu_a_la_fenetre_principale();
     m()->BitBtn_retour->click();
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(f()->isVisible());
     f()->BitBtn_OK->click();
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
     m()->RetourAccueil1->trigger();
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(f()->isVisible());
     QVERIFY(!banc_->programme->termine());
 }
@@ -81,14 +81,14 @@ void TestNavigation::quitter_annule_garde_le_programme() {
     m()->Quitter1->trigger();
     QCOMPARE(banc_->dialogues.questions,
              QStringList{QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?")});
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
     QVERIFY(!banc_->programme->termine());
 
     QVERIFY(m()->Timer1->isActive());
     banc_->dialogues.prevoir_reponse(Reponse::non);
     m()->Quitter1->trigger();
     QVERIFY(banc_->programme->termine());
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(!f()->isVisible());
     QVERIFY(!m()->Timer1->isActive());
 }
@@ -131,10 +131,10 @@ void TestNavigation::case_de_fermeture_principale() {
     if (reponse >= 0) {
         banc_->dialogues.prevoir_reponse(Reponse(reponse));
     }
-    m()->close();
+    m()->fenetre->close();
     QCOMPARE(banc_->dialogues.questions.size(), modifie ? 1 : 0);
     QCOMPARE(banc_->programme->termine(), termine);
-    QCOMPARE(m()->isVisible(), !termine);
+    QCOMPARE(m()->fenetre->isVisible(), !termine);
     const QStringList lignes = lire_lignes(banc_->travail(QStringLiteral("ete.VRK")));
     QCOMPARE(lignes.contains(QStringLiteral("DL1AA")), ecrit);
 }
@@ -160,7 +160,7 @@ void TestNavigation::fermer_sans_pouvoir_ecrire_garde_le_programme() {
     QCOMPARE(banc_->dialogues.messages.size(), 1);
     QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
     QVERIFY(!banc_->programme->termine());
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::parametres_impossibles_a_ecrire() {
@@ -182,7 +182,7 @@ void TestNavigation::enregistrer_sous_puis_enregistrer() {
     m()->Enregistrersous1->trigger();
     QVERIFY(QFileInfo::exists(copie));
     QCOMPARE(banc_->etat->fichier_courant, copie);
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
     QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ETE2.VRK"));
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK |*.VRK"));
     m()->Edit_call->setFocus();
@@ -201,7 +201,7 @@ void TestNavigation::ouvrir_sans_correction_en_attente() {
     QVERIFY(banc_->dialogues.questions.isEmpty());
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK  |*.VRK"));
     QCOMPARE(banc_->etat->fichier_courant, banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
     QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5ABC"));
 }
 
@@ -224,7 +224,7 @@ void TestNavigation::aide_sans_message() {
     jusqu_a_la_fenetre_principale();
     m()->SpeedButton1->click();
     QVERIFY(banc_->dialogues.messages.isEmpty());
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::filtres_des_dialogues_data() {
