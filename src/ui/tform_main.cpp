@@ -146,18 +146,6 @@ void TForm_main::Enregistrersous1Click() {
     }
 }
 
-void TForm_main::Quitter1Click() {
-    emit fermeture_demandee();
-}
-
-void TForm_main::ImportADIF1Click() {
-    emit import_adif_demande();
-}
-
-void TForm_main::Info_CRClick() {
-    emit envoi_cr_demande();
-}
-
 void TForm_main::SpeedButton1Click() {
     // The page is the program's own: no viewer or browser is needed.
     if (!aide_) {
@@ -220,9 +208,10 @@ void TForm_main::connecter() {
     connect(Ouvrir1, &QAction::triggered, this, &TForm_main::Ouvrir1Click);
     connect(Enregistrer1, &QAction::triggered, this, &TForm_main::Enregistrer1Click);
     connect(Enregistrersous1, &QAction::triggered, this, &TForm_main::Enregistrersous1Click);
-    connect(Quitter1, &QAction::triggered, this, &TForm_main::Quitter1Click);
-    connect(ImportADIF1, &QAction::triggered, this, &TForm_main::ImportADIF1Click);
-    connect(Info_CR, &QPushButton::clicked, this, &TForm_main::Info_CRClick);
+    // What another window does goes to the program.
+    connect(Quitter1, &QAction::triggered, this, &TForm_main::fermeture_demandee);
+    connect(ImportADIF1, &QAction::triggered, this, &TForm_main::import_adif_demande);
+    connect(Info_CR, &QPushButton::clicked, this, &TForm_main::envoi_cr_demande);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm_main::SpeedButton1Click);
     connect(BitBtn_bye, &QPushButton::clicked, this, &TForm_main::BitBtn_byeClick);
     connect(CTYdatfichierdespays1, &QAction::triggered, this,

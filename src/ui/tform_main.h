@@ -105,13 +105,9 @@ class TForm_main : public QMainWindow {
     void Ouvrir1Click();
     void Enregistrer1Click();
     void Enregistrersous1Click();
-    void Quitter1Click();
-    void ImportADIF1Click();
-    void Info_CRClick();
     void SpeedButton1Click();
     void BitBtn_byeClick();
     void CTYdatfichierdespays1Click();
-    void RadioManipulateur1Click();
     void Fichiersreference1Click();
 
     // The log grid and the button bar (tform_main_grille.cpp).

@@ -17,17 +17,13 @@ void TForm_main::construire_radio() {
     Radio1->setObjectName(QStringLiteral("Radio1"));
     RadioManipulateur1 = Radio1->addAction(QStringLiteral("Radio et manipulateur..."));
     RadioManipulateur1->setObjectName(QStringLiteral("RadioManipulateur1"));
-    connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::RadioManipulateur1Click);
+    connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::reglages_radio_demandes);
     radio_ =
         new RadioPrincipale(*this, *panneau_, contexte_.etat, contexte_.options.intervalles_radio);
 }
 
 void TForm_main::demarrer_radio() {
     radio_->appliquer(lire_reglages_rig(chemin_parametres(contexte_.etat)));
-}
-
-void TForm_main::RadioManipulateur1Click() {
-    emit reglages_radio_demandes();
 }
 
 void TForm_main::appliquer_reglages_radio(const ReglagesRig& reglages) {

@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "ui/panneau_saisie.h"
 #include "ui/tform_main.h"
 
 #include <QApplication>
@@ -68,8 +69,13 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
                             {'a', nm, f5ab},
                             {'b', nm, f5ab},
                             {'c', QStringLiteral("Points : 3"), {"1 F5ABC 123"}}};
+    // Each key is one entry event: the field read once, the entry shown back once.
+    QSignalSpy evenements(m()->panneau, &PanneauSaisie::saisie_traitee);
     for (const Etape& e : etapes) {
+        evenements.clear();
         QTest::keyClick(m()->Edit_call, e.lettre);
+        QCOMPARE(evenements.count(), 1);
+        QCOMPARE(m()->fenetre->entree().Edit_call, m()->Edit_call->text());
         QCOMPARE(m()->Label_apercu->text(), e.apercu);
         QCOMPARE(couleur_apercu(), e.lettre == 'c' ? QColor(0, 128, 0) : rouge);
         QCOMPARE(partiels(), e.liste);

@@ -24,6 +24,8 @@ class TestNavigation : public QObject {
     void init();
     void cleanup() { banc_.reset(); }
     void retour_accueil_et_ok();
+    void bouton_et_menu_une_seule_action_data();
+    void bouton_et_menu_une_seule_action();
     void quitter_annule_garde_le_programme();
     void quitter_ecrit_les_parametres_avant_la_question();
     void case_de_fermeture_principale_data();
@@ -72,6 +74,41 @@ void TestNavigation::retour_accueil_et_ok() {
     QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(f()->isVisible());
     QVERIFY(!banc_->programme->termine());
+}
+
+void TestNavigation::bouton_et_menu_une_seule_action_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("accueil") << "BitBtn_retour"
+                             << "RetourAccueil1";
+    QTest::newRow("ouvrir") << "OpenBtn"
+                            << "Ouvrir1";
+    QTest::newRow("enregistrer") << "SaveBtn"
+                                 << "Enregistrer1";
+    QTest::newRow("import ADIF") << "BitBtn_ADIF"
+                                 << "ImportADIF1";
+    QTest::newRow("export ADIF") << "BitBtn_export_ADIF"
+                                 << "ExportADIF1";
+}
+
+// The tool bar button is the menu item's command: it triggers the item's action once, and an
+// item disabled takes the button with it.
+void TestNavigation::bouton_et_menu_une_seule_action() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, action);
+    jusqu_a_la_fenetre_principale();
+    auto* b = m()->fenetre->findChild<QAbstractButton*>(bouton);
+    auto* a = m()->fenetre->findChild<QAction*>(action);
+    QVERIFY(b && a);
+    QSignalSpy declenchee(a, &QAction::triggered);
+    a->setEnabled(false);
+    QVERIFY(!b->isEnabled());
+    b->click();
+    QCOMPARE(declenchee.count(), 0);
+    a->setEnabled(true);
+    QVERIFY(b->isEnabled());
+    b->click();
+    QCOMPARE(declenchee.count(), 1);
 }
 
 void TestNavigation::quitter_annule_garde_le_programme() {
