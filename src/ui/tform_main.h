@@ -87,6 +87,7 @@ class TForm_main : public QMainWindow {
     void construire_menus();
     void partager_actions();
     void disposer();
+    // tform_main_statistiques.cpp
     void construire_menu_statistiques();
     // tform_main.cpp
     void connecter();
