@@ -3,6 +3,7 @@
 #include "erreur.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -98,6 +99,27 @@ QByteArray contenu(const QStringList& lignes) {
     return vers_cp1252(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
+// In a folder others may write, a link planted there would send the save to a file of the
+// planter's choosing: only a link of the folder's owner is followed, and only to a file of
+// the operator's own (or to none yet).
+void verifier_lien(const QString& chemin) {
+    const QByteArray nom = QFile::encodeName(chemin);
+    struct stat lien {};
+    if (::lstat(nom.constData(), &lien) != 0 || !S_ISLNK(lien.st_mode)) {
+        return;
+    }
+    struct stat dossier {};
+    if (::stat(QFile::encodeName(QFileInfo(chemin).absolutePath()).constData(), &dossier) != 0) {
+        echouer(errno);
+    }
+    struct stat cible {};
+    const bool cible_d_un_autre =
+        ::stat(nom.constData(), &cible) == 0 && cible.st_uid != ::geteuid();
+    if (lien.st_uid != dossier.st_uid || cible_d_un_autre) {
+        throw Erreur(message_lien_refuse(chemin));
+    }
+}
+
 // Where the bytes go: the file a symbolic link names, so that the link stays a link.
 QString chemin_reel(const QString& chemin) {
     const QFileInfo info(chemin);
@@ -170,6 +192,7 @@ void prendre_verrou(QLockFile& verrou) {
 }
 
 void remplacer(const QString& chemin, const QByteArray& octets, bool journal) {
+    verifier_lien(chemin);
     const QString cible = chemin_reel(chemin);
     const QFileInfo info(cible);
     if (info.isDir()) {
@@ -181,6 +204,8 @@ void remplacer(const QString& chemin, const QByteArray& octets, bool journal) {
         echouer(errno);
     }
     QSaveFile fichier(cible);
+    // Where a rename cannot be made, writing in place would follow whatever stands there.
+    fichier.setDirectWriteFallback(false);
     preparer(fichier, octets);
     std::optional<QLockFile> verrou;
     if (journal) {
@@ -249,9 +274,20 @@ QString message_fichier_trop_gros() {
                           "ce n'est pas un fichier du programme");
 }
 
+QString message_lien_refuse(const QString& chemin) {
+    return QStringLiteral("Enregistrement refusé : %1 est un lien symbolique qui n'a pas été "
+                          "créé par le propriétaire du dossier, ou qui mène au fichier d'un "
+                          "autre utilisateur")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+
 QString message_journal_verrouille() {
     return QStringLiteral("Un autre programme est en train d'enregistrer ce journal : "
                           "enregistrement impossible pour l'instant, réessayez");
+}
+
+QByteArray lire_octets_fichier(const QString& chemin) {
+    return lire_tout(chemin);
 }
 
 QStringList lire_lignes(const QString& chemin) {
@@ -281,6 +317,10 @@ QStringList lire_lignes(const QString& chemin) {
 
 void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
     remplacer(chemin, contenu(lignes), false);
+}
+
+void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets) {
+    remplacer(chemin, octets, false);
 }
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {

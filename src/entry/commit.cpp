@@ -30,8 +30,7 @@ int EntreeQSO::ligne_corrigee() const {
 // The rows of the call above ligne_haute, from the nearest: the first of them on the
 // entry's day refuses the commit, whatever its points; a date that does not read on the way
 // stops it with the conversion text.
-bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const {
-    const double jour = vers_jours(DateTimePicker_date);
+bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute, double jour) const {
     const std::vector<int>& lignes = index_->lignes_indicatif(indicatif);
     for (auto r = std::upper_bound(lignes.begin(), lignes.end(), ligne_haute);
          r != lignes.begin();) {
@@ -51,7 +50,7 @@ IssueCommit EntreeQSO::verifier(int ligne_haute) {
         return IssueCommit::indicatif_avec_blanc;
     }
     try {
-        if (refus_meme_jour(Edit_call.trimmed(), ligne_haute)) {
+        if (refus_meme_jour(Edit_call.trimmed(), ligne_haute, vers_jours(DateTimePicker_date))) {
             dialogues_.message(TypeMessage::avertissement, textes::remarque_meme_jour());
             return IssueCommit::meme_jour;
         }

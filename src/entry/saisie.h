@@ -4,6 +4,7 @@
 #include "libelles.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -126,6 +127,11 @@ class EntreeQSO {
     // What the fields would score if committed now, from the rescoring's own rules applied
     // to the rows above the row the commit would write. Reads only in-memory indexes.
     ApercuQSO apercu_QSO() const;
+    // The preview of a QSO with this call on this band at this UTC instant, as apercu_QSO
+    // gives it once the call is typed (member number from the look-up, default reports, no
+    // note) and the band chosen; the fields are left as they are.
+    ApercuQSO apercu_indicatif(const QString& indicatif, const QString& bande,
+                               const QDateTime& utc) const;
     // The member-database calls that hold the call field's text (trimmed, two characters
     // or more), marked from the log (the row under correction aside).
     QList<Partiel> liste_partielle() const;
@@ -173,7 +179,8 @@ class EntreeQSO {
     void vider_champs();
     IssueCommit ecrire_QSO();
     IssueCommit verifier(int ligne_haute);
-    bool refus_meme_jour(const QString& indicatif, int ligne_haute) const;
+    bool refus_meme_jour(const QString& indicatif, int ligne_haute, double jour) const;
+    ApercuQSO apercu_cellules(const QStringList& cellules, double jour, const QString& bande) const;
     int ligne_corrigee() const;
     void ecrire_ligne(int ligne);
 

@@ -5,7 +5,10 @@
 #include "base/fichier_texte.h"
 #include "etat.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <optional>
 
 namespace vorek {
 
@@ -71,6 +74,41 @@ QString sans_saut_de_ligne(const QString& texte) {
 int mega_octets(qint64 octets) {
     constexpr qint64 mo = 1024 * 1024;
     return int((octets + mo - 1) / mo);
+}
+
+QString trop_volumineux_a_lire() {
+    return QStringLiteral(
+        "Journal trop volumineux pour être lu (%1 QSO) : le programme ne lit pas un fichier "
+        "challenge de %2 colonnes de plus de %3 QSO ni de plus de %4 Mo. Le fichier n'a pas été "
+        "modifié.");
+}
+
+// The header of a file refused as too large: when it is a log's, the operator is told that
+// it is their log that is too large rather than that it is no file of the program.
+std::optional<QString> refus_journal_trop_gros(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QStringList entete = depuis_cp1252(fichier.read(4096)).split(QLatin1Char('\n')).mid(0, 9);
+    if (entete.size() < 9 || entete[0].trimmed() != marqueur.trimmed()) {
+        return std::nullopt;
+    }
+    try {
+        const int colonnes = lire_entier(entete[7]);
+        const int lignes = lire_entier(entete[8]);
+        // A header announcing a log within the caps belongs to a file grown by other means.
+        if (colonnes < 1 || lignes - 2 <= qso_max_challenge(colonnes)) {
+            return std::nullopt;
+        }
+        return trop_volumineux_a_lire()
+            .arg(std::max(lignes - 2, 0))
+            .arg(colonnes)
+            .arg(std::max(qso_max_challenge(colonnes), 0))
+            .arg(mega_octets(taille_max_fichier_texte));
+    } catch (const Erreur&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -167,7 +205,18 @@ ContenuChallenge analyser_challenge(const QStringList& lignes) {
 }
 
 ContenuChallenge lire_challenge(const QString& chemin) {
-    return analyser_challenge(lire_lignes(chemin));
+    QStringList lignes;
+    try {
+        lignes = lire_lignes(chemin);
+    } catch (const Erreur& e) {
+        if (e.message() == message_fichier_trop_gros()) {
+            if (const auto refus = refus_journal_trop_gros(chemin)) {
+                throw Erreur(*refus);
+            }
+        }
+        throw;
+    }
+    return analyser_challenge(lignes);
 }
 
 void sauver_fichier(Etat& etat, const QString& chemin) {

@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPalette>
 #include <QString>
+#include <QTableView>
 #include <QWidget>
 
 namespace vorek {
@@ -28,6 +30,16 @@ inline int largeur_texte(const QWidget* controle, std::initializer_list<QString>
         largeur = std::max(largeur, controle->fontMetrics().horizontalAdvance(texte));
     }
     return largeur + 4;
+}
+
+// The wider of a grid column's header and its usual content, in the grid's fonts, with the
+// room a header section and a cell add around their texts.
+inline int largeur_au_contenu(const QTableView* vue, const QString& entete, const char* contenu) {
+    constexpr int marge_entete = 14;
+    constexpr int marge_cellule = 8;
+    return std::max(vue->horizontalHeader()->fontMetrics().horizontalAdvance(entete) + marge_entete,
+                    vue->fontMetrics().horizontalAdvance(QString::fromUtf8(contenu)) +
+                        marge_cellule);
 }
 
 // The design's 18-pixel grid rows, more when the grid's font is taller.

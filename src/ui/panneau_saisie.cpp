@@ -212,6 +212,10 @@ QString PanneauSaisie::indicatif() const {
     return Edit_call->text();
 }
 
+QRect PanneauSaisie::place_indicatif() const {
+    return {Edit_call->mapToGlobal(QPoint(0, 0)), Edit_call->size()};
+}
+
 QString PanneauSaisie::report_envoye() const {
     return Edit_RSTS->text();
 }

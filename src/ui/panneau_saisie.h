@@ -56,8 +56,13 @@ class PanneauSaisie : public QWidget {
     // The call and the sent report as typed, for the CW messages.
     QString indicatif() const;
     QString report_envoye() const;
+    // The call field's place on the screen.
+    QRect place_indicatif() const;
     // The filter sees the keys of the fields before the panel does.
     void surveiller_touches(QObject* filtre);
+    // The entry field this control is (the band combo's text is the combo's); none for any
+    // other control.
+    Champ champ_de(const QObject* objet) const;
     // In the Tab order, the earlier QSOs come right after this control.
     void placer_precedents_apres(QWidget* controle);
 
@@ -99,7 +104,6 @@ class PanneauSaisie : public QWidget {
     void aller_au_selecteur(QDateTimeEdit* selecteur);
     void deplacer_focus(Champ champ);
     QWidget* controle(Champ champ) const;
-    Champ champ_de(const QObject* objet) const;
     bool touche_saisie(Champ champ);
     void focus_entre(Champ champ);
     void focus_sort(Champ champ);

@@ -29,6 +29,10 @@ namespace {
 // Blank on each side of a band label.
 constexpr int marge_bande = 1;
 
+// What an earlier QSO's column usually holds at its widest, column 0 first.
+const char* const contenus_precedents[] = {"DL1ABC/P", "00/00/0000", "00:00", "70cm",
+                                           "Jean-Pierre DUPONT"};
+
 // Calibri, or where it is missing its metric twin or a narrow face, which keep the band grid
 // as narrow as designed; the system's own substitute otherwise.
 QString famille_etroite() {
@@ -164,8 +168,13 @@ void PanneauSaisie::construire_precedents() {
     Grille_prec->setHorizontalHeaderLabels({QStringLiteral("   Call"), QStringLiteral("  C_DATE,"),
                                             QStringLiteral("  QTR"), QStringLiteral("Bde"),
                                             QStringLiteral("   Nom, prénom")});
-    const int largeurs_prec[] = {100, 80, 50, 30, 130};
+    // The design's widths, wider where the font needs it: nothing of a QSO is cut.
+    int largeurs_prec[] = {100, 80, 50, 30, 130};
     for (int col = 0; col < 5; ++col) {
+        largeurs_prec[col] =
+            std::max(largeurs_prec[col],
+                     largeur_au_contenu(Grille_prec, Grille_prec->horizontalHeaderItem(col)->text(),
+                                        contenus_precedents[col]));
         Grille_prec->setColumnWidth(col, largeurs_prec[col]);
     }
     Grille_prec->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

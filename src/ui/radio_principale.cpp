@@ -39,6 +39,7 @@ RadioPrincipale::RadioPrincipale(QMainWindow& fenetre, PanneauSaisie& panneau, E
     construire_etat();
     connect(suivi_, &SuiviRadio::etat_change, this, &RadioPrincipale::afficher_radio);
     connect(suivi_, &SuiviRadio::connexion_changee, this, &RadioPrincipale::connexion_changee);
+    connect(suivi_, &SuiviRadio::erreur_frequence, this, &RadioPrincipale::dire);
     connect(suivi_, &SuiviRadio::bande_changee, this, [this](const QString& bande) {
         bande_voulue_ = bande;
         prendre_bande();
@@ -98,6 +99,12 @@ void RadioPrincipale::appliquer(const ReglagesRig& reglages) {
     }
     creer_manipulateur();
     fenetre_.statusBar()->setVisible(radio || manipulateur_);
+}
+
+void RadioPrincipale::regler_frequence(qint64 hz) {
+    if (suivi_->connectee()) {
+        suivi_->regler_frequence(hz);
+    }
 }
 
 void RadioPrincipale::creer_manipulateur() {

@@ -34,6 +34,8 @@ class RadioPrincipale : public QObject {
     void appliquer(const ReglagesRig& reglages);
 
     SuiviRadio& suivi() { return *suivi_; }
+    // Tunes the rig when one is connected (a spot taken); nothing otherwise.
+    void regler_frequence(qint64 hz);
     // None when no keyer is set up.
     Manipulateur* manipulateur() const { return manipulateur_.get(); }
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -118,13 +119,12 @@ void TForm_main::etirer_notes() {
     etirement_ = false;
 }
 
-void TForm_main::choisir_bande(const QString& bande) {
-    panneau_->choisir_bande(bande);
+QRect TForm_main::place_indicatif() const {
+    return panneau_->place_indicatif();
 }
 
-void TForm_main::colonnes_au_contenu() {
-    // The grid gives each width back to the log table, which stores it from now on.
-    Grille->resizeColumnsToContents();
+void TForm_main::choisir_bande(const QString& bande) {
+    panneau_->choisir_bande(bande);
 }
 
 void TForm_main::RetourAccueil1Click() {
@@ -275,6 +275,13 @@ void TForm_main::appliquer_libelles(const Libelles& libelles) {
 bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet == Grille->viewport() && evenement->type() == QEvent::Resize) {
         etirer_notes();
+    }
+    // The entry panel's keys (tform_main_cluster.cpp's filter): the band map's walk.
+    if (evenement->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche_spot(panneau_->champ_de(objet), touche->key(), touche->modifiers())) {
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objet, evenement);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "cluster/carte_bandes.h"
 #include "contexte.h"
 #include "entry/saisie.h"
 #include "rig/reglages_rig.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -24,9 +27,9 @@ class RadioPrincipale;
 class FenetreAide;
 
 // The main window: tool bar, entry panel (PanneauSaisie, which owns its fields), button bar
-// and the log grid; this class places them and wires them together. The grid, report and
-// radio handlers live in their own files (tform_main_grille.cpp, tform_main_rapports.cpp,
-// tform_main_radio.cpp).
+// and the log grid; this class places them and wires them together. The grid, report, radio
+// and band map handlers live in their own files (tform_main_grille.cpp,
+// tform_main_rapports.cpp, tform_main_radio.cpp, tform_main_cluster.cpp).
 class TForm_main : public QMainWindow {
     Q_OBJECT
 
@@ -53,10 +56,20 @@ class TForm_main : public QMainWindow {
     // The band of the last session, chosen as the operator would; a text that is no band
     // changes nothing.
     void choisir_bande(const QString& bande);
-    // A first start's column widths: each column as wide as its content.
+    // A first start's column widths: each column as wide as its header and its usual content
+    // (a date, a name) in the grid's font.
     void colonnes_au_contenu();
     // The grid's cursor on this log row's call, the window in front (the report check).
     void selectionner_ligne(int ligne);
+    // The call field's place on the screen, which the windows shown beside this one leave in
+    // sight.
+    QRect place_indicatif() const;
+
+    // A spot taken from the band map: the rig tuned to it when connected, its band chosen,
+    // its call put in the call field as if typed; the focus in the call field.
+    void prendre_spot(const vorek::SpotCarte& spot);
+    // The spot the band map shows as chosen by Ctrl+Up/Down: Return takes it.
+    void designer_spot(const vorek::SpotCarte& spot);
 
   signals:
     // What only another window can do, which the program carries out.
@@ -65,11 +78,16 @@ class TForm_main : public QMainWindow {
     void envoi_cr_demande();
     void statistiques_demandees();
     void verification_demandee();
+    void correction_demandee();
     void fermeture_demandee();
     // The windows' places and the e-mail address are to be written to the settings file.
     void parametres_a_ecrire();
     // The radio and keyer settings window is to be shown.
     void reglages_radio_demandes();
+    // The band map is to be shown.
+    void carte_demandee();
+    // Ctrl+Down (1) or Ctrl+Up (-1) in the call field: the next spot of the entry's band.
+    void spots_a_parcourir(int sens);
     // The member database was fetched again: the station window's date label.
     void date_base_changee(const QString& libelle);
     // The country file was fetched again and its DXCC list rebuilt (Etat::liste_dxcc).
@@ -100,6 +118,9 @@ class TForm_main : public QMainWindow {
     // tform_main_radio.cpp
     void construire_radio();
     void demarrer_radio();
+    // tform_main_cluster.cpp
+    void construire_carte();
+    bool touche_spot(Champ champ, int touche, Qt::KeyboardModifiers modificateurs);
 
     // Navigation and file commands.
     void RetourAccueil1Click();
@@ -139,6 +160,8 @@ class TForm_main : public QMainWindow {
     bool etirement_ = false;
     RadioPrincipale* radio_ = nullptr;
     PanneauSaisie* panneau_ = nullptr;
+    // Chosen in the band map by Ctrl+Up/Down, taken by the next Return in the call field.
+    std::optional<SpotCarte> spot_designe_;
 
     // Tool bar (Panel9).
     QFrame* Panel9;
@@ -187,8 +210,10 @@ class TForm_main : public QMainWindow {
     QMenu* Statistiques1;
     QAction* AfficherStatistiques1;
     QAction* VerifierCR1;
+    QAction* CorrectionCR1;
     QMenu* Radio1;
     QAction* RadioManipulateur1;
+    QAction* CarteBandes1;
 };
 
 inline const char* const titre_initial_principal = "Challenge d'été VOREK  : Fichier SANS NOM ";

@@ -20,6 +20,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace vorek {
 
 namespace {
@@ -51,6 +53,12 @@ QFrame* bande_noire(QWidget* parent) {
 
 const QColor gris_moyen(160, 160, 164);
 const QColor aqua(0, 255, 255);
+
+// What a log column usually holds at its widest, column 0 first: the text a first start sizes
+// it for, whatever the font (the notes fill what the window leaves).
+const char* const contenus_journal[] = {
+    "00/00/0000", "00:00", "DL1ABC/P",           "70cm", "599", "599",
+    "9999",       "999",   "Jean-Pierre DUPONT", ""};
 
 // The button and the menu item are one command: the button triggers the item's action and
 // follows its state (enabled, shown); each keeps its own caption and icon.
@@ -175,6 +183,17 @@ void TForm_main::construire_grilles() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+}
+
+void TForm_main::colonnes_au_contenu() {
+    // The grid gives each width back to the log table, which stores it from now on.
+    const TableJournal& table = contexte_.etat.table;
+    for (int col = 0; col < table.nb_colonnes(); ++col) {
+        const char* contenu = col < int(std::size(contenus_journal)) ? contenus_journal[col] : "";
+        Grille->horizontalHeader()->resizeSection(
+            col, largeur_au_contenu(Grille, table.cellule(col, 0), contenu));
+    }
+    etirer_notes();
 }
 
 void TForm_main::construire_menus() {

@@ -20,6 +20,7 @@ void TForm_main::construire_radio() {
     connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::reglages_radio_demandes);
     radio_ =
         new RadioPrincipale(*this, *panneau_, contexte_.etat, contexte_.options.intervalles_radio);
+    construire_carte();
 }
 
 void TForm_main::demarrer_radio() {

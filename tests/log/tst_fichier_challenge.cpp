@@ -90,7 +90,8 @@ void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
     QByteArray attendu(" (12/2023)\r\nF6ABC\r\nS\xe9"
                        "bastien\r\n3 rue des Ondes\r\n29200 Brest\r\n"
                        "1234\r\nF\r\n10\r\n2\r\n");
-    attendu += QByteArray("64\r\n").repeated(10);
+    // The grid's design widths, whoever writes a new log.
+    attendu += "131\r\n64\r\n96\r\n64\r\n75\r\n64\r\n64\r\n35\r\n231\r\n221\r\n";
     attendu += "      DATE\r\n  Heure\r\n  INDICATIF\r\n BANDE\r\nRST env\r\nRST Re\xe7u\r\n"
                "n\xb0 ZTC\r\n Pts\r\n       Nom\r\n                    NOTES\r\n";
     attendu += QByteArray("\r\n").repeated(10);
@@ -308,6 +309,17 @@ void TestFichierChallenge::ecrit_seulement_ce_qui_se_relit() {
         QVERIFY(e.message().contains(QString::number(qso)));
         QCOMPARE(lire_octets(fichier), avant);
         QVERIFY(!QFile::exists(fichier + QStringLiteral(".bak")));
+        // Older builds wrote such logs: reading back one that announces too many QSOs says
+        // the log is too large, not that the file is none of the program's.
+        ecrire_lignes_sur(fichier, lignes_challenge(etat));
+        try {
+            lire_challenge(fichier);
+            QFAIL("a log past the reader's caps loaded");
+        } catch (const Erreur& lu) {
+            const bool trop_de_qso = longueur_note == 0;
+            QCOMPARE(lu.message() != message_fichier_trop_gros(), trop_de_qso);
+            QVERIFY(!trop_de_qso || lu.message().contains(QString::number(qso)));
+        }
         return;
     }
     const ContenuChallenge relu = lire_challenge(fichier);

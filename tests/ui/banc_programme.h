@@ -63,6 +63,9 @@ class BancProgramme {
     vorek::ActionsDemarrage actions;
     bool actions_fournies = false;
     vorek::IntervallesRadio intervalles_radio;
+    vorek::DelaisCluster delais_cluster;
+    // The executable's folder, where the program looks for what it ships; prog() by default.
+    QString executable;
     std::unique_ptr<vorek::Programme> programme;
 
   private:
@@ -70,6 +73,11 @@ class BancProgramme {
     mutable std::unique_ptr<ControlesPrincipale> controles_;
     mutable QPointer<QObject> controles_de_;
 };
+
+// Types a call and an e-mail address key by key into the station window of a program just
+// started in a folder without SMTP.csv (the shipped one being found), and checks that no box
+// came and that the address proposed its mail server.
+void taper_sans_boite(BancProgramme& banc);
 
 // A plain HTTP server on 127.0.0.1 serving a folder, run as its own process.
 class ServeurHttp {

@@ -90,5 +90,7 @@ struct ControlesPrincipale {
     QAction* Fichiersreference1 = trouver<QAction>("Fichiersreference1");
     QAction* AfficherStatistiques1 = trouver<QAction>("AfficherStatistiques1");
     QAction* VerifierCR1 = trouver<QAction>("VerifierCR1");
+    QAction* CorrectionCR1 = trouver<QAction>("CorrectionCR1");
     QAction* RadioManipulateur1 = trouver<QAction>("RadioManipulateur1");
+    QAction* CarteBandes1 = trouver<QAction>("CarteBandes1");
 };

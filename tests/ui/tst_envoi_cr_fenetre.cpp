@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,6 +66,7 @@ class TestEnvoiCRFenetre : public QObject {
     void constats_avant_envoi();
     void envoi_reel();
     void envoi_abandonne();
+    void echec_garde_la_fenetre();
     void piece_jointe_ouverte();
     void reglages_proposes_au_demarrage();
 
@@ -97,7 +99,8 @@ void TestEnvoiCRFenetre::init() {
     banc_->ecrire(u"cfg/SMTP.csv"_s, {u"Domaine;Serveur;Port"_s, u"free;smtp.free.fr;25"_s});
     banc_->demarrer_sans_mise_a_jour();
     f()->Edit_email->setText(u"f5abc@free.fr"_s);
-    // A complete station: the report passes the check and nothing is asked before a send.
+    // A complete station: the report's one finding is its empty log, asked about before a
+    // send.
     f()->Edit_nom->setText(u"Jean DUPONT"_s);
     f()->Edit_adresse1->setText(u"1 rue de la Paix"_s);
     f()->Edit_adresse2->setText(u"75002 Paris"_s);
@@ -241,7 +244,11 @@ void TestEnvoiCRFenetre::envoi_reel() {
     ouvrir();
     // Without a user name there is no AUTH: the password goes nowhere.
     cr()->Edit_mot_de_passe->setText(u"s3cret"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
     cr()->Button_envoi->click();
+    QCOMPARE(banc_->dialogues.questions.size(), 1);
+    QVERIFY2(banc_->dialogues.questions[0].contains(u"JOURNAL_VIDE"_s),
+             qPrintable(banc_->dialogues.questions[0]));
     QVERIFY(cr()->envoi_en_cours());
     QVERIFY(!cr()->Button_envoi->isEnabled());
     QVERIFY(cr()->ProgressBar_envoi->isVisible());
@@ -266,6 +273,7 @@ void TestEnvoiCRFenetre::envoi_reel() {
 void TestEnvoiCRFenetre::envoi_abandonne() {
     fixer_serveur(QString::number(serveurs_.port(u"muet"_s)));
     ouvrir();
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
     cr()->Button_envoi->click();
     QVERIFY(cr()->envoi_en_cours());
     cr()->BitBtn_annuler->click();
@@ -276,6 +284,37 @@ void TestEnvoiCRFenetre::envoi_abandonne() {
         QStringList({u"Envoi interrompu"_s, u"         L'envoi n'a pas pu se faire           "_s}));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(m()->Timer1->isActive());
+}
+
+// The server refuses the recipient: the window stays with the reason and what was typed; the
+// corrected recipient then goes, and the window closes, forgetting the password.
+void TestEnvoiCRFenetre::echec_garde_la_fenetre() {
+    fixer_serveur(QString::number(serveurs_.port(u"simple"_s)));
+    ouvrir();
+    cr()->Edit_Ad_Destinataire->setText(u"cr@refuse.example"_s);
+    cr()->Edit_mot_de_passe->setText(u"s3cret"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
+    cr()->Button_envoi->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!cr()->envoi_en_cours(), 15000);
+    QVERIFY(cr()->isVisible());
+    QVERIFY(cr()->Label_echec->isVisible());
+    QVERIFY(cr()->Label_echec->text().count(QLatin1Char('\n')) >= 1);
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+    QCOMPARE(cr()->Edit_Ad_Destinataire->text(), u"cr@refuse.example"_s);
+    QCOMPARE(cr()->Edit_mot_de_passe->text(), u"s3cret"_s);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(cr()->Button_envoi->isEnabled());
+    QVERIFY(m()->Timer1->isActive());
+
+    QVERIFY(serveurs_.vider());
+    cr()->Edit_Ad_Destinataire->setText(u"cr@club.fr"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
+    cr()->Button_envoi->click();
+    QVERIFY(!cr()->Label_echec->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!cr()->isVisible(), 15000);
+    QCOMPARE(serveurs_.recu(u"simple"_s).value(u"rcpt_tos"_s).toArray().first().toString(),
+             u"cr@club.fr"_s);
+    QCOMPARE(cr()->Edit_mot_de_passe->text(), QString());
 }
 
 void TestEnvoiCRFenetre::piece_jointe_ouverte() {

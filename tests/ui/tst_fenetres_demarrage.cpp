@@ -8,6 +8,8 @@
 #include "ui/tform_infos.h"
 #include "ui/tform_main.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -37,6 +39,15 @@ QStringList elements(const QComboBox* combo) {
         liste.append(combo->itemText(i));
     }
     return liste;
+}
+
+QWidget* trouver_fenetre(const char* nom) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(nom)) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 const QStringList membres{QStringLiteral("F5ABC,123,Jean DUPONT,Paris"),
@@ -449,6 +460,21 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     banc.infos()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
     banc.dialogues.prevoir_fichier(banc.travail(QStringLiteral("ete.VRK")));
     banc.infos()->BitBtn_creer->click();
+    // The e-mail and statistics windows open beside the main window the first time.
+    m->Info_CR->click();
+    TForm_infoCR* cr = banc.programme->Form_infoCR();
+    QVERIFY(cr->isVisible());
+    QVERIFY(!cr->frameGeometry().intersects(m->fenetre->frameGeometry()));
+    cr->move(300, 200);
+    cr->close();
+    m->AfficherStatistiques1->trigger();
+    QWidget* stats = trouver_fenetre("Form_statistiques");
+    QVERIFY(stats && stats->isVisible());
+    // Too wide for either side: against the screen's edge, off the call field.
+    QVERIFY(!stats->frameGeometry().intersects(
+        QRect(m->Edit_call->mapToGlobal(QPoint(0, 0)), m->Edit_call->size())));
+    stats->move(100, 120);
+    stats->close();
     m->BitBtn_bye->click();
     QVERIFY(banc.programme->termine());
     QVERIFY(!m->fenetre->isVisible());
@@ -465,6 +491,15 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     QCOMPARE(banc.infos()->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
     QCOMPARE(banc.infos()->Edit_port->text(), QStringLiteral("25"));
     QCOMPARE(banc.etat->station.station_email, QStringLiteral("f5abc@free.fr"));
+    // Then where they were left; one not shown in a session keeps its place.
+    banc.charger_challenge(banc.travail(QStringLiteral("ete.VRK")));
+    banc.controles_principale()->Info_CR->click();
+    QCOMPARE(banc.programme->Form_infoCR()->pos(), QPoint(300, 200));
+    banc.controles_principale()->BitBtn_bye->click();
+    banc.redemarrer();
+    banc.charger_challenge(banc.travail(QStringLiteral("ete.VRK")));
+    banc.controles_principale()->AfficherStatistiques1->trigger();
+    QCOMPARE(trouver_fenetre("Form_statistiques")->pos(), QPoint(100, 120));
 }
 
 QTEST_MAIN(TestFenetresDemarrage)

@@ -13,12 +13,16 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace vorek;
@@ -239,6 +243,35 @@ void TestHabitudes::qt_en_francais() {
     QCOMPARE(boutons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Oui"));
     QCOMPARE(boutons.button(QDialogButtonBox::No)->text(), QStringLiteral("&Non"));
     QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+
+    // The file dialog writes sizes and dates the French way whatever the system's locale,
+    // and shows its columns whole.
+    QTemporaryDir dossier;
+    QFile fichier(dossier.filePath(QStringLiteral("ete.VRK")));
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write(QByteArray(830, 'x'));
+    fichier.close();
+    QFileDialog dialogue(nullptr, QString(), dossier.path());
+    franciser_dialogue(dialogue);
+    QVERIFY(dialogue.testOption(QFileDialog::DontUseNativeDialog));
+    dialogue.show();
+    auto* vue = dialogue.findChild<QTreeView*>(QStringLiteral("treeView"));
+    QVERIFY(vue);
+    QTRY_COMPARE(vue->model()->rowCount(vue->rootIndex()), 1);
+    const QModelIndex nom = vue->model()->index(0, 0, vue->rootIndex());
+    QCOMPARE(nom.siblingAtColumn(1).data().toString(), QStringLiteral("830 octets"));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"))
+                 .match(nom.siblingAtColumn(3).data().toString())
+                 .hasMatch(),
+             qPrintable(nom.siblingAtColumn(3).data().toString()));
+    QHeaderView* entetes = vue->header();
+    QTRY_VERIFY(entetes->length() <= vue->viewport()->width());
+    for (int col = 0; col < 4; ++col) {
+        const QString titre = vue->model()->headerData(col, Qt::Horizontal).toString();
+        QVERIFY2(entetes->sectionSize(col) > entetes->fontMetrics().horizontalAdvance(titre),
+                 qPrintable(titre));
+    }
+    dialogue.reject();
 }
 
 QTEST_MAIN(TestHabitudes)
