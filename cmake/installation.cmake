@@ -1,5 +1,6 @@
 # `cmake --install` and `cpack -G DEB`: the program and the command-line tool in bin/, the
-# shipped data in share/challenge-vorek/ (the programs look for it there, relative to bin/),
+# shipped data in share/challenge-vorek/ (the programs look for it there, relative to bin/;
+# the mail-server table is copied from there into each user's cfg at the first start),
 # and the desktop entry, icon and AppStream metadata where desktops look for them.
 set(VOREK_ID org.vorek.ChallengeVorek)
 set(VOREK_BUREAU ${PROJECT_SOURCE_DIR}/data/bureau)
@@ -7,6 +8,7 @@ set(VOREK_BUREAU ${PROJECT_SOURCE_DIR}/data/bureau)
 install(TARGETS challenge_vorek vorek RUNTIME DESTINATION bin)
 install(FILES ${PROJECT_SOURCE_DIR}/data/cty_wt_mod.dat
               ${PROJECT_SOURCE_DIR}/data/NOTICE-cty_wt_mod.txt
+              ${PROJECT_SOURCE_DIR}/data/SMTP.csv
         DESTINATION share/challenge-vorek)
 install(FILES ${VOREK_BUREAU}/${VOREK_ID}.desktop DESTINATION share/applications)
 install(FILES ${VOREK_BUREAU}/${VOREK_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -1,15 +1,19 @@
 #include "import_adif.h"
 
+#include "comptes_import.h"
+#include "copies_import.h"
 #include "textes_import.h"
 
 #include "base/dates.h"
 #include "base/erreur.h"
+#include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
 #include "refdata/referentiel.h"
 #include "reports/noms_rapports.h"
 #include "rules/score.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -29,6 +33,65 @@ void ecrire_entetes(TableJournal& table) {
     const QStringList entetes = entetes_journal();
     for (int col = 0; col < entetes.size(); ++col) {
         table.fixer_cellule(col, 0, entetes[col]);
+    }
+}
+
+// The operator's say before anything changes. False: the import does not run.
+bool confirmer(const Etat& etat, const DemandeImport& demande, Dialogues& dialogues,
+               ResultatImport& resultat, QString& chemin_copie) {
+    const int dans_journal = compter_QSO(etat.table);
+    if (demande.mode == ModeImport::remplacement && dans_journal > 0 &&
+        dialogues.question(textes_import::question_remplacement()
+                               .arg(dans_journal)
+                               .arg(resultat.lecture.qso.size()),
+                           false) != Reponse::oui) {
+        return false;
+    }
+    chemin_copie = chemin_vrk_import(demande.chemin_adif);
+    const QString existant = fichier_a_proteger(etat, chemin_copie);
+    if (existant.isEmpty() || demande.ecraser_copie) {
+        return true;
+    }
+    switch (dialogues.question(existant + textes_import::question_copie(), true)) {
+    case Reponse::oui:
+        return true;
+    case Reponse::non:
+        chemin_copie.clear();
+        return true;
+    case Reponse::annuler:
+        break;
+    }
+    resultat.fichier_protege = existant;
+    return false;
+}
+
+void sauver(Etat& etat, const QString& chemin, ResultatImport& resultat) {
+    try {
+        sauver_fichier(etat, chemin);
+    } catch (const Erreur& e) {
+        resultat.erreurs_sauvegarde.append(textes_import::enregistrement_impossible().arg(
+            QDir::toNativeSeparators(chemin_dans_challenge(etat, chemin)), e.message()));
+    }
+}
+
+// The current log first, so that a crash right after the import loses nothing; then the
+// copy beside the ADIF file, unless it is the current log itself.
+void enregistrer(Etat& etat, const QString& chemin_copie, ResultatImport& resultat) {
+    const QString courant = etat.fichier_courant.isEmpty()
+                                ? QString()
+                                : chemin_dans_challenge(etat, etat.fichier_courant);
+    if (!courant.isEmpty()) {
+        sauver(etat, courant, resultat);
+    }
+    if (chemin_copie.isEmpty()) {
+        return;
+    }
+    const qsizetype erreurs = resultat.erreurs_sauvegarde.size();
+    if (courant.isEmpty() || !meme_fichier(courant, chemin_copie)) {
+        sauver(etat, chemin_copie, resultat);
+    }
+    if (resultat.erreurs_sauvegarde.size() == erreurs) {
+        resultat.chemin_vrk = chemin_copie;
     }
 }
 
@@ -101,31 +164,34 @@ QString titre_import(const Etat& etat) {
            QString::number(etat.ligne_suivante - 1) + QStringLiteral(" QSO)");
 }
 
-ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel, const QString& chemin_adif,
-                             ModeImport mode, const QString& bande_selectionnee,
-                             const QString& annee_courante) {
-    if (!QFileInfo::exists(chemin_adif)) {
+ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel,
+                             const DemandeImport& demande, Dialogues& dialogues) {
+    if (!QFileInfo::exists(demande.chemin_adif)) {
         throw Erreur(textes_import::fichier_inexistant());
     }
     ResultatImport resultat;
-    resultat.lecture = lire_fichier_adif(chemin_adif, referentiel.membres);
-    if (resultat.lecture.base_membres_absente) {
+    resultat.lecture = lire_fichier_adif(demande.chemin_adif, referentiel.membres);
+    if (resultat.lecture.base_membres_absente || resultat.lecture.qso.isEmpty()) {
         return resultat;
     }
-    fusionner_import(etat, resultat.lecture.qso, mode);
+    QString chemin_copie;
+    if (!confirmer(etat, demande, dialogues, resultat, chemin_copie)) {
+        resultat.abandonne = true;
+        return resultat;
+    }
+    if (demande.mode == ModeImport::remplacement && compter_QSO(etat.table) > 0) {
+        resultat.qso_remplaces = compter_QSO(etat.table);
+        resultat.copie_datee = garder_copie_datee(etat, demande.moment);
+    }
+    fusionner_import(etat, resultat.lecture.qso, demande.mode);
     try {
-        calculer_score(etat, referentiel, bande_selectionnee, annee_courante);
+        calculer_score(etat, referentiel, demande.bande_selectionnee, demande.annee_courante);
     } catch (const Erreur& e) {
         resultat.erreur_score = e.message();
     }
     etat.fichier_modifie = false;
     ecrire_entetes(etat.table);
-    resultat.chemin_vrk = chemin_vrk_import(chemin_adif);
-    try {
-        sauver_fichier(etat, resultat.chemin_vrk);
-    } catch (const Erreur& e) {
-        resultat.erreur_sauvegarde = e.message();
-    }
+    enregistrer(etat, chemin_copie, resultat);
     emit etat.annonces.journal_importe();
     return resultat;
 }
@@ -135,15 +201,24 @@ void signaler_import(const ResultatImport& resultat, Dialogues& dialogues) {
         dialogues.message(TypeMessage::simple, QString::fromUtf8(message_base_membres_absente));
         return;
     }
-    for (const QString& erreur : {resultat.erreur_score, resultat.erreur_sauvegarde}) {
+    if (resultat.abandonne) {
+        return;
+    }
+    for (const QString& erreur : QStringList{resultat.erreur_score} + resultat.erreurs_sauvegarde) {
         if (!erreur.isEmpty()) {
             dialogues.message(TypeMessage::erreur, erreur);
         }
     }
-    if (const int incomplets = resultat.lecture.nb_incomplets(); incomplets > 0) {
-        dialogues.message(TypeMessage::information,
-                          textes_import::enregistrements_incomplets().arg(incomplets));
+    QString texte = texte_comptes_import(resultat.lecture, FormeComptes::libelles);
+    if (resultat.lecture.qso.isEmpty()) {
+        texte += QStringLiteral("\n\n") + textes_import::rien_a_importer();
     }
+    if (!resultat.copie_datee.isEmpty()) {
+        texte += QStringLiteral("\n\n") + textes_import::copie_datee_gardee()
+                                              .arg(resultat.qso_remplaces)
+                                              .arg(QDir::toNativeSeparators(resultat.copie_datee));
+    }
+    dialogues.message(TypeMessage::information, texte);
 }
 
 } // namespace vorek

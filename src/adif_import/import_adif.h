@@ -4,7 +4,9 @@
 
 #include "base/dialogues.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace vorek {
 
@@ -14,16 +16,35 @@ struct Referentiel;
 
 enum class ModeImport { remplacement, ajout };
 
+struct DemandeImport {
+    QString chemin_adif;
+    ModeImport mode = ModeImport::remplacement;
+    // As calculer_score takes them.
+    QString bande_selectionnee;
+    QString annee_courante;
+    // Local time: names the dated copy of a replaced log.
+    QDateTime moment;
+    // A file other than the current log where the copy goes is replaced without a question
+    // (the tool's --ecraser).
+    bool ecraser_copie = false;
+};
+
 struct ResultatImport {
     LectureAdif lecture;
-    // The challenge file written beside the ADIF file; empty when nothing was imported.
+    // The operator declined a question: nothing changed, nothing was written.
+    bool abandonne = false;
+    // The file the copy would have replaced, when that is what the import stopped on.
+    QString fichier_protege;
+    // The challenge file written beside the ADIF file; empty when none was.
     QString chemin_vrk;
+    // The log as it stood before a replacement, and its QSO count.
+    QString copie_datee;
+    int qso_remplaces = 0;
     // The rescoring stopped on a date that does not read (a row of the log before the
     // import): the message of the error box.
     QString erreur_score;
-    // The challenge file beside the ADIF file could not be written; the log table holds
-    // the import all the same.
-    QString erreur_sauvegarde;
+    // Saves that failed, each naming its file; the log table holds the import all the same.
+    QStringList erreurs_sauvegarde;
 };
 
 // OpenDialog2: opens in the work folder.
@@ -44,18 +65,19 @@ void fusionner_import(Etat& etat, const QList<QStringList>& qso, ModeImport mode
 QString titre_import(const Etat& etat);
 
 // The whole import of one ADIF file. A missing file ("  Fichier inexistant   ") or one that
-// cannot be read throws Erreur, and so does nothing. Without the member database nothing
-// changes either (lecture.base_membres_absente). Otherwise (then etat.annonces tells
-// journal_importe once all is done): the merge, the rescoring
-// (bande_selectionnee and annee_courante as calculer_score takes them), fichier_modifie
-// cleared, the header texts written again and the log saved beside the ADIF file;
-// fichier_courant stays the current file.
-ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel, const QString& chemin_adif,
-                             ModeImport mode, const QString& bande_selectionnee,
-                             const QString& annee_courante);
+// cannot be read throws Erreur, and so does nothing. Nothing changes and nothing is written
+// either without the member database (lecture.base_membres_absente), when no QSO is taken,
+// or when the operator declines: replacing the QSOs of the log (asked first), or the file the
+// copy beside the ADIF file would replace when it is not the current log (No: no copy;
+// Cancel: no import). Otherwise (then etat.annonces tells journal_importe once all is done):
+// a replaced log is first kept in its dated copy (Erreur when that fails, nothing replaced),
+// then the merge, the rescoring, fichier_modifie cleared, the header texts written again, the
+// current log saved and the copy written beside the ADIF file; fichier_courant stays.
+ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel,
+                             const DemandeImport& demande, Dialogues& dialogues);
 
 // What the operator is told once the import has run: the missing member database, the
-// rescoring or save failure, the CW records left out for want of a call, date or time.
+// rescoring or save failures, then every count, and where replaced QSOs were kept.
 void signaler_import(const ResultatImport& resultat, Dialogues& dialogues);
 
 } // namespace vorek

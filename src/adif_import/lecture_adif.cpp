@@ -174,6 +174,10 @@ void Lecteur::juger(int numero) {
             ecarter(RaisonEcart::non_membre, numero);
         } else {
             cellules_[col_ztc] = membre.membre_numero;
+            // As a commit takes it from the look-up; a NAME of the record stays.
+            if (cellules_[col_nom].isEmpty()) {
+                cellules_[col_nom] = membre.membre_nom;
+            }
             resultat_.qso.append(cellules_);
         }
     }

@@ -25,7 +25,8 @@ struct EnregistrementEcarte {
 
 struct LectureAdif {
     // The rows taken, in the order of the file: log-table cells from column 0 (date,
-    // time, call, band, reports, member number; the name when the record has one).
+    // time, call, band, reports, member number; the name of the record, or else the
+    // member database's).
     QList<QStringList> qso;
     QList<EnregistrementEcarte> ecartes;
     // The member database is missing: no record could be judged, none is taken.

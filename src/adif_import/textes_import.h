@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vorek {
 
@@ -41,12 +42,68 @@ inline QString debut_titre() {
     return QStringLiteral("CHALLENGE d'été VOREK   (12/2023) : Fichier ");
 }
 
-// %1 the number of records.
-inline QString enregistrements_incomplets() {
+inline QString bouton_annuler() {
+    return QStringLiteral("Annuler");
+}
+
+// The counts of an import, in the order the tool prints them: QSOs taken, records left
+// out, then left out by reason.
+inline QStringList libelles_comptes() {
+    return {QStringLiteral("QSO importés"),
+            QStringLiteral("Enregistrements écartés"),
+            QStringLiteral("  pas en CW"),
+            QStringLiteral("  indicatif non membre"),
+            QStringLiteral("  sans indicatif"),
+            QStringLiteral("  date ou heure illisible (QSO_DATE, TIME_ON)"),
+            QStringLiteral("  inachevés (sans <EOR>)")};
+}
+
+inline QString rien_a_importer() {
+    return QStringLiteral("Aucun QSO à importer : le journal et les fichiers restent tels quels.");
+}
+
+// %1 the QSO count of the log, %2 that of the ADIF file.
+inline QString question_remplacement() {
+    return QStringLiteral("Remplacer les %1 QSO du journal par les %2 QSO du fichier ADIF ?");
+}
+
+// %1 the file, %2 its QSO count.
+inline QString fichier_existant() {
+    return QStringLiteral("Le fichier %1 existe déjà et contient %2 QSO.");
+}
+inline QString fichier_existant_illisible() {
+    return QStringLiteral("Le fichier %1 existe déjà (ce n'est pas un journal lisible).");
+}
+inline QString question_copie() {
     return QStringLiteral(
-        "%1 enregistrement(s) CW du fichier ADIF n'ont pas été importés : il leur manque "
-        "l'indicatif, une date (QSO_DATE) et une heure (TIME_ON) valides, ou la balise de fin "
-        "d'enregistrement (<EOR>).");
+        "\nLe remplacer par le journal importé ?\n\nNon : importer sans écrire ce "
+        "fichier. Annuler : ne rien importer.");
+}
+inline QString refus_copie() {
+    return QStringLiteral(" Rien n'a été importé : ajoutez --ecraser pour le remplacer.");
+}
+
+// %1 the replaced QSO count, %2 the dated copy.
+inline QString copie_datee_gardee() {
+    return QStringLiteral("Les %1 QSO remplacés sont gardés dans %2");
+}
+// %1 the runtime's text.
+inline QString copie_datee_impossible() {
+    return QStringLiteral("Copie du journal avant remplacement impossible (%1) : rien n'a été "
+                          "remplacé.");
+}
+// %1 the file, %2 the runtime's text.
+inline QString enregistrement_impossible() {
+    return QStringLiteral("Enregistrement de %1 impossible : %2");
+}
+
+// The command-line tool without a station call: every QSO counts as on another continent.
+inline QString station_provisoire() {
+    return QStringLiteral("Pas d'indicatif de station (--indicatif, ou la station du journal de "
+                          "--ajout) : les points de continent sont provisoires");
+}
+inline QString indicatif_trop_court() {
+    return QStringLiteral("L'indicatif de station doit avoir au moins 4 caractères : %1");
 }
 
 // The command-line tool's refusal when the member database is missing.

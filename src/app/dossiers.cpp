@@ -1,9 +1,12 @@
 #include "dossiers.h"
 
+#include "app/station.h"
 #include "log/etat.h"
+#include "refdata/conversion_pays.h"
 #include "refdata/noms_fichiers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -32,6 +35,20 @@ void preparer_dossiers(Etat& etat, const QString& dossier_executable,
     etat.fixer_rep_programme(dossier_de_travail(dossier_executable, dossier_donnees));
     for (const QString& dossier : {etat.rep_challenge, etat.rep_BD, etat.rep_cfg}) {
         QDir().mkpath(dossier);
+    }
+    installer_table_smtp(etat, dossier_executable);
+}
+
+void installer_table_smtp(const Etat& etat, const QString& dossier_executable) {
+    const QString cible = chemin_smtp(etat);
+    const QString livre = chemin_fichier_livre(dossier_executable, nom_table_smtp);
+    if (QFileInfo::exists(cible) || livre.isEmpty()) {
+        return;
+    }
+    // A failed copy is said where the table is read: the station window names the file.
+    if (QFile::copy(livre, cible)) {
+        // An installed copy is read-only; the operator's own table may be edited.
+        QFile::setPermissions(cible, QFile::permissions(cible) | QFileDevice::WriteOwner);
     }
 }
 

@@ -59,4 +59,32 @@ Geometrie ajuster_geometrie(const Geometrie& stockee, const QList<QRect>& zones,
     return g;
 }
 
+Geometrie a_cote(const QRect& principale, const QSize& taille, const QList<QRect>& zones,
+                 const QMargins& cadre, const QRect& a_laisser_voir, int largeur_minimum) {
+    const int bords = cadre.left() + cadre.right();
+    const int largeur_cadre = taille.width() + bords;
+    Geometrie g{taille.width(), principale.top(), principale.right() + 1, taille.height()};
+    if (zones.isEmpty()) {
+        return g;
+    }
+    const QRect zone = zone_de(principale, zones);
+    if (principale.right() + largeur_cadre <= zone.right()) {
+        return g;
+    }
+    if (principale.left() - largeur_cadre >= zone.left()) {
+        g.gauche = principale.left() - largeur_cadre;
+        return g;
+    }
+    g.gauche = zone.right() + 1 - largeur_cadre;
+    const QRect contre_le_bord(g.gauche, g.haut, largeur_cadre, taille.height());
+    const int apres_le_champ = zone.right() - a_laisser_voir.right() - bords;
+    if (contre_le_bord.intersects(a_laisser_voir) && !a_laisser_voir.isEmpty() &&
+        apres_le_champ >= std::max(largeur_minimum, 1)) {
+        // Narrowed between the field and the screen's edge.
+        g.gauche = a_laisser_voir.right() + 1;
+        g.largeur = apres_le_champ;
+    }
+    return g;
+}
+
 } // namespace vorek

@@ -21,4 +21,14 @@ namespace vorek {
 Geometrie ajuster_geometrie(const Geometrie& stockee, const QList<QRect>& zones,
                             const QMargins& cadre = {}, const QSize& minimum = {});
 
+// Where a window shown for the first time goes: beside the main window's frame (principale)
+// on the main window's screen, to its right when the whole frame fits, else to its left, else
+// against the screen's right edge, its top level with the main window's. Against the edge it
+// leaves a_laisser_voir (the call field) in sight, narrowed between the field and the edge,
+// as long as largeur_minimum fits there. taille is the inside, cadre the frame around it.
+// ajuster_geometrie then keeps it inside the screen.
+Geometrie a_cote(const QRect& principale, const QSize& taille, const QList<QRect>& zones,
+                 const QMargins& cadre = {}, const QRect& a_laisser_voir = {},
+                 int largeur_minimum = 0);
+
 } // namespace vorek

@@ -25,12 +25,25 @@ Geometrie lire_geometrie(const QSettings& ini, const QString& fenetre, const Geo
             lire_entier(ini, prefixe + QLatin1Char('H'), defaut.hauteur)};
 }
 
+std::optional<Geometrie> lire_place(const QSettings& ini, const QString& fenetre) {
+    if (!ini.contains(QStringLiteral("Windows/") + fenetre + QLatin1Char('W'))) {
+        return std::nullopt;
+    }
+    return lire_geometrie(ini, fenetre, {});
+}
+
 void ecrire_geometrie(QSettings& ini, const QString& fenetre, const Geometrie& g) {
     const QString prefixe = QStringLiteral("Windows/") + fenetre;
     ini.setValue(prefixe + QLatin1Char('W'), QString::number(g.largeur));
     ini.setValue(prefixe + QLatin1Char('T'), QString::number(g.haut));
     ini.setValue(prefixe + QLatin1Char('L'), QString::number(g.gauche));
     ini.setValue(prefixe + QLatin1Char('H'), QString::number(g.hauteur));
+}
+
+void ecrire_place(QSettings& ini, const QString& fenetre, const std::optional<Geometrie>& g) {
+    if (g) {
+        ecrire_geometrie(ini, fenetre, *g);
+    }
 }
 
 QString cle_dernier_fichier() {
@@ -57,6 +70,9 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
     p.form_main = lire_geometrie(ini, QStringLiteral("Form_main"), p.form_main);
     p.form_infos = lire_geometrie(ini, QStringLiteral("Form_infos"), p.form_infos);
     p.form_choix_ADIF = lire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), p.form_choix_ADIF);
+    p.form_infoCR = lire_place(ini, QStringLiteral("Form_infoCR"));
+    p.form_statistiques = lire_place(ini, QStringLiteral("Form_statistiques"));
+    p.form_verification = lire_place(ini, QStringLiteral("Form_verification"));
     for (int col = 0; col < nb_colonnes; ++col) {
         p.largeurs_colonnes.append(lire_entier(ini, cle_colonne(col), largeur_colonne_parametres));
         p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contains(cle_colonne(col));
@@ -73,6 +89,9 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
     ecrire_geometrie(ini, QStringLiteral("Form_main"), parametres.form_main);
     ecrire_geometrie(ini, QStringLiteral("Form_infos"), parametres.form_infos);
     ecrire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), parametres.form_choix_ADIF);
+    ecrire_place(ini, QStringLiteral("Form_infoCR"), parametres.form_infoCR);
+    ecrire_place(ini, QStringLiteral("Form_statistiques"), parametres.form_statistiques);
+    ecrire_place(ini, QStringLiteral("Form_verification"), parametres.form_verification);
     for (int col = 0; col < parametres.largeurs_colonnes.size(); ++col) {
         ini.setValue(cle_colonne(col), QString::number(parametres.largeurs_colonnes[col]));
     }
@@ -85,6 +104,21 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
         throw Erreur(QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier ") +
                      QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()));
     }
+}
+
+std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre) {
+    const QSettings ini(chemin, QSettings::IniFormat);
+    if (!ini.contains(QStringLiteral("Windows/") + fenetre + QLatin1Char('W'))) {
+        return std::nullopt;
+    }
+    return lire_geometrie(ini, fenetre, Geometrie{});
+}
+
+bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g) {
+    QSettings ini(chemin, QSettings::IniFormat);
+    ecrire_geometrie(ini, fenetre, g);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
 }
 
 } // namespace vorek

@@ -4,6 +4,9 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
+
+#include <optional>
 
 namespace vorek {
 
@@ -24,6 +27,10 @@ struct Parametres {
     Geometrie form_main{910, 160, 600, 800};
     Geometrie form_infos{395, 440, 770, 90};
     Geometrie form_choix_ADIF{370, 260, 310, 140};
+    // The windows placed when they are first shown, each absent until it was.
+    std::optional<Geometrie> form_infoCR;
+    std::optional<Geometrie> form_statistiques;
+    std::optional<Geometrie> form_verification;
     QList<int> largeurs_colonnes;
     // False on a first start: no width stored yet, the grid sizes its columns to their content.
     bool largeurs_enregistrees = false;
@@ -46,5 +53,10 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes);
 
 // Replaces the values of the keys; throws Erreur naming the file when it cannot be written.
 void ecrire_parametres(const QString& chemin, const Parametres& parametres);
+
+// A window kept under its own name in the same [Windows] keys as the others; nothing when
+// none was stored. The write says whether the file took it.
+std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre);
+bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g);
 
 } // namespace vorek

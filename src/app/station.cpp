@@ -1,5 +1,6 @@
 #include "station.h"
 
+#include "app/textes_app.h"
 #include "base/erreur.h"
 #include "base/fichier_texte.h"
 #include "log/etat.h"
@@ -7,6 +8,7 @@
 #include "mail/adresse_email.h"
 #include "refdata/referentiel.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace vorek {
@@ -59,7 +61,7 @@ std::optional<ServeurSmtp> chercher_serveur_smtp(const QString& chemin_smtp, con
 }
 
 QString chemin_smtp(const Etat& etat) {
-    return etat.rep_cfg + QStringLiteral("/SMTP.csv");
+    return etat.rep_cfg + QLatin1Char('/') + nom_table_smtp;
 }
 
 ResultatEmail email_station(Etat& etat, const QString& texte, const ReglagesSmtp& memorises) {
@@ -71,7 +73,8 @@ ResultatEmail email_station(Etat& etat, const QString& texte, const ReglagesSmtp
     try {
         table = chercher_serveur_smtp(chemin_smtp(etat), cle_smtp(texte)).value_or(ServeurSmtp{});
     } catch (const Erreur& e) {
-        r.erreur = e.message();
+        r.erreur = textes_app::table_smtp_illisible(
+            QDir::toNativeSeparators(QFileInfo(chemin_smtp(etat)).absoluteFilePath()), e.message());
         return r;
     }
     etat.station.station_email = texte;

@@ -38,6 +38,8 @@ QString cle_smtp(const QString& adresse);
 // Erreur when the file cannot be read.
 std::optional<ServeurSmtp> chercher_serveur_smtp(const QString& chemin_smtp, const QString& cle);
 
+inline constexpr QLatin1String nom_table_smtp("SMTP.csv");
+
 QString chemin_smtp(const Etat& etat);
 
 struct ResultatEmail {
@@ -45,7 +47,8 @@ struct ResultatEmail {
     // SMTP.csv's server and port when the table knows the domain, the stored ones otherwise.
     bool propose = false;
     ReglagesSmtp reglages;
-    // The read error of SMTP.csv, to be shown; station_email then keeps its value.
+    // Why SMTP.csv could not be read, naming it, to be shown in the window (never in a box:
+    // the operator is typing); station_email then keeps its value.
     QString erreur;
 };
 

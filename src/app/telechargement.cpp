@@ -3,6 +3,7 @@
 #include "app/serveurs.h"
 #include "base/erreur.h"
 #include "base/fichier_texte.h"
+#include "mail/erreurs_curl.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/membres.h"
 #include "refdata/noms_fichiers.h"
@@ -142,8 +143,13 @@ CURLcode executer(CURL* curl, const Ecriture& ecriture, const SuiviTelechargemen
     return code;
 }
 
-QString message_curl(CURLcode code, const char* detail) {
-    return textes::echec(QString::fromUtf8(*detail != '\0' ? detail : curl_easy_strerror(code)));
+// Our own words for libcurl's failure; its text follows only when ours are generic.
+QString message_curl(const EchecCurl& echec) {
+    QString message = textes::echec(cause_curl(echec));
+    if (cause_generique(echec) && !echec.texte_brut.isEmpty()) {
+        message += QLatin1Char('\n') + detail_curl(echec);
+    }
+    return message;
 }
 
 ResultatTelechargement refuser(ResultatTelechargement resultat, const QString& url,
@@ -156,10 +162,12 @@ ResultatTelechargement refuser(ResultatTelechargement resultat, const QString& u
 
 // What a finished transfer amounts to. Bytes that arrived and are no whole file are said;
 // a server that gave nothing at all is not.
-ResultatTelechargement bilan(const QString& url, CURLcode code, const char* detail,
-                             const Ecriture& ecriture, long statut, bool abandonne) {
+ResultatTelechargement bilan(const QString& url, const EchecCurl& echec, const Ecriture& ecriture,
+                             long statut, bool abandonne) {
+    const CURLcode code = CURLcode(echec.code);
     ResultatTelechargement resultat;
     resultat.statut_http = statut;
+    resultat.detail_bibliotheque = code == CURLE_OK ? QString() : echec.texte_brut;
     if (ecriture.erreur != 0) {
         resultat.erreur = message_erreur_es(ecriture.erreur);
     } else if (abandonne) {
@@ -167,7 +175,7 @@ ResultatTelechargement bilan(const QString& url, CURLcode code, const char* deta
     } else if (ecriture.ecrits > taille_max || code == CURLE_FILESIZE_EXCEEDED) {
         resultat = refuser(resultat, url, textes::trop_gros());
     } else if (code != CURLE_OK) {
-        resultat.erreur = message_curl(code, detail);
+        resultat.erreur = message_curl(echec);
         if (ecriture.ecrits > 0) {
             resultat.refus = textes::refus(url, textes::incomplet());
         }
@@ -191,17 +199,17 @@ ResultatTelechargement transferer(const QString& url, std::FILE* fichier,
                                       "Pragma: no-cache"),
                     &curl_slist_free_all);
     if (!curl || !entetes) {
-        return {false, 0, textes::echec(QStringLiteral("mémoire insuffisante")), {}};
+        return {false, 0, textes::echec(QStringLiteral("mémoire insuffisante")), {}, {}};
     }
     Ecriture ecriture{fichier};
-    char detail[CURL_ERROR_SIZE] = {};
+    char tampon[CURL_ERROR_SIZE] = {};
     regler(curl.get(), url.toUtf8(), entetes.get(), ecriture, delais);
-    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, detail);
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, tampon);
     bool abandonne = false;
     const CURLcode code = executer(curl.get(), ecriture, suivi, abandonne);
     long statut = 0;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &statut);
-    return bilan(url, code, detail, ecriture, statut, abandonne);
+    return bilan(url, lire_echec_curl(curl.get(), code, tampon), ecriture, statut, abandonne);
 }
 
 // Empty on success; the source is removed on failure.
@@ -259,7 +267,7 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
     errno = 0;
     std::FILE* fichier = std::fopen(QFile::encodeName(chemin).constData(), "wb");
     if (fichier == nullptr) {
-        return {false, 0, message_erreur_es(errno), {}};
+        return {false, 0, message_erreur_es(errno), {}, {}};
     }
     ResultatTelechargement resultat = transferer(url, fichier, delais, suivi);
     errno = 0;
@@ -270,7 +278,7 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
         code = errno;
     }
     if (!sur_disque && resultat.reussi) {
-        resultat = {false, resultat.statut_http, message_erreur_es(code), {}};
+        resultat = {false, resultat.statut_http, message_erreur_es(code), {}, {}};
     }
     if (!resultat.reussi) {
         QFile::remove(chemin);

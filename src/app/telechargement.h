@@ -30,6 +30,8 @@ struct ResultatTelechargement {
     // For the operator, in French, when something arrived but was refused (empty, cut short,
     // not the file expected); empty when nothing arrived or the operator abandoned.
     QString refus;
+    // libcurl's own words for a failed transfer, for the diagnostics only.
+    QString detail_bibliotheque{};
 };
 
 // Fetches url into chemin (created anew), bypassing caches. Anything short of a complete,

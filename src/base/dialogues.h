@@ -29,6 +29,8 @@ class Dialogues {
     // An empty path means the dialog was cancelled.
     virtual QString fichier_a_ouvrir(const DemandeFichier& demande) = 0;
     virtual QString fichier_a_enregistrer(const DemandeFichier& demande) = 0;
+    // A folder that exists (titre and dossier_initial are used); empty when cancelled.
+    virtual QString dossier_a_ouvrir(const DemandeFichier& demande) = 0;
 };
 
 } // namespace vorek

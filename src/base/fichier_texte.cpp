@@ -3,6 +3,7 @@
 #include "erreur.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -202,6 +203,38 @@ void lire_blocs(const QString& chemin, const std::function<void(const char*, qsi
     }
 }
 
+// The whole file, under the same limits as a reading line by line.
+QByteArray lire_tout(const QString& chemin) {
+    QByteArray octets;
+    const QFileInfo info(chemin);
+    if (info.isFile() && info.size() <= taille_max_fichier_texte) {
+        octets.reserve(qsizetype(info.size()));
+    }
+    lire_blocs(chemin, [&octets](const char* bloc, qsizetype n) { octets.append(bloc, n); });
+    return octets;
+}
+
+// In a folder others may write, a link planted there would send the save to a file of the
+// planter's choosing: only a link of the folder's owner is followed, and only to a file of
+// the operator's own (or to none yet).
+void verifier_lien(const QString& chemin) {
+    const QByteArray nom = QFile::encodeName(chemin);
+    struct stat lien {};
+    if (::lstat(nom.constData(), &lien) != 0 || !S_ISLNK(lien.st_mode)) {
+        return;
+    }
+    struct stat dossier {};
+    if (::stat(QFile::encodeName(QFileInfo(chemin).absolutePath()).constData(), &dossier) != 0) {
+        echouer(errno);
+    }
+    struct stat cible {};
+    const bool cible_d_un_autre =
+        ::stat(nom.constData(), &cible) == 0 && cible.st_uid != ::geteuid();
+    if (lien.st_uid != dossier.st_uid || cible_d_un_autre) {
+        throw Erreur(message_lien_refuse(chemin));
+    }
+}
+
 // Where the bytes go: the file a symbolic link names, so that the link stays a link.
 QString chemin_reel(const QString& chemin) {
     const QFileInfo info(chemin);
@@ -276,6 +309,7 @@ void prendre_verrou(QLockFile& verrou) {
 }
 
 void remplacer(const QString& chemin, const EcritureDescripteur& ecrire, bool journal) {
+    verifier_lien(chemin);
     const QString cible = chemin_reel(chemin);
     const QFileInfo info(cible);
     if (info.isDir()) {
@@ -287,6 +321,8 @@ void remplacer(const QString& chemin, const EcritureDescripteur& ecrire, bool jo
         echouer(errno);
     }
     QSaveFile fichier(cible);
+    // Where a rename cannot be made, writing in place would follow whatever stands there.
+    fichier.setDirectWriteFallback(false);
     preparer(fichier, ecrire);
     std::optional<QLockFile> verrou;
     if (journal) {
@@ -425,9 +461,20 @@ QString message_fichier_trop_gros() {
                           "ce n'est pas un fichier du programme");
 }
 
+QString message_lien_refuse(const QString& chemin) {
+    return QStringLiteral("Enregistrement refusé : %1 est un lien symbolique qui n'a pas été "
+                          "créé par le propriétaire du dossier, ou qui mène au fichier d'un "
+                          "autre utilisateur")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+
 QString message_journal_verrouille() {
     return QStringLiteral("Un autre programme est en train d'enregistrer ce journal : "
                           "enregistrement impossible pour l'instant, réessayez");
+}
+
+QByteArray lire_octets_fichier(const QString& chemin) {
+    return lire_tout(chemin);
 }
 
 QStringList lire_lignes(const QString& chemin) {
@@ -475,6 +522,11 @@ void ecrire_lignes(const QString& chemin, const QStringList& lignes) {
             sortie.ligne(ligne);
         }
     });
+}
+
+void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets) {
+    remplacer(
+        chemin, [&octets](int fd) { ecrire_descripteur(fd, octets); }, false);
 }
 
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes) {

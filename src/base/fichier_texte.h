@@ -27,6 +27,9 @@ constexpr qint64 taille_max_fichier_texte = 64 * 1024 * 1024;
 constexpr qsizetype lignes_max_fichier_texte = 4 * 1024 * 1024;
 QString message_fichier_trop_gros();
 
+// A file's bytes as they are, with the same size limit and failures as lire_lignes.
+QByteArray lire_octets_fichier(const QString& chemin);
+
 // All lines of a file, without their line ends. Refuses a file above
 // taille_max_fichier_texte bytes or lignes_max_fichier_texte lines.
 QStringList lire_lignes(const QString& chemin);
@@ -39,8 +42,13 @@ void lire_flux(const QString& chemin, const std::function<void(const QString&)>&
 // Writes every line followed by CR LF. The file is replaced only once the new version is
 // complete and synced on disk (a temporary file of its own in the same folder, renamed over
 // it), so a full disk or a crash leaves the previous version whole. A symbolic link stays
-// and the file it names is replaced; a file the operator may not write is refused.
+// and the file it names is replaced, provided the folder's owner made the link and the file
+// is the operator's (message_lien_refuse otherwise); a file the operator may not write is
+// refused.
 void ecrire_lignes(const QString& chemin, const QStringList& lignes);
+
+// The same for bytes written as they are (files in another encoding than CP1252).
+void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets);
 
 // The same for the challenge file, which also keeps its previous version as NAME.bak and
 // holds the lock NAME.lock for the time of the save, both beside the file itself (past any
@@ -75,6 +83,7 @@ QString chemin_sauvegarde(const QString& chemin);
 QString chemin_verrou(const QString& chemin);
 constexpr std::chrono::milliseconds attente_verrou{2000};
 QString message_journal_verrouille();
+QString message_lien_refuse(const QString& chemin);
 
 // True when both paths name the same file once links and "." or ".." are resolved, file
 // names compared without regard to case as the program compares them. Either may not exist.

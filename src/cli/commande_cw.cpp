@@ -4,6 +4,7 @@
 #include "app/parametres.h"
 #include "base/erreur.h"
 #include "log/fichier_challenge.h"
+#include "rig/attente_envoi.h"
 #include "rig/creation_manipulateur.h"
 #include "rig/messages_cw.h"
 #include "rig/saisie_rig.h"
@@ -78,7 +79,8 @@ QString modele_cw(const QString& texte, const ReglagesRig& reglages) {
     return trouve.hasMatch() ? reglages.messages[size_t(trouve.captured(1).toInt() - 1)] : texte;
 }
 
-// Through the keyer as the main window uses it, until the message is out.
+// Through the keyer as the main window uses it, until the message is out and, for a keyer
+// that answers (cwdaemon), answered for.
 void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
     SuiviRadio radio;
     QEventLoop boucle;
@@ -98,18 +100,8 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
     }
     const std::unique_ptr<Manipulateur> manipulateur =
         creer_manipulateur(reglages.manipulateur, &radio);
-    QObject::connect(manipulateur.get(), &Manipulateur::erreur, &boucle,
-                     [&](const QString& message) {
-                         erreur = message;
-                         boucle.quit();
-                     });
-    QObject::connect(manipulateur.get(), &Manipulateur::envoi_fini, &boucle, &QEventLoop::quit);
-    manipulateur->envoyer(texte);
-    if (erreur.isEmpty()) {
-        boucle.exec();
-    }
-    if (!erreur.isEmpty()) {
-        throw Erreur(erreur);
+    if (const QString echec = envoyer_et_attendre(*manipulateur, texte); !echec.isEmpty()) {
+        throw Erreur(echec);
     }
 }
 

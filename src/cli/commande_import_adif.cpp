@@ -1,76 +1,102 @@
 #include "contexte_cli.h"
+#include "options_commande.h"
 
+#include "adif_import/comptes_import.h"
 #include "adif_import/import_adif.h"
 #include "adif_import/textes_import.h"
+#include "app/station.h"
 #include "base/dates.h"
 #include "base/erreur.h"
+#include "base/horloge.h"
 #include "refdata/referentiel.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace vorek {
 
 namespace {
 
-struct ArgumentsImport {
-    QString adif;
-    QString journal; // --ajout
-};
-
-ArgumentsImport lire_arguments(const QStringList& arguments) {
-    ArgumentsImport lus;
-    if (arguments.size() == 1 ||
-        (arguments.size() == 3 && arguments[1] == QStringLiteral("--ajout"))) {
-        lus.adif = arguments[0];
-        lus.journal = arguments.value(2);
-    }
-    if (lus.adif.isEmpty() || lus.adif.startsWith(QStringLiteral("--")) ||
-        (arguments.size() == 3 && lus.journal.isEmpty())) {
-        throw ErreurUsage{
-            QStringLiteral("usage : vorek import-adif FICHIER.ADI [--ajout FICHIER.VRK]")};
-    }
-    return lus;
+QString usage_import() {
+    return QStringLiteral("usage : vorek import-adif FICHIER.ADI [--ajout FICHIER.VRK] "
+                          "[--indicatif INDICATIF] [--ecraser]");
 }
 
-void ecrire_compte(ContexteCli& contexte, const char* cle, qsizetype n) {
-    contexte.sortie << cle << '=' << n << '\n';
+OptionsCommande lire_arguments(const QStringList& arguments) {
+    const QStringList avec_valeur{QStringLiteral("--ajout"), QStringLiteral("--indicatif")};
+    const OptionsCommande lues = lire_options_commande(
+        arguments, avec_valeur, {QStringLiteral("--ecraser")}, usage_import());
+    const bool valeur_vide =
+        std::any_of(avec_valeur.cbegin(), avec_valeur.cend(), [&lues](const QString& nom) {
+            return lues.contient(nom) && lues.valeurs.value(nom).isEmpty();
+        });
+    if (lues.arguments.size() != 1 || lues.arguments[0].isEmpty() || valeur_vide) {
+        throw ErreurUsage{usage_import()};
+    }
+    return lues;
+}
+
+// The station the station window's call field would give.
+void fixer_station(ContexteCli& contexte, const Referentiel& referentiel, const QString& texte) {
+    const ResultatIndicatifStation r = indicatif_station(texte, referentiel);
+    if (!r.recherche) {
+        throw Erreur(textes_import::indicatif_trop_court().arg(texte));
+    }
+    Station& station = contexte.etat.station;
+    station.station_call = r.station_call;
+    station.station_nr_club = r.membre_numero;
+    if (!r.membre_nom.isEmpty()) {
+        station.nom_saisi = r.membre_nom;
+    }
+    station.station_DXCC = r.dxcc_prefixe;
+    station.station_continent = r.dxcc_continent;
 }
 
 } // namespace
 
 // The import of the choice window without it: replace mode from a new log, or append mode
-// onto the log of FICHIER.VRK; the result is written beside the ADIF file.
+// onto the log of FICHIER.VRK, which is then saved as the windows save the current log; the
+// copy is written beside the ADIF file.
 int commande_import_adif(ContexteCli& contexte) {
-    const ArgumentsImport arguments = lire_arguments(contexte.arguments);
+    const OptionsCommande options = lire_arguments(contexte.arguments);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     // One command, one look at each reference file.
     const OperationReferentiel operation(referentiel);
-    ModeImport mode = ModeImport::remplacement;
-    if (!arguments.journal.isEmpty()) {
-        charger_pour_cli(contexte, referentiel, arguments.journal);
-        mode = ModeImport::ajout;
+    DemandeImport demande;
+    demande.chemin_adif = QFileInfo(options.arguments[0]).absoluteFilePath();
+    demande.annee_courante = annee_courante(contexte.aujourdhui);
+    demande.moment = HorlogeSysteme().maintenant_local();
+    demande.ecraser_copie = options.contient(QStringLiteral("--ecraser"));
+    if (options.contient(QStringLiteral("--ajout"))) {
+        charger_pour_cli(contexte, referentiel, options.valeurs.value(QStringLiteral("--ajout")));
+        demande.mode = ModeImport::ajout;
+    }
+    if (options.contient(QStringLiteral("--indicatif"))) {
+        fixer_station(contexte, referentiel, options.valeurs.value(QStringLiteral("--indicatif")));
     }
     const ResultatImport resultat =
-        importer_adif(contexte.etat, referentiel, QFileInfo(arguments.adif).absoluteFilePath(),
-                      mode, QString(), annee_courante(contexte.aujourdhui));
+        importer_adif(contexte.etat, referentiel, demande, contexte.dialogues);
     const LectureAdif& lecture = resultat.lecture;
     if (lecture.base_membres_absente) {
         throw Erreur(textes_import::rien_importe_sans_base());
     }
-    contexte.sortie << "fichier=" << resultat.chemin_vrk << '\n';
-    ecrire_compte(contexte, "qso_importes", lecture.qso.size());
-    ecrire_compte(contexte, "enregistrements_ecartes", lecture.ecartes.size());
-    ecrire_compte(contexte, "non_cw", lecture.nb_ecartes(RaisonEcart::mode_non_cw));
-    ecrire_compte(contexte, "non_membres", lecture.nb_ecartes(RaisonEcart::non_membre));
-    ecrire_compte(contexte, "sans_indicatif", lecture.nb_ecartes(RaisonEcart::sans_indicatif));
-    ecrire_compte(contexte, "date_heure_illisible",
-                  lecture.nb_ecartes(RaisonEcart::date_heure_illisible));
-    ecrire_compte(contexte, "inacheves", lecture.nb_ecartes(RaisonEcart::inacheve));
-    // The counts stand; the file or its points do not.
-    for (const QString& erreur : {resultat.erreur_sauvegarde, resultat.erreur_score}) {
+    if (resultat.abandonne) {
+        throw Erreur(resultat.fichier_protege + textes_import::refus_copie());
+    }
+    contexte.sortie << "fichier=" << resultat.chemin_vrk << '\n'
+                    << texte_comptes_import(lecture, FormeComptes::cles) << '\n';
+    if (!lecture.qso.isEmpty() && contexte.etat.station.station_continent.isEmpty()) {
+        contexte.dialogues.message(TypeMessage::avertissement, textes_import::station_provisoire());
+    }
+    // The counts stand; the files or their points do not.
+    for (const QString& erreur : resultat.erreurs_sauvegarde + QStringList{resultat.erreur_score}) {
         if (!erreur.isEmpty()) {
             throw Erreur(erreur);
         }
+    }
+    if (lecture.qso.isEmpty()) {
+        throw Erreur(textes_import::rien_a_importer());
     }
     return 0;
 }

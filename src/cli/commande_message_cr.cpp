@@ -9,8 +9,6 @@
 #include "mail/textes_mail.h"
 #include "refdata/referentiel.h"
 
-#include <QTextStream>
-
 #include <cstdio>
 #include <map>
 
@@ -93,18 +91,29 @@ MessageCR message_cr(ContexteCli& contexte, const ArgumentsCR& lus) {
     return message;
 }
 
+// One line of at most 1 kB: a standard input that never ends (/dev/zero) is refused, not
+// read until memory runs out.
 QString lire_mot_de_passe() {
-    QTextStream entree(stdin);
-    entree.setEncoding(QStringConverter::Utf8);
-    const QString mot_de_passe = entree.readLine();
-    if (mot_de_passe.isEmpty()) {
+    constexpr qsizetype taille_max = 1024;
+    QByteArray ligne;
+    for (int c = std::fgetc(stdin); c != EOF && c != '\n'; c = std::fgetc(stdin)) {
+        if (ligne.size() == taille_max) {
+            throw ErreurUsage{QString::fromUtf8(textes_mail::mot_de_passe_trop_long)};
+        }
+        ligne.append(char(c));
+    }
+    if (ligne.endsWith('\r')) {
+        ligne.chop(1);
+    }
+    if (ligne.isEmpty()) {
         throw ErreurUsage{QString::fromUtf8(textes_mail::mot_de_passe_absent)};
     }
-    return mot_de_passe;
+    return QString::fromUtf8(ligne);
 }
 
 ParametresSmtp parametres_cli(const ArgumentsCR& lus) {
     ParametresSmtp p;
+    p.delais = delais_smtp();
     p.serveur = lus.valeur("--smtp");
     p.port = lus.valeur("--port");
     const QString securite = lus.valeur("--securite", mot_securite(SecuriteSmtp::automatique));

@@ -54,6 +54,8 @@ int commande_envoyer_cr(ContexteCli& contexte);
 int commande_stats(ContexteCli& contexte);
 int commande_verifier(ContexteCli& contexte);
 int commande_graphique(ContexteCli& contexte);
+int commande_spots(ContexteCli& contexte);
+int commande_corriger(ContexteCli& contexte);
 // Before a send: the findings of the report the message carries, as warnings on stderr (the
 // window shows them and lets the operator send anyway; the tool sends).
 void avertir_avant_envoi(ContexteCli& contexte, const MessageCR& message);

@@ -19,6 +19,7 @@ class DialoguesCli : public Dialogues {
     bool confirmer(const QString&) override { return false; }
     QString fichier_a_ouvrir(const DemandeFichier&) override { return QString(); }
     QString fichier_a_enregistrer(const DemandeFichier&) override { return QString(); }
+    QString dossier_a_ouvrir(const DemandeFichier&) override { return QString(); }
 
     // Throws Erreur with the first error box's text, once there was one.
     void arreter_si_erreur() const;

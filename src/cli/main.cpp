@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -41,6 +42,8 @@ const std::map<QString, Commande>& commandes() {
         {QStringLiteral("stats"), commande_stats},
         {QStringLiteral("verifier"), commande_verifier},
         {QStringLiteral("graphique"), commande_graphique},
+        {QStringLiteral("spots"), commande_spots},
+        {QStringLiteral("corriger"), commande_corriger},
     };
     return table;
 }
@@ -102,6 +105,10 @@ void ecrire_erreur(const QString& texte) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file size limit (ulimit -f) would kill the tool in the middle of a save without a
+    // word; ignored, the write fails with EFBIG and the save says "Disque plein", the log
+    // left as it was.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::unique_ptr<QCoreApplication> application = creer_application(argc, argv);
     // The windows' name, so that both find the same user data folder.
     application->setApplicationName(QStringLiteral("Challenge_VOREK"));

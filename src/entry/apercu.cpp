@@ -35,8 +35,32 @@ Partiel partiel(const MembreTrouve& membre, bool jour, bool bande) {
 } // namespace
 
 ApercuQSO EntreeQSO::apercu_QSO() const {
+    return apercu_cellules(cellules_commit(), vers_jours(DateTimePicker_date),
+                           bande_selectionnee());
+}
+
+ApercuQSO EntreeQSO::apercu_indicatif(const QString& indicatif, const QString& bande,
+                                      const QDateTime& utc) const {
+    const QString appel = indicatif.trimmed().toUpper();
+    const ResultatMembre membre = referentiel_.membres.chercher_membre(appel);
+    const double jour = vers_jours(utc.date());
+    QStringList cellules(nb_colonnes_journal);
+    cellules[col_indicatif] = appel;
+    cellules[col_date] = texte_date(jour);
+    cellules[col_heure] = utc.time().toString(QStringLiteral("hh:mm"));
+    cellules[col_bande] = bande;
+    cellules[col_rst_env] = textes::report_defaut();
+    cellules[col_rst_recu] = textes::report_defaut();
+    cellules[col_ztc] =
+        membre.membre_numero.isEmpty() ? textes::non_membre() : membre.membre_numero.trimmed();
+    cellules[col_nom] = membre.membre_nom.trimmed();
+    return apercu_cellules(cellules, jour, bande);
+}
+
+ApercuQSO EntreeQSO::apercu_cellules(const QStringList& cellules, double jour,
+                                     const QString& bande) const {
     ApercuQSO apercu;
-    const QString indicatif = Edit_call.trimmed();
+    const QString& indicatif = cellules[col_indicatif];
     // A call of blanks is written as an empty call, which no rescoring scores.
     if (indicatif.isEmpty()) {
         return apercu;
@@ -46,13 +70,13 @@ ApercuQSO EntreeQSO::apercu_QSO() const {
     const int corrigee = ligne_corrigee();
     const int ligne = corrigee > 0 ? corrigee : etat_.ligne_suivante;
     try {
-        if (refus_meme_jour(indicatif, ligne - 1)) {
+        if (refus_meme_jour(indicatif, ligne - 1, jour)) {
             apercu.points = QStringLiteral("0");
             apercu.raison = textes::remarque_meme_jour();
             return apercu;
         }
-        const Verdict verdict = suivi_score_->apercu(cellules_lues(etat_.table, cellules_commit()),
-                                                     ligne, bande_selectionnee());
+        const Verdict verdict =
+            suivi_score_->apercu(cellules_lues(etat_.table, cellules), ligne, bande);
         apercu.points = QString::number(verdict.points);
         apercu.raison = remarque(verdict.regle, annee_courante());
         if (verdict.points > 0) {

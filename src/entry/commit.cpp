@@ -8,6 +8,7 @@
 #include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "rules/indicatif.h"
 #include "rules/textes_regles.h"
 
 #include <algorithm>
@@ -29,8 +30,7 @@ int EntreeQSO::ligne_corrigee() const {
 // The rows of the call above ligne_haute, from the nearest: the first of them on the
 // entry's day refuses the commit, whatever its points; a date that does not read on the way
 // stops it with the conversion text.
-bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const {
-    const double jour = vers_jours(DateTimePicker_date);
+bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute, double jour) const {
     const std::vector<int>& lignes = index_->lignes_indicatif(indicatif);
     for (auto r = std::upper_bound(lignes.begin(), lignes.end(), ligne_haute);
          r != lignes.begin();) {
@@ -44,8 +44,13 @@ bool EntreeQSO::refus_meme_jour(const QString& indicatif, int ligne_haute) const
 }
 
 IssueCommit EntreeQSO::verifier(int ligne_haute) {
+    if (indicatif_avec_blanc(Edit_call)) {
+        dialogues_.message(TypeMessage::avertissement, refus_indicatif_avec_blanc(Edit_call, 0));
+        focus = Champ::Edit_call;
+        return IssueCommit::indicatif_avec_blanc;
+    }
     try {
-        if (refus_meme_jour(Edit_call.trimmed(), ligne_haute)) {
+        if (refus_meme_jour(Edit_call.trimmed(), ligne_haute, vers_jours(DateTimePicker_date))) {
             dialogues_.message(TypeMessage::avertissement, textes::remarque_meme_jour());
             return IssueCommit::meme_jour;
         }
@@ -89,7 +94,7 @@ void EntreeQSO::ecrire_ligne(int ligne) {
     }
 }
 
-IssueCommit EntreeQSO::enregistrer_QSO() {
+IssueCommit EntreeQSO::ecrire_QSO() {
     IssueCommit issue = IssueCommit::saisie_vide;
     if (Edit_call.isEmpty()) {
         dialogues_.message(TypeMessage::erreur, textes::saisie_insuffisante());
@@ -111,42 +116,52 @@ IssueCommit EntreeQSO::enregistrer_QSO() {
     }
     focus = Champ::Edit_call;
     vider_Grille_prec();
-    try {
-        sauver_fichier(etat_, etat_.fichier_courant);
-    } catch (const Erreur& e) {
-        dialogues_.message(TypeMessage::erreur, e.message());
-        return IssueCommit::sauvegarde_echouee;
-    }
     return issue;
 }
 
-Libelles EntreeQSO::BitBtn_validerClick() {
+IssueCommit EntreeQSO::enregistrer_QSO() {
     libelles = {};
-    if (enregistrer_QSO() == IssueCommit::date_illisible) {
-        return libelles;
+    if (etat_.temps_reel) {
+        // The pickers may lag (the clock stopped by another window): the QSO is now.
+        lire_horloge_utc();
     }
-    if (!recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(),
-                          annee_courante())) {
-        return libelles;
+    const IssueCommit issue = ecrire_QSO();
+    if (issue == IssueCommit::date_illisible) {
+        return issue;
     }
-    libelles.Label_score = texte_score(etat_.score_total);
-    libelles.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
-    libelles.titre = titre_principal(etat_);
+    // The file then holds the row with its points and remark, as the grid shows it.
+    libelles = recalculer();
+    if (issue != IssueCommit::enregistre && issue != IssueCommit::saisie_vide) {
+        return issue;
+    }
+    return sauver() ? issue : IssueCommit::sauvegarde_echouee;
+}
+
+Libelles EntreeQSO::BitBtn_validerClick() {
+    enregistrer_QSO();
     Edit_Pays.clear();
     Edit_continent.clear();
     return libelles;
 }
 
-Libelles EntreeQSO::BitBtn_calculClick() {
-    libelles = {};
-    if (!recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(),
-                          annee_courante())) {
-        return libelles;
+Libelles EntreeQSO::recalculer() {
+    Libelles resultat;
+    if (recalculer_score(etat_, referentiel_, dialogues_, bande_selectionnee(), annee_courante())) {
+        resultat.Label_score = texte_score(etat_.score_total);
     }
-    libelles.Label_score = texte_score(etat_.score_total);
-    libelles.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
-    libelles.titre = titre_principal(etat_);
-    return libelles;
+    resultat.Label_nbrQSO = QString::number(compter_QSO(etat_.table));
+    resultat.titre = titre_principal(etat_);
+    return resultat;
+}
+
+bool EntreeQSO::sauver() {
+    try {
+        sauver_journal(etat_);
+    } catch (const Erreur& e) {
+        dialogues_.message(TypeMessage::erreur, e.message());
+        return false;
+    }
+    return true;
 }
 
 } // namespace vorek

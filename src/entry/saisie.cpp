@@ -115,6 +115,13 @@ bool EntreeQSO::touche(Champ champ, Touche t) {
         return false;
     }
     switch (champ) {
+    case Champ::Edit_call:
+        // The report preset as a call of four characters or more gets it.
+        if (Edit_RSTS.isEmpty()) {
+            Edit_RSTS = textes::report_defaut();
+        }
+        focus = Champ::Edit_RSTS;
+        return true;
     case Champ::ComboBox_band:
         bande_courante = bande_selectionnee();
         Edit_RSTS = textes::report_defaut();

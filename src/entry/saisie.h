@@ -4,6 +4,7 @@
 #include "libelles.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,7 @@ enum class Touche { espace, retour, autre };
 enum class IssueCommit {
     enregistre,
     saisie_vide,
+    indicatif_avec_blanc,
     meme_jour,
     report_envoye,
     report_recu,
@@ -73,8 +75,9 @@ class EntreeQSO {
     void Edit_callExit() { rechercher_indicatif(); }
     void rechercher_indicatif();
 
-    // Space moves on from the band and the reports; Return commits (the labels to show
-    // are then in libelles). True when the key was used and must not be typed.
+    // Space moves on from the call, the band and the reports (a call never holds a blank);
+    // Return commits (the labels to show are then in libelles). True when the key was used
+    // and must not be typed.
     bool touche(Champ champ, Touche touche);
 
     // The band combo: an item chosen (index -1 when its text is no item) or text typed.
@@ -102,10 +105,21 @@ class EntreeQSO {
     void DateTimePicker_dateEnter();
     void DateTimePicker_timeEnter();
 
-    // The commit alone, then the commit as the OK button runs it (rescoring and labels).
+    // The commit: the checks, the row written, the log rescored, then saved once (also when
+    // the rescoring stops on a date, and after the empty-call box). In real time the QSO
+    // takes the clock's time at this moment, whatever the pickers show. The labels to show
+    // are then in libelles.
     IssueCommit enregistrer_QSO();
     Libelles BitBtn_validerClick();
-    Libelles BitBtn_calculClick();
+    Libelles BitBtn_calculClick() { return recalculer(); }
+
+    // The one rescoring of the windows' handlers (commit, "Calcul", the grid's changes) and
+    // what the labels then show: count and title always, the score once the rescoring went
+    // to the last row (an unreadable date stops it, told in the error box).
+    Libelles recalculer();
+    // The save after each change of the log, a pending correction kept; a failure is told.
+    // False when nothing was written.
+    bool sauver();
 
     // The clock's year, for the out-of-period remark.
     QString annee_courante() const;
@@ -113,6 +127,11 @@ class EntreeQSO {
     // What the fields would score if committed now, from the rescoring's own rules applied
     // to the rows above the row the commit would write. Reads only in-memory indexes.
     ApercuQSO apercu_QSO() const;
+    // The preview of a QSO with this call on this band at this UTC instant, as apercu_QSO
+    // gives it once the call is typed (member number from the look-up, default reports, no
+    // note) and the band chosen; the fields are left as they are.
+    ApercuQSO apercu_indicatif(const QString& indicatif, const QString& bande,
+                               const QDateTime& utc) const;
     // The member-database calls that hold the call field's text (trimmed, two characters
     // or more), marked from the log (the row under correction aside).
     QList<Partiel> liste_partielle() const;
@@ -158,8 +177,10 @@ class EntreeQSO {
     void marquer_bande();
     void vider_Grille_prec();
     void vider_champs();
+    IssueCommit ecrire_QSO();
     IssueCommit verifier(int ligne_haute);
-    bool refus_meme_jour(const QString& indicatif, int ligne_haute) const;
+    bool refus_meme_jour(const QString& indicatif, int ligne_haute, double jour) const;
+    ApercuQSO apercu_cellules(const QStringList& cellules, double jour, const QString& bande) const;
     int ligne_corrigee() const;
     void ecrire_ligne(int ligne);
 

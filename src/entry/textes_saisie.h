@@ -38,6 +38,17 @@ inline QString suffixe_points() {
     return QStringLiteral(" points");
 }
 
+// A log loaded with calls that hold a blank: each row named, the first ten.
+inline QString indicatifs_avec_blanc_charges() {
+    return QStringLiteral("Un indicatif ne contient jamais de blanc : corrigez dans la grille ");
+}
+inline QString ligne_indicatif() {
+    return QStringLiteral("la ligne %1 (« %2 »)");
+}
+inline QString autres_lignes() {
+    return QStringLiteral("et %1 autres lignes");
+}
+
 // The preview of a QSO's points and the marks of the partial check.
 inline QString apercu_points(const QString& points) {
     return QStringLiteral("Points : ") + points;

@@ -33,7 +33,8 @@ class Etat {
     QString fichier_joint;
     // Not "the file has changed": set while a row taken back into the entry, or inserted,
     // waits for its commit (a correction is pending). The commit, the entry's "Effacer", a
-    // load and every save clear it.
+    // load and every save the operator asks for clear it; the save after each change of
+    // the log keeps it.
     bool fichier_modifie = false;
     int ligne_editee = 0;
     // The free row a new QSO goes to.

@@ -5,6 +5,7 @@
 #include "base/fichier_texte.h"
 #include "etat.h"
 
+#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -140,18 +141,75 @@ class LectureChallenge {
     std::optional<QString> erreur_;
 };
 
+QString trop_volumineux() {
+    return QStringLiteral(
+        "Journal trop volumineux pour être enregistré (%1 QSO, %2 Mo) : un fichier challenge "
+        "de %3 colonnes ne peut dépasser %4 QSO ni %5 Mo, sans quoi le programme ne pourrait "
+        "plus le relire. Rien n'a été écrit : le fichier sur le disque garde sa version "
+        "précédente. Supprimez des lignes pour pouvoir l'enregistrer.");
+}
+
+QString sans_saut_de_ligne(const QString& texte) {
+    if (!texte.contains(QLatin1Char('\n')) && !texte.contains(QLatin1Char('\r'))) {
+        return texte;
+    }
+    QString nette = texte;
+    nette.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return nette;
+}
+
+int mega_octets(qint64 octets) {
+    constexpr qint64 mo = 1024 * 1024;
+    return int((octets + mo - 1) / mo);
+}
+
+QString trop_volumineux_a_lire() {
+    return QStringLiteral(
+        "Journal trop volumineux pour être lu (%1 QSO) : le programme ne lit pas un fichier "
+        "challenge de %2 colonnes de plus de %3 QSO ni de plus de %4 Mo. Le fichier n'a pas été "
+        "modifié.");
+}
+
+// The header of a file refused as too large: when it is a log's, the operator is told that
+// it is their log that is too large rather than that it is no file of the program.
+std::optional<QString> refus_journal_trop_gros(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QStringList entete = depuis_cp1252(fichier.read(4096)).split(QLatin1Char('\n')).mid(0, 9);
+    if (entete.size() < 9 || entete[0].trimmed() != marqueur.trimmed()) {
+        return std::nullopt;
+    }
+    try {
+        const int colonnes = lire_entier(entete[7]);
+        const int lignes = lire_entier(entete[8]);
+        // A header announcing a log within the caps belongs to a file grown by other means.
+        if (colonnes < 1 || lignes - 2 <= qso_max_challenge(colonnes)) {
+            return std::nullopt;
+        }
+        return trop_volumineux_a_lire()
+            .arg(std::max(lignes - 2, 0))
+            .arg(colonnes)
+            .arg(std::max(qso_max_challenge(colonnes), 0))
+            .arg(mega_octets(taille_max_fichier_texte));
+    } catch (const Erreur&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 QStringList lignes_challenge(const Etat& etat) {
     const TableJournal& table = etat.table;
     const Station& station = etat.station;
     QStringList lignes{marqueur,
-                       station.station_call,
-                       station.station_nom(),
-                       station.station_adresse1,
-                       station.station_adresse2,
-                       station.station_nr_club,
-                       station.station_DXCC,
+                       sans_saut_de_ligne(station.station_call),
+                       sans_saut_de_ligne(station.station_nom()),
+                       sans_saut_de_ligne(station.station_adresse1),
+                       sans_saut_de_ligne(station.station_adresse2),
+                       sans_saut_de_ligne(station.station_nr_club),
+                       sans_saut_de_ligne(station.station_DXCC),
                        QString::number(table.nb_colonnes()),
                        QString::number(table.nb_lignes())};
     lignes.reserve(9 + table.nb_colonnes() * (1 + table.nb_lignes()));
@@ -159,9 +217,40 @@ QStringList lignes_challenge(const Etat& etat) {
         lignes.append(QString::number(table.largeur(c)));
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
-        lignes.append(table.ligne(r));
+        for (const QString& cellule : table.ligne(r)) {
+            lignes.append(sans_saut_de_ligne(cellule));
+        }
     }
     return lignes;
+}
+
+int qso_max_challenge(int colonnes) {
+    colonnes = std::max(colonnes, 1);
+    // Lines: 9 + C x (1 + R), each ending with a line feed the reader counts.
+    const qint64 lignes = (qint64(lignes_max_fichier_texte) - 1 - 9) / colonnes - 1;
+    return int(std::min<qint64>(lignes, lignes_max_challenge)) - 2;
+}
+
+QString refus_taille_challenge(const QStringList& lignes) {
+    // Every cell is one character per byte in CP1252 (a character it lacks becomes one "?"),
+    // and each line ends with CR LF.
+    qint64 octets = 0;
+    for (const QString& ligne : lignes) {
+        octets += ligne.size() + 2;
+    }
+    const int colonnes = lignes.size() > 7 ? lignes[7].toInt() : 0;
+    const int nb_lignes = lignes.size() > 8 ? lignes[8].toInt() : 0;
+    if (lignes.size() < lignes_max_fichier_texte && octets <= taille_max_fichier_texte &&
+        colonnes <= colonnes_max_challenge && nb_lignes <= lignes_max_challenge) {
+        return QString();
+    }
+    const int qso = std::max(nb_lignes - 2, 0);
+    return trop_volumineux()
+        .arg(qso)
+        .arg(mega_octets(octets))
+        .arg(colonnes)
+        .arg(std::max(qso_max_challenge(colonnes), 0))
+        .arg(mega_octets(taille_max_fichier_texte));
 }
 
 ContenuChallenge analyser_challenge(const QStringList& lignes) {
@@ -175,13 +264,35 @@ ContenuChallenge analyser_challenge(const QStringList& lignes) {
 ContenuChallenge lire_challenge(const QString& chemin) {
     // Line by line: the file's whole text and list of lines never sit beside the log.
     LectureChallenge lecture;
-    lire_flux(chemin, [&lecture](const QString& ligne) { lecture.ligne(ligne); });
+    try {
+        lire_flux(chemin, [&lecture](const QString& ligne) { lecture.ligne(ligne); });
+    } catch (const Erreur& e) {
+        if (e.message() == message_fichier_trop_gros()) {
+            if (const auto refus = refus_journal_trop_gros(chemin)) {
+                throw Erreur(*refus);
+            }
+        }
+        throw;
+    }
     return lecture.finir();
 }
 
 void sauver_fichier(Etat& etat, const QString& chemin) {
-    ecrire_lignes_sur(chemin_dans_challenge(etat, chemin), lignes_challenge(etat));
+    sauver_journal(etat, chemin);
     etat.fichier_modifie = false;
+}
+
+void sauver_journal(const Etat& etat, const QString& chemin) {
+    const QStringList lignes = lignes_challenge(etat);
+    const QString refus = refus_taille_challenge(lignes);
+    if (!refus.isEmpty()) {
+        throw Erreur(refus);
+    }
+    ecrire_lignes_sur(chemin_dans_challenge(etat, chemin), lignes);
+}
+
+void sauver_journal(const Etat& etat) {
+    sauver_journal(etat, etat.fichier_courant);
 }
 
 void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement& actions) {

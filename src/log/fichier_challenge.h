@@ -43,8 +43,16 @@ struct ActionsChargement {
     std::function<void()> apres_chargement;
 };
 
-// The lines of the file for the current state.
+// The lines of the file for the current state. A line break inside a cell (the format
+// has no room for one) is written as a blank.
 QStringList lignes_challenge(const Etat& etat);
+
+// The most QSO rows a file of that many columns may hold for the reader to take it back.
+int qso_max_challenge(int colonnes);
+
+// Why the reader would refuse these lines of a challenge file (too many lines, too many
+// bytes, counts beyond its limits), in words for a genuine log; empty when it takes them.
+QString refus_taille_challenge(const QStringList& lignes);
 
 // Parses a whole file; throws Erreur with the runtime's text, leaving nothing half done.
 // A file longer than its counts announce is refused, as one shorter than them.
@@ -53,7 +61,14 @@ ContenuChallenge analyser_challenge(const QStringList& lignes);
 
 // Writes the station record and the log table, atomically, keeping the previous version.
 // A bare name lies in rep_challenge. Clears fichier_modifie once written; throws Erreur.
+// A log the reader could not take back is refused before anything is written.
 void sauver_fichier(Etat& etat, const QString& chemin);
+
+// The save that follows each change of the log (a commit, a cell typed, a row inserted or
+// deleted, a sort): written as sauver_fichier writes it, but a correction still waiting
+// in the entry stays pending. By default the current file. Throws Erreur.
+void sauver_journal(const Etat& etat);
+void sauver_journal(const Etat& etat, const QString& chemin);
 
 // Reads a challenge file into the state. Does not change fichier_courant. Throws Erreur,
 // in which case nothing was replaced.

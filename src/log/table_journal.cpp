@@ -4,6 +4,21 @@
 
 namespace vorek {
 
+namespace {
+
+// Columns without a width of their own take the design width of their place.
+void completer_largeurs(QList<int>& largeurs, int colonnes) {
+    colonnes = std::max(colonnes, 0);
+    while (largeurs.size() < colonnes) {
+        const size_t col = size_t(largeurs.size());
+        largeurs.append(col < largeurs_conception.size() ? largeurs_conception[col]
+                                                         : largeur_colonne_defaut);
+    }
+    largeurs.resize(colonnes);
+}
+
+} // namespace
+
 QStringList entetes_journal() {
     return {QStringLiteral("      DATE"),  QStringLiteral("  Heure"),
             QStringLiteral("  INDICATIF"), QStringLiteral(" BANDE"),
@@ -29,7 +44,8 @@ void TableJournal::vider() {
     beginResetModel();
     nb_colonnes_ = nb_colonnes_journal;
     lignes_ = {entetes_journal(), ligne_vide()};
-    largeurs_ = QList<int>(nb_colonnes_, largeur_colonne_defaut);
+    largeurs_.clear();
+    completer_largeurs(largeurs_, nb_colonnes_);
     endResetModel();
 }
 
@@ -46,7 +62,7 @@ void TableJournal::fixer_nb_colonnes(int n) {
         }
         ligne.resize(n);
     }
-    largeurs_.resize(n, largeur_colonne_defaut);
+    completer_largeurs(largeurs_, n);
     endResetModel();
 }
 
@@ -192,7 +208,7 @@ void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
         lignes_.append(ligne_vide());
     }
     largeurs_ = largeurs;
-    largeurs_.resize(nb_colonnes_, largeur_colonne_defaut);
+    completer_largeurs(largeurs_, nb_colonnes_);
     endResetModel();
     for (int c = 0; c < nb_colonnes_; ++c) {
         emit largeur_changee(c, largeurs_[c]);

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <array>
+
 namespace vorek {
 
 enum Colonne {
@@ -20,6 +22,10 @@ enum Colonne {
 };
 
 constexpr int nb_colonnes_journal = 10;
+// The grid's design widths, which every new log carries whoever writes it (the windows,
+// the command line); a column beyond them gets largeur_colonne_defaut.
+constexpr std::array<int, nb_colonnes_journal> largeurs_conception{131, 64, 96, 64,  75,
+                                                                   64,  64, 35, 231, 221};
 constexpr int largeur_colonne_defaut = 64;
 
 QStringList entetes_journal();

@@ -5,8 +5,12 @@
 #include "base/erreur.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
+#include "refdata/referentiel.h"
 #include "rules/bandes.h"
+#include "rules/indicatif.h"
 #include "rules/score.h"
+#include "rules/textes_regles.h"
+#include "tri.h"
 
 namespace vorek {
 
@@ -67,21 +71,10 @@ void inserer_ligne(EntreeQSO& entree, int ligne) {
     etat.ligne_editee = ligne;
     ++etat.ligne_suivante;
     entree.focus = Champ::Edit_call;
+    entree.sauver();
 }
 
 namespace {
-
-Libelles libelles_grille(const Etat& etat) {
-    Libelles libelles;
-    libelles.Label_score = texte_score(etat.score_total);
-    libelles.Label_nbrQSO = QString::number(compter_QSO(etat.table));
-    return libelles;
-}
-
-bool recalculer(EntreeQSO& entree) {
-    return recalculer_score(entree.etat(), entree.referentiel(), entree.dialogues(),
-                            entree.bande_selectionnee(), entree.annee_courante());
-}
 
 void supprimer(Etat& etat, int ligne) {
     etat.table.supprimer_ligne(ligne);
@@ -108,24 +101,78 @@ ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne) {
         resultat.supprimee = true;
         resultat.colonne_courante = col_indicatif;
     }
-    if (!recalculer(entree)) {
-        return resultat;
-    }
-    resultat.libelles = libelles_grille(etat);
-    resultat.libelles.titre = titre_principal(etat);
-    try {
-        sauver_fichier(etat, etat.fichier_courant);
-    } catch (const Erreur& e) {
-        entree.dialogues().message(TypeMessage::erreur, e.message());
-    }
+    resultat.libelles = entree.recalculer();
+    entree.sauver();
     return resultat;
 }
 
 Libelles quitter_grille(EntreeQSO& entree) {
-    if (!recalculer(entree)) {
+    Libelles libelles = entree.recalculer();
+    libelles.titre.reset();
+    return libelles;
+}
+
+namespace {
+
+// A call as the call field takes it; false, with the refusal told, for one with a blank.
+bool indicatif_recevable(EntreeQSO& entree, int ligne, QString& texte) {
+    if (indicatif_avec_blanc(texte)) {
+        entree.dialogues().message(TypeMessage::avertissement,
+                                   refus_indicatif_avec_blanc(texte, ligne));
+        return false;
+    }
+    texte = texte.trimmed().toUpper();
+    return true;
+}
+
+void prendre_membre(EntreeQSO& entree, int ligne, const QString& indicatif) {
+    const ResultatMembre membre = entree.referentiel().membres.chercher_membre(indicatif);
+    if (!membre.base_trouvee) {
+        // The rescoring tells it, and keeps the row's own number.
+        return;
+    }
+    TableJournal& table = entree.etat().table;
+    table.fixer_cellule(col_ztc, ligne,
+                        membre.membre_numero.isEmpty() ? textes::non_membre()
+                                                       : membre.membre_numero);
+    table.fixer_cellule(col_nom, ligne, membre.membre_nom);
+}
+
+} // namespace
+
+Libelles saisir_cellule(EntreeQSO& entree, int colonne, int ligne, const QString& texte) {
+    Etat& etat = entree.etat();
+    TableJournal& table = etat.table;
+    QString saisi = texte;
+    if (ligne < 1 || ligne >= table.nb_lignes() || colonne < 0 || colonne >= table.nb_colonnes() ||
+        (colonne == col_indicatif && !indicatif_recevable(entree, ligne, saisi)) ||
+        table.cellule(colonne, ligne) == saisi) {
         return {};
     }
-    return libelles_grille(entree.etat());
+    table.fixer_cellule(colonne, ligne, saisi);
+    if (colonne == col_indicatif && !saisi.isEmpty()) {
+        prendre_membre(entree, ligne, saisi);
+    }
+    // The next commit goes below a row the operator filled by hand, never over it.
+    if (ligne >= etat.ligne_suivante && !saisi.isEmpty()) {
+        etat.ligne_suivante = ligne + 1;
+        table.fixer_nb_lignes(std::max(table.nb_lignes(), ligne + 2));
+    }
+    const Libelles libelles = entree.recalculer();
+    entree.sauver();
+    return libelles;
+}
+
+void trier_par_indicatif_et_sauver(EntreeQSO& entree) {
+    trier_par_indicatif(entree.etat());
+    entree.sauver();
+}
+
+Libelles trier_par_date_et_sauver(EntreeQSO& entree) {
+    trier_par_date(entree.etat());
+    const Libelles libelles = entree.recalculer();
+    entree.sauver();
+    return libelles;
 }
 
 StyleCellule style_cellule(int colonne, int ligne, bool selectionnee) {

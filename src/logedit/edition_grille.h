@@ -15,7 +15,8 @@ class TableJournal;
 // and nothing changes.
 bool transferer_ligne(EntreeQSO& entree, int ligne);
 
-// BitBtn_insererClick: an empty row at the current row, which the next commit fills.
+// BitBtn_insererClick: an empty row at the current row, which the next commit fills; the
+// log is saved with it.
 void inserer_ligne(EntreeQSO& entree, int ligne);
 
 struct ResultatEffacement {
@@ -27,11 +28,24 @@ struct ResultatEffacement {
 };
 
 // BitBtn_effacerClick: asks first; OK or Cancel, the score is recomputed and the log
-// saved. Nothing at all on the free row after the last QSO.
+// saved (also when the rescoring stops on a date). Nothing at all on the free row after
+// the last QSO. A correction pending on another row stays pending.
 ResultatEffacement effacer_ligne(EntreeQSO& entree, int ligne);
 
 // GrilleExit: cells typed in place are scored again; nothing is saved.
 Libelles quitter_grille(EntreeQSO& entree);
+
+// A cell typed in the grid, then the log rescored and saved at once, so that a crash
+// loses no edit. A call is trimmed and put in capitals as the call field does; a call
+// holding a blank is refused, the cell keeping its text; a new call brings its member's
+// number and name, as a commit does. Text typed into the free row makes it a row of the
+// log, with a new free row below. Labels only when the cell changed.
+Libelles saisir_cellule(EntreeQSO& entree, int colonne, int ligne, const QString& texte);
+
+// The sort buttons as the window runs them, the log saved after each: by call, after its
+// snapshot; by date, rescored first as a reload would.
+void trier_par_indicatif_et_sauver(EntreeQSO& entree);
+Libelles trier_par_date_et_sauver(EntreeQSO& entree);
 
 // The confirmation names the QSO it deletes: call, date and time of the row.
 QString question_effacement(const TableJournal& table, int ligne);

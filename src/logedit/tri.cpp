@@ -56,7 +56,8 @@ QString nom_instantane_tri() {
 }
 
 void trier_par_indicatif(Etat& etat) {
-    sauver_fichier(etat, nom_instantane_tri());
+    // A correction pending stays on its QSO wherever the sort takes it.
+    sauver_journal(etat, nom_instantane_tri());
     const int fin = derniere_ligne_triee(etat);
     retenir_ordre_avant_tri(etat, fin);
     if (fin < 2) {

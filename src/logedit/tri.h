@@ -9,7 +9,8 @@ class Etat;
 // The sort snapshot, in the challenge-file format, in rep_challenge.
 QString nom_instantane_tri();
 
-// SpeedButton_tri_CALLClick: writes the snapshot (even with nothing to sort), keeps the
+// SpeedButton_tri_CALLClick: writes the snapshot (even with nothing to sort; a pending
+// correction stays pending and follows its QSO), keeps the
 // present order in ordre_avant_tri (the first sort's, when sorted by call twice), then
 // orders the QSO rows by call as the exchange sort does (equal calls are not kept in
 // order). Throws Erreur when the snapshot cannot be written; no row has moved then.

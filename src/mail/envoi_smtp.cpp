@@ -1,5 +1,7 @@
 #include "envoi_smtp.h"
 
+#include "echange_smtp.h"
+#include "erreurs_curl.h"
 #include "hote_smtp.h"
 #include "octets_message.h"
 #include "textes_mail.h"
@@ -10,7 +12,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <memory>
 
 namespace vorek {
@@ -24,48 +25,6 @@ void initialiser_curl() {
     (void)fait;
 }
 
-// What the callbacks share during one exchange.
-struct Echange {
-    const QByteArray& octets;
-    const SuiviEnvoi& suivi;
-    qsizetype lus = 0;
-    QStringList lignes;   // the reply being received
-    QStringList reponses; // complete replies, lines joined by "\n"
-};
-
-size_t lire(char* tampon, size_t taille, size_t nombre, void* donnees) {
-    auto* e = static_cast<Echange*>(donnees);
-    const qsizetype n = qMin(qsizetype(taille * nombre), e->octets.size() - e->lus);
-    std::memcpy(tampon, e->octets.constData() + e->lus, size_t(n));
-    e->lus += n;
-    return size_t(n);
-}
-
-// libcurl hands every reply line of the server to the header callback.
-size_t recevoir(char* octets, size_t taille, size_t nombre, void* donnees) {
-    auto* e = static_cast<Echange*>(donnees);
-    const size_t n = taille * nombre;
-    QString ligne = QString::fromUtf8(octets, qsizetype(n));
-    while (ligne.endsWith(QLatin1Char('\n')) || ligne.endsWith(QLatin1Char('\r'))) {
-        ligne.chop(1);
-    }
-    e->lignes.append(ligne);
-    if (ligne.size() < 4 || ligne[3] != QLatin1Char('-')) {
-        e->reponses.append(e->lignes.join(QLatin1Char('\n')));
-        e->lignes.clear();
-    }
-    return n;
-}
-
-size_t ignorer(char*, size_t taille, size_t nombre, void*) {
-    return taille * nombre;
-}
-
-int progres(void* donnees, curl_off_t, curl_off_t, curl_off_t total, curl_off_t envoyes) {
-    const auto* e = static_cast<Echange*>(donnees);
-    return !e->suivi || e->suivi(qint64(envoyes), qint64(total)) ? 0 : 1;
-}
-
 // The name given with EHLO: this machine's, when it is a plain host name.
 QByteArray nom_client() {
     const QByteArray nom = QSysInfo::machineHostName().toLatin1();
@@ -75,40 +34,44 @@ QByteArray nom_client() {
     return sur ? nom : QByteArray("localhost");
 }
 
-// The reply that answered the message: the goodbye to QUIT does not count.
-QString derniere_reponse(const QStringList& reponses) {
-    for (auto r = reponses.crbegin(); r != reponses.crend(); ++r) {
-        if (!r->startsWith(QStringLiteral("221"))) {
-            return *r;
-        }
-    }
-    return {};
+bool reponse_negative(const QString& reponse) {
+    return reponse.startsWith(QLatin1Char('4')) || reponse.startsWith(QLatin1Char('5'));
 }
 
-QString texte_echec(CURLcode code, const QString& detail, const QString& hote, int port) {
-    switch (code) {
+// The failures the operator can act on have words of their own; a refusal by the server is
+// told by the server's reply, which follows.
+QString texte_echec(const EchecCurl& e, bool delai_depasse, bool refus, const QString& hote,
+                    int port) {
+    if (e.code == CURLE_OPERATION_TIMEDOUT ||
+        (e.code == CURLE_ABORTED_BY_CALLBACK && delai_depasse)) {
+        return texte(textes_mail::serveur_muet).arg(hote).arg(port);
+    }
+    switch (e.code) {
     case CURLE_COULDNT_CONNECT:
-        return texte(textes_mail::connexion_impossible).arg(hote).arg(port).arg(detail);
+        return texte(textes_mail::connexion_impossible).arg(hote).arg(port).arg(cause_curl(e));
     case CURLE_COULDNT_RESOLVE_HOST:
         return texte(textes_mail::serveur_introuvable).arg(hote);
-    case CURLE_OPERATION_TIMEDOUT:
-        return texte(textes_mail::serveur_muet).arg(hote).arg(port);
     case CURLE_PEER_FAILED_VERIFICATION:
-        return texte(textes_mail::certificat_refuse).arg(detail);
-    case CURLE_SSL_CONNECT_ERROR:
-        return texte(textes_mail::tls_echoue).arg(detail);
+        return texte(textes_mail::certificat_refuse).arg(cause_curl(e));
     case CURLE_USE_SSL_FAILED:
         return texte(textes_mail::tls_absent);
     case CURLE_LOGIN_DENIED:
-        return texte(textes_mail::identification_refusee).arg(detail);
+        return texte(textes_mail::identification_refusee);
     case CURLE_ABORTED_BY_CALLBACK:
         return texte(textes_mail::envoi_interrompu);
     default:
-        return texte(textes_mail::echec_smtp).arg(detail);
+        break;
     }
+    if (refus) {
+        return texte(textes_mail::refus_serveur);
+    }
+    if (e.code == CURLE_SSL_CONNECT_ERROR) {
+        return texte(textes_mail::tls_echoue);
+    }
+    return texte(textes_mail::echec_smtp).arg(cause_curl(e));
 }
 
-ResultatEnvoi resultat(CURLcode code, const char* detail, const Echange& e,
+ResultatEnvoi resultat(CURL* curl, CURLcode code, const char* tampon, const Echange& e,
                        const ParametresSmtp& p) {
     ResultatEnvoi r;
     r.reussi = code == CURLE_OK;
@@ -116,12 +79,17 @@ ResultatEnvoi resultat(CURLcode code, const char* detail, const Echange& e,
     if (r.reussi) {
         return r;
     }
-    const QString precision =
-        QString::fromUtf8(*detail != '\0' ? detail : curl_easy_strerror(code));
-    r.erreur = texte_echec(code, precision, p.serveur.trimmed(), lire_port(p.port).value_or(0));
-    if (r.reponse_serveur.startsWith(QLatin1Char('4')) ||
-        r.reponse_serveur.startsWith(QLatin1Char('5'))) {
+    const EchecCurl echec = lire_echec_curl(curl, code, tampon);
+    r.detail_bibliotheque = echec.texte_brut;
+    const bool refus = reponse_negative(r.reponse_serveur);
+    r.erreur = texte_echec(echec, e.delai_depasse, refus, p.serveur.trimmed(),
+                           lire_port(p.port).value_or(0));
+    if (refus) {
         r.erreur += QLatin1Char('\n') + texte(textes_mail::reponse_serveur).arg(r.reponse_serveur);
+    } else if (code == CURLE_SSL_CONNECT_ERROR || cause_generique(echec)) {
+        // What went wrong in the handshake is only in libcurl's words.
+        const QString detail = detail_curl(echec);
+        r.erreur += detail.isEmpty() ? QString() : QLatin1Char('\n') + detail;
     }
     return r;
 }
@@ -175,35 +143,53 @@ void regler_securite(CURL* curl, const ParametresSmtp& p, const ModeConnexion& m
 
 void regler_echange(CURL* curl, const ParametresSmtp& p, const Chaines& c, curl_slist* rcpt,
                     Echange& e) {
-    const long total_s = long((p.delais.total.count() + 999) / 1000);
     curl_easy_setopt(curl, CURLOPT_URL, c.url.constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     // QUIT is sent within the exchange, under its time limits.
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(p.delais.connexion.count()));
+    // libcurl applies this neither to the answer to the message nor to QUIT, each of which it
+    // would await 120 s: the progress callback holds the whole exchange to it.
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(p.delais.total.count()));
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, total_s);
     curl_easy_setopt(curl, CURLOPT_MAIL_FROM, c.de.constData());
     curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, rcpt);
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(e.octets.size()));
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, &lire);
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, &lire_message);
     curl_easy_setopt(curl, CURLOPT_READDATA, &e);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &recevoir);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &recevoir_ligne);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &e);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &ignorer);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &progres);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &suivre_progres);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &e);
+    // The commands sent, to bound the wait for the answer to QUIT.
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &voir_commande);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &e);
 }
 
 } // namespace
 
+DelaisSmtp delais_smtp() {
+    DelaisSmtp delais;
+    const QList<QByteArray> valeurs = qgetenv("VOREK_DELAIS_SMTP").split(',');
+    std::chrono::milliseconds* bornes[] = {&delais.connexion, &delais.total, &delais.adieu};
+    for (qsizetype i = 0; i < valeurs.size() && i < 3; ++i) {
+        bool ok = false;
+        const int ms = valeurs[i].trimmed().toInt(&ok);
+        if (ok && ms > 0) {
+            *bornes[i] = std::chrono::milliseconds(ms);
+        }
+    }
+    return delais;
+}
+
 ResultatEnvoi envoyer_message(const ParametresSmtp& p, const MessageCR& message,
                               const SuiviEnvoi& suivi) {
     if (const QString refus = verifier_envoi(p, message); !refus.isEmpty()) {
-        return {false, refus, {}};
+        return {false, refus, {}, {}};
     }
     initialiser_curl();
     const bool authentification = !p.utilisateur.isEmpty() && !p.mot_de_passe.isEmpty();
@@ -212,16 +198,16 @@ ResultatEnvoi envoyer_message(const ParametresSmtp& p, const MessageCR& message,
     const QByteArray octets = octets_message(message);
     Easy curl(curl_easy_init(), &curl_easy_cleanup);
     Liste rcpt = destinataires(message);
-    Echange e{octets, suivi, 0, {}, {}};
-    char detail[CURL_ERROR_SIZE] = {};
+    Echange e(octets, suivi, p.delais);
+    char tampon[CURL_ERROR_SIZE] = {};
     if (!curl || !rcpt) {
-        return resultat(CURLE_OUT_OF_MEMORY, detail, e, p);
+        return resultat(curl.get(), CURLE_OUT_OF_MEMORY, tampon, e, p);
     }
     regler_echange(curl.get(), p, c, rcpt.get(), e);
     regler_securite(curl.get(), p, mode, c);
-    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, detail);
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, tampon);
     const CURLcode code = curl_easy_perform(curl.get());
-    return resultat(code, detail, e, p);
+    return resultat(curl.get(), code, tampon, e, p);
 }
 
 } // namespace vorek

@@ -18,11 +18,18 @@ enum class SecuriteSmtp {
     aucune,        // the plain exchange, never TLS
 };
 
-// A silent server never hangs the program.
+// A silent server never hangs the program: the whole exchange, the wait for the server's
+// answer to the message included, ends within `total`; the goodbye (QUIT) is then given
+// `adieu` at most, as it is after a failure.
 struct DelaisSmtp {
     std::chrono::milliseconds connexion{15000};
     std::chrono::milliseconds total{120000};
+    std::chrono::milliseconds adieu{5000};
 };
+
+// The bounds above, or those that VOREK_DELAIS_SMTP gives ("connexion,total,adieu" in
+// milliseconds), so that the tests need not wait for them.
+DelaisSmtp delais_smtp();
 
 struct ParametresSmtp {
     QString serveur;
@@ -41,8 +48,11 @@ struct ParametresSmtp {
 
 struct ResultatEnvoi {
     bool reussi = false;
-    QString erreur;          // French text for the error box, the server's reply included
-    QString reponse_serveur; // the server's last reply, before its goodbye
+    QString erreur; // French text for the error box, the server's reply included
+    // The server's last reply before its goodbye, without control characters.
+    QString reponse_serveur;
+    // libcurl's own words for the failure, for the diagnostics only.
+    QString detail_bibliotheque{};
 };
 
 // How the connection is made for a security choice.
@@ -64,7 +74,7 @@ std::optional<int> lire_port(const QString& texte);
 QString verifier_adresses(const MessageCR& message);
 
 // Everything that can be refused before a connection: server name, port, the addresses
-// above, user name. Empty when the send may start.
+// above, user name and password. Empty when the send may start.
 QString verifier_envoi(const ParametresSmtp& parametres, const MessageCR& message);
 
 // Bytes of the message sent so far and in all; false stops the send.

@@ -76,6 +76,7 @@ ParametresSmtp parametres_envoi(const ReglagesSmtp& reglages, const QString& mot
     p.utilisateur = reglages.utilisateur;
     p.mot_de_passe = mot_de_passe;
     p.verifier_certificat = reglages.verifier_certificat;
+    p.delais = delais_smtp();
     return p;
 }
 

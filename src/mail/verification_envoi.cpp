@@ -116,6 +116,10 @@ QString verifier_envoi(const ParametresSmtp& p, const MessageCR& message) {
     if (contient_controle(p.utilisateur)) {
         return texte(textes_mail::utilisateur_incorrect);
     }
+    // AUTH PLAIN separates the user name from the password by a NUL.
+    if (contient_controle(p.mot_de_passe)) {
+        return texte(textes_mail::mot_de_passe_incorrect);
+    }
     return {};
 }
 

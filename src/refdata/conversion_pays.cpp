@@ -206,19 +206,22 @@ ConversionPays convertir_lignes_pays(const QStringList& lignes) {
     return conversion.resultat;
 }
 
-QString chemin_fichier_pays_livre() {
-    if (QCoreApplication::instance() == nullptr) {
-        return {};
-    }
-    const QDir programme(QCoreApplication::applicationDirPath());
+QString chemin_fichier_livre(const QString& dossier_executable, const QString& nom) {
+    const QDir programme(dossier_executable);
     for (const QLatin1String& dossier : {donnees_a_cote, donnees_installees}) {
-        const QString chemin =
-            programme.filePath(QString(dossier) + QLatin1Char('/') + nom_fichier_pays_livre);
+        const QString chemin = programme.filePath(QString(dossier) + QLatin1Char('/') + nom);
         if (QFile::exists(chemin)) {
             return QDir::cleanPath(chemin);
         }
     }
     return {};
+}
+
+QString chemin_fichier_pays_livre() {
+    if (QCoreApplication::instance() == nullptr) {
+        return {};
+    }
+    return chemin_fichier_livre(QCoreApplication::applicationDirPath(), nom_fichier_pays_livre);
 }
 
 namespace {

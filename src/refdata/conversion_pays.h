@@ -28,8 +28,12 @@ struct ResultatConversion {
     QString avertissement;
 };
 
-// The country file shipped with the program (data/cty_wt_mod.dat beside the program, or in
-// the source tree of this build), or an empty text when neither exists.
+// The file of that name shipped with the program: in data/ beside the executable (the build
+// tree, a portable folder) or in share/challenge-vorek/ once installed; empty when neither
+// holds it.
+QString chemin_fichier_livre(const QString& dossier_executable, const QString& nom);
+
+// The country file shipped beside this executable, or an empty text when there is none.
 QString chemin_fichier_pays_livre();
 
 // rep_cfg/cty_wt.dat -> rep_cfg/DXCC.CSV. When the country file is missing, telecharger

@@ -39,7 +39,7 @@ QString cause_francaise(int code) {
     if (code >= 0 && code < RIG_EEND) {
         return QString::fromUtf8(causes[size_t(code)]);
     }
-    return QStringLiteral("erreur %1").arg(code);
+    return textes_rig::erreur_hamlib().arg(code);
 }
 
 } // namespace
@@ -54,11 +54,17 @@ void faire_taire_hamlib() {
 }
 
 QString cause_hamlib(int code) {
+    return cause_francaise(std::abs(code));
+}
+
+QString texte_hamlib(int code) {
     const int numero = std::abs(code);
+    if (numero >= RIG_EEND) {
+        return {};
+    }
     // rigerror2 gives the bare text of Hamlib's error table; rigerror would append the last
     // lines of its debug output.
-    const QString texte = QString::fromUtf8(rigerror2(numero)).trimmed();
-    return textes_rig::cause_hamlib().arg(cause_francaise(numero), texte);
+    return QString::fromUtf8(rigerror2(numero)).trimmed();
 }
 
 } // namespace vorek

@@ -14,9 +14,12 @@ QMutex& verrou_hamlib();
 // lock held, before any other Hamlib call.
 void faire_taire_hamlib();
 
-// A Hamlib error code (negative as Hamlib returns it, or positive) as a French cause followed
-// by Hamlib's own text, for example "la radio ne répond pas (Hamlib : Communication timed
-// out)".
+// A Hamlib error code (negative as Hamlib returns it, or positive) as a French cause of our
+// own, for example "la radio ne répond pas"; Hamlib's English text never reaches the operator.
 QString cause_hamlib(int code);
+
+// Hamlib's own text for the code, kept for the diagnostics; empty for a code it does not
+// know.
+QString texte_hamlib(int code);
 
 } // namespace vorek

@@ -13,6 +13,9 @@ namespace vorek {
 
 namespace {
 
+// Far above any amateur band: 500 GHz.
+constexpr double frequence_max_hz = 500e9;
+
 RIG* creer_rig(int modele) {
     const QMutexLocker verrou(&verrou_hamlib());
     faire_taire_hamlib();
@@ -120,6 +123,12 @@ std::optional<QString> LiaisonRadio::lire(EtatRadio& etat) {
     freq_t frequence = 0;
     if (const int code = rig_get_freq(rig_, RIG_VFO_CURR, &frequence); code != RIG_OK) {
         return textes_rig::lecture_impossible().arg(cause_hamlib(code));
+    }
+    // A rig or a rigctld that answers a negative, infinite or absurd number is not trusted
+    // for anything (and llround of such a number is undefined).
+    if (!(frequence >= 0 && frequence <= frequence_max_hz)) {
+        return textes_rig::lecture_refusee().arg(textes_rig::frequence_illisible(),
+                                                 QString::number(frequence));
     }
     etat.frequence_hz = std::llround(frequence);
     etat.bande = bande_de_frequence(etat.frequence_hz);

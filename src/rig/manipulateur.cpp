@@ -33,7 +33,11 @@ int Manipulateur::vitesse_bornee(int wpm) {
 
 void Manipulateur::envoyer(const QString& texte) {
     const QString morse = texte_morse(texte);
-    if (morse.isEmpty() || !transmettre(morse)) {
+    if (morse.isEmpty()) {
+        return;
+    }
+    accuse_ = false;
+    if (!transmettre(morse)) {
         return;
     }
     en_cours_ = morse;
@@ -61,6 +65,12 @@ void Manipulateur::marquer_etat(EtatManipulateur etat) {
         etat_ = etat;
         emit etat_change(etat);
     }
+}
+
+void Manipulateur::accuser_envoi() {
+    accuse_ = true;
+    emit accuse_recu();
+    finir_envoi();
 }
 
 void Manipulateur::finir_envoi() {

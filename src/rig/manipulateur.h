@@ -36,12 +36,19 @@ class Manipulateur : public QObject {
 
     int vitesse() const { return vitesse_; }
     EtatManipulateur etat() const { return etat_; }
+    // Whether the keyer answers once a message is keyed (cwdaemon's echo).
+    virtual bool accuse_les_envois() const { return false; }
+    // For such a keyer: the last message sent was answered for.
+    bool envoi_accuse() const { return accuse_; }
+    // For such a keyer, in French: what a missing answer means.
+    virtual QString sans_accuse() const { return {}; }
     // The message being sent; empty when the keyer is idle.
     const QString& texte_en_cours() const { return en_cours_; }
 
   signals:
     void envoi_commence(const QString& texte);
     void envoi_fini();
+    void accuse_recu();
     void vitesse_changee(int wpm);
     void etat_change(vorek::EtatManipulateur etat);
     void erreur(const QString& message);
@@ -56,12 +63,14 @@ class Manipulateur : public QObject {
 
     void marquer_etat(EtatManipulateur etat);
     // The keyer says the message is out (cwdaemon's echo): the end comes before the estimate.
+    void accuser_envoi();
     void finir_envoi();
 
   private:
     int vitesse_;
     EtatManipulateur etat_ = EtatManipulateur::non_verifie;
     QString en_cours_;
+    bool accuse_ = false;
     QTimer* fin_estimee_;
 };
 

@@ -72,6 +72,10 @@ bool ManipulateurCwdaemon::envoyer_datagramme(const QByteArray& octets) {
     return true;
 }
 
+QString ManipulateurCwdaemon::sans_accuse() const {
+    return textes_rig::cwdaemon_muet().arg(hote_).arg(port_);
+}
+
 bool ManipulateurCwdaemon::transmettre(const QString& texte) {
     if (!envoyer_datagramme(requete('h', QByteArray::number(++jeton_)))) {
         return false;
@@ -101,7 +105,7 @@ void ManipulateurCwdaemon::lire_reponses() {
         }
         marquer_etat(EtatManipulateur::verifie);
         if (reponse.mid(1) == QByteArray::number(jeton_)) {
-            finir_envoi();
+            accuser_envoi();
         }
     }
 }

@@ -20,6 +20,9 @@ class ManipulateurCwdaemon : public Manipulateur {
 
     ManipulateurCwdaemon(const QString& hote, quint16 port, int wpm, QObject* parent = nullptr);
 
+    bool accuse_les_envois() const override { return true; }
+    QString sans_accuse() const override;
+
   protected:
     bool transmettre(const QString& texte) override;
     void interrompre() override;

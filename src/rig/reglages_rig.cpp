@@ -18,7 +18,9 @@ const std::array<std::pair<TypeManipulateur, const char*>, 3> noms_types{{
     {TypeManipulateur::radio, "radio"},
 }};
 
-QString texte(const QSettings& ini, const QString& cle, const QString& defaut) {
+} // namespace
+
+QString texte_ini(const QSettings& ini, const QString& cle, const QString& defaut) {
     const QVariant valeur = ini.value(cle);
     if (!valeur.isValid()) {
         return defaut;
@@ -30,11 +32,13 @@ QString texte(const QSettings& ini, const QString& cle, const QString& defaut) {
     return valeur.toString();
 }
 
-int entier(const QSettings& ini, const QString& cle, int defaut, int min, int max) {
+int entier_ini(const QSettings& ini, const QString& cle, int defaut, int min, int max) {
     bool ok = false;
     const int valeur = ini.value(cle).toString().trimmed().toInt(&ok);
     return ok && valeur >= min && valeur <= max ? valeur : defaut;
 }
+
+namespace {
 
 TypeManipulateur type_manipulateur(const QString& nom) {
     for (const auto& [type, texte_type] : noms_types) {
@@ -63,20 +67,20 @@ QString cle_message(int i) {
 ReglagesRig lire_reglages_rig(const QString& chemin) {
     const QSettings ini(chemin, QSettings::IniFormat);
     ReglagesRig r;
-    r.radio.modele = entier(ini, QStringLiteral("Radio/Modele"), 0, 0, 1'000'000'000);
-    r.radio.port = texte(ini, QStringLiteral("Radio/Port"), QString()).trimmed();
-    r.radio.vitesse_bauds = entier(ini, QStringLiteral("Radio/Vitesse"), 0, 0, 10'000'000);
+    r.radio.modele = entier_ini(ini, QStringLiteral("Radio/Modele"), 0, 0, 1'000'000'000);
+    r.radio.port = texte_ini(ini, QStringLiteral("Radio/Port"), QString()).trimmed();
+    r.radio.vitesse_bauds = entier_ini(ini, QStringLiteral("Radio/Vitesse"), 0, 0, 10'000'000);
     ReglagesManipulateur& m = r.manipulateur;
-    m.type = type_manipulateur(texte(ini, QStringLiteral("Manipulateur/Type"), QString()));
-    m.hote = texte(ini, QStringLiteral("Manipulateur/Hote"), m.hote).trimmed();
+    m.type = type_manipulateur(texte_ini(ini, QStringLiteral("Manipulateur/Type"), QString()));
+    m.hote = texte_ini(ini, QStringLiteral("Manipulateur/Hote"), m.hote).trimmed();
     if (m.hote.isEmpty()) {
         m.hote = ReglagesManipulateur{}.hote;
     }
-    m.port = quint16(entier(ini, QStringLiteral("Manipulateur/Port"), m.port, 1, 65535));
-    m.wpm = entier(ini, QStringLiteral("Manipulateur/WPM"), m.wpm, Manipulateur::vitesse_min,
-                   Manipulateur::vitesse_max);
+    m.port = quint16(entier_ini(ini, QStringLiteral("Manipulateur/Port"), m.port, 1, 65535));
+    m.wpm = entier_ini(ini, QStringLiteral("Manipulateur/WPM"), m.wpm, Manipulateur::vitesse_min,
+                       Manipulateur::vitesse_max);
     for (int i = 0; i < nb_messages_cw; ++i) {
-        r.messages[size_t(i)] = texte(ini, cle_message(i), r.messages[size_t(i)]);
+        r.messages[size_t(i)] = texte_ini(ini, cle_message(i), r.messages[size_t(i)]);
     }
     return r;
 }

@@ -10,6 +10,8 @@
 #include <array>
 #include <optional>
 
+class QSettings;
+
 namespace vorek {
 
 enum class TypeManipulateur { aucun, cwdaemon, radio };
@@ -37,6 +39,12 @@ ReglagesRig lire_reglages_rig(const QString& chemin);
 // Replaces only the keys of these sections; throws Erreur naming the file when it cannot be
 // written.
 void ecrire_reglages_rig(const QString& chemin, const ReglagesRig& reglages);
+
+// One key of a settings file: the default when missing; a list (an unquoted value holding a
+// comma) joined back into its text.
+QString texte_ini(const QSettings& ini, const QString& cle, const QString& defaut);
+// One whole number from min to max, the default otherwise.
+int entier_ini(const QSettings& ini, const QString& cle, int defaut, int min, int max);
 
 struct HotePort {
     QString hote;

@@ -30,6 +30,7 @@ void SuiviRadio::demarrer(const ReglagesRadio& reglages, const IntervallesRadio&
     connect(travailleur_, &TravailleurRadio::etat_lu, this, &SuiviRadio::recevoir_etat);
     connect(travailleur_, &TravailleurRadio::connexion, this, &SuiviRadio::recevoir_connexion);
     connect(travailleur_, &TravailleurRadio::erreur_morse, this, &SuiviRadio::erreur_morse);
+    connect(travailleur_, &TravailleurRadio::erreur_frequence, this, &SuiviRadio::erreur_frequence);
     fil_->start();
 }
 
@@ -72,6 +73,13 @@ void SuiviRadio::regler_vitesse_morse(int wpm) {
     if (travailleur_ != nullptr) {
         QMetaObject::invokeMethod(travailleur_,
                                   [t = travailleur_.data(), wpm] { t->regler_vitesse_morse(wpm); });
+    }
+}
+
+void SuiviRadio::regler_frequence(qint64 hz) {
+    if (travailleur_ != nullptr) {
+        QMetaObject::invokeMethod(travailleur_,
+                                  [t = travailleur_.data(), hz] { t->regler_frequence(hz); });
     }
 }
 

@@ -45,6 +45,9 @@ class SuiviRadio : public QObject {
     bool envoyer_morse(const QString& texte);
     void arreter_morse();
     void regler_vitesse_morse(int wpm);
+    // Tunes the rig followed (nothing when none); a refusal comes back through
+    // erreur_frequence.
+    void regler_frequence(qint64 hz);
 
   signals:
     // A new frequency or mode.
@@ -55,6 +58,7 @@ class SuiviRadio : public QObject {
     // message: why the link is down (Hamlib's cause), empty when connected.
     void connexion_changee(bool connectee, const QString& message);
     void erreur_morse(const QString& message);
+    void erreur_frequence(const QString& message);
 
   private:
     void recevoir_etat(const vorek::EtatRadio& etat);

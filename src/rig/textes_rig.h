@@ -31,9 +31,16 @@ inline QString lecture_impossible() {
 inline QString radio_fermee() {
     return QStringLiteral("la liaison avec la radio n'est pas ouverte");
 }
-// %1 the French gloss, %2 Hamlib's own text.
-inline QString cause_hamlib() {
-    return QStringLiteral("%1 (Hamlib : %2)");
+// %1 Hamlib's error number, for a code this program has no words for.
+inline QString erreur_hamlib() {
+    return QStringLiteral("erreur %1 de Hamlib");
+}
+inline QString frequence_illisible() {
+    return QStringLiteral("fréquence illisible");
+}
+// %1 the cause, %2 the value the rig gave.
+inline QString lecture_refusee() {
+    return QStringLiteral("Lecture de la radio refusée : %1 (%2 Hz)");
 }
 
 inline QString manipulateur_non_verifie() {
@@ -46,6 +53,11 @@ inline QString manipulateur_verifie() {
 inline QString cwdaemon_introuvable() {
     return QStringLiteral("Manipulateur cwdaemon introuvable (%1) : %2");
 }
+// %1 the host, %2 the port.
+inline QString cwdaemon_muet() {
+    return QStringLiteral("cwdaemon (%1:%2) n'a pas répondu : rien ne montre que le message a "
+                          "été envoyé (manipulateur non vérifié)");
+}
 // %1 the cause.
 inline QString envoi_cw_impossible() {
     return QStringLiteral("Envoi CW impossible : %1");
@@ -57,6 +69,10 @@ inline QString arret_cw_impossible() {
 // %1 the cause.
 inline QString vitesse_cw_impossible() {
     return QStringLiteral("Vitesse CW non réglée : %1");
+}
+// %1 the frequency, %2 the cause.
+inline QString frequence_impossible() {
+    return QStringLiteral("Fréquence %1 non réglée : %2");
 }
 // %1 the name of the empty field.
 inline QString champ_vide() {

@@ -27,13 +27,14 @@ void TravailleurRadio::tic() {
     minuterie_->start(liaison_.ouverte() ? lecture_ : reprise_);
 }
 
+// The link counts as connected only once a first reading is good: a rig that answers
+// nonsense stays "not connected" instead of flickering at every new attempt.
 void TravailleurRadio::ouvrir() {
     if (const auto erreur = liaison_.ouvrir(reglages_)) {
         signaler(false, *erreur);
         return;
     }
     dernier_.reset();
-    signaler(true, QString());
     lire();
 }
 
@@ -44,6 +45,7 @@ void TravailleurRadio::lire() {
         signaler(false, *erreur);
         return;
     }
+    signaler(true, QString());
     if (etat != dernier_) {
         dernier_ = etat;
         emit etat_lu(etat);
@@ -74,6 +76,17 @@ void TravailleurRadio::regler_vitesse_morse(int wpm) {
     if (const auto erreur = liaison_.regler_vitesse_morse(wpm)) {
         emit erreur_morse(textes_rig::vitesse_cw_impossible().arg(*erreur));
     }
+}
+
+void TravailleurRadio::regler_frequence(qint64 hz) {
+    if (!liaison_.ouverte()) {
+        return; // lost since asked: the next opening reads where the rig is
+    }
+    if (const auto erreur = liaison_.regler_frequence(hz)) {
+        emit erreur_frequence(textes_rig::frequence_impossible().arg(texte_frequence(hz), *erreur));
+        return;
+    }
+    lire();
 }
 
 } // namespace vorek

@@ -23,11 +23,14 @@ class TravailleurRadio : public QObject {
     void envoyer_morse(const QString& texte);
     void arreter_morse();
     void regler_vitesse_morse(int wpm);
+    // Then read back at once, so that the band follows without waiting for the next reading.
+    void regler_frequence(qint64 hz);
 
   signals:
     void etat_lu(const vorek::EtatRadio& etat);
     void connexion(bool connectee, const QString& message);
     void erreur_morse(const QString& message);
+    void erreur_frequence(const QString& message);
 
   private:
     void tic();

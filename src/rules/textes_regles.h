@@ -32,6 +32,16 @@ inline QString base_membres_absente_score() {
                           "conservés et servent au calcul des points.");
 }
 
+// A call refused because it holds a blank; the row prefix names the log row.
+inline QString indicatif_avec_blanc() {
+    return QStringLiteral("L'indicatif « %1 » contient un blanc : un indicatif n'en contient "
+                          "jamais (le report se tape dans son propre champ). Rien n'a été "
+                          "enregistré.");
+}
+inline QString ligne_du_journal() {
+    return QStringLiteral("Ligne %1 du journal : ");
+}
+
 } // namespace textes
 
 } // namespace vorek

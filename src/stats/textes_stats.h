@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace vorek {
@@ -79,6 +80,28 @@ inline QString titre_horaire() {
 inline QString serie_qso_heure() {
     return QStringLiteral("QSO par heure");
 }
+inline QString serie_qso_jour() {
+    return QStringLiteral("QSO par jour");
+}
+inline QString titre_par_jour() {
+    return QStringLiteral("QSO par jour et score cumulé");
+}
+inline QString titre_horaire_du_jour(const QDate& jour) {
+    return titre_horaire() + QStringLiteral(" — ") + jour.toString(QStringLiteral("dd/MM/yyyy"));
+}
+inline QString axe_heures() {
+    return QStringLiteral("Heure (UTC)");
+}
+inline QString axe_jours() {
+    return QStringLiteral("Jour (UTC)");
+}
+// The day list of the rate plot: every day first, then each day holding QSOs.
+inline QString tous_les_jours() {
+    return QStringLiteral("Tous les jours");
+}
+inline QString libelle_jour() {
+    return QStringLiteral("Jour :");
+}
 inline QString serie_score_cumule() {
     return QStringLiteral("Score cumulé");
 }
@@ -89,6 +112,9 @@ inline QString serie_points() {
     return QStringLiteral("Points");
 }
 
+inline QString image_enregistree(const QString& chemin) {
+    return QStringLiteral("Graphiques enregistrés dans %1").arg(chemin);
+}
 inline QString image_non_ecrite(const QString& chemin) {
     return QStringLiteral("L'image %1 n'a pas pu être écrite").arg(chemin);
 }
@@ -99,6 +125,9 @@ inline QString ligne_constat(int ligne) {
 }
 inline QString compte_rendu() {
     return QStringLiteral("Compte rendu");
+}
+inline QString journal_vide() {
+    return QStringLiteral("Le journal ne contient aucun QSO");
 }
 inline QString aucun_constat() {
     return QStringLiteral("Aucune remarque : le compte rendu est conforme.");
@@ -175,6 +204,11 @@ inline QString numero_coupe(const QString& numero, const QString& lu) {
         .arg(numero)
         .arg(lu.size())
         .arg(lu);
+}
+// %1 the field's name, %2 as the report has it, %3 as the log row gives it.
+inline QString champ_different(const QString& champ, const QString& lu, const QString& journal) {
+    return QStringLiteral("Champ « %1 » : « %2 » dans le compte rendu, « %3 » d'après le journal")
+        .arg(champ, lu, journal);
 }
 inline QString hors_periode(const QString& date_heure) {
     return QStringLiteral("QSO du %1 hors de la période du concours").arg(date_heure);

@@ -50,6 +50,10 @@ QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
         ++debut;
     }
     verifier_entete(lignes.mid(0, debut), source.etat.station, constats);
+    // A report without QSO passes every line check: it is a finding of its own.
+    if (compter_QSO(source.etat.table) == 0) {
+        ajouter_constat(constats, 0, codes_constat::journal_vide, textes_stats::journal_vide());
+    }
     const qsizetype fin = lignes.indexOf(fin_du_log, debut);
     QStringList qso;
     for (qsizetype i = debut; i < (fin < 0 ? lignes.size() : fin); ++i) {

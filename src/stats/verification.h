@@ -28,12 +28,19 @@ inline constexpr char nom_vide[] = "NOM_VIDE";
 inline constexpr char adresse_vide[] = "ADRESSE_VIDE";
 inline constexpr char fin_absente[] = "FIN_ABSENTE";
 inline constexpr char nombre_qso[] = "NOMBRE_QSO";
+inline constexpr char journal_vide[] = "JOURNAL_VIDE";
 inline constexpr char ligne_illisible[] = "LIGNE_ILLISIBLE";
 inline constexpr char frequence_absente[] = "FREQUENCE_ABSENTE";
 inline constexpr char frequence_inconnue[] = "FREQUENCE_INCONNUE";
 inline constexpr char indicatif_coupe[] = "INDICATIF_COUPE";
 inline constexpr char indicatif_different[] = "INDICATIF_DIFFERENT";
 inline constexpr char numero_coupe[] = "NUMERO_COUPE";
+inline constexpr char numero_different[] = "NUMERO_DIFFERENT";
+inline constexpr char date_differente[] = "DATE_DIFFERENTE";
+inline constexpr char heure_differente[] = "HEURE_DIFFERENTE";
+inline constexpr char indicatif_station_different[] = "INDICATIF_STATION_DIFFERENT";
+inline constexpr char numero_station_different[] = "NUMERO_STATION_DIFFERENT";
+inline constexpr char frequence_differente[] = "FREQUENCE_DIFFERENTE";
 inline constexpr char hors_periode[] = "HORS_PERIODE";
 inline constexpr char double_qso[] = "DOUBLE";
 inline constexpr char zero_point[] = "ZERO_POINT";
@@ -55,9 +62,10 @@ struct SourceVerification {
 };
 
 // Checks the lines of a Cabrillo report against the log and the station it was written
-// from and against the layout the program writes: the header, each "QSO:" line, the
-// periods, the duplicates, the QSOs without points, the score of the lines read back and
-// rescored, the station's e-mail address. Findings come in the order of the report.
+// from and against the layout the program writes: the header, a log without QSO, each
+// "QSO:" line (field by field against the line its row gives), the periods, the duplicates,
+// the QSOs without points, the score of the lines read back and rescored, the station's
+// e-mail address. Findings come in the order of the report.
 QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
                                         const SourceVerification& source);
 

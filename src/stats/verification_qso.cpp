@@ -5,6 +5,7 @@
 #include "base/dates.h"
 #include "base/erreur.h"
 #include "log/etat.h"
+#include "log/fiche_station.h"
 #include "reports/cabrillo.h"
 #include "rules/points.h"
 #include "rules/score.h"
@@ -26,6 +27,26 @@ struct LigneQso {
     std::optional<QsoRelu> relu;
 };
 
+// The fields of a QSO line compared one by one with those its row gives; the call has a
+// check of its own (a call cut to the field's width is told as such).
+struct ChampCompare {
+    int champ;
+    const char* code;
+    QString (*texte)(const QsoRelu&);
+};
+
+const ChampCompare champs_compares[] = {
+    {champ_date, codes_constat::date_differente,
+     [](const QsoRelu& q) { return q.date.toString(Qt::ISODate); }},
+    {champ_heure, codes_constat::heure_differente,
+     [](const QsoRelu& q) { return q.heure.toString(QStringLiteral("HHmm")); }},
+    {champ_indicatif_station, codes_constat::indicatif_station_different,
+     [](const QsoRelu& q) { return q.indicatif_station; }},
+    {champ_numero_station, codes_constat::numero_station_different,
+     [](const QsoRelu& q) { return q.numero_station; }},
+    {champ_numero, codes_constat::numero_different, [](const QsoRelu& q) { return q.numero; }},
+};
+
 class VerificationQso {
   public:
     VerificationQso(const SourceVerification& source, QList<Constat>& constats)
@@ -42,6 +63,7 @@ class VerificationQso {
         } else {
             verifier_frequence(qso);
             verifier_champs_coupes(qso);
+            verifier_contre_la_ligne(qso);
             hors_periode = verifier_periode(qso);
             verifier_double(qso);
         }
@@ -88,6 +110,37 @@ class VerificationQso {
             numero.startsWith(qso.relu->numero)) {
             constater(qso.ligne, codes_constat::numero_coupe,
                       textes_stats::numero_coupe(numero, qso.relu->numero));
+        }
+    }
+
+    // The line against the one its row gives now: a report edited, or written from another
+    // log, must not pass for this one. A row that gives no readable line is told by the
+    // other checks.
+    void verifier_contre_la_ligne(const LigneQso& qso) {
+        if (qso.ligne == 0) {
+            return;
+        }
+        const Station& station = source_.etat.station;
+        const QString attendue = ligne_qso_cabrillo(table_.ligne(qso.ligne), station.station_call,
+                                                    station.station_nr_club);
+        const LectureQso lecture = attendue == qso.texte ? LectureQso{} : lire_ligne_qso(attendue);
+        if (!lecture.qso) {
+            return;
+        }
+        const QsoRelu& lu = *qso.relu;
+        const QsoRelu& journal = *lecture.qso;
+        for (const ChampCompare& c : champs_compares) {
+            if (c.texte(lu) != c.texte(journal)) {
+                constater(qso.ligne, c.code,
+                          textes_stats::champ_different(textes_stats::champ_qso(c.champ),
+                                                        c.texte(lu), c.texte(journal)));
+            }
+        }
+        // A missing or unknown frequency has been told already.
+        if (lu.bande && journal.bande && lu.frequence != journal.frequence) {
+            constater(qso.ligne, codes_constat::frequence_differente,
+                      textes_stats::champ_different(textes_stats::champ_qso(champ_frequence),
+                                                    lu.frequence, journal.frequence));
         }
     }
 

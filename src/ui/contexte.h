@@ -3,6 +3,7 @@
 #include "app/demarrage.h"
 #include "base/dialogues.h"
 #include "base/horloge.h"
+#include "cluster/connexion_cluster.h"
 #include "entry/saisie.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
@@ -25,6 +26,8 @@ struct OptionsProgramme {
     QString version;
     // How often the rig is read, and retried once lost.
     IntervallesRadio intervalles_radio{};
+    // The cluster link's waits.
+    DelaisCluster delais_cluster{};
 };
 
 // What the four windows share: the state and the core objects, never a window. A window

@@ -1,5 +1,7 @@
 #include "dialogues_qt.h"
 
+#include "francais.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -97,6 +99,7 @@ Reponse DialoguesQt::question(const QString& texte, bool avec_annuler) {
 QString DialoguesQt::fichier_a_ouvrir(const DemandeFichier& demande) {
     QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial,
                          filtre_qt(demande.filtre));
+    franciser_dialogue(dialogue);
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);
     dialogue.setFileMode(QFileDialog::ExistingFile);
     dialogue.setDefaultSuffix(demande.extension_defaut);
@@ -109,12 +112,21 @@ QString DialoguesQt::fichier_a_ouvrir(const DemandeFichier& demande) {
 QString DialoguesQt::fichier_a_enregistrer(const DemandeFichier& demande) {
     QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial,
                          filtre_qt(demande.filtre));
+    franciser_dialogue(dialogue);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
     dialogue.setDefaultSuffix(demande.extension_defaut);
     if (!demande.nom_initial.isEmpty() && !demande.nom_initial.contains(QLatin1Char('*'))) {
         dialogue.selectFile(demande.nom_initial);
     }
+    return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
+}
+
+QString DialoguesQt::dossier_a_ouvrir(const DemandeFichier& demande) {
+    QFileDialog dialogue(parent_actif(), demande.titre, demande.dossier_initial);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::Directory);
+    dialogue.setOption(QFileDialog::ShowDirsOnly);
     return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
 }
 

@@ -15,6 +15,7 @@ class DialoguesQt : public Dialogues {
     bool confirmer(const QString& texte) override;
     QString fichier_a_ouvrir(const DemandeFichier& demande) override;
     QString fichier_a_enregistrer(const DemandeFichier& demande) override;
+    QString dossier_a_ouvrir(const DemandeFichier& demande) override;
 };
 
 // "Challenge VOREK|*.VRK" (description, pattern, ...) as a Qt name filter; a description

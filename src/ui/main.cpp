@@ -8,9 +8,14 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+#include <csignal>
+
 using namespace vorek;
 
 int main(int argc, char* argv[]) {
+    // Past a file size limit (ulimit -f) a write must fail and be told ("Disque plein"), not
+    // kill the program with what is on screen.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Challenge_VOREK"));
     // The desktop entry's name, so that the desktop ties the windows to it.

@@ -53,7 +53,40 @@ void placer(QWidget* fenetre, const Geometrie& g) {
     fenetre->resize(a.largeur, a.hauteur);
 }
 
+void retenir(PlaceRetenue* place, const std::optional<Geometrie>& stockee) {
+    if (place != nullptr) {
+        place->stockee = stockee;
+    }
+}
+
+std::optional<Geometrie> a_ecrire(const PlaceRetenue* place) {
+    return place != nullptr ? place_a_ecrire(*place) : std::nullopt;
+}
+
 } // namespace
+
+void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QRect& a_laisser_voir) {
+    QWidget* fenetre = place.fenetre;
+    if (!place.placee) {
+        place.placee = true;
+        if (place.stockee) {
+            placer(fenetre, *place.stockee);
+            return;
+        }
+        const QSize taille = fenetre->size().expandedTo(fenetre->minimumSizeHint());
+        placer(fenetre, a_cote(principale->frameGeometry(), taille, zones_ecrans(), cadre(fenetre),
+                               a_laisser_voir, fenetre->minimumSizeHint().width()));
+        return;
+    }
+    ajuster_a_l_ecran(fenetre);
+}
+
+std::optional<Geometrie> place_a_ecrire(const PlaceRetenue& place) {
+    if (place.placee && place.fenetre != nullptr) {
+        return geometrie(place.fenetre);
+    }
+    return place.stockee;
+}
 
 void ajuster_a_l_ecran(QWidget* fenetre) {
     placer(fenetre, geometrie(fenetre));
@@ -65,6 +98,9 @@ Parametres lire_parametres_fenetres(const FenetresParametres& fenetres, Etat& et
     placer(fenetres.form_main, p.form_main);
     placer(fenetres.form_infos, p.form_infos);
     placer(fenetres.form_choix_ADIF, p.form_choix_ADIF);
+    retenir(fenetres.form_infoCR, p.form_infoCR);
+    retenir(fenetres.form_statistiques, p.form_statistiques);
+    retenir(fenetres.form_verification, p.form_verification);
     if (p.largeurs_enregistrees) {
         for (int col = 0; col < p.largeurs_colonnes.size(); ++col) {
             table.fixer_largeur(col, p.largeurs_colonnes[col]);
@@ -80,6 +116,9 @@ bool ecrire_parametres_fenetres(const FenetresParametres& fenetres, const Etat& 
     p.form_main = geometrie(fenetres.form_main);
     p.form_infos = geometrie(fenetres.form_infos);
     p.form_choix_ADIF = geometrie(fenetres.form_choix_ADIF);
+    p.form_infoCR = a_ecrire(fenetres.form_infoCR);
+    p.form_statistiques = a_ecrire(fenetres.form_statistiques);
+    p.form_verification = a_ecrire(fenetres.form_verification);
     p.largeurs_colonnes = etat.table.largeurs();
     p.email = etat.station.email_saisi;
     if (!etat.fichier_courant.isEmpty()) {

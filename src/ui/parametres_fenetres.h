@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace vorek {
@@ -11,11 +13,31 @@ namespace vorek {
 class Dialogues;
 class Etat;
 
+// A window the settings file places when it is first shown rather than at start: where it
+// was left, or else beside the main window; inside a screen either way.
+struct PlaceRetenue {
+    QWidget* fenetre = nullptr;
+    // What the settings file held at start.
+    std::optional<Geometrie> stockee;
+    bool placee = false;
+};
+
+// Before each show of the window: placed the first time, beside the main window and leaving
+// a_laisser_voir (a place on the screen) in sight, then brought inside a screen.
+void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QRect& a_laisser_voir);
+
+// What the settings file is to keep: the window's place once it was placed, the stored one
+// before (a window never shown this session keeps where it was left).
+std::optional<Geometrie> place_a_ecrire(const PlaceRetenue& place);
+
 // The windows whose places the settings file keeps.
 struct FenetresParametres {
     QWidget* form_main;
     QWidget* form_infos;
     QWidget* form_choix_ADIF;
+    PlaceRetenue* form_infoCR = nullptr;
+    PlaceRetenue* form_statistiques = nullptr;
+    PlaceRetenue* form_verification = nullptr;
 };
 
 // Challenge_VRK.ini applied to the windows, each brought inside the screens there are now,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contexte.h"
+#include "parametres_fenetres.h"
 
 #include <QObject>
 
@@ -15,6 +16,7 @@ class TForm_infoCR;
 class TForm_statistiques;
 class TForm_verification;
 class TForm_radio;
+class TForm_carte;
 
 // The running program: its four windows created in order, each creation doing its part of
 // the start-up, then the station window shown. It alone knows every window: it shows the
@@ -35,6 +37,7 @@ class Programme : public QObject {
     TForm_infoCR* Form_infoCR() const { return Form_infoCR_; }
     // Created when first asked for.
     TForm_radio* Form_radio() const { return Form_radio_; }
+    TForm_carte* Form_carte() const { return Form_carte_; }
 
   signals:
     // The program has ended: every window is closed.
@@ -43,6 +46,7 @@ class Programme : public QObject {
   private:
     void relier();
     void relier_statistiques();
+    FenetresParametres fenetres_parametres();
     void lire_parametres();
     void ecrire_parametres();
     void reprendre_derniere_seance();
@@ -50,6 +54,8 @@ class Programme : public QObject {
     void afficher_choix_ADIF();
     void afficher_envoi_CR();
     void afficher_radio();
+    void afficher_carte();
+    void placer_carte();
     void terminer();
 
     Contexte contexte_;
@@ -60,6 +66,10 @@ class Programme : public QObject {
     std::unique_ptr<TForm_statistiques> Form_statistiques_;
     std::unique_ptr<TForm_verification> Form_verification_;
     TForm_radio* Form_radio_ = nullptr;
+    TForm_carte* Form_carte_ = nullptr;
+    PlaceRetenue place_infoCR_;
+    PlaceRetenue place_statistiques_;
+    PlaceRetenue place_verification_;
     bool termine_ = false;
     // Where the last session left off, as the settings file keeps it.
     QString dernier_fichier_;

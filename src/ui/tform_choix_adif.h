@@ -22,6 +22,8 @@ class TForm_choix_ADIF : public QWidget {
     QLabel* Label2;
     QPushButton* BitBtn_remplacement;
     QPushButton* BitBtn_ajout;
+    // Closes the window, as Escape does.
+    QPushButton* BitBtn_annuler;
 
   public slots:
     void BitBtn_remplacementClick();

@@ -109,6 +109,11 @@ void TForm_infoCR::construire_serveur() {
     ProgressBar_envoi = creer<QProgressBar>(this, "ProgressBar_envoi");
     ProgressBar_envoi->setFormat(texte(textes_mail::progression_envoi));
     ProgressBar_envoi->hide();
+    Label_echec = libelle(this, "Label_echec", QString());
+    colorer(Label_echec, QPalette::WindowText, Qt::red);
+    Label_echec->setWordWrap(true);
+    Label_echec->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label_echec->hide();
 }
 
 void TForm_infoCR::disposer() {
@@ -137,8 +142,9 @@ void TForm_infoCR::disposer() {
     grille->addWidget(Edit_mot_de_passe, 11, 3);
     grille->addWidget(CheckBox_certificat, 12, 1, 1, 3);
     grille->addWidget(ProgressBar_envoi, 13, 0, 1, 4);
-    grille->addWidget(Button_envoi, 14, 1);
-    grille->addWidget(BitBtn_annuler, 14, 3);
+    grille->addWidget(Label_echec, 14, 0, 1, 4);
+    grille->addWidget(Button_envoi, 15, 1);
+    grille->addWidget(BitBtn_annuler, 15, 3);
     grille->setColumnStretch(1, 1);
     grille->setColumnStretch(3, 1);
     grille->setRowStretch(8, 1);

@@ -62,6 +62,8 @@ class TForm_infoCR : public QWidget {
     QLineEdit* Edit_mot_de_passe;
     QCheckBox* CheckBox_certificat;
     QProgressBar* ProgressBar_envoi;
+    // Why the last send failed; the window stays open with what was typed.
+    QLabel* Label_echec;
     QPushButton* Button_envoi;
     QPushButton* BitBtn_annuler;
 
@@ -98,6 +100,8 @@ class TForm_infoCR : public QWidget {
     // Set when the window shows or another window of the program was active: the next
     // activation composes anew. Coming back from one of its own boxes does not.
     bool a_composer_ = true;
+    // The operator closed the window during a send: its end closes it.
+    bool fermer_apres_envoi_ = false;
 };
 
 } // namespace vorek

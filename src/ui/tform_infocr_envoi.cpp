@@ -61,8 +61,8 @@ void TForm_infoCR::FormActivate() {
         return;
     }
     Etat& etat = contexte_.etat;
-    emit etat.annonces.arreter_horloge();
     Label_erreur->hide();
+    Label_echec->hide();
     const QString comite = adresse_comite(etat);
     const PreparationCR preparation =
         preparer_message_cr(etat, comite, contexte_.horloge.maintenant_local());
@@ -128,6 +128,7 @@ void TForm_infoCR::Button_envoiClick() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    Label_echec->hide();
     Button_envoi->setEnabled(false);
     ProgressBar_envoi->setRange(0, 0);
     ProgressBar_envoi->show();
@@ -145,17 +146,28 @@ void TForm_infoCR::envoi_termine(const ResultatEnvoi& resultat) {
     QApplication::restoreOverrideCursor();
     ProgressBar_envoi->hide();
     Button_envoi->setEnabled(true);
-    Edit_mot_de_passe->clear();
+    const bool fermer = fermer_apres_envoi_ || resultat.reussi;
+    fermer_apres_envoi_ = false;
     if (contexte_.fin_en_cours) {
+        Edit_mot_de_passe->clear();
         return;
     }
     if (resultat.reussi) {
         contexte_.dialogues.message(TypeMessage::simple, texte(textes_mail::envoi_reussi));
-    } else {
+    } else if (fermer) {
+        // The window goes away: a box is the only place left to say why.
         contexte_.dialogues.message(TypeMessage::erreur, resultat.erreur);
         contexte_.dialogues.message(TypeMessage::simple, texte(textes_mail::envoi_echoue));
     }
-    close();
+    if (fermer) {
+        close();
+        return;
+    }
+    // The operator corrects the server, the password or the recipient and sends again.
+    Label_echec->setText(texte(textes_mail::envoi_echoue).trimmed() + QLatin1Char('\n') +
+                         resultat.erreur);
+    Label_echec->show();
+    emit contexte_.etat.annonces.relancer_horloge();
 }
 
 void TForm_infoCR::BitBtn_annulerClick() {
@@ -177,6 +189,7 @@ void TForm_infoCR::Image1Click() {
 void TForm_infoCR::closeEvent(QCloseEvent* evenement) {
     if (envoi_->en_cours()) {
         // The send stops at once; its end closes the window.
+        fermer_apres_envoi_ = true;
         envoi_->abandonner();
         evenement->ignore();
         return;

@@ -70,13 +70,12 @@ void TForm_Infos::Edit_callChange(const QString& texte) {
     }
     ComboBox_DXCC->setCurrentIndex(-1);
     station.station_call = r.station_call;
+    avis_indicatif_ = !erreur.isEmpty() ? erreur
+                      : r.base_trouvee  ? QString()
+                                        : QString::fromUtf8(message_base_membres_absente);
+    afficher_avis();
     if (!erreur.isEmpty()) {
-        contexte_.dialogues.message(TypeMessage::erreur, erreur);
         return;
-    }
-    if (!r.base_trouvee) {
-        contexte_.dialogues.message(TypeMessage::simple,
-                                    QString::fromUtf8(message_base_membres_absente));
     }
     Edit_ZTC->setText(r.membre_numero);
     if (!r.membre_nom.isEmpty()) {
@@ -122,15 +121,27 @@ void TForm_Infos::Edit_emailChange(const QString& texte) {
     Edit_SMTP->clear();
     Edit_port->clear();
     const ResultatEmail r = email_station(contexte_.etat, texte, contexte_.reglages_smtp_memorises);
-    if (!r.erreur.isEmpty()) {
-        contexte_.dialogues.message(TypeMessage::erreur, r.erreur);
-        return;
+    // An address that fails the check reads nothing: what was said about the table stands.
+    if (r.propose || !r.erreur.isEmpty()) {
+        avis_email_ = r.erreur;
+        afficher_avis();
     }
     if (r.propose) {
         contexte_.reglages_smtp = r.reglages;
         Edit_SMTP->setText(r.reglages.serveur);
         Edit_port->setText(r.reglages.port);
     }
+}
+
+void TForm_Infos::afficher_avis() {
+    QStringList avis;
+    for (const QString& texte : {avis_indicatif_, avis_email_}) {
+        if (!texte.isEmpty()) {
+            avis.append(texte.trimmed());
+        }
+    }
+    Label_avis->setText(avis.join(QLatin1Char('\n')));
+    Label_avis->setVisible(!avis.isEmpty());
 }
 
 void TForm_Infos::Edit_SMTPChange(const QString& texte) {

@@ -47,6 +47,9 @@ class TForm_Infos : public QMainWindow {
     QLineEdit* Edit_SMTP;
     QLabel* Label5;
     QLineEdit* Edit_port;
+    // What the call's and the address's look-ups could not do (a reference file missing or
+    // unreadable), said here and not in a box, which would take the next keystroke.
+    QLabel* Label_avis;
     QLabel* Label_BD_ZTC;
     QLabel* Label_date_BD;
     QLabel* Label_fichier;
@@ -101,8 +104,11 @@ class TForm_Infos : public QMainWindow {
     void afficher_journal_charge();
     // Label_nomfichier shows the current file's name.
     void afficher_nom_fichier();
+    void afficher_avis();
 
     Contexte& contexte_;
+    QString avis_indicatif_;
+    QString avis_email_;
 };
 
 } // namespace vorek

@@ -61,6 +61,7 @@ void TForm_Infos::construire() {
     Edit_SMTP = creer<QLineEdit>(panneau_email, "Edit_SMTP");
     Label5 = creer<QLabel>(panneau_email, "Label5");
     Edit_port = creer<QLineEdit>(panneau_email, "Edit_port");
+    Label_avis = creer<QLabel>(fond, "Label_avis");
     Label_BD_ZTC = creer<QLabel>(fond, "Label_BD_ZTC");
     Label_date_BD = creer<QLabel>(fond, "Label_date_BD");
     Label_fichier = creer<QLabel>(fond, "Label_fichier");
@@ -100,6 +101,10 @@ void TForm_Infos::construire() {
         colorer(bleu, QPalette::WindowText, Qt::blue);
     }
     colorer(Label_nomfichier, QPalette::WindowText, Qt::black);
+    colorer(Label_avis, QPalette::WindowText, Qt::red);
+    Label_avis->setWordWrap(true);
+    Label_avis->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label_avis->hide();
     QFont police(QStringLiteral("Tahoma"), 9, QFont::Bold);
     fond->setFont(police);
     QFont titre = police;
@@ -140,19 +145,20 @@ void TForm_Infos::disposer() {
     Edit_port->setMaximumWidth(
         std::max(70, Edit_port->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + 16));
     grille->addWidget(panneau_email, 7, 0, 1, 4);
+    grille->addWidget(Label_avis, 8, 0, 1, 4);
 
-    grille->addWidget(Label_BD_ZTC, 8, 0, 1, 2);
-    grille->addWidget(Label_date_BD, 8, 2, 1, 2);
-    grille->addWidget(Label_fichier, 9, 0, 1, 1);
-    grille->addWidget(Label_nomfichier, 9, 1, 1, 3);
+    grille->addWidget(Label_BD_ZTC, 9, 0, 1, 2);
+    grille->addWidget(Label_date_BD, 9, 2, 1, 2);
+    grille->addWidget(Label_fichier, 10, 0, 1, 1);
+    grille->addWidget(Label_nomfichier, 10, 1, 1, 3);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
     boutons->addWidget(BitBtn_OK);
     boutons->addSpacing(30);
     boutons->addWidget(BitBtn_Exit);
     boutons->addStretch();
-    grille->addLayout(boutons, 10, 0, 1, 4);
-    grille->setRowStretch(11, 1);
+    grille->addLayout(boutons, 11, 0, 1, 4);
+    grille->setRowStretch(12, 1);
     grille->setColumnStretch(1, 1);
     grille->setColumnStretch(3, 1);
 

@@ -1,7 +1,8 @@
-// The statistics and report-check entries of the main window.
+// The statistics, report-check and committee's cross-check entries of the main window.
 
 #include "tform_main.h"
 
+#include "correction/textes_correction.h"
 #include "stats/textes_stats.h"
 
 #include <QAction>
@@ -20,6 +21,10 @@ void TForm_main::construire_menu_statistiques() {
     VerifierCR1->setObjectName(QStringLiteral("VerifierCR1"));
     connect(AfficherStatistiques1, &QAction::triggered, this, &TForm_main::statistiques_demandees);
     connect(VerifierCR1, &QAction::triggered, this, &TForm_main::verification_demandee);
+    Statistiques1->addSeparator();
+    CorrectionCR1 = Statistiques1->addAction(textes_correction::menu_correction());
+    CorrectionCR1->setObjectName(QStringLiteral("CorrectionCR1"));
+    connect(CorrectionCR1, &QAction::triggered, this, &TForm_main::correction_demandee);
 }
 
 void TForm_main::selectionner_ligne(int ligne) {

@@ -44,6 +44,7 @@ TForm_radio::TForm_radio(Contexte& contexte)
     BitBtn_annuler->setShortcut(Qt::Key_Escape);
     auto* droite = new QVBoxLayout;
     droite->addWidget(construire_manipulateur());
+    droite->addWidget(construire_cluster());
     droite->addStretch();
     auto* colonnes = new QHBoxLayout;
     colonnes->addWidget(construire_radio(), 1);
@@ -237,14 +238,17 @@ void TForm_radio::BitBtn_OKClick() {
         contexte_.dialogues.message(TypeMessage::avertissement, lu.erreur);
         return;
     }
+    const ReglagesCluster cluster = reglages_cluster();
     try {
         ecrire_reglages_rig(chemin_parametres(contexte_.etat), lu.reglages);
+        ecrire_reglages_cluster(chemin_parametres(contexte_.etat), cluster);
     } catch (const Erreur& e) {
         contexte_.dialogues.message(TypeMessage::erreur, e.message());
         return;
     }
     hide();
     emit reglages_appliques(lu.reglages);
+    emit reglages_cluster_appliques(cluster);
 }
 
 } // namespace vorek

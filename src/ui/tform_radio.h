@@ -2,6 +2,7 @@
 
 #include "contexte.h"
 
+#include "cluster/reglages_cluster.h"
 #include "rig/modeles_radio.h"
 #include "rig/saisie_rig.h"
 
@@ -10,7 +11,9 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QPlainTextEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -31,6 +34,7 @@ class TForm_radio : public QWidget {
 
     // The fields filled from these settings.
     void afficher(const ReglagesRig& reglages);
+    void afficher_cluster(const ReglagesCluster& reglages);
 
     QLineEdit* Edit_recherche;
     QListWidget* ListBox_modeles;
@@ -44,6 +48,14 @@ class TForm_radio : public QWidget {
     QLineEdit* Edit_cwdaemon;
     QSpinBox* SpinEdit_wpm;
     std::array<QLineEdit*, nb_messages_cw> Edit_messages;
+    // The cluster of the band map (tform_radio_cluster.cpp).
+    QLineEdit* Edit_cluster_hote;
+    QSpinBox* SpinEdit_cluster_port;
+    QLineEdit* Edit_cluster_indicatif;
+    QPlainTextEdit* Memo_cluster_commandes;
+    QCheckBox* CheckBox_cw_seulement;
+    QCheckBox* CheckBox_membres_seulement;
+    QSpinBox* SpinEdit_cluster_duree;
     QPushButton* BitBtn_OK;
     QPushButton* BitBtn_annuler;
 
@@ -54,11 +66,14 @@ class TForm_radio : public QWidget {
   signals:
     // Stored in the settings file; the link is to restart with them.
     void reglages_appliques(const vorek::ReglagesRig& reglages);
+    void reglages_cluster_appliques(const vorek::ReglagesCluster& reglages);
 
   private:
     QWidget* construire_radio();
     QWidget* construire_manipulateur();
     QWidget* construire_messages();
+    QWidget* construire_cluster();
+    ReglagesCluster reglages_cluster() const;
     void choisir_modele(int numero);
     SaisieRig saisie() const;
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QChartView;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -16,7 +17,7 @@ namespace vorek {
 
 // "Statistiques": the table per day and band, the members and hourly counts, the two plots
 // and their PNG. Non-modal; while shown it follows every rescoring, and the clock for the
-// hourly counts.
+// hourly counts. The rate plot shows every day holding QSOs, or the hours of the day chosen.
 class TForm_statistiques : public QWidget {
     Q_OBJECT
 
@@ -26,13 +27,22 @@ class TForm_statistiques : public QWidget {
     QTabWidget* Onglets;
     QTableWidget* Grille_stats;
     QLabel* Label_resume;
+    QLabel* Label_jour;
+    QComboBox* ComboBox_jour;
     QChartView* Graphique_horaire;
     QChartView* Graphique_bandes;
     QPushButton* BitBtn_png;
+    // Where the last PNG went.
+    QLabel* Label_png;
+    QPushButton* BitBtn_fermer;
+
+    // The day the rate plot shows; invalid for every day.
+    QDate jour_choisi() const;
 
   public slots:
     void rafraichir();
     void BitBtn_pngClick();
+    void ComboBox_jourChange();
 
   protected:
     void showEvent(QShowEvent* evenement) override;
@@ -40,7 +50,10 @@ class TForm_statistiques : public QWidget {
 
   private:
     void construire();
+    QWidget* construire_onglet_horaire();
     void afficher_tableau();
+    // The days holding QSOs now, the day chosen kept when it still holds some.
+    void remplir_jours();
 
     Contexte& contexte_;
     Statistiques stats_;

@@ -22,7 +22,8 @@ QString qso(const QString& indicatif, const QString& champs = QString()) {
         .arg(indicatif, champs);
 }
 
-// "date|time|call|band|sent|received|number|name" per row taken, rows joined by " ; ".
+// "date|time|call|band|sent|received|number|name" per row taken, rows joined by " ; ". The
+// name is the record's, or else the member database's (Jean Dupont for F5ABC).
 QString lignes_prises(const LectureAdif& lecture) {
     QStringList lignes;
     for (const QStringList& c : lecture.qso) {
@@ -37,7 +38,7 @@ QString lignes_prises(const LectureAdif& lecture) {
 QString avec_bandes(const char* bandes) {
     QStringList lignes;
     for (const QString& b : QString::fromUtf8(bandes).split(QLatin1Char(' '))) {
-        lignes.append(QStringLiteral("15/07/2025|10:15|F5ABC|%1|||123|").arg(b));
+        lignes.append(QStringLiteral("15/07/2025|10:15|F5ABC|%1|||123|Jean Dupont").arg(b));
     }
     return lignes.join(QStringLiteral(" ; "));
 }
@@ -83,11 +84,12 @@ void TestLectureAdif::lecture_data() {
     QTest::addColumn<QString>("adif");
     QTest::addColumn<QString>("pris");
     QTest::addColumn<QString>("ecartes");
-    const QString f5abc = QStringLiteral("15/07/2025|10:15|F5ABC||||123|");
+    const QString f5abc = QStringLiteral("15/07/2025|10:15|F5ABC||||123|Jean Dupont");
     const QString complet =
         QStringLiteral("<CALL:5>F5ABC<QSO_DATE:8>20250715<TIME_ON:6>101500<BAND:3>40M<MODE:2>CW"
                        "<RST_SENT:3>599<RST_RCVD:3>579<EOR>");
-    const QString attendu_complet = QStringLiteral("15/07/2025|10:15|F5ABC|40m|599|579|123|");
+    const QString attendu_complet =
+        QStringLiteral("15/07/2025|10:15|F5ABC|40m|599|579|123|Jean Dupont");
     ligne_donnees("une ligne", complet, attendu_complet, QString());
     ligne_donnees("un champ par ligne",
                   QString(complet).replace(QLatin1Char('<'), QStringLiteral("\n<")),
@@ -133,7 +135,7 @@ void TestLectureAdif::lecture_data() {
     ligne_donnees("le mode reste d'un enregistrement au suivant",
                   qso(QStringLiteral("DL1AA")) + QStringLiteral("\n<CALL:5>F5ABC<QSO_DATE:8>"
                                                                 "20250715<TIME_ON:4>1015<EOR>"),
-                  QStringLiteral("15/07/2025|10:15|DL1AA||||456| ; ") + f5abc, QString());
+                  QStringLiteral("15/07/2025|10:15|DL1AA||||456|Hans Meier ; ") + f5abc, QString());
     ligne_donnees("sans aucun MODE", QStringLiteral("<CALL:5>F5ABC<QSO_DATE:8>20250715<EOR>"),
                   QString(), QStringLiteral("non_cw"));
     ligne_donnees("l'en-tete n'apporte rien au premier QSO",
@@ -143,7 +145,7 @@ void TestLectureAdif::lecture_data() {
     ligne_donnees("un < sans > termine la ligne",
                   qso(QStringLiteral("F5ABC"), QStringLiteral("<RST_SENT:3>599<BAND:3 40M"))
                       .replace(QStringLiteral("<EOR>"), QStringLiteral("\n<EOR>")),
-                  QStringLiteral("15/07/2025|10:15|F5ABC||599||123|"), QString());
+                  QStringLiteral("15/07/2025|10:15|F5ABC||599||123|Jean Dupont"), QString());
     ligne_donnees(
         "CW sans indicatif, sans date, heure ou date impossibles",
         QStringLiteral("<MODE:2>CW<QSO_DATE:8>20250715<TIME_ON:4>1015<EOR>\n"
@@ -160,7 +162,7 @@ void TestLectureAdif::lecture_data() {
                       QStringLiteral("\n<EOR><EOR>\n") + qso(QStringLiteral("F6XYZ")) +
                       QStringLiteral("\n<"),
                   QStringLiteral("15/07/2025|10:15|F5ABC/P||||123|Jean ; "
-                                 "15/07/2025|10:15|F6XYZ|||||"),
+                                 "15/07/2025|10:15|F6XYZ|||||Sans Numero"),
                   QString());
 }
 
@@ -184,20 +186,20 @@ void TestLectureAdif::fichiers_d_autres_carnets_data() {
     QTest::addColumn<QString>("ecartes");
     ligne_donnees("un QSO par ligne, heures a six chiffres, en-tete libre",
                   fichier_essai("un_qso_par_ligne.adi"),
-                  QStringLiteral("15/07/2025|10:15|F5ABC|40m|599|579|123| ; "
-                                 "03/07/2025|22:30|K1ZZ|20m|599|559|789| ; "
-                                 "01/08/2025|06:15|F5ABC/P|80m|579|599|123|"),
+                  QStringLiteral("15/07/2025|10:15|F5ABC|40m|599|579|123|Jean Dupont ; "
+                                 "03/07/2025|22:30|K1ZZ|20m|599|559|789|Bob Smith ; "
+                                 "01/08/2025|06:15|F5ABC/P|80m|579|599|123|Jean Dupont"),
                   QStringLiteral("non_cw non_membre"));
     ligne_donnees("un champ par ligne, balises minuscules, fins de ligne LF",
                   fichier_essai("un_champ_par_ligne.adi"),
                   QStringLiteral("10/07/2025|09:30|JA1AA|40m|599|599|900|Hélène ; "
-                                 "11/07/2025|18:00|F8ZTC|70cm|599|589|1|"),
+                                 "11/07/2025|18:00|F8ZTC|70cm|599|589|1|Club VOREK"),
                   QString());
     ligne_donnees("indicateurs de type, champs d'application et definis",
                   fichier_essai("types_et_champs_application.adi"),
-                  QStringLiteral("20/07/2025|14:30|DL1AA|15m|599|589|456| ; "
-                                 "20/07/2025|14:35|F5ABC|15m|599|599|123| ; "
-                                 "21/07/2025|09:00|F6XYZ|80m|599|599||"),
+                  QStringLiteral("20/07/2025|14:30|DL1AA|15m|599|589|456|Hans Meier ; "
+                                 "20/07/2025|14:35|F5ABC|15m|599|599|123|Jean Dupont ; "
+                                 "21/07/2025|09:00|F6XYZ|80m|599|599||Sans Numero"),
                   QString());
 }
 
@@ -271,7 +273,7 @@ void TestLectureAdif::entrees_demesurees() {
         f5abc.repeated(50'000),
     };
     const LectureAdif lecture = lire_adif(lignes, referentiel_.membres);
-    QCOMPARE(lignes_prises(lecture), QStringLiteral("15/07/2025|10:15|F5ABC||||123|"));
+    QCOMPARE(lignes_prises(lecture), QStringLiteral("15/07/2025|10:15|F5ABC||||123|Jean Dupont"));
     // Random bytes through the file reader.
     QTemporaryFile brut;
     QVERIFY(brut.open());

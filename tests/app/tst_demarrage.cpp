@@ -75,6 +75,10 @@ class TestDemarrage : public QObject {
     void serveur_smtp_data();
     void serveur_smtp();
     void smtp_absent_garde_l_adresse();
+    void table_smtp_installee_data();
+    void table_smtp_installee();
+    void table_smtp_livree_data();
+    void table_smtp_livree();
     void creer_fichier_nom_force();
     void creer_fichier_demande_avant_de_remplacer_data();
     void creer_fichier_demande_avant_de_remplacer();
@@ -383,9 +387,100 @@ void TestDemarrage::serveur_smtp() {
 void TestDemarrage::smtp_absent_garde_l_adresse() {
     etat_->station.station_email = QStringLiteral("avant@free.fr");
     const ResultatEmail r = email_station(*etat_, QStringLiteral("f5abc@free.fr"), ReglagesSmtp{});
-    QCOMPARE(r.erreur, QStringLiteral("Fichier introuvable"));
+    // The operator learns which file and why.
+    QVERIFY2(r.erreur.contains(QDir::toNativeSeparators(chemin_smtp(*etat_))) &&
+                 r.erreur.contains(QStringLiteral("Fichier introuvable")),
+             qPrintable(r.erreur));
     QVERIFY(!r.propose);
     QCOMPARE(etat_->station.station_email, QStringLiteral("avant@free.fr"));
+}
+
+void TestDemarrage::table_smtp_installee_data() {
+    QTest::addColumn<QString>("livree"); // where the table is shipped, beside exe/
+    QTest::addColumn<bool>("a_soi");     // cfg holds the operator's own table
+    QTest::addColumn<bool>("copiee");
+    QTest::newRow("arbre de construction") << "exe/data" << false << true;
+    QTest::newRow("installée en lecture seule") << "share/challenge-vorek" << false << true;
+    QTest::newRow("table de l'opérateur") << "exe/data" << true << false;
+    QTest::newRow("rien de livré") << "" << false << false;
+}
+
+void TestDemarrage::table_smtp_installee() {
+    QFETCH(QString, livree);
+    QFETCH(bool, a_soi);
+    QFETCH(bool, copiee);
+    // Installed, the executable is in bin/ beside share/.
+    const QString exe = dossier_->filePath(
+        livree.startsWith(QStringLiteral("share")) ? QStringLiteral("bin") : QStringLiteral("exe"));
+    QVERIFY(QDir().mkpath(exe));
+    const QString source = dossier_->filePath(livree + QStringLiteral("/SMTP.csv"));
+    if (!livree.isEmpty()) {
+        QVERIFY(QDir().mkpath(dossier_->filePath(livree)));
+        QVERIFY(QFile::copy(QStringLiteral(VOREK_DONNEES_TEST "/SMTP.csv"), source));
+        QVERIFY(QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    }
+    const QString cible = chemin_smtp(*etat_);
+    const QStringList propre{QStringLiteral("Domaine;Serveur;Port"),
+                             QStringLiteral("club;smtp.club.fr;2525")};
+    if (a_soi) {
+        ecrire_lignes(cible, propre);
+    }
+    installer_table_smtp(*etat_, exe);
+    if (a_soi) {
+        QCOMPARE(lire_lignes(cible), propre);
+        return;
+    }
+    QCOMPARE(QFileInfo::exists(cible), copiee);
+    if (copiee) {
+        QCOMPARE(lire_lignes(cible), lire_lignes(source));
+        QVERIFY(QFile::permissions(cible) & QFileDevice::WriteOwner);
+    }
+}
+
+// The shipped table, as the station window reads it, for the usual providers.
+void TestDemarrage::table_smtp_livree_data() {
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<QString>("serveur");
+    QTest::addColumn<QString>("port");
+    const auto ligne = [](const char* a, const char* s, const char* p) {
+        QTest::newRow(a) << QString::fromLatin1(a) << QString::fromLatin1(s)
+                         << QString::fromLatin1(p);
+    };
+    ligne("f5xyz@orange.fr", "smtp.orange.fr", "465");
+    ligne("f5xyz@wanadoo.fr", "smtp.orange.fr", "465");
+    ligne("f5xyz@free.fr", "smtp.free.fr", "587");
+    ligne("f5xyz@sfr.fr", "smtp.sfr.fr", "465");
+    ligne("f5xyz@laposte.net", "smtp.laposte.net", "465");
+    ligne("f5xyz@gmail.com", "smtp.gmail.com", "587");
+    ligne("f5xyz@hotmail.fr", "smtp-mail.outlook.com", "587");
+    ligne("f5xyz@outlook.fr", "smtp-mail.outlook.com", "587");
+    ligne("f5xyz@yahoo.fr", "smtp.mail.yahoo.com", "465");
+}
+
+void TestDemarrage::table_smtp_livree() {
+    QFETCH(QString, adresse);
+    QFETCH(QString, serveur);
+    QFETCH(QString, port);
+    const QString table = QStringLiteral(VOREK_DONNEES_TEST "/SMTP.csv");
+    const std::optional<ServeurSmtp> trouve = chercher_serveur_smtp(table, cle_smtp(adresse));
+    QVERIFY(trouve);
+    QCOMPARE(trouve->serveur, serveur);
+    QCOMPARE(trouve->port, port);
+    // Every line a key, a server and a port, each key once, in the program's own text format.
+    QFile brut(table);
+    QVERIFY(brut.open(QIODevice::ReadOnly));
+    const QByteArray octets = brut.readAll();
+    QCOMPARE(octets.count("\r\n"), octets.count('\n'));
+    QStringList cles;
+    for (const QString& ligne : lire_lignes(table).mid(1)) {
+        const QStringList champs = ligne.split(QLatin1Char(';'));
+        QCOMPARE(champs.size(), 3);
+        QVERIFY2(!cles.contains(champs[0]), qPrintable(ligne));
+        cles.append(champs[0]);
+        QVERIFY2(champs[1].contains(QLatin1Char('.')), qPrintable(ligne));
+        const int numero = champs[2].toInt();
+        QVERIFY2(numero > 0 && numero < 65536, qPrintable(ligne));
+    }
 }
 
 void TestDemarrage::creer_fichier_nom_force() {

@@ -25,6 +25,8 @@ class TestGeometrieEcran : public QObject {
     void ajustement_data();
     void ajustement();
     void toujours_sur_un_ecran();
+    void a_cote_de_la_principale_data();
+    void a_cote_de_la_principale();
 };
 
 void TestGeometrieEcran::ajustement_data() {
@@ -106,6 +108,49 @@ void TestGeometrieEcran::toujours_sur_un_ecran() {
             QCOMPARE(g.hauteur, stockee.hauteur);
         }
     }
+}
+
+void TestGeometrieEcran::a_cote_de_la_principale_data() {
+    QTest::addColumn<QRect>("principale"); // its frame
+    QTest::addColumn<QList<QRect>>("zones");
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<Geometrie>("attendue");
+    const QList<QRect> portable{QRect(0, 0, 1366, 728)};
+    const QList<QRect> bureau{QRect(0, 0, 1920, 1080)};
+    QTest::newRow("à droite") << QRect(100, 50, 910, 800) << bureau << QSize(600, 600) << 300
+                              << Geometrie{600, 50, 1010, 600};
+    QTest::newRow("à gauche") << QRect(900, 50, 910, 800) << bureau << QSize(600, 600) << 300
+                              << Geometrie{600, 50, 292, 600};
+    QTest::newRow("contre le bord, loin de l'indicatif")
+        << QRect(456, 0, 910, 728) << portable << QSize(600, 600) << 300
+        << Geometrie{600, 0, 758, 600};
+    QTest::newRow("rétrécie entre l'indicatif et le bord")
+        << QRect(456, 0, 910, 728) << portable << QSize(1000, 650) << 300
+        << Geometrie{772, 0, 586, 650};
+    QTest::newRow("trop large pour se rétrécir")
+        << QRect(456, 0, 910, 728) << portable << QSize(1000, 650) << 800
+        << Geometrie{1000, 0, 358, 650};
+    QTest::newRow("sur l'écran de la principale")
+        << QRect(2000, 100, 910, 800) << (bureau + QList<QRect>{QRect(1920, 0, 1920, 1080)})
+        << QSize(600, 600) << 300 << Geometrie{600, 100, 2910, 600};
+    QTest::newRow("aucun écran connu") << QRect(900, 50, 910, 800) << QList<QRect>{}
+                                       << QSize(600, 600) << 300 << Geometrie{600, 50, 1810, 600};
+}
+
+void TestGeometrieEcran::a_cote_de_la_principale() {
+    QFETCH(QRect, principale);
+    QFETCH(QList<QRect>, zones);
+    QFETCH(QSize, taille);
+    QFETCH(int, minimum);
+    QFETCH(Geometrie, attendue);
+    // The call field near the main window's top left corner.
+    const QRect champ(principale.left() + 10, principale.top() + 100, 120, 22);
+    const Geometrie g = a_cote(principale, taille, zones, cadre, champ, minimum);
+    QCOMPARE(g.largeur, attendue.largeur);
+    QCOMPARE(g.hauteur, attendue.hauteur);
+    QCOMPARE(g.gauche, attendue.gauche);
+    QCOMPARE(g.haut, attendue.haut);
 }
 
 QTEST_MAIN(TestGeometrieEcran)

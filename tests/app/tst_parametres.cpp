@@ -39,6 +39,7 @@ void TestParametres::sans_fichier_les_valeurs_de_depart() {
     QVERIFY(!p.largeurs_enregistrees);
     QCOMPARE(p.email, QString());
     QCOMPARE(p.dernier_fichier, QString());
+    QVERIFY(!p.form_infoCR && !p.form_statistiques && !p.form_verification);
     QVERIFY(!QFile::exists(chemin()));
 }
 
@@ -72,6 +73,7 @@ void TestParametres::aller_retour() {
     p.form_main = {1200, 30, 40, 700};
     p.form_infos = {640, 100, 200, 580};
     p.form_choix_ADIF = {380, 5, 6, 150};
+    p.form_statistiques = Geometrie{1000, 50, -300, 650};
     p.largeurs_colonnes = {131, 64, 96, 64, 75, 64, 64, 35, 231, 221, 12};
     p.email = QStringLiteral("f5abc@free.fr");
     p.dernier_fichier = QStringLiteral("/home/opérateur/Été 2025; [juillet]/ete=1.VRK");
@@ -83,6 +85,9 @@ void TestParametres::aller_retour() {
     QCOMPARE(relu.form_main, p.form_main);
     QCOMPARE(relu.form_infos, p.form_infos);
     QCOMPARE(relu.form_choix_ADIF, p.form_choix_ADIF);
+    // A window never placed stays absent, and the next start places it beside the main one.
+    QCOMPARE(relu.form_statistiques, p.form_statistiques);
+    QVERIFY(!relu.form_infoCR && !relu.form_verification);
     QCOMPARE(relu.largeurs_colonnes, p.largeurs_colonnes);
     QCOMPARE(relu.email, p.email);
 

@@ -34,6 +34,8 @@ class TestFichierTexte : public QObject {
     void restes_de_tmp_sans_effet();
     void lien_symbolique_garde_data();
     void lien_symbolique_garde();
+    void lien_d_un_autre_refuse_data();
+    void lien_d_un_autre_refuse();
     void ecriture_atomique_garde_les_droits();
     void flux_comme_le_codec();
 };
@@ -206,6 +208,48 @@ void TestFichierTexte::lien_symbolique_garde() {
              QStringList{QStringLiteral("ETE.VRK")});
     QCOMPARE(QDir(dossier.filePath(QStringLiteral("vrai"))).entryList(QDir::Files).size(),
              journal ? 2 : 1);
+}
+
+void TestFichierTexte::lien_d_un_autre_refuse_data() {
+    QTest::addColumn<bool>("journal");
+    QTest::addColumn<bool>("lien_d_un_autre");
+    QTest::addColumn<bool>("cible_d_un_autre");
+    ligne_donnees("rapport, lien d'un autre", false, true, false);
+    ligne_donnees("journal, lien d'un autre", true, true, false);
+    ligne_donnees("journal, lien d'un autre vers rien", true, true, false);
+    ligne_donnees("journal, lien vers le fichier d'un autre", true, false, true);
+    ligne_donnees("rapport, lien vers le fichier d'un autre", false, false, true);
+}
+
+// A link someone else planted in the folder, or one that leads to someone else's file, is
+// never followed: nothing is written anywhere, and the link stays as it was.
+void TestFichierTexte::lien_d_un_autre_refuse() {
+    QFETCH(bool, journal);
+    QFETCH(bool, lien_d_un_autre);
+    QFETCH(bool, cible_d_un_autre);
+    if (::geteuid() != 0) {
+        QSKIP("only root can give a file or a link to another user");
+    }
+    const uid_t autre = 65534;
+    QTemporaryDir dossier;
+    const QString reel = dossier.filePath(QStringLiteral("victime.txt"));
+    const QString lien = dossier.filePath(QStringLiteral("ETE.VRK"));
+    const bool vers_rien = QByteArray(QTest::currentDataTag()).endsWith("rien");
+    if (!vers_rien) {
+        ecrire_octets(reel, "intact\r\n");
+    }
+    QVERIFY(QFile::link(reel, lien));
+    if (lien_d_un_autre) {
+        QCOMPARE(::lchown(QFile::encodeName(lien).constData(), autre, autre), 0);
+    }
+    if (cible_d_un_autre) {
+        QCOMPARE(::chown(QFile::encodeName(reel).constData(), autre, autre), 0);
+    }
+    QCOMPARE(message_de([&] { ecrire(journal, lien, {QStringLiteral("v2")}); }),
+             message_lien_refuse(lien));
+    QVERIFY(QFileInfo(lien).isSymLink());
+    QCOMPARE(lire_octets(reel), vers_rien ? QByteArray("<absent>") : QByteArray("intact\r\n"));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::System).size(), vers_rien ? 1 : 2);
 }
 
 void TestFichierTexte::lecture_bornee_data() {

@@ -18,7 +18,7 @@ class TestCliRadio : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QVERIFY(rigctld_.lancer()); }
+    void initTestCase() { QVERIFY(rigctld_.lancer() && menteur_.lancer()); }
     void init();
     void radio_data();
     void radio();
@@ -31,6 +31,7 @@ class TestCliRadio : public QObject {
     // {RIG} stands for rigctld's address, {LIBRE} for a port where nothing listens.
     QString adresses(QString texte) const {
         return texte.replace(QStringLiteral("{RIG}"), rigctld_.adresse())
+            .replace(QStringLiteral("{MENTEUR}"), menteur_.adresse())
             .replace(QStringLiteral("{LIBRE}"), QString::number(port_libre()))
             .replace(QStringLiteral("{UDP}"), udp_->adresse());
     }
@@ -50,6 +51,7 @@ class TestCliRadio : public QObject {
     }
 
     Rigctld rigctld_;
+    RigctldMenteur menteur_;
     std::unique_ptr<QTemporaryDir> racine_;
     std::unique_ptr<EcouteUdp> udp_;
 };
@@ -73,7 +75,8 @@ QString TestCliRadio::journal(const QString& nom, const QString& indicatif,
 void TestCliRadio::radio_data() {
     QTest::addColumn<QString>("ini");
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QByteArray>("rig"); // rigctl commands, one per line, run first
+    // rigctl commands, one per line, run first; "mentir X": the liar's frequency is X.
+    QTest::addColumn<QByteArray>("rig");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("sortie"); // stdout, or the start of stderr
     const QString reseau = QStringLiteral("[Radio]\nModele=2\nPort={RIG}\n");
@@ -95,6 +98,12 @@ void TestCliRadio::radio_data() {
         << "Vitesse de la radio incorrecte : « vite »";
     QTest::newRow("modèle illisible")
         << "" << QStringList{"--modele", "FT991"} << QByteArray() << 2 << "modèle incorrect";
+    // No number a rig cannot be on is printed as its frequency.
+    for (const char* faux : {"-14025000", "nan", "inf", "1e30"}) {
+        QTest::addRow("fréquence %s", faux) << QStringLiteral("[Radio]\nModele=2\nPort={MENTEUR}\n")
+                                            << QStringList() << QByteArray("mentir ") + faux << 1
+                                            << "Lecture de la radio refusée : fréquence illisible";
+    }
 }
 
 void TestCliRadio::radio() {
@@ -104,8 +113,11 @@ void TestCliRadio::radio() {
     QFETCH(int, code);
     QFETCH(QString, sortie);
     reglages(ini);
+    menteur_.mentir({});
     for (const QByteArray& ligne : rig.split('\n')) {
-        if (!ligne.isEmpty()) {
+        if (ligne.startsWith("mentir ")) {
+            menteur_.mentir(ligne.mid(7));
+        } else if (!ligne.isEmpty()) {
             QCOMPARE(rigctld_.commande(ligne), QByteArray("RPRT 0"));
         }
     }
@@ -176,6 +188,9 @@ void TestCliRadio::cw_refuse_data() {
     QTest::newRow("radio absente") << "[Radio]\nModele=2\nPort=127.0.0.1:{LIBRE}\n"
                                    << QStringList{"CQ", "--radio"} << 1
                                    << "Impossible d'ouvrir la radio Hamlib NET rigctl (2)";
+    // Nothing listening: no echo comes, so nothing shows the message was keyed.
+    QTest::newRow("cwdaemon muet")
+        << cwdaemon << QStringList{"CQ", "--wpm", "60"} << 1 << "cwdaemon (127.0.0.1:";
     QTest::newRow("deux manipulateurs")
         << "" << QStringList{"CQ", "--radio", "--cwdaemon", "{UDP}"} << 2 << "usage : vorek cw";
     QTest::newRow("vitesse hors bornes")

@@ -30,6 +30,7 @@ class TestCliResume : public QObject {
     void entrees_refusees();
     void enregistrements_simultanes();
     void journal_en_cours_d_enregistrement();
+    void disque_plein();
 };
 
 namespace {
@@ -183,6 +184,25 @@ void TestCliResume::journal_en_cours_d_enregistrement() {
     QCOMPARE(lancer(racine, score).code, 0);
     QVERIFY(lire_octets(chemin) != avant);
     QCOMPARE(lire_octets(chemin_sauvegarde(chemin)), avant);
+}
+
+// Past the file size limit each command that writes says so and exits, instead of being
+// killed by SIGXFSZ half-way; the log is the one it was.
+void TestCliResume::disque_plein() {
+    QTemporaryDir racine;
+    const QString chemin = journal(racine, 300);
+    const QByteArray avant = lire_octets(chemin);
+    for (const QStringList& commande :
+         {QStringList{QStringLiteral("score"), chemin, QStringLiteral("--ecrire")},
+          QStringList{QStringLiteral("rapport"), chemin},
+          QStringList{QStringLiteral("export-ascii"), chemin}}) {
+        const SortieCli sortie = lancer_vorek_disque_plein(
+            QStringList{QStringLiteral("--racine"), racine.path()} + commande, 4096);
+        QCOMPARE(sortie.code, 1);
+        QVERIFY2(sortie.erreurs.contains(QStringLiteral("Disque plein")),
+                 qPrintable(sortie.erreurs));
+        QCOMPARE(lire_octets(chemin), avant);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliResume)

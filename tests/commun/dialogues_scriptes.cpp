@@ -23,6 +23,10 @@ QString DialoguesScriptes::fichier_a_enregistrer(const vorek::DemandeFichier& de
     return fichiers.isEmpty() ? QString() : fichiers.takeFirst();
 }
 
+QString DialoguesScriptes::dossier_a_ouvrir(const vorek::DemandeFichier& demande) {
+    return fichier_a_enregistrer(demande);
+}
+
 QStringList DialoguesScriptes::textes() const {
     QStringList resultat;
     for (const Message& m : messages) {

@@ -21,6 +21,8 @@ class DialoguesScriptes : public vorek::Dialogues {
     bool confirmer(const QString& texte) override;
     QString fichier_a_ouvrir(const vorek::DemandeFichier& demande) override;
     QString fichier_a_enregistrer(const vorek::DemandeFichier& demande) override;
+    // Planned with prevoir_fichier, as the files.
+    QString dossier_a_ouvrir(const vorek::DemandeFichier& demande) override;
 
     void prevoir_reponse(vorek::Reponse reponse) { reponses.append(reponse); }
     void prevoir_fichier(const QString& chemin) { fichiers.append(chemin); }

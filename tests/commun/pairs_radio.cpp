@@ -1,8 +1,11 @@
 #include "pairs_radio.h"
 
 #include <QNetworkDatagram>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+
+#include <functional>
 
 bool Rigctld::lancer() {
     processus_.start(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1"),
@@ -43,6 +46,86 @@ QByteArray Rigctld::commande(const QByteArray& texte) const {
         QTest::qWait(50);
     }
     return {};
+}
+
+namespace {
+
+// rigctl's frequency request, short or long form, with or without a VFO.
+bool demande_frequence(const QByteArray& ligne) {
+    const QByteArray commande = ligne.trimmed().split(' ').first();
+    return commande == "f" || commande == "\\get_freq";
+}
+
+// One client of the liar: each line either gets the lie or goes to the real rigctld, whose
+// answers come back as they are. rigctl's clients wait for each answer before the next
+// request, so answers cannot cross.
+void relayer(QTcpSocket* client, quint16 port_vrai, const std::function<QByteArray()>& mensonge) {
+    auto* vrai = new QTcpSocket(client);
+    vrai->connectToHost(QHostAddress::LocalHost, port_vrai);
+    QObject::connect(vrai, &QTcpSocket::readyRead, client,
+                     [client, vrai] { client->write(vrai->readAll()); });
+    QObject::connect(client, &QTcpSocket::readyRead, client, [client, vrai, mensonge] {
+        while (client->canReadLine()) {
+            const QByteArray ligne = client->readLine();
+            const QByteArray faux = mensonge();
+            if (!faux.isEmpty() && demande_frequence(ligne)) {
+                client->write(faux + '\n');
+            } else {
+                vrai->write(ligne);
+            }
+        }
+    });
+    QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+    QObject::connect(vrai, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
+}
+
+} // namespace
+
+RigctldMenteur::RigctldMenteur() {
+    fil_.start();
+}
+
+RigctldMenteur::~RigctldMenteur() {
+    if (serveur_ != nullptr) {
+        QMetaObject::invokeMethod(
+            serveur_, [s = serveur_] { delete s; }, Qt::BlockingQueuedConnection);
+    }
+    fil_.quit();
+    fil_.wait();
+}
+
+bool RigctldMenteur::lancer() {
+    if (!vrai_.lancer()) {
+        return false;
+    }
+    const quint16 port_vrai = vrai_.adresse().section(QLatin1Char(':'), 1).toUShort();
+    QObject* contexte = new QObject;
+    contexte->moveToThread(&fil_);
+    QMetaObject::invokeMethod(
+        contexte,
+        [this, contexte, port_vrai] {
+            serveur_ = new QTcpServer;
+            serveur_->listen(QHostAddress::LocalHost, 0);
+            port_ = serveur_->serverPort();
+            QObject::connect(serveur_, &QTcpServer::newConnection, serveur_, [this, port_vrai] {
+                while (QTcpSocket* client = serveur_->nextPendingConnection()) {
+                    relayer(client, port_vrai, [this] { return mensonge(); });
+                }
+            });
+            delete contexte;
+        },
+        Qt::BlockingQueuedConnection);
+    return port_ != 0;
+}
+
+void RigctldMenteur::mentir(const QByteArray& frequence) {
+    const QMutexLocker verrou(&verrou_);
+    mensonge_ = frequence;
+}
+
+QByteArray RigctldMenteur::mensonge() const {
+    const QMutexLocker verrou(&verrou_);
+    return mensonge_;
 }
 
 EcouteUdp::EcouteUdp() {

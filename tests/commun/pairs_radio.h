@@ -4,8 +4,12 @@
 
 #include <QByteArrayList>
 #include <QHostAddress>
+#include <QMutex>
 #include <QProcess>
+#include <QThread>
 #include <QUdpSocket>
+
+class QTcpServer;
 
 // A real rigctld serving Hamlib's dummy rig on a port of its own.
 class Rigctld {
@@ -23,6 +27,31 @@ class Rigctld {
   private:
     quint16 port_;
     QProcess processus_;
+};
+
+// A rigctld that lies about the frequency: its answer to every frequency request is the text
+// given, while a real rigctld behind it answers everything else. It serves from a thread of
+// its own, so that a test may wait for a process that talks to it.
+class RigctldMenteur {
+  public:
+    RigctldMenteur();
+    ~RigctldMenteur();
+    RigctldMenteur(const RigctldMenteur&) = delete;
+    RigctldMenteur& operator=(const RigctldMenteur&) = delete;
+
+    bool lancer();
+    QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+    // Empty: the real rigctld's frequency goes through.
+    void mentir(const QByteArray& frequence);
+    QByteArray mensonge() const;
+
+  private:
+    Rigctld vrai_;
+    QThread fil_;
+    QTcpServer* serveur_ = nullptr; // lives in fil_
+    quint16 port_ = 0;
+    mutable QMutex verrou_;
+    QByteArray mensonge_;
 };
 
 // A UDP peer on 127.0.0.1 standing where cwdaemon listens: records what comes and answers

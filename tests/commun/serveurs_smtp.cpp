@@ -21,7 +21,7 @@ bool ServeursSmtp::demarrer(QString& erreur) {
         ports_ = QJsonDocument::fromJson(python_.readLine()).object();
     }
     erreur = QString::fromUtf8(python_.readAllStandardError());
-    return ports_.size() == 6;
+    return ports_.size() == 8;
 }
 
 int ServeursSmtp::port(const QString& serveur) const {

@@ -30,3 +30,11 @@ QList<QStringList> PosteEssai::lignes_sauvees() const {
         lire_challenge(chemin_dans_challenge(d.etat, d.etat.fichier_courant));
     return contenu.cellules.mid(1);
 }
+
+QList<QStringList> PosteEssai::lignes_table() const {
+    QList<QStringList> lignes;
+    for (int r = 1; r < d.etat.table.nb_lignes(); ++r) {
+        lignes.append(d.etat.table.ligne(r));
+    }
+    return lignes;
+}

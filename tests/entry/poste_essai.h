@@ -15,8 +15,9 @@ struct PosteEssai {
     PosteEssai();
     // Types a call, then Space from the band to the notes, as the operator does.
     void saisir(const QString& indicatif, const QString& notes = QString());
-    // The rows of the saved challenge file, header excluded.
+    // The rows of the saved challenge file, then of the table, header excluded.
     QList<QStringList> lignes_sauvees() const;
+    QList<QStringList> lignes_table() const;
 
     DossierEssai d;
     vorek::HorlogeFixe horloge;

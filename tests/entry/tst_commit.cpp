@@ -3,6 +3,7 @@
 
 #include "entry/libelles.h"
 #include "log/etat.h"
+#include "rules/indicatif.h"
 #include "rules/textes_regles.h"
 
 #include <QFile>
@@ -23,6 +24,10 @@ class TstCommit : public QObject {
     void verifications_data();
     void verifications();
     void qso_ecrit_note_et_sauve();
+    void disque_egal_ecran_data();
+    void disque_egal_ecran();
+    void temps_reel_heure_du_retour_data();
+    void temps_reel_heure_du_retour();
     void correction_en_place();
     void ligne_corrigee_disparue_ajoute_data();
     void ligne_corrigee_disparue_ajoute();
@@ -57,6 +62,9 @@ void TstCommit::verifications_data() {
     ligne_donnees("report recu long", "DL1AA", jour, "599", "5999", int(IssueCommit::report_recu),
                   "  Le report reçu ne correspond pas à un QSO CW   ", int(Champ::Edit_RSTR));
     ligne_donnees("blanc devant le report", "DL1AA", jour, " 59", "579", ok, "", call);
+    ligne_donnees("blanc dans l'indicatif", "F5NTZ 579", jour, "599", "599",
+                  int(IssueCommit::indicatif_avec_blanc),
+                  refus_indicatif_avec_blanc(QStringLiteral("F5NTZ 579"), 0), call);
 }
 
 void TstCommit::verifications() {
@@ -69,6 +77,7 @@ void TstCommit::verifications() {
     QFETCH(int, focus);
     PosteEssai p;
     p.d.ajouter({"10/07/2025", "09:00", "F5ABC", "20m", "599", "599", "123", "4", "", ""});
+    p.entree.passer_temps_differe();
     p.entree.Edit_call = indicatif;
     p.entree.DateTimePicker_date = date;
     p.entree.Edit_RSTS = rsts;
@@ -111,6 +120,63 @@ void TstCommit::qso_ecrit_note_et_sauve() {
     QCOMPARE(p.entree.bande_selectionnee(), QStringLiteral("20m"));
     QCOMPARE(p.entree.bande_courante, QStringLiteral("20m"));
     QCOMPARE(p.entree.Grille_prec.size(), 1);
+}
+
+void TstCommit::disque_egal_ecran_data() {
+    QTest::addColumn<QString>("au_dessus");
+    QTest::addColumn<QString>("indicatif");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("remarque");
+    ligne_donnees("membre", "", "F5ABC", "4", "");
+    ligne_donnees("non membre", "", "F4ZZZ", "0", " NM car non à jour");
+    ligne_donnees("meme membre, meme bande", "09/07/2025;09:00;F5ABC;20m", "F5ABC", "0",
+                  " Déjà QSO sur cette bande");
+    // The rescoring stops above the new row: the row is saved all the same.
+    ligne_donnees("date illisible au-dessus", "9/7;09:00;DL1AA;20m", "F5ABC", "", "");
+}
+
+// The file holds what the grid shows once the commit is over, points and remarks
+// included, from one save: no earlier version of it is left behind as a backup.
+void TstCommit::disque_egal_ecran() {
+    QFETCH(QString, au_dessus);
+    QFETCH(QString, indicatif);
+    QFETCH(QString, points);
+    QFETCH(QString, remarque);
+    PosteEssai p;
+    if (!au_dessus.isEmpty()) {
+        p.d.ajouter(DossierEssai::ligne_decrite(au_dessus));
+    }
+    p.entree.choisir_bande(5);
+    p.saisir(indicatif);
+    p.entree.BitBtn_validerClick();
+    const int ligne = p.d.etat.ligne_suivante - 1;
+    QCOMPARE(p.d.etat.table.cellule(col_indicatif, ligne), indicatif);
+    QCOMPARE(p.d.etat.table.cellule(col_points, ligne), points);
+    QCOMPARE(p.d.etat.table.cellule(col_notes, ligne), remarque);
+    QCOMPARE(p.lignes_sauvees(), p.lignes_table());
+    QVERIFY(!QFile::exists(p.d.etat.rep_challenge + QStringLiteral("/ESSAI.VRK.bak")));
+}
+
+void TstCommit::temps_reel_heure_du_retour_data() {
+    QTest::addColumn<bool>("differe");
+    QTest::addColumn<QString>("heure");
+    // The clock was stopped 75 s ago (another window open): the pickers lag behind.
+    ligne_donnees("temps reel", false, "10:01");
+    ligne_donnees("temps differe", true, "09:59");
+}
+
+void TstCommit::temps_reel_heure_du_retour() {
+    QFETCH(bool, differe);
+    QFETCH(QString, heure);
+    PosteEssai p;
+    if (differe) {
+        p.entree.passer_temps_differe();
+    }
+    p.entree.DateTimePicker_time = QTime(9, 59, 50);
+    p.horloge.avancer_secondes(75);
+    p.saisir(QStringLiteral("F5ABC"));
+    QCOMPARE(p.entree.enregistrer_QSO(), IssueCommit::enregistre);
+    QCOMPARE(p.lignes_sauvees().value(0).value(col_heure), heure);
 }
 
 void TstCommit::correction_en_place() {

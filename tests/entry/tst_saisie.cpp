@@ -84,8 +84,9 @@ void TstSaisie::espace_data() {
     ligne_donnees("bande", int(Champ::ComboBox_band), true, int(Champ::Edit_RSTS), "599", "");
     ligne_donnees("report envoye", int(Champ::Edit_RSTS), true, int(Champ::Edit_RSTR), "", "599");
     ligne_donnees("report recu", int(Champ::Edit_RSTR), true, int(Champ::Edit_Notes), "", "");
-    for (const Champ c :
-         {Champ::Edit_call, Champ::Edit_Notes, Champ::Edit_NrZTC, Champ::Edit_nomZTC}) {
+    // A call never holds a blank: Space ends it, as the reports do.
+    ligne_donnees("indicatif", int(Champ::Edit_call), true, int(Champ::Edit_RSTS), "599", "");
+    for (const Champ c : {Champ::Edit_Notes, Champ::Edit_NrZTC, Champ::Edit_nomZTC}) {
         QTest::addRow("texte %d", int(c)) << int(c) << false << int(c) << ""
                                           << "";
     }

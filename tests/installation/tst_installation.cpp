@@ -2,6 +2,7 @@
 // off screen, for a user whose data folder is scratch too: they must find the data they
 // ship and work in that user's folder, never beside themselves.
 
+#include "banc_programme.h"
 #include "port_libre.h"
 
 #include <QDir>
@@ -15,6 +16,9 @@ class TestInstallation : public QObject {
 
   private slots:
     void installer_puis_demarrer();
+    // The windows of the installed program, in this process: its first start with scripted
+    // dialogs.
+    void premier_demarrage_installe();
 
   private:
     QProcessEnvironment environnement() const;
@@ -50,7 +54,7 @@ void TestInstallation::installer_puis_demarrer() {
     QVERIFY2(installation.exitCode() == 0, installation.readAllStandardError().constData());
     for (const char* fichier :
          {"bin/challenge_vorek", "bin/vorek", "share/challenge-vorek/cty_wt_mod.dat",
-          "share/applications/org.vorek.ChallengeVorek.desktop",
+          "share/challenge-vorek/SMTP.csv", "share/applications/org.vorek.ChallengeVorek.desktop",
           "share/icons/hicolor/scalable/apps/org.vorek.ChallengeVorek.svg",
           "share/icons/hicolor/256x256/apps/org.vorek.ChallengeVorek.png",
           "share/metainfo/org.vorek.ChallengeVorek.metainfo.xml"}) {
@@ -76,6 +80,9 @@ void TestInstallation::installer_puis_demarrer() {
     programme.kill();
     programme.waitForFinished(10000);
     QVERIFY(lire(liste).count(QLatin1Char('\n')) > 300);
+    // The mail-server table, the user's own from the first start.
+    QCOMPARE(lire(utilisateur + QStringLiteral("/cfg/SMTP.csv")),
+             lire(prefixe + QStringLiteral("/share/challenge-vorek/SMTP.csv")));
     for (const char* dossier : {"Fichiers_challenge", "Fichiers_BD", "cfg"}) {
         QVERIFY2(QFileInfo(utilisateur + QLatin1Char('/') + QString::fromLatin1(dossier)).isDir(),
                  dossier);
@@ -94,5 +101,23 @@ void TestInstallation::installer_puis_demarrer() {
     QCOMPARE(QString::fromUtf8(outil.readAllStandardOutput()).trimmed(), QStringLiteral("F\tEU"));
 }
 
-QTEST_GUILESS_MAIN(TestInstallation)
+void TestInstallation::premier_demarrage_installe() {
+    const QString bin = dossier_.filePath(QStringLiteral("prefixe/bin"));
+    if (!QFileInfo::exists(bin + QStringLiteral("/challenge_vorek"))) {
+        QSKIP("the installation failed above");
+    }
+    BancProgramme banc;
+    banc.executable = bin;
+    // An installed program works in the user's data folder; no server answers there.
+    const QString adresse = QStringLiteral("http://127.0.0.1:%1").arg(port_libre());
+    banc.ecrire(QStringLiteral("../donnees/cfg/serveurs.ini"),
+                {QStringLiteral("[serveurs]"), QStringLiteral("club=") + adresse,
+                 QStringLiteral("pays=") + adresse});
+    banc.demarrer();
+    QVERIFY(QFileInfo::exists(banc.chemin(QStringLiteral("../donnees/cfg/SMTP.csv"))));
+    banc.dialogues = DialoguesScriptes();
+    taper_sans_boite(banc);
+}
+
+QTEST_MAIN(TestInstallation)
 #include "tst_installation.moc"

@@ -33,6 +33,9 @@ class TestFichierChallenge : public QObject {
     void champs_station_coupes_data();
     void champs_station_coupes();
     void sauvegarde_echouee_garde_tout();
+    void ecrit_seulement_ce_qui_se_relit_data();
+    void ecrit_seulement_ce_qui_se_relit();
+    void saut_de_ligne_dans_une_cellule();
     void ordre_du_chargement();
     void question_de_sauvegarde_data();
     void question_de_sauvegarde();
@@ -87,7 +90,8 @@ void TestFichierChallenge::nouveau_journal_octet_pour_octet() {
     QByteArray attendu(" (12/2023)\r\nF6ABC\r\nS\xe9"
                        "bastien\r\n3 rue des Ondes\r\n29200 Brest\r\n"
                        "1234\r\nF\r\n10\r\n2\r\n");
-    attendu += QByteArray("64\r\n").repeated(10);
+    // The grid's design widths, whoever writes a new log.
+    attendu += "131\r\n64\r\n96\r\n64\r\n75\r\n64\r\n64\r\n35\r\n231\r\n221\r\n";
     attendu += "      DATE\r\n  Heure\r\n  INDICATIF\r\n BANDE\r\nRST env\r\nRST Re\xe7u\r\n"
                "n\xb0 ZTC\r\n Pts\r\n       Nom\r\n                    NOTES\r\n";
     attendu += QByteArray("\r\n").repeated(10);
@@ -268,6 +272,73 @@ void TestFichierChallenge::sauvegarde_echouee_garde_tout() {
     QCOMPARE(lire_octets(fichier), avant);
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
     QCOMPARE(lire_octets(fichier + QStringLiteral(".bak")), avant);
+}
+
+void TestFichierChallenge::ecrit_seulement_ce_qui_se_relit_data() {
+    QTest::addColumn<int>("qso");
+    QTest::addColumn<int>("longueur_note");
+    QTest::addColumn<bool>("ecrit");
+    const int plafond = qso_max_challenge(nb_colonnes_journal);
+    // The reader's line cap, as a count of QSOs: above it the writer used to write anyway.
+    QVERIFY(plafond > 400000);
+    ligne_donnees("au plafond des lignes", plafond, 0, true);
+    ligne_donnees("une ligne de trop", plafond + 1, 0, false);
+    ligne_donnees("trop d'octets", 2, int(taille_max_fichier_texte), false);
+}
+
+// Whatever the writer writes loads back; what would not load is refused before a byte is
+// written, the log on disk left as it was.
+void TestFichierChallenge::ecrit_seulement_ce_qui_se_relit() {
+    QFETCH(int, qso);
+    QFETCH(int, longueur_note);
+    QFETCH(bool, ecrit);
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 1);
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    const QString fichier = chemin(QStringLiteral("Fichiers_challenge/ETE.VRK"));
+    const QByteArray avant = lire_octets(fichier);
+    etat.table.fixer_nb_lignes(qso + 2);
+    etat.table.fixer_cellule(col_indicatif, qso, QStringLiteral("F5ZZZ"));
+    etat.table.fixer_cellule(col_notes, qso, QString(longueur_note, QLatin1Char('n')));
+    try {
+        sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+        QVERIFY(ecrit);
+    } catch (const Erreur& e) {
+        QVERIFY(!ecrit);
+        QVERIFY(e.message().contains(QString::number(qso)));
+        QCOMPARE(lire_octets(fichier), avant);
+        QVERIFY(!QFile::exists(fichier + QStringLiteral(".bak")));
+        // Older builds wrote such logs: reading back one that announces too many QSOs says
+        // the log is too large, not that the file is none of the program's.
+        ecrire_lignes_sur(fichier, lignes_challenge(etat));
+        try {
+            lire_challenge(fichier);
+            QFAIL("a log past the reader's caps loaded");
+        } catch (const Erreur& lu) {
+            const bool trop_de_qso = longueur_note == 0;
+            QCOMPARE(lu.message() != message_fichier_trop_gros(), trop_de_qso);
+            QVERIFY(!trop_de_qso || lu.message().contains(QString::number(qso)));
+        }
+        return;
+    }
+    const ContenuChallenge relu = lire_challenge(fichier);
+    QCOMPARE(relu.lignes, qso + 2);
+    QCOMPARE(relu.cellules[qso].value(col_indicatif), QStringLiteral("F5ZZZ"));
+}
+
+// The format has no room for a line break: one pasted into a cell must not shift every
+// line after it.
+void TestFichierChallenge::saut_de_ligne_dans_une_cellule() {
+    Etat etat;
+    preparer(etat);
+    remplir_qso(etat, 2);
+    etat.table.fixer_cellule(col_notes, 1, QStringLiteral("ligne\r\nsuite\nfin"));
+    sauver_fichier(etat, QStringLiteral("ETE.VRK"));
+    const ContenuChallenge relu =
+        lire_challenge(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
+    QCOMPARE(relu.cellules[1].value(col_notes), QStringLiteral("ligne  suite fin"));
+    QCOMPARE(relu.cellules[2], etat.table.ligne(2));
 }
 
 void TestFichierChallenge::ordre_du_chargement() {

@@ -2,6 +2,7 @@
 #include "poste_essai.h"
 
 #include "log/etat.h"
+#include "log/fichier_challenge.h"
 #include "logedit/edition_grille.h"
 
 #include <QDir>
@@ -39,6 +40,9 @@ class TstEditionGrille : public QObject {
     void effacement_pendant_une_correction_non_sauvee();
     void sortie_de_la_grille();
     void ligne_inseree_abandonnee_non_comptee();
+    void saisie_de_cellule_data();
+    void saisie_de_cellule();
+    void disque_suit_chaque_changement();
     void dessin_data();
     void dessin();
 };
@@ -287,6 +291,88 @@ void TstEditionGrille::ligne_inseree_abandonnee_non_comptee() {
     const ResultatEffacement r = effacer_ligne(p.entree, 1);
     QCOMPARE(r.libelles.Label_nbrQSO, QStringLiteral("3"));
     QVERIFY(r.libelles.titre->endsWith(QStringLiteral(" (3 QSO)")));
+}
+
+void TstEditionGrille::saisie_de_cellule_data() {
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<int>("colonne");
+    QTest::addColumn<QString>("texte");
+    // Call, member number, name and notes of the row afterwards.
+    QTest::addColumn<QStringList>("cellules");
+    QTest::addColumn<bool>("refus");
+    const QString note = QStringLiteral("n");
+    ligne_donnees("autre membre", 1, int(col_indicatif), " k1zz ",
+                  QStringList{"K1ZZ", "789", "Bob Smith", note}, false);
+    ligne_donnees("non membre", 1, int(col_indicatif), "F4ZZZ",
+                  QStringList{"F4ZZZ", "NM", "", note + " NM car non à jour"}, false);
+    ligne_donnees("blanc dans l'indicatif", 1, int(col_indicatif), "F5NTZ 579",
+                  QStringList{"F5ABC", "", "Nom", note}, true);
+    ligne_donnees("note", 2, int(col_notes), "bonjour",
+                  QStringList{"DL1AA", "456", "Nom", "bonjour"}, false);
+    ligne_donnees("ligne libre", 3, int(col_date), "12/07/2025", QStringList{"", "", "", ""},
+                  false);
+}
+
+// A cell typed in the grid is on disk at once, with what the rescoring made of it; a call
+// with a blank is refused and nothing is written.
+void TstEditionGrille::saisie_de_cellule() {
+    QFETCH(int, ligne);
+    QFETCH(int, colonne);
+    QFETCH(QString, texte);
+    QFETCH(QStringList, cellules);
+    QFETCH(bool, refus);
+    PosteEssai p;
+    journal(p.d, 2);
+    const Libelles libelles = saisir_cellule(p.entree, colonne, ligne, texte);
+    const TableJournal& table = p.d.etat.table;
+    QCOMPARE((QStringList{table.cellule(col_indicatif, ligne), table.cellule(col_ztc, ligne),
+                          table.cellule(col_nom, ligne), table.cellule(col_notes, ligne)}),
+             cellules);
+    QCOMPARE(p.dialogues.textes().size(), refus ? 1 : 0);
+    if (refus) {
+        QVERIFY(p.dialogues.textes().value(0).contains(QString::number(ligne)));
+        QVERIFY(!libelles.titre);
+        QVERIFY(!QFile::exists(chemin_dans_challenge(p.d.etat, p.d.etat.fichier_courant)));
+        return;
+    }
+    QCOMPARE(p.lignes_sauvees(), p.lignes_table());
+    QCOMPARE(libelles.Label_nbrQSO, QStringLiteral("2"));
+    // The free row, once typed into, is the log's: the next QSO goes below it.
+    p.saisir(QStringLiteral("ZZ9ZZ"));
+    p.entree.BitBtn_validerClick();
+    QCOMPARE(p.d.colonne(col_indicatif).mid(ligne == 3 ? 3 : 2), (QStringList{"ZZ9ZZ", ""}));
+}
+
+// Whatever changes the log from the grid (a cell, an insertion, a deletion, a sort) leaves
+// the file equal to the table, and a correction under way waiting for its commit.
+void TstEditionGrille::disque_suit_chaque_changement() {
+    PosteEssai p;
+    journal(p.d, 4);
+    QVERIFY(transferer_ligne(p.entree, 2));
+    const auto verifier = [&](const char* etape) {
+        QVERIFY2(p.lignes_sauvees() == p.lignes_table(), etape);
+        QVERIFY(p.d.etat.fichier_modifie);
+        QCOMPARE(p.d.etat.table.cellule(col_indicatif, p.d.etat.ligne_editee),
+                 QStringLiteral("DL1AA"));
+    };
+    saisir_cellule(p.entree, col_notes, 3, QStringLiteral("note"));
+    verifier("cellule");
+    inserer_ligne(p.entree, 4);
+    p.entree.BitBtn_efface_saisieClick();
+    QVERIFY(transferer_ligne(p.entree, 2));
+    verifier("insertion");
+    p.dialogues.prevoir_reponse(Reponse::oui);
+    effacer_ligne(p.entree, 1);
+    verifier("effacement");
+    trier_par_indicatif_et_sauver(p.entree);
+    verifier("tri par indicatif");
+    trier_par_date_et_sauver(p.entree);
+    verifier("tri par date");
+    p.entree.Edit_RSTS = QStringLiteral("559");
+    p.entree.BitBtn_validerClick();
+    QCOMPARE(p.lignes_sauvees().value(0).value(col_indicatif), QStringLiteral("DL1AA"));
+    QCOMPARE(p.lignes_sauvees().value(0).value(col_rst_env), QStringLiteral("559"));
+    QCOMPARE(compter_QSO(p.d.etat.table), 3);
 }
 
 void TstEditionGrille::dessin_data() {

@@ -13,6 +13,8 @@ DOSSIER/<name>.json (envelope, and the message as Python's e-mail parser reads i
   login_seul the same with AUTH LOGIN only
   implicite  TLS from the first byte, then AUTH as above
   muet       accepts connections and never says a word
+  bloque     takes the message, then never answers again (neither the message nor QUIT)
+  echappements  as simple, with escape sequences and control characters in its replies
 """
 
 import asyncio
@@ -83,7 +85,22 @@ class Gestion:
                                   (".json", json.dumps(lu).encode())):
             with open(chemin(self.nom, extension), "wb") as f:
                 f.write(octets)
+        if self.nom == "bloque":
+            await asyncio.Event().wait()
         return "250 2.0.0 Message accepte pour livraison"
+
+
+class GestionEchappements(Gestion):
+    """Replies that would drive a terminal: clear the screen, set its title, ring."""
+    SALETES = "\x1b[2J\x1b]0;pirate\x07\x1b[31m"
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        reponse = await super().handle_RCPT(server, session, envelope, address, rcpt_options)
+        return reponse.replace(" ", " " + self.SALETES, 1)
+
+    async def handle_DATA(self, server, session, envelope):
+        reponse = await super().handle_DATA(server, session, envelope)
+        return reponse.replace(" ", " " + self.SALETES, 1) + "\x1b[0m\x08"
 
 
 def authentifier(server, session, envelope, mechanism, auth_data):
@@ -94,7 +111,8 @@ def authentifier(server, session, envelope, mechanism, auth_data):
 class Journalise(SMTP):
     def __init__(self, nom, *args, **kwargs):
         self.nom = nom
-        super().__init__(Gestion(nom), *args, **kwargs)
+        gestion = GestionEchappements(nom) if nom == "echappements" else Gestion(nom)
+        super().__init__(gestion, *args, **kwargs)
 
     async def smtp_EHLO(self, arg):
         noter(self.nom, "EHLO " + arg)
@@ -142,6 +160,8 @@ async def principal():
                             authenticator=authentifier, auth_exclude_mechanism=["PLAIN"]), None),
         "implicite": (dict(auth_required=True, auth_require_tls=False,
                            authenticator=authentifier), tls),
+        "bloque": ({}, None),
+        "echappements": ({}, None),
     }
     ports = {}
     for nom, (options, tls_direct) in serveurs.items():

@@ -258,6 +258,12 @@ void TestEnvoiSmtp::echanges() {
     const ResultatEnvoi r = envoyer_message(p, m);
     QVERIFY2(r.reussi == erreur.isEmpty(), qPrintable(r.erreur));
     QVERIFY2(r.erreur.contains(erreur), qPrintable(r.erreur));
+    // libcurl's English is kept for the diagnostics, never shown: each failure here has
+    // French words of our own.
+    QVERIFY2(r.detail_bibliotheque.isEmpty() || !r.erreur.contains(r.detail_bibliotheque),
+             qPrintable(r.erreur));
+    const bool refus_avant_connexion = serveur == u"simple" && commandes.isEmpty();
+    QCOMPARE(r.detail_bibliotheque.isEmpty(), r.reussi || refus_avant_connexion);
     // A failed exchange may end with or without QUIT: the server may have hung up.
     QStringList vus = this->commandes(serveur);
     if (!erreur.isEmpty() && !vus.isEmpty() && vus.last() == u"QUIT") {

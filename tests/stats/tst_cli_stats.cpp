@@ -95,6 +95,12 @@ void TstCliStats::verifier() {
                  "le compte rendu : EA8/F5ABC/QRP\n"
                  "0\tEMAIL_ABSENT\tAdresse e-mail de la station absente\n"));
     QCOMPARE(constats.code, 1);
+
+    JournalStats vide;
+    const SortieCli sans_qso = vorek_dans(vide, {"verifier", sauver(vide, {}, email)});
+    QCOMPARE(sans_qso.sortie,
+             QStringLiteral("0\tJOURNAL_VIDE\tLe journal ne contient aucun QSO\n"));
+    QCOMPARE(sans_qso.code, 1);
 }
 
 void TstCliStats::graphique_sans_ecran() {
@@ -122,13 +128,23 @@ void TstCliStats::graphique_sans_ecran() {
         vorek_dans(j, {"graphique", fichier, j.etat.rep_challenge + "/x/y.png"});
     QCOMPARE(refus.code, 1);
     QVERIFY(refus.erreurs.contains(QStringLiteral("n'a pas pu être écrite")));
+
+    // One day's hours, as the window shows them once a day is chosen.
+    QVERIFY(QFile::remove(png));
+    QCOMPARE(vorek_dans(j, {"graphique", fichier, png, "--jour", "02/07/2025"}).code, 0);
+    QCOMPARE(QImage(png).size(), QSize(1200, 900));
+    const SortieCli date_fausse =
+        vorek_dans(j, {"graphique", fichier, png, "--jour", "31/02/2025"});
+    QCOMPARE(date_fausse.code, 1);
+    QVERIFY(date_fausse.erreurs.contains(QStringLiteral("31/02/2025")));
 }
 
 void TstCliStats::usages() {
     JournalStats j;
     for (const QStringList& arguments :
          {QStringList{"stats"}, QStringList{"stats", "a.VRK", "--tab"}, QStringList{"verifier"},
-          QStringList{"verifier", "a.VRK", "b"}, QStringList{"graphique", "a.VRK"}}) {
+          QStringList{"verifier", "a.VRK", "b"}, QStringList{"graphique", "a.VRK"},
+          QStringList{"graphique", "a.VRK", "b.png", "--jour"}}) {
         const SortieCli sortie = vorek_dans(j, arguments);
         QCOMPARE(sortie.code, 2);
         // A QApplication may first warn about its environment.

@@ -1,8 +1,10 @@
 #include "journal_stats.h"
 
+#include "stats/serie_horaire.h"
 #include "stats/statistiques.h"
 #include "stats/tableau_stats.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <numeric>
@@ -17,6 +19,8 @@ class TstStatistiques : public QObject {
     void par_heure();
     void csv();
     void journal_vide();
+    void series_du_graphique();
+    void series_au_hasard();
 };
 
 namespace {
@@ -95,6 +99,51 @@ void TstStatistiques::journal_vide() {
     QCOMPARE(lignes_tab(tableau_statistiques(stats)),
              QStringList({"Jour|Total QSO|Total pts|Membres|Nouveaux membres", "Total|0|0|0|0"}));
     QCOMPARE(stats.score_cumule.last(), 0);
+}
+
+void TstStatistiques::series_du_graphique() {
+    JournalStats j;
+    const Statistiques stats = stats_connues(j);
+    QCOMPARE(jours_avec_qso(stats),
+             QList<QDate>({QDate(2025, 7, 1), QDate(2025, 7, 2), QDate(2025, 7, 3)}));
+    QCOMPARE(serie_horaire(stats),
+             (SerieHoraire{{"01/07", "02/07", "03/07"}, {3, 3, 2}, {9, 15, 28}}));
+}
+
+// Any hours: the day bars add up the hours, a day's hours add up to its bar and end on its
+// score, and a day outside the period is flat at the score it stands beside.
+void TstStatistiques::series_au_hasard() {
+    QRandomGenerator hasard(20250701);
+    for (int essai = 0; essai < 50; ++essai) {
+        Statistiques stats;
+        stats.debut_heures = QDateTime(QDate(2025, 7, 1), QTime(0, 0));
+        int cumul = 0;
+        for (int heure = 0; heure < 62 * 24; ++heure) {
+            const int qso = hasard.bounded(40) == 0 ? int(hasard.bounded(1, 30)) : 0;
+            stats.qso_par_heure.append(qso);
+            cumul += qso > 0 ? int(hasard.bounded(3 * qso + 1)) : 0;
+            stats.score_cumule.append(cumul);
+        }
+        const SerieHoraire tous = serie_horaire(stats);
+        const QList<QDate> jours = jours_avec_qso(stats);
+        QCOMPARE(tous.categories.size(), jours.size());
+        QCOMPARE(std::accumulate(tous.qso.begin(), tous.qso.end(), 0),
+                 std::accumulate(stats.qso_par_heure.begin(), stats.qso_par_heure.end(), 0));
+        QCOMPARE(tous.score.isEmpty() ? 0 : tous.score.last(), cumul);
+        for (qsizetype i = 0; i < jours.size(); ++i) {
+            QVERIFY(i == 0 || jours[i - 1] < jours[i]);
+            QCOMPARE(tous.categories[i], jours[i].toString(QStringLiteral("dd/MM")));
+            const SerieHoraire jour = serie_horaire(stats, jours[i]);
+            QCOMPARE(jour.qso.size(), 24);
+            QVERIFY(std::accumulate(jour.qso.begin(), jour.qso.end(), 0) > 0);
+            QCOMPARE(std::accumulate(jour.qso.begin(), jour.qso.end(), 0), tous.qso[i]);
+            QCOMPARE(jour.score.last(), tous.score[i]);
+            QVERIFY(std::is_sorted(jour.score.begin(), jour.score.end()));
+        }
+        QCOMPARE(serie_horaire(stats, QDate(2025, 6, 30)).score, QList<int>(24, 0));
+        QCOMPARE(serie_horaire(stats, QDate(2025, 9, 1)).score, QList<int>(24, cumul));
+        QCOMPARE(serie_horaire(stats, QDate(2025, 9, 1)).qso, QList<int>(24, 0));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstStatistiques)

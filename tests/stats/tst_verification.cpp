@@ -126,6 +126,9 @@ void TstVerification::constats_data() {
                   QStringList{"0 EMAIL_ABSENT"});
     ligne_donnees("adresse e-mail invalide", aucun, QStringLiteral("email=f1aaa@"), QString(),
                   QStringList{"0 EMAIL_INVALIDE"});
+    // Every line check passes on a report without QSO.
+    ligne_donnees("journal vide", aucun, QStringLiteral("journal vide"), QString(),
+                  QStringList{"0 JOURNAL_VIDE"});
 }
 
 void TstVerification::constats() {
@@ -134,8 +137,11 @@ void TstVerification::constats() {
     QFETCH(QString, bande_entree);
     QFETCH(QStringList, attendus);
     JournalStats j;
-    modifier(j, reglage);
-    j.remplir(journal_propre + ajouts);
+    const bool vide = reglage == QStringLiteral("journal vide");
+    if (!vide) {
+        modifier(j, reglage);
+    }
+    j.remplir(vide ? QStringList() : journal_propre + ajouts);
     j.noter(bande_entree);
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     const ResultatVerification resultat =
@@ -173,6 +179,17 @@ void TstVerification::compte_rendu_modifie_data() {
                   QStringList{"2 FREQUENCE_INCONNUE", "2 POINTS_DIFFERENTS", "0 SCORE_DIFFERENT"});
     ligne_donnees("indicatif change", "15~F5ABC ~F5ABD ",
                   QStringList{"1 INDICATIF_DIFFERENT", "1 POINTS_DIFFERENTS", "0 SCORE_DIFFERENT"});
+    // Each line is the one its row gives, field by field, even where the score cannot tell.
+    ligne_donnees("date d'un QSO changee", "15~2025-07-01~2025-07-03",
+                  QStringList{"1 DATE_DIFFERENTE"});
+    ligne_donnees("heure d'un QSO changee", "15~ 1015 ~ 1115 ", QStringList{"1 HEURE_DIFFERENTE"});
+    ligne_donnees("indicatif de la station change", "16~F1AAA ~F9ZZZ ",
+                  QStringList{"2 INDICATIF_STATION_DIFFERENT"});
+    ligne_donnees("numero de la station change", "17~ 4321 ~ 4322 ",
+                  QStringList{"3 NUMERO_STATION_DIFFERENT"});
+    ligne_donnees("numero ZTC change", "16~ 599 456 ~ 599 457 ", QStringList{"2 NUMERO_DIFFERENT"});
+    ligne_donnees("bande changee pour une autre", "16~ 7000 ~ 3500 ",
+                  QStringList{"2 FREQUENCE_DIFFERENTE"});
     ligne_donnees("ligne QSO retiree", "-17", QStringList{"0 NOMBRE_QSO", "0 SCORE_DIFFERENT"});
     ligne_donnees("END-OF-LOG retiree", "-18", QStringList{"0 FIN_ABSENTE"});
 }

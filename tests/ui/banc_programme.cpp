@@ -3,6 +3,9 @@
 #include "app/demarrage.h"
 #include "base/fichier_texte.h"
 #include "ui/tform_infos.h"
+#include "ui/tform_main.h"
+
+#include <QtTest>
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,11 +75,12 @@ void BancProgramme::demarrer_sans_mise_a_jour() {
 void BancProgramme::demarrer(const QString& version) {
     etat = std::make_unique<vorek::Etat>();
     vorek::OptionsProgramme options;
-    options.dossier_programme = prog();
+    options.dossier_programme = executable.isEmpty() ? prog() : executable;
     options.dossier_donnees = dossier_.filePath(QStringLiteral("donnees"));
     options.actions = actions_fournies ? actions : vorek::actions_demarrage(*etat);
     options.version = version;
     options.intervalles_radio = intervalles_radio;
+    options.delais_cluster = delais_cluster;
     programme =
         std::make_unique<vorek::Programme>(*etat, dialogues, horloge, attente, std::move(options));
 }
@@ -93,6 +97,28 @@ vorek::TForm_Infos* BancProgramme::infos() const {
 
 vorek::TForm_main* BancProgramme::principale() const {
     return programme->Form_main();
+}
+
+const ControlesPrincipale* BancProgramme::controles_principale() const {
+    QObject* fenetre = principale();
+    if (!controles_ || controles_de_ != fenetre) {
+        controles_ = std::make_unique<ControlesPrincipale>(principale());
+        controles_de_ = fenetre;
+    }
+    return controles_.get();
+}
+
+// A first start's station window, typed into key by key: the call, then the e-mail address,
+// whose mail server the shipped table proposes.
+void taper_sans_boite(BancProgramme& banc) {
+    vorek::TForm_Infos* infos = banc.infos();
+    QTest::keyClicks(infos->Edit_call, QStringLiteral("f5xyz"));
+    QTest::keyClicks(infos->Edit_email, QStringLiteral("f5xyz@free.fr"));
+    QCOMPARE(banc.dialogues.textes(), QStringList());
+    QCOMPARE(infos->Edit_call->text(), QStringLiteral("F5XYZ"));
+    QCOMPARE(infos->Edit_email->text(), QStringLiteral("f5xyz@free.fr"));
+    QCOMPARE(infos->Edit_SMTP->text(), QStringLiteral("smtp.free.fr"));
+    QCOMPARE(banc.etat->station.station_email, QStringLiteral("f5xyz@free.fr"));
 }
 
 namespace {

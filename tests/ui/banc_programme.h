@@ -1,11 +1,13 @@
 #pragma once
 
 #include "base/horloge.h"
+#include "controles_principale.h"
 #include "dialogues_scriptes.h"
 #include "log/etat.h"
 #include "ui/fenetre_attente.h"
 #include "ui/programme.h"
 
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -48,6 +50,8 @@ class BancProgramme {
 
     vorek::TForm_Infos* infos() const;
     vorek::TForm_main* principale() const;
+    // The main window's controls, looked up again for each new window.
+    const ControlesPrincipale* controles_principale() const;
     template <typename T> T* controle(const QWidget* fenetre, const char* nom) const {
         return fenetre->findChild<T*>(QString::fromLatin1(nom));
     }
@@ -59,11 +63,21 @@ class BancProgramme {
     vorek::ActionsDemarrage actions;
     bool actions_fournies = false;
     vorek::IntervallesRadio intervalles_radio;
+    vorek::DelaisCluster delais_cluster;
+    // The executable's folder, where the program looks for what it ships; prog() by default.
+    QString executable;
     std::unique_ptr<vorek::Programme> programme;
 
   private:
     QTemporaryDir dossier_;
+    mutable std::unique_ptr<ControlesPrincipale> controles_;
+    mutable QPointer<QObject> controles_de_;
 };
+
+// Types a call and an e-mail address key by key into the station window of a program just
+// started in a folder without SMTP.csv (the shipped one being found), and checks that no box
+// came and that the address proposed its mail server.
+void taper_sans_boite(BancProgramme& banc);
 
 // A plain HTTP server on 127.0.0.1 serving a folder, run as its own process.
 class ServeurHttp {

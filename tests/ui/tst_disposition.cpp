@@ -8,10 +8,14 @@
 #include "ui/tform_infos.h"
 #include "ui/tform_main.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -104,6 +108,21 @@ QStringList bandes_coupees(const QTableWidget* bandes) {
     return d;
 }
 
+// A QSO's cells whole in a first start's columns (column index, text).
+QStringList cellules_coupees(const QTableView* vue, const QList<std::pair<int, QString>>& qso) {
+    QStringList d;
+    // The margins a cell's text keeps on each side before it is elided.
+    const int marges =
+        2 * (vue->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, vue) + 1);
+    for (const auto& [col, texte] : qso) {
+        if (vue->horizontalHeader()->sectionSize(col) <
+            vue->fontMetrics().horizontalAdvance(texte) + marges) {
+            d << vue->objectName() + QStringLiteral(" coupe ") + texte;
+        }
+    }
+    return d;
+}
+
 } // namespace
 
 class TestDisposition : public QObject {
@@ -153,15 +172,41 @@ void TestDisposition::fenetres_sur_l_ecran() {
         banc.ecrire(QStringLiteral("cfg/Challenge_VRK.ini"), reglages);
     }
     banc.demarrer();
+    banc.creer_challenge(QStringLiteral("F5ABC"), banc.travail(QStringLiteral("ete.VRK")));
     const Programme& c = *banc.programme;
+    const ControlesPrincipale* m = banc.controles_principale();
     QStringList d = montrer_et_verifier(c.Form_Infos());
     d << montrer_et_verifier(c.Form_main());
-    d << bandes_coupees(c.Form_main()->StringGrid_HF);
-    c.Form_main()->BitBtn_ADIF->click();
+    d << bandes_coupees(m->StringGrid_HF);
+    d << cellules_coupees(m->Grille, {{0, QStringLiteral("15/07/2025")},
+                                      {1, QStringLiteral("10:00")},
+                                      {2, QStringLiteral("F5ABC/P")},
+                                      {3, QStringLiteral("70cm")},
+                                      {8, QStringLiteral("Marie MARTIN")}});
+    d << cellules_coupees(m->Grille_prec, {{0, QStringLiteral("F5ABC/P")},
+                                           {1, QStringLiteral("15/07/2025")},
+                                           {2, QStringLiteral("10:00")},
+                                           {3, QStringLiteral("40m")}});
+    m->BitBtn_ADIF->click();
     d << montrer_et_verifier(c.Form_choix_ADIF());
-    c.Form_main()->Info_CR->click();
-    d << montrer_et_verifier(c.Form_infoCR());
-    c.Form_main()->SpeedButton1->click();
+    // The windows shown beside the main one leave its call field in sight.
+    const QWidget* indicatif = m->Edit_call;
+    const QRect champ(indicatif->mapToGlobal(QPoint()), indicatif->size());
+    m->Info_CR->click();
+    m->AfficherStatistiques1->trigger();
+    m->VerifierCR1->trigger();
+    for (const char* nom_fenetre : {"Form_infoCR", "Form_statistiques", "Form_verification"}) {
+        QWidget* fenetre = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            fenetre = w->objectName() == QLatin1String(nom_fenetre) ? w : fenetre;
+        }
+        QVERIFY(fenetre);
+        d << montrer_et_verifier(fenetre);
+        if (fenetre->frameGeometry().intersects(champ)) {
+            d << nom(fenetre) + QStringLiteral(" sur l'indicatif");
+        }
+    }
+    m->SpeedButton1->click();
     QWidget* aide = c.Form_main()->findChild<QWidget*>(QStringLiteral("Fenetre_aide"));
     QVERIFY(aide);
     d << montrer_et_verifier(aide);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -65,11 +66,12 @@ class TestEnvoiCRFenetre : public QObject {
     void constats_avant_envoi();
     void envoi_reel();
     void envoi_abandonne();
+    void echec_garde_la_fenetre();
     void piece_jointe_ouverte();
     void reglages_proposes_au_demarrage();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     TForm_Infos* f() const { return banc_->infos(); }
     TForm_infoCR* cr() const { return banc_->programme->Form_infoCR(); }
     QString rapport() const { return banc_->travail(u"ete.LOG"_s); }
@@ -97,7 +99,8 @@ void TestEnvoiCRFenetre::init() {
     banc_->ecrire(u"cfg/SMTP.csv"_s, {u"Domaine;Serveur;Port"_s, u"free;smtp.free.fr;25"_s});
     banc_->demarrer_sans_mise_a_jour();
     f()->Edit_email->setText(u"f5abc@free.fr"_s);
-    // A complete station: the report passes the check and nothing is asked before a send.
+    // A complete station: the report's one finding is its empty log, asked about before a
+    // send.
     f()->Edit_nom->setText(u"Jean DUPONT"_s);
     f()->Edit_adresse1->setText(u"1 rue de la Paix"_s);
     f()->Edit_adresse2->setText(u"75002 Paris"_s);
@@ -115,7 +118,8 @@ void TestEnvoiCRFenetre::ouvrir() const {
 
 void TestEnvoiCRFenetre::activation_compose_a_neuf() {
     ouvrir();
-    QVERIFY(!m()->Timer1->isActive());
+    // The entry's clock keeps running: a QSO logged meanwhile gets the time of its Return.
+    QVERIFY(m()->Timer1->isActive());
     const MessageCR premier = cr()->message();
     QCOMPARE(cr()->Panel_de->text(), u"f5abc@free.fr"_s);
     QCOMPARE(cr()->Panel_CC->text(), u"f5abc@free.fr"_s);
@@ -131,8 +135,8 @@ void TestEnvoiCRFenetre::activation_compose_a_neuf() {
     QTest::keyClicks(cr()->Edit_Ad_Destinataire, u".fr"_s);
     QVERIFY(QFile::remove(rapport()));
     banc_->horloge.avancer_secondes(59);
-    m()->activateWindow();
-    QTRY_VERIFY(m()->isActiveWindow());
+    m()->fenetre->activateWindow();
+    QTRY_VERIFY(m()->fenetre->isActiveWindow());
     ouvrir();
     const MessageCR second = cr()->message();
     QCOMPARE(second.date, premier.date.addSecs(60));
@@ -146,8 +150,8 @@ void TestEnvoiCRFenetre::activation_compose_a_neuf() {
 void TestEnvoiCRFenetre::rapport_impossible_a_ecrire() {
     ouvrir();
     QVERIFY(cr()->message().piece_jointe);
-    m()->activateWindow();
-    QTRY_VERIFY(m()->isActiveWindow());
+    m()->fenetre->activateWindow();
+    QTRY_VERIFY(m()->fenetre->isActiveWindow());
     {
         DisquePlein plein(16);
         ouvrir();
@@ -187,7 +191,7 @@ void TestEnvoiCRFenetre::fermer_sans_envoyer() {
     QFETCH(bool, annuler);
     fixer_serveur(QString::number(serveurs_.port(u"simple"_s)));
     ouvrir();
-    QVERIFY(!m()->Timer1->isActive());
+    QVERIFY(m()->Timer1->isActive());
     const QString ini = banc_->chemin(u"cfg/Challenge_VRK.ini"_s);
     QVERIFY(QFile::remove(ini));
     if (annuler) {
@@ -240,7 +244,11 @@ void TestEnvoiCRFenetre::envoi_reel() {
     ouvrir();
     // Without a user name there is no AUTH: the password goes nowhere.
     cr()->Edit_mot_de_passe->setText(u"s3cret"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
     cr()->Button_envoi->click();
+    QCOMPARE(banc_->dialogues.questions.size(), 1);
+    QVERIFY2(banc_->dialogues.questions[0].contains(u"JOURNAL_VIDE"_s),
+             qPrintable(banc_->dialogues.questions[0]));
     QVERIFY(cr()->envoi_en_cours());
     QVERIFY(!cr()->Button_envoi->isEnabled());
     QVERIFY(cr()->ProgressBar_envoi->isVisible());
@@ -265,6 +273,7 @@ void TestEnvoiCRFenetre::envoi_reel() {
 void TestEnvoiCRFenetre::envoi_abandonne() {
     fixer_serveur(QString::number(serveurs_.port(u"muet"_s)));
     ouvrir();
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
     cr()->Button_envoi->click();
     QVERIFY(cr()->envoi_en_cours());
     cr()->BitBtn_annuler->click();
@@ -275,6 +284,37 @@ void TestEnvoiCRFenetre::envoi_abandonne() {
         QStringList({u"Envoi interrompu"_s, u"         L'envoi n'a pas pu se faire           "_s}));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(m()->Timer1->isActive());
+}
+
+// The server refuses the recipient: the window stays with the reason and what was typed; the
+// corrected recipient then goes, and the window closes, forgetting the password.
+void TestEnvoiCRFenetre::echec_garde_la_fenetre() {
+    fixer_serveur(QString::number(serveurs_.port(u"simple"_s)));
+    ouvrir();
+    cr()->Edit_Ad_Destinataire->setText(u"cr@refuse.example"_s);
+    cr()->Edit_mot_de_passe->setText(u"s3cret"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
+    cr()->Button_envoi->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!cr()->envoi_en_cours(), 15000);
+    QVERIFY(cr()->isVisible());
+    QVERIFY(cr()->Label_echec->isVisible());
+    QVERIFY(cr()->Label_echec->text().count(QLatin1Char('\n')) >= 1);
+    QVERIFY(banc_->dialogues.messages.isEmpty());
+    QCOMPARE(cr()->Edit_Ad_Destinataire->text(), u"cr@refuse.example"_s);
+    QCOMPARE(cr()->Edit_mot_de_passe->text(), u"s3cret"_s);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(cr()->Button_envoi->isEnabled());
+    QVERIFY(m()->Timer1->isActive());
+
+    QVERIFY(serveurs_.vider());
+    cr()->Edit_Ad_Destinataire->setText(u"cr@club.fr"_s);
+    banc_->dialogues.prevoir_reponse(Reponse::oui);
+    cr()->Button_envoi->click();
+    QVERIFY(!cr()->Label_echec->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!cr()->isVisible(), 15000);
+    QCOMPARE(serveurs_.recu(u"simple"_s).value(u"rcpt_tos"_s).toArray().first().toString(),
+             u"cr@club.fr"_s);
+    QCOMPARE(cr()->Edit_mot_de_passe->text(), QString());
 }
 
 void TestEnvoiCRFenetre::piece_jointe_ouverte() {

@@ -8,8 +8,11 @@
 #include "ui/tform_verification.h"
 
 #include <QAction>
+#include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,9 +33,11 @@ class TestFenetresStats : public QObject {
     void cleanup() { banc_.reset(); }
     void statistiques_suivent_chaque_rescoring();
     void verification_mene_au_qso();
+    void verification_suit_le_journal();
+    void graphique_d_un_jour();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     template <typename T> T* fenetre(const char* nom) const {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String(nom)) {
@@ -61,7 +66,7 @@ void TestFenetresStats::init() {
                               {"04/07/2025", "12:00", "X1XX", "20m", s, s}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
     banc_->charger_challenge(banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestFenetresStats::statistiques_suivent_chaque_rescoring() {
@@ -98,6 +103,30 @@ void TestFenetresStats::statistiques_suivent_chaque_rescoring() {
     s->BitBtn_png->click();
     QCOMPARE(QImage(png).size(), QSize(1200, 900));
     QVERIFY(banc_->dialogues.messages.isEmpty());
+    QVERIFY2(s->Label_png->text().contains(QDir::toNativeSeparators(png)),
+             qPrintable(s->Label_png->text()));
+}
+
+// The rate plot of the day chosen, hour by hour; the choice outlives a rescoring.
+void TestFenetresStats::graphique_d_un_jour() {
+    m()->AfficherStatistiques1->trigger();
+    auto* s = fenetre<TForm_statistiques>("Form_statistiques");
+    QComboBox* jours = s->ComboBox_jour;
+    QCOMPARE(jours->count(), 4);
+    QCOMPARE(jours->itemText(2), QStringLiteral("03/07/2025"));
+    const auto categories = [s] {
+        const auto axes = s->Graphique_horaire->chart()->axes(Qt::Horizontal);
+        return qobject_cast<QBarCategoryAxis*>(axes.value(0))->categories();
+    };
+    QCOMPARE(categories(), QStringList({"02/07", "03/07", "04/07"}));
+    jours->setCurrentIndex(2);
+    QCOMPARE(categories().size(), 24);
+    QVERIFY(s->Graphique_horaire->chart()->title().contains(QStringLiteral("03/07/2025")));
+    m()->BitBtn_calcul->click();
+    QCOMPARE(s->jour_choisi(), QDate(2025, 7, 3));
+    QCOMPARE(categories().size(), 24);
+    s->BitBtn_fermer->click();
+    QVERIFY(!s->isVisible());
 }
 
 void TestFenetresStats::verification_mene_au_qso() {
@@ -133,6 +162,40 @@ void TestFenetresStats::verification_mene_au_qso() {
     QTest::mouseDClick(v->Liste_constats->viewport(), Qt::LeftButton, {},
                        v->Liste_constats->visualItemRect(v->Liste_constats->item(0)).center());
     QCOMPARE(TableJournal::ligne_de(m()->Grille->currentIndex()), 3);
+}
+
+// The check runs again as the log changes under it: a deleted row's finding goes, and an
+// emptied log is a finding of its own. Nothing of it comes in a box.
+void TestFenetresStats::verification_suit_le_journal() {
+    m()->VerifierCR1->trigger();
+    auto* v = fenetre<TForm_verification>("Form_verification");
+    const auto lignes_citees = [v] {
+        QList<int> lignes;
+        for (int i = 0; i < v->Liste_constats->count(); ++i) {
+            lignes.append(v->Liste_constats->item(i)->data(Qt::UserRole).toInt());
+        }
+        return lignes;
+    };
+    QVERIFY(lignes_citees().contains(3));
+    for (int ligne : {3, 1, 1}) {
+        m()->Grille->setCurrentIndex(banc_->etat->table.index_cellule(2, ligne));
+        banc_->dialogues.prevoir_reponse(Reponse::oui);
+        m()->BitBtn_effacer->click();
+    }
+    QCOMPARE(compter_QSO(banc_->etat->table), 0);
+    QTRY_VERIFY(v->Liste_constats->count() > 0 &&
+                v->Liste_constats->item(v->Liste_constats->count() - 1)
+                    ->text()
+                    .contains(QStringLiteral("EMAIL_ABSENT")) &&
+                !lignes_citees().contains(3));
+    QStringList textes;
+    for (int i = 0; i < v->Liste_constats->count(); ++i) {
+        textes.append(v->Liste_constats->item(i)->text());
+    }
+    QVERIFY2(textes.contains(QStringLiteral("Compte rendu — JOURNAL_VIDE : Le journal ne contient "
+                                            "aucun QSO")),
+             qPrintable(textes.join(QLatin1Char('\n'))));
+    QVERIFY(banc_->dialogues.messages.isEmpty());
 }
 
 QTEST_MAIN(TestFenetresStats)

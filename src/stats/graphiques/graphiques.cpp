@@ -1,5 +1,6 @@
 #include "graphiques.h"
 
+#include "stats/serie_horaire.h"
 #include "stats/statistiques.h"
 #include "stats/textes_stats.h"
 
@@ -8,7 +9,6 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QLineSeries>
@@ -21,8 +21,6 @@ namespace vorek {
 
 namespace {
 
-constexpr int heures_par_jour = 24;
-constexpr int jours_par_graduation = 7;
 // The share of the image the hourly plot takes, the band plot having the rest.
 constexpr double part_horaire = 0.6;
 
@@ -55,20 +53,6 @@ QValueAxis* axe_valeurs(QChart* graphique, Qt::Alignment cote, int maximum) {
     return axe;
 }
 
-// A date every week at the start of its day, the period's first hour being hour 0.
-QCategoryAxis* axe_jours(const Statistiques& stats) {
-    auto* axe = new QCategoryAxis;
-    axe->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const qsizetype nb_heures = stats.qso_par_heure.size();
-    axe->setStartValue(-1.5);
-    for (qsizetype heure = 0; heure < nb_heures; heure += heures_par_jour * jours_par_graduation) {
-        axe->append(stats.debut_heures.addSecs(heure * 3600).toString(QStringLiteral("dd/MM")),
-                    double(heure) - 0.5);
-    }
-    axe->setRange(-0.5, double(nb_heures) - 0.5);
-    return axe;
-}
-
 int plus_grand(const QList<int>& valeurs) {
     return valeurs.isEmpty() ? 0 : *std::max_element(valeurs.begin(), valeurs.end());
 }
@@ -83,31 +67,34 @@ void dessiner(QChart* graphique, QPainter& peintre, const QRectF& cible) {
 
 } // namespace
 
-QChart* graphique_horaire(const Statistiques& stats) {
-    QChart* graphique = nouveau_graphique(textes_stats::titre_horaire());
-    auto* barres = new QBarSet(textes_stats::serie_qso_heure());
-    for (const int qso : stats.qso_par_heure) {
+QChart* graphique_horaire(const Statistiques& stats, const QDate& jour) {
+    const SerieHoraire serie = serie_horaire(stats, jour);
+    QChart* graphique = nouveau_graphique(jour.isValid() ? textes_stats::titre_horaire_du_jour(jour)
+                                                         : textes_stats::titre_par_jour());
+    auto* barres = new QBarSet(jour.isValid() ? textes_stats::serie_qso_heure()
+                                              : textes_stats::serie_qso_jour());
+    for (const int qso : serie.qso) {
         barres->append(qso);
     }
     auto* serie_barres = new QBarSeries;
-    serie_barres->setBarWidth(1.0);
+    serie_barres->setBarWidth(0.8);
     serie_barres->append(barres);
     auto* score = new QLineSeries;
     score->setName(textes_stats::serie_score_cumule());
-    for (qsizetype heure = 0; heure < stats.score_cumule.size(); ++heure) {
-        score->append(double(heure), stats.score_cumule[heure]);
+    for (qsizetype i = 0; i < serie.score.size(); ++i) {
+        score->append(double(i), serie.score[i]);
     }
     graphique->addSeries(serie_barres);
     graphique->addSeries(score);
-    // Bars thinner than a pixel still show: their outline takes the colour the theme gave.
-    barres->setPen(QPen(barres->color(), 0));
-    QCategoryAxis* jours = axe_jours(stats);
-    graphique->addAxis(jours, Qt::AlignBottom);
-    serie_barres->attachAxis(jours);
-    score->attachAxis(jours);
-    serie_barres->attachAxis(
-        axe_valeurs(graphique, Qt::AlignLeft, plus_grand(stats.qso_par_heure)));
-    score->attachAxis(axe_valeurs(graphique, Qt::AlignRight, plus_grand(stats.score_cumule)));
+    auto* categories = new QBarCategoryAxis;
+    categories->append(serie.categories);
+    categories->setTitleText(jour.isValid() ? textes_stats::axe_heures()
+                                            : textes_stats::axe_jours());
+    graphique->addAxis(categories, Qt::AlignBottom);
+    serie_barres->attachAxis(categories);
+    score->attachAxis(categories);
+    serie_barres->attachAxis(axe_valeurs(graphique, Qt::AlignLeft, plus_grand(serie.qso)));
+    score->attachAxis(axe_valeurs(graphique, Qt::AlignRight, plus_grand(serie.score)));
     return graphique;
 }
 
@@ -133,20 +120,21 @@ QChart* graphique_bandes(const Statistiques& stats) {
     return graphique;
 }
 
-QImage image_graphiques(const Statistiques& stats, QSize taille) {
+QImage image_graphiques(const Statistiques& stats, const QDate& jour, QSize taille) {
     QImage image(taille, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
     const double hauteur_horaire = taille.height() * part_horaire;
-    dessiner(graphique_horaire(stats), peintre, QRectF(0, 0, taille.width(), hauteur_horaire));
+    dessiner(graphique_horaire(stats, jour), peintre,
+             QRectF(0, 0, taille.width(), hauteur_horaire));
     dessiner(graphique_bandes(stats), peintre,
              QRectF(0, hauteur_horaire, taille.width(), taille.height() - hauteur_horaire));
     return image;
 }
 
-void enregistrer_png(const Statistiques& stats, const QString& chemin) {
-    if (!image_graphiques(stats).save(chemin, "PNG")) {
+void enregistrer_png(const Statistiques& stats, const QString& chemin, const QDate& jour) {
+    if (!image_graphiques(stats, jour).save(chemin, "PNG")) {
         throw Erreur(textes_stats::image_non_ecrite(chemin));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,20 +13,21 @@ namespace vorek {
 
 struct Statistiques;
 
-// QSOs per hour as bars and the score at the end of each hour as a line, over the contest
-// period. The caller owns the chart.
-QChart* graphique_horaire(const Statistiques& stats);
+// The QSOs as bars and the score as a line: each hour of a day, or without one each day that
+// holds QSOs (serie_horaire). The caller owns the chart.
+QChart* graphique_horaire(const Statistiques& stats, const QDate& jour = QDate());
 
 // The points of each band as bars.
 QChart* graphique_bandes(const Statistiques& stats);
 
-// The saved image: the hourly plot above the band plot.
+// The saved image: the rate plot (of that day, or of every day) above the band plot.
 inline constexpr QSize taille_image_graphiques{1200, 900};
 
 // Both plots drawn without a screen (a QApplication must exist, any platform).
-QImage image_graphiques(const Statistiques& stats, QSize taille = taille_image_graphiques);
+QImage image_graphiques(const Statistiques& stats, const QDate& jour = QDate(),
+                        QSize taille = taille_image_graphiques);
 
 // The image as a PNG file; throws Erreur when it cannot be written.
-void enregistrer_png(const Statistiques& stats, const QString& chemin);
+void enregistrer_png(const Statistiques& stats, const QString& chemin, const QDate& jour = QDate());
 
 } // namespace vorek
