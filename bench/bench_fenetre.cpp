@@ -8,6 +8,7 @@
 #include "lecture_simple_banc.h"
 
 #include "banc_programme.h"
+#include "controles_principale.h"
 #include "log/fichier_challenge.h"
 #include "rules/score.h"
 #include "ui/tform_main.h"
@@ -71,39 +72,42 @@ struct FenetreBanc {
         if (!QTest::qWaitForWindowExposed(m())) {
             qFatal("the main window does not show");
         }
-        m()->ComboBox_band->setCurrentText(bande_banc);
-        m()->Edit_call->setFocus();
+        controles = std::make_unique<ControlesPrincipale>(m());
+        c().ComboBox_band->setCurrentText(bande_banc);
+        c().Edit_call->setFocus();
         // The plain reading trusts the points of the rows above, as a load leaves them.
         const Referentiel referentiel(journal.etat.rep_cfg, journal.etat.rep_BD);
         calculer_score(journal.etat, referentiel, QString(), annee_banc);
     }
 
     TForm_main* m() const { return banc.principale(); }
+    const ControlesPrincipale& c() const { return *controles; }
 
     // One key into the call field, until the window has painted what it shows.
     double taper(char touche) const {
         const auto debut = Horloge::now();
-        QTest::keyClick(m()->Edit_call, touche);
+        QTest::keyClick(c().Edit_call, touche);
         QCoreApplication::processEvents();
         return ecoule_us(debut);
     }
 
     void effacer() const {
-        m()->BitBtn_efface_saisie->click();
+        c().BitBtn_efface_saisie->click();
         QCoreApplication::processEvents();
     }
 
     // What a keystroke from the fourth character on shows: the call, a preview, the earlier
     // QSOs' table and a partial check that lists the call typed.
     bool etat_montre(const QString& appel) const {
-        return m()->Edit_call->text() == appel && !m()->Label_apercu->text().isEmpty() &&
-               m()->Grille_prec->rowCount() >= 1 && m()->Liste_partiel->count() >= 1;
+        return c().Edit_call->text() == appel && !c().Label_apercu->text().isEmpty() &&
+               c().Grille_prec->rowCount() >= 1 && c().Liste_partiel->count() >= 1;
     }
 
     const int qso;
     JournalBanc journal;
     BancProgramme banc;
     QString fichier;
+    std::unique_ptr<ControlesPrincipale> controles;
     double chargement_ms = 0;
     double premiere_frappe_us = -1;
 };
@@ -172,10 +176,10 @@ void BM_fenetre_retour(benchmark::State& state) {
     for (auto _ : state) {
         const QString appel = f.journal.appels[1500 + i++];
         frappes_apres.push_back(f.taper(appel[0].toLower().toLatin1()));
-        QTest::keyClicks(f.m()->Edit_call, appel.mid(1).toLower());
+        QTest::keyClicks(f.c().Edit_call, appel.mid(1).toLower());
         QCoreApplication::processEvents();
         const auto debut = Horloge::now();
-        QTest::keyClick(f.m()->Edit_call, Qt::Key_Return);
+        QTest::keyClick(f.c().Edit_call, Qt::Key_Return);
         QCoreApplication::processEvents();
         const double duree = ecoule_us(debut);
         state.SetIterationTime(duree / 1e6);
