@@ -53,6 +53,8 @@ int commande_import_adif(ContexteCli& contexte) {
     const ArgumentsLus& options = contexte.arguments;
     verifier_valeurs(options);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     DemandeImport demande;
     demande.chemin_adif = QFileInfo(options.positionnels[0]).absoluteFilePath();
     demande.annee_courante = annee_courante(contexte.aujourdhui);

@@ -16,6 +16,8 @@ void avertir_base_membres_absente(ContexteCli& contexte, bool absente) {
 
 int commande_rapport(ContexteCli& contexte) {
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);

@@ -37,6 +37,7 @@ void signaler_base_absente(bool absente, const QString& message, Dialogues& dial
 
 CompteRendu executer_ecrire_log(ContexteRapport& contexte) {
     CompteRendu compte_rendu;
+    const OperationReferentiel operation(contexte.referentiel);
     try {
         compte_rendu.chemins.append(ecrire_cabrillo(contexte.etat));
         const ResultatRapportTexte texte = ecrire_rapport_texte(contexte);

@@ -7,14 +7,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace vorek {
 
 void TForm_main::connecter_rapports() {
     connect(EcrireLog, &QToolButton::clicked, this, &TForm_main::EcrireLogClick);
-    connect(BitBtn_export_ADIF, &QPushButton::clicked, this, &TForm_main::BitBtn_export_ADIFClick);
     connect(ExportADIF1, &QAction::triggered, this, &TForm_main::ExportADIF1Click);
     connect(ExportTXT1, &QAction::triggered, this, &TForm_main::ExportTXT1Click);
 }
@@ -33,12 +31,8 @@ void TForm_main::EcrireLogClick() {
     signaler_compte_rendu(compte_rendu, contexte_.dialogues);
 }
 
-void TForm_main::BitBtn_export_ADIFClick() {
-    commande_export_adif(contexte_.etat, *contexte_.referentiel, contexte_.dialogues);
-}
-
 void TForm_main::ExportADIF1Click() {
-    BitBtn_export_ADIFClick();
+    commande_export_adif(contexte_.etat, *contexte_.referentiel, contexte_.dialogues);
 }
 
 void TForm_main::ExportTXT1Click() {
