@@ -6,11 +6,8 @@
 namespace vorek {
 
 int commande_export_ascii(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek export-ascii FICHIER.VRK")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     contexte.sortie << exporter_ascii(contexte.etat) << '\n';
     return 0;
 }

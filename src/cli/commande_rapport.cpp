@@ -15,13 +15,10 @@ void avertir_base_membres_absente(ContexteCli& contexte, bool absente) {
 }
 
 int commande_rapport(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     // One command, one look at each reference file.
     const OperationReferentiel operation(referentiel);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);
     for (const QString& chemin : compte_rendu.chemins) {
