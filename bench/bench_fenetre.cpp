@@ -112,8 +112,14 @@ struct FenetreBanc {
     double premiere_frappe_us = -1;
 };
 
-FenetreBanc& fenetre(int qso) {
+// The window in use, let go before the application that holds it.
+std::unique_ptr<FenetreBanc>& fenetre_actuelle() {
     static std::unique_ptr<FenetreBanc> actuelle;
+    return actuelle;
+}
+
+FenetreBanc& fenetre(int qso) {
+    std::unique_ptr<FenetreBanc>& actuelle = fenetre_actuelle();
     if (!actuelle || actuelle->qso != qso) {
         actuelle.reset();
         actuelle = std::make_unique<FenetreBanc>(qso);
@@ -262,6 +268,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
+    fenetre_actuelle().reset();
     benchmark::Shutdown();
     return 0;
 }

@@ -357,7 +357,9 @@ void enregistrer(const QString& chemin, const EcritureDescripteur& ecrire, bool 
 // Lines encoded as they come and written by blocks of about 64 KiB.
 class SortieDescripteur : public SortieLignes {
   public:
-    explicit SortieDescripteur(int fd) : fd_(fd) { tampon_.reserve(taille_bloc + 4096); }
+    explicit SortieDescripteur(int fd) : fd_(fd), tables_(tables()) {
+        tampon_.reserve(taille_bloc + 4096);
+    }
 
     void ligne(const QString& texte) override {
         if (!par_table(texte)) {
@@ -379,7 +381,7 @@ class SortieDescripteur : public SortieLignes {
     // The line and its CR LF through the table, in one pass; false, and nothing added, for a
     // line that holds a surrogate.
     bool par_table(const QString& texte) {
-        const TablesCp1252& t = tables();
+        const TablesCp1252& t = tables_;
         if (!t.encodage) {
             return false;
         }
@@ -404,6 +406,7 @@ class SortieDescripteur : public SortieLignes {
 
     static constexpr qsizetype taille_bloc = 65536;
     int fd_;
+    const TablesCp1252& tables_;
     QByteArray tampon_;
 };
 

@@ -149,8 +149,14 @@ QString trop_volumineux() {
         "précédente. Supprimez des lignes pour pouvoir l'enregistrer.");
 }
 
+bool saut_de_ligne(const QString& texte) {
+    // Cells are short: one pass beats two searches.
+    return std::any_of(texte.begin(), texte.end(),
+                       [](QChar c) { return c.unicode() == u'\n' || c.unicode() == u'\r'; });
+}
+
 QString sans_saut_de_ligne(const QString& texte) {
-    if (!texte.contains(QLatin1Char('\n')) && !texte.contains(QLatin1Char('\r'))) {
+    if (!saut_de_ligne(texte)) {
         return texte;
     }
     QString nette = texte;
@@ -200,28 +206,33 @@ std::optional<QString> refus_journal_trop_gros(const QString& chemin) {
 
 } // namespace
 
-QStringList lignes_challenge(const Etat& etat) {
+void rediger_challenge(const Etat& etat, SortieLignes& sortie) {
     const TableJournal& table = etat.table;
     const Station& station = etat.station;
-    QStringList lignes{marqueur,
-                       sans_saut_de_ligne(station.station_call),
-                       sans_saut_de_ligne(station.station_nom()),
-                       sans_saut_de_ligne(station.station_adresse1),
-                       sans_saut_de_ligne(station.station_adresse2),
-                       sans_saut_de_ligne(station.station_nr_club),
-                       sans_saut_de_ligne(station.station_DXCC),
-                       QString::number(table.nb_colonnes()),
-                       QString::number(table.nb_lignes())};
-    lignes.reserve(9 + table.nb_colonnes() * (1 + table.nb_lignes()));
+    sortie.ligne(marqueur);
+    sortie.ligne(sans_saut_de_ligne(station.station_call));
+    sortie.ligne(sans_saut_de_ligne(station.station_nom()));
+    sortie.ligne(sans_saut_de_ligne(station.station_adresse1));
+    sortie.ligne(sans_saut_de_ligne(station.station_adresse2));
+    sortie.ligne(sans_saut_de_ligne(station.station_nr_club));
+    sortie.ligne(sans_saut_de_ligne(station.station_DXCC));
+    sortie.ligne(QString::number(table.nb_colonnes()));
+    sortie.ligne(QString::number(table.nb_lignes()));
     for (int c = 0; c < table.nb_colonnes(); ++c) {
-        lignes.append(QString::number(table.largeur(c)));
+        sortie.ligne(QString::number(table.largeur(c)));
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
         for (const QString& cellule : table.ligne(r)) {
-            lignes.append(sans_saut_de_ligne(cellule));
+            sortie.ligne(saut_de_ligne(cellule) ? sans_saut_de_ligne(cellule) : cellule);
         }
     }
-    return lignes;
+}
+
+QStringList lignes_challenge(const Etat& etat) {
+    ListeLignes liste;
+    liste.lignes.reserve(9 + etat.table.nb_colonnes() * (1 + etat.table.nb_lignes()));
+    rediger_challenge(etat, liste);
+    return std::move(liste.lignes);
 }
 
 int qso_max_challenge(int colonnes) {
@@ -231,16 +242,31 @@ int qso_max_challenge(int colonnes) {
     return int(std::min<qint64>(lignes, lignes_max_challenge)) - 2;
 }
 
-QString refus_taille_challenge(const QStringList& lignes) {
+QString refus_taille_challenge(const Etat& etat) {
     // Every cell is one character per byte in CP1252 (a character it lacks becomes one "?"),
-    // and each line ends with CR LF.
+    // and each line ends with CR LF; a line break in a cell becomes a blank.
+    const TableJournal& table = etat.table;
+    const Station& station = etat.station;
     qint64 octets = 0;
-    for (const QString& ligne : lignes) {
-        octets += ligne.size() + 2;
+    qint64 lignes = 9 + qint64(table.nb_colonnes());
+    for (const QString& texte :
+         {marqueur, station.station_call, station.station_nom(), station.station_adresse1,
+          station.station_adresse2, station.station_nr_club, station.station_DXCC,
+          QString::number(table.nb_colonnes()), QString::number(table.nb_lignes())}) {
+        octets += texte.size() + 2;
     }
-    const int colonnes = lignes.size() > 7 ? lignes[7].toInt() : 0;
-    const int nb_lignes = lignes.size() > 8 ? lignes[8].toInt() : 0;
-    if (lignes.size() < lignes_max_fichier_texte && octets <= taille_max_fichier_texte &&
+    for (int c = 0; c < table.nb_colonnes(); ++c) {
+        octets += QString::number(table.largeur(c)).size() + 2;
+    }
+    for (int r = 0; r < table.nb_lignes(); ++r) {
+        for (const QString& cellule : table.ligne(r)) {
+            octets += cellule.size() + 2;
+        }
+        lignes += table.nb_colonnes();
+    }
+    const int colonnes = table.nb_colonnes();
+    const int nb_lignes = table.nb_lignes();
+    if (lignes < lignes_max_fichier_texte && octets <= taille_max_fichier_texte &&
         colonnes <= colonnes_max_challenge && nb_lignes <= lignes_max_challenge) {
         return QString();
     }
@@ -283,12 +309,12 @@ void sauver_fichier(Etat& etat, const QString& chemin) {
 }
 
 void sauver_journal(const Etat& etat, const QString& chemin) {
-    const QStringList lignes = lignes_challenge(etat);
-    const QString refus = refus_taille_challenge(lignes);
+    const QString refus = refus_taille_challenge(etat);
     if (!refus.isEmpty()) {
         throw Erreur(refus);
     }
-    ecrire_lignes_sur(chemin_dans_challenge(etat, chemin), lignes);
+    ecrire_flux_sur(chemin_dans_challenge(etat, chemin),
+                    [&etat](SortieLignes& sortie) { rediger_challenge(etat, sortie); });
 }
 
 void sauver_journal(const Etat& etat) {

@@ -12,6 +12,7 @@ namespace vorek {
 
 class Etat;
 class Dialogues;
+class SortieLignes;
 
 // The whole content of a challenge file, parsed before anything is replaced.
 struct ContenuChallenge {
@@ -46,13 +47,15 @@ struct ActionsChargement {
 // The lines of the file for the current state. A line break inside a cell (the format
 // has no room for one) is written as a blank.
 QStringList lignes_challenge(const Etat& etat);
+// The same lines, given one by one as they are made.
+void rediger_challenge(const Etat& etat, SortieLignes& sortie);
 
 // The most QSO rows a file of that many columns may hold for the reader to take it back.
 int qso_max_challenge(int colonnes);
 
-// Why the reader would refuse these lines of a challenge file (too many lines, too many
-// bytes, counts beyond its limits), in words for a genuine log; empty when it takes them.
-QString refus_taille_challenge(const QStringList& lignes);
+// Why the reader would refuse the file of the current state (too many lines, too many
+// bytes, counts beyond its limits), in words for a genuine log; empty when it takes it.
+QString refus_taille_challenge(const Etat& etat);
 
 // Parses a whole file; throws Erreur with the runtime's text, leaving nothing half done.
 // A file longer than its counts announce is refused, as one shorter than them.
