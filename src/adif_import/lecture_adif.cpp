@@ -5,6 +5,7 @@
 #include "base/fichier_texte.h"
 #include "log/table_journal.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 
 #include <QDate>
 #include <QTime>
@@ -135,7 +136,7 @@ bool Lecteur::appliquer(const Balise& balise, const QString& ligne, qsizetype de
         const QString hhmm = ligne.mid(debut, 4);
         fixer(col_heure, hhmm.left(2) + QLatin1Char(':') + hhmm.mid(2));
     } else if (nom == QLatin1String("BAND")) {
-        fixer(col_bande, bande_de_texte(valeur));
+        fixer(col_bande, bande_du_nom_adif(valeur));
     } else if (nom == QLatin1String("FREQ")) {
         fixer(col_bande, bande_de_mhz(mhz_entiers(valeur)));
     } else if (nom == QLatin1String("MODE")) {

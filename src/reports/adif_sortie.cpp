@@ -6,10 +6,10 @@
 #include "base/fichier_texte.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 #include "rules/score.h"
 #include "rules/textes_regles.h"
 
-#include <array>
 #include <functional>
 #include <utility>
 
@@ -17,15 +17,14 @@ namespace vorek {
 
 namespace {
 
-using TableFrequences = std::array<std::pair<const char*, const char*>, 11>;
-
-std::optional<QString> chercher_frequence(const TableFrequences& table, const QString& bande) {
-    for (const auto& [cle, champ] : table) {
-        if (cle != nullptr && bande == QLatin1String(cle)) {
-            return QString::fromLatin1(champ);
-        }
+// The FREQ field from one of the band record's values; none for a text no band has, or a band
+// without that value.
+std::optional<QString> champ_frequence(const QString& bande, const char* Bande::*valeur) {
+    const Bande* b = trouver_bande(bande);
+    if (b == nullptr || b->*valeur == nullptr) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return champ_adif(QStringLiteral("FREQ"), QString::fromLatin1(b->*valeur));
 }
 
 QString blanc(const QString& champ) {
@@ -39,7 +38,7 @@ QString milieu_enregistrement(const QStringList& cellules, const QString& champ_
     const QString heure = heure_adif(cellules.value(col_heure));
     return blanc(champ_date) + blanc(champ_adif(QStringLiteral("TIME_ON"), heure)) +
            blanc(champ_adif(QStringLiteral("TIME_OFF"), heure)) + QStringLiteral("<MODE:2>CW ") +
-           blanc(champ_adif(QStringLiteral("BAND"), cellules.value(col_bande).toUpper())) +
+           blanc(champ_adif(QStringLiteral("BAND"), nom_adif_bande(cellules.value(col_bande)))) +
            blanc(freq.value_or(QString()));
 }
 
@@ -108,31 +107,11 @@ QString champ_adif(const QString& nom, const QString& valeur) {
 }
 
 std::optional<QString> frequence_adif_rapport(const QString& bande) {
-    static const TableFrequences table{{
-        {"80m", "<FREQ:3>3.5"},
-        {"40m", "<FREQ:1>7"},
-        {"20m", "<FREQ:2>14"},
-        {"15m", "<FREQ:2>21"},
-        {"10m", "<FREQ:2>28"},
-    }};
-    return chercher_frequence(table, bande);
+    return champ_frequence(bande, &Bande::frequence_adif_rapport);
 }
 
 std::optional<QString> frequence_export_adif(const QString& bande) {
-    static const TableFrequences table{{
-        {"160m", "<FREQ:5>1.845"},
-        {"80m", "<FREQ:3>3.5"},
-        {"40m", "<FREQ:1>7"},
-        {"30m", "<FREQ:4>10.1"},
-        {"20m", "<FREQ:2>14"},
-        {"17m", "<FREQ:6>18.070"},
-        {"15m", "<FREQ:2>21"},
-        {"12m", "<FREQ:6>24.890"},
-        {"10m", "<FREQ:2>28"},
-        {"6m", "<FREQ:2>50"},
-        {"2m", "<FREQ:3>144"},
-    }};
-    return chercher_frequence(table, bande);
+    return champ_frequence(bande, &Bande::frequence_adif_export);
 }
 
 QString ligne_adif_rapport(const QStringList& cellules, const Station& station,

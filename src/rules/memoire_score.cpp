@@ -291,7 +291,7 @@ struct MemoireScore::Donnees {
             q.bande.isEmpty()
                 ? points_par_bande(id_bande_combo, conditions.bande_selectionnee, meme_continent)
                 : points_par_bande(parcours.id_bande, q.bande, meme_continent);
-        return {f.bonus ? 2 * points : points, Regle::aucune};
+        return {f.bonus ? multiplicateur_station_club * points : points, Regle::aucune};
     }
 
     void retenir_membre(int id_numero, int id_bande) {

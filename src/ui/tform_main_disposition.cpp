@@ -205,11 +205,10 @@ void TForm_main::construire_saisie() {
         champ->setToolTip(suivant);
     }
 
-    StringGrid_HF->setColumnCount(15);
+    const QStringList etiquettes = etiquettes_grille_bandes();
+    StringGrid_HF->setColumnCount(int(etiquettes.size()));
     StringGrid_HF->setRowCount(1);
-    QStringList bandes_hf = bandes();
-    bandes_hf.last() = QStringLiteral("SAT");
-    StringGrid_HF->setHorizontalHeaderLabels(bandes_hf);
+    StringGrid_HF->setHorizontalHeaderLabels(etiquettes);
     StringGrid_HF->verticalHeader()->hide();
     StringGrid_HF->horizontalHeader()->setMinimumSectionSize(10);
     StringGrid_HF->verticalHeader()->setMinimumSectionSize(10);
