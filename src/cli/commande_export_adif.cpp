@@ -1,21 +1,12 @@
 #include "contexte_cli.h"
 
-#include "refdata/referentiel.h"
-#include "reports/adif_sortie.h"
+#include "reports/redacteurs.h"
 
 namespace vorek {
 
 int commande_export_adif(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 2) {
-        throw ErreurUsage{QStringLiteral("usage : vorek export-adif FICHIER.VRK NOM")};
-    }
-    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
-    const ResultatAdif resultat =
-        exporter_adif(contexte.etat, referentiel.membres, contexte.arguments[1]);
-    contexte.sortie << resultat.chemin << '\n';
-    avertir_base_membres_absente(contexte, resultat.base_membres_absente);
-    return 0;
+    return exporter_cli(contexte, redacteur_export_adif(),
+                        QStringLiteral("usage : vorek export-adif FICHIER.VRK NOM"));
 }
 
 } // namespace vorek

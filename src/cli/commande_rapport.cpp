@@ -3,6 +3,7 @@
 #include "base/erreur.h"
 #include "refdata/referentiel.h"
 #include "reports/commandes_rapports.h"
+#include "reports/redacteurs.h"
 #include "rules/textes_regles.h"
 
 namespace vorek {
@@ -32,6 +33,22 @@ int commande_rapport(ContexteCli& contexte) {
     if (!compte_rendu.erreur.isEmpty()) {
         throw Erreur(compte_rendu.erreur);
     }
+    return 0;
+}
+
+int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur, const QString& usage) {
+    // An export the operator names takes its name from the command line.
+    const bool nom_choisi = redacteur.demande().has_value();
+    if (contexte.arguments.size() != (nom_choisi ? 2 : 1)) {
+        throw ErreurUsage{usage};
+    }
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
+    const EcritureRapport ecriture =
+        redacteur.ecrire(rapport, nom_choisi ? contexte.arguments[1] : QString());
+    contexte.sortie << ecriture.chemin << '\n';
+    avertir_base_membres_absente(contexte, ecriture.base_membres_absente);
     return 0;
 }
 
