@@ -3,9 +3,7 @@
 // the plain reading that re-reads the files and scans the log, so that the gain reads as a
 // ratio; then the same keystroke on a 100,000-QSO log. The fast runs give the median of
 // their keystrokes and the memory their indexes took.
-#include "balayage_simple.h"
-#include "journal_banc.h"
-#include "score_litteral.h"
+#include "lecture_simple_banc.h"
 
 #include "base/horloge.h"
 #include "dialogues_scriptes.h"
@@ -16,25 +14,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <set>
 
 using namespace vorek;
 
 namespace {
-
-const QDate jour_banc(2025, 7, 10);
-const QString bande_banc = QStringLiteral("20m");
-
-// Calls typed from their fourth character on, where every look-up runs.
-QStringList frappes(const QStringList& appels) {
-    QStringList textes;
-    for (int i = 0; i < 1500; i += 7) {
-        for (qsizetype k = 4; k <= appels[i].size(); ++k) {
-            textes.append(appels[i].left(k));
-        }
-    }
-    return textes;
-}
 
 // The log scored as a load leaves it: the plain reading trusts the points of the rows above.
 JournalBanc& journal_note() {
@@ -87,56 +70,12 @@ void BM_frappe_apercu_index(benchmark::State& state) {
 }
 BENCHMARK(BM_frappe_apercu_index)->Unit(benchmark::kMicrosecond);
 
-// The members holding the fragment, read from the file, and their marks from a scan of the
-// log.
-int partiel_simple(const JournalBanc& j, const QString& fragment) {
-    QStringList debut;
-    QStringList ailleurs;
-    for (const QString& ligne : lire_lignes(j.membres)) {
-        const QString appel = ligne.section(QLatin1Char(','), 0, 0);
-        if (appel.contains(fragment)) {
-            (appel.startsWith(fragment) ? debut : ailleurs).append(appel);
-        }
-    }
-    debut.sort();
-    ailleurs.sort();
-    const QStringList liste = (debut + ailleurs).mid(0, max_partiels);
-    const std::set<QString> listes(liste.begin(), liste.end());
-    const double jour = vers_jours(jour_banc);
-    int marques = 0;
-    const TableJournal& table = j.etat.table;
-    for (int r = 1; r < table.nb_lignes(); ++r) {
-        if (listes.count(cle_membre(table.cellule(col_indicatif, r)))) {
-            double d = 0;
-            marques += essayer_date(table.cellule(col_date, r), d) && d == jour;
-            marques += table.cellule(col_bande, r) == bande_banc;
-        }
-    }
-    return marques + int(liste.size());
-}
-
 void BM_frappe_apercu_lecture_simple(benchmark::State& state) {
     JournalBanc& j = journal_note();
     const QStringList textes = frappes(j.appels);
-    TableJournal& table = j.etat.table;
-    const int libre = j.etat.ligne_suivante;
     qsizetype i = 0;
     for (auto _ : state) {
-        const QString& appel = textes[i++ % textes.size()];
-        benchmark::DoNotOptimize(balayage::trouver_pays(j.dxcc, appel));
-        benchmark::DoNotOptimize(balayage::chercher_membre(j.membres, appel));
-        int precedents = 0;
-        for (int r = 1; r < table.nb_lignes(); ++r) {
-            precedents += table.cellule(col_indicatif, r) == appel ? 1 : 0;
-        }
-        benchmark::DoNotOptimize(precedents);
-        // The row written where the commit would, scored alone against the rows above.
-        table.fixer_ligne(libre, {texte_date(vers_jours(jour_banc)), "12:00", appel, bande_banc,
-                                  "599", "599", "", "", "", ""});
-        benchmark::DoNotOptimize(
-            litteral::points_ligne(j.etat, j.dxcc, j.membres, bande_banc, annee_banc, libre));
-        table.fixer_ligne(libre, {});
-        benchmark::DoNotOptimize(partiel_simple(j, appel));
+        frappe_simple(j, textes[i++ % textes.size()]);
     }
 }
 BENCHMARK(BM_frappe_apercu_lecture_simple)->Unit(benchmark::kMicrosecond)->Iterations(50);

@@ -216,7 +216,11 @@ LectureAdif lire_adif(const QStringList& lignes, const BaseMembres& membres) {
 }
 
 LectureAdif lire_fichier_adif(const QString& chemin, const BaseMembres& membres) {
-    return lire_adif(lire_lignes(chemin), membres);
+    // Line by line: the file's lines never sit beside the records taken from them.
+    Lecteur lecteur(membres);
+    int numero = 0;
+    lire_flux(chemin, [&](const QString& ligne) { lecteur.lire_ligne(ligne, ++numero); });
+    return lecteur.terminer(numero);
 }
 
 } // namespace vorek

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 
 namespace vorek {
 
@@ -13,6 +14,9 @@ namespace vorek {
 
 QString depuis_cp1252(const QByteArray& octets);
 QByteArray vers_cp1252(const QString& texte);
+// The size of vers_cp1252(texte), without encoding it: one byte a character but where a
+// surrogate pair stands.
+qsizetype longueur_cp1252(const QString& texte);
 
 // The runtime's French text for a system error number.
 QString message_erreur_es(int code_systeme);
@@ -30,6 +34,11 @@ QByteArray lire_octets_fichier(const QString& chemin);
 // taille_max_fichier_texte bytes or lignes_max_fichier_texte lines.
 QStringList lire_lignes(const QString& chemin);
 
+// Reads a file line by line: the same lines as lire_lignes under the same limits, given to
+// ligne one at a time, without the whole text in memory. A failure may come after lines
+// were given.
+void lire_flux(const QString& chemin, const std::function<void(const QString&)>& ligne);
+
 // Writes every line followed by CR LF. The file is replaced only once the new version is
 // complete and synced on disk (a temporary file of its own in the same folder, renamed over
 // it), so a full disk or a crash leaves the previous version whole. A symbolic link stays
@@ -46,6 +55,29 @@ void ecrire_octets_fichier(const QString& chemin, const QByteArray& octets);
 // link): two programs saving the same log take turns, and one that waits longer than
 // attente_verrou is refused with message_journal_verrouille.
 void ecrire_lignes_sur(const QString& chemin, const QStringList& lignes);
+
+// Where a writer puts its lines one after the other.
+class SortieLignes {
+  public:
+    virtual ~SortieLignes() = default;
+    // One line, without its line end.
+    virtual void ligne(const QString& texte) = 0;
+};
+
+// The lines kept in a list.
+class ListeLignes : public SortieLignes {
+  public:
+    void ligne(const QString& texte) override { lignes.append(texte); }
+    QStringList lignes;
+};
+
+using Rediger = std::function<void(SortieLignes&)>;
+
+// ecrire_lignes and ecrire_lignes_sur for lines a writer gives one by one: each is encoded
+// and written as it comes, so the whole text is never held. The same bytes as the list of
+// those lines; a writer that throws leaves the previous version as it was.
+void ecrire_flux(const QString& chemin, const Rediger& rediger);
+void ecrire_flux_sur(const QString& chemin, const Rediger& rediger);
 
 QString chemin_sauvegarde(const QString& chemin);
 QString chemin_verrou(const QString& chemin);

@@ -61,6 +61,8 @@ void fixer_station(ContexteCli& contexte, const Referentiel& referentiel, const 
 int commande_import_adif(ContexteCli& contexte) {
     const OptionsCommande options = lire_arguments(contexte.arguments);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     DemandeImport demande;
     demande.chemin_adif = QFileInfo(options.arguments[0]).absoluteFilePath();
     demande.annee_courante = annee_courante(contexte.aujourdhui);

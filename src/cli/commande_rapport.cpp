@@ -20,6 +20,8 @@ int commande_rapport(ContexteCli& contexte) {
         throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
     }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);

@@ -16,6 +16,8 @@ int commande_verifier(ContexteCli& contexte) {
     }
     Etat& etat = contexte.etat;
     const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
+    // One command, one look at each reference file.
+    const OperationReferentiel operation(referentiel);
     charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
     etat.station.email_saisi =
         lire_parametres(chemin_parametres(etat), etat.table.nb_colonnes()).email;

@@ -6,6 +6,7 @@
 #include "etat.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -44,15 +45,101 @@ int lire_entier(const QString& ligne) {
     return texte.toInt();
 }
 
-// Past the cells the counts announce, only empty lines (an editor's final line end) may
-// follow: anything else means the counts are wrong, and the log would load cut or shifted.
-void verifier_fin(const QStringList& lignes, qsizetype fin) {
-    for (qsizetype i = fin; i < lignes.size(); ++i) {
-        if (!lignes[i].isEmpty()) {
+// Reads the lines of a challenge file one by one, in the order of the checks of a whole
+// read: a count or width that is no number, then a file too short, then text past the
+// cells (only empty lines, an editor's final line end, may follow them: anything else means
+// the counts are wrong, and the log would load cut or shifted). The first failure is kept
+// and told once the last line is in, so that a file too large for the reader is refused as
+// such whatever its counts say. Equal cells share one text: a log repeats its dates,
+// bands, reports and calls.
+class LectureChallenge {
+  public:
+    void ligne(const QString& texte) {
+        const qint64 i = lues_++;
+        if (erreur_) {
+            return;
+        }
+        try {
+            lire(i, texte);
+        } catch (const Erreur& e) {
+            erreur_ = e.message();
+        }
+    }
+
+    ContenuChallenge finir() {
+        if (!erreur_ && (lues_ < 9 || lues_ < attendu_)) {
+            erreur_ = fin_de_fichier();
+        }
+        if (erreur_) {
+            throw Erreur(*erreur_);
+        }
+        return std::move(contenu_);
+    }
+
+  private:
+    void lire(qint64 i, const QString& texte) {
+        if (i < 9) {
+            debut_.append(texte);
+            if (i == 8) {
+                lire_entete();
+            }
+        } else if (i < 9 + contenu_.colonnes) {
+            contenu_.largeurs.append(lire_entier(texte));
+        } else if (i < attendu_) {
+            if (ligne_.isEmpty()) {
+                ligne_.reserve(contenu_.colonnes);
+            }
+            ligne_.append(partage(texte));
+            if (ligne_.size() == contenu_.colonnes) {
+                contenu_.cellules.append(std::move(ligne_));
+                ligne_ = QStringList();
+            }
+        } else if (!texte.isEmpty()) {
             throw Erreur(lignes_en_trop());
         }
     }
-}
+
+    void lire_entete() {
+        // No longer than the station window lets the operator type, whatever the file holds.
+        Station& station = contenu_.station;
+        station.station_call = debut_[1].left(longueur_max_indicatif);
+        station.nom_saisi = debut_[2].left(longueur_max_nom);
+        station.station_adresse1 = debut_[3].left(longueur_max_adresse);
+        station.station_adresse2 = debut_[4].left(longueur_max_adresse);
+        station.station_nr_club = debut_[5].left(longueur_max_nr_club);
+        station.station_DXCC = debut_[6].left(longueur_max_DXCC);
+        contenu_.colonnes = lire_entier(debut_[7]);
+        contenu_.lignes = lire_entier(debut_[8]);
+        // A grid has at least one column and the header plus one row; beyond the limits the
+        // file is not a log, and nothing is allocated for it.
+        if (contenu_.colonnes < 1 || contenu_.colonnes > colonnes_max_challenge ||
+            contenu_.lignes < 2 || contenu_.lignes > lignes_max_challenge) {
+            throw Erreur(saisie_incorrecte());
+        }
+        attendu_ = 9 + qint64(contenu_.colonnes) * (1 + qint64(contenu_.lignes));
+        contenu_.cellules.reserve(std::min(contenu_.lignes, 65536));
+    }
+
+    QString partage(const QString& texte) {
+        if (texte.isEmpty()) {
+            return texte;
+        }
+        const auto trouve = textes_.constFind(texte);
+        if (trouve != textes_.cend()) {
+            return *trouve;
+        }
+        textes_.insert(texte);
+        return texte;
+    }
+
+    qint64 lues_ = 0;
+    qint64 attendu_ = 0;
+    QStringList debut_;
+    QStringList ligne_;
+    QSet<QString> textes_;
+    ContenuChallenge contenu_;
+    std::optional<QString> erreur_;
+};
 
 QString trop_volumineux() {
     return QStringLiteral(
@@ -167,47 +254,18 @@ QString refus_taille_challenge(const QStringList& lignes) {
 }
 
 ContenuChallenge analyser_challenge(const QStringList& lignes) {
-    if (lignes.size() < 9) {
-        throw Erreur(fin_de_fichier());
+    LectureChallenge lecture;
+    for (const QString& ligne : lignes) {
+        lecture.ligne(ligne);
     }
-    ContenuChallenge contenu;
-    // No longer than the station window lets the operator type, whatever the file holds.
-    Station& station = contenu.station;
-    station.station_call = lignes[1].left(longueur_max_indicatif);
-    station.nom_saisi = lignes[2].left(longueur_max_nom);
-    station.station_adresse1 = lignes[3].left(longueur_max_adresse);
-    station.station_adresse2 = lignes[4].left(longueur_max_adresse);
-    station.station_nr_club = lignes[5].left(longueur_max_nr_club);
-    station.station_DXCC = lignes[6].left(longueur_max_DXCC);
-    contenu.colonnes = lire_entier(lignes[7]);
-    contenu.lignes = lire_entier(lignes[8]);
-    // A grid has at least one column and the header plus one row; beyond the limits the
-    // file is not a log, and nothing is allocated for it.
-    if (contenu.colonnes < 1 || contenu.colonnes > colonnes_max_challenge || contenu.lignes < 2 ||
-        contenu.lignes > lignes_max_challenge) {
-        throw Erreur(saisie_incorrecte());
-    }
-    const qint64 attendu = 9 + qint64(contenu.colonnes) * (1 + qint64(contenu.lignes));
-    for (int c = 0; c < contenu.colonnes && 9 + c < lignes.size(); ++c) {
-        contenu.largeurs.append(lire_entier(lignes[9 + c]));
-    }
-    if (lignes.size() < attendu) {
-        throw Erreur(fin_de_fichier());
-    }
-    verifier_fin(lignes, attendu);
-    contenu.cellules.reserve(contenu.lignes);
-    qsizetype i = 9 + contenu.colonnes;
-    for (int r = 0; r < contenu.lignes; ++r) {
-        contenu.cellules.append(lignes.mid(i, contenu.colonnes));
-        i += contenu.colonnes;
-    }
-    return contenu;
+    return lecture.finir();
 }
 
 ContenuChallenge lire_challenge(const QString& chemin) {
-    QStringList lignes;
+    // Line by line: the file's whole text and list of lines never sit beside the log.
+    LectureChallenge lecture;
     try {
-        lignes = lire_lignes(chemin);
+        lire_flux(chemin, [&lecture](const QString& ligne) { lecture.ligne(ligne); });
     } catch (const Erreur& e) {
         if (e.message() == message_fichier_trop_gros()) {
             if (const auto refus = refus_journal_trop_gros(chemin)) {
@@ -216,7 +274,7 @@ ContenuChallenge lire_challenge(const QString& chemin) {
         }
         throw;
     }
-    return analyser_challenge(lignes);
+    return lecture.finir();
 }
 
 void sauver_fichier(Etat& etat, const QString& chemin) {
@@ -238,7 +296,7 @@ void sauver_journal(const Etat& etat) {
 }
 
 void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement& actions) {
-    const ContenuChallenge contenu = lire_challenge(chemin_dans_challenge(etat, chemin));
+    ContenuChallenge contenu = lire_challenge(chemin_dans_challenge(etat, chemin));
     etat.fichier_modifie = false;
     Station& station = etat.station;
     const Station& lue = contenu.station;
@@ -253,7 +311,7 @@ void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement&
     if (actions.continent_de) {
         station.station_continent = actions.continent_de(station.station_call);
     }
-    etat.table.remplacer(contenu.colonnes, contenu.largeurs, contenu.cellules);
+    etat.table.remplacer(contenu.colonnes, contenu.largeurs, std::move(contenu.cellules));
     etat.ligne_suivante = contenu.lignes - 1;
     if (actions.apres_chargement) {
         actions.apres_chargement();

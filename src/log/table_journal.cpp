@@ -177,9 +177,11 @@ void TableJournal::remplacer_lignes(const QList<QStringList>& lignes_sans_entete
     beginResetModel();
     lignes_.resize(1);
     for (const QStringList& source : lignes_sans_entete) {
-        QStringList ligne = source;
-        ligne.resize(nb_colonnes_);
-        lignes_.append(ligne);
+        lignes_.append(source);
+        // A row of the right width stays shared with the caller's: no copy of its cells.
+        if (source.size() != nb_colonnes_) {
+            lignes_.last().resize(nb_colonnes_);
+        }
     }
     if (lignes_.size() < 2) {
         lignes_.append(ligne_vide());
@@ -189,13 +191,18 @@ void TableJournal::remplacer_lignes(const QList<QStringList>& lignes_sans_entete
 
 void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
                              const QList<QStringList>& lignes) {
+    remplacer(colonnes, largeurs, QList<QStringList>(lignes));
+}
+
+void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
+                             QList<QStringList>&& lignes) {
     beginResetModel();
     nb_colonnes_ = std::max(colonnes, 1);
-    lignes_.clear();
-    for (const QStringList& source : lignes) {
-        QStringList ligne = source;
-        ligne.resize(nb_colonnes_);
-        lignes_.append(ligne);
+    lignes_ = std::move(lignes);
+    for (QStringList& ligne : lignes_) {
+        if (ligne.size() != nb_colonnes_) {
+            ligne.resize(nb_colonnes_);
+        }
     }
     while (lignes_.size() < 2) {
         lignes_.append(ligne_vide());

@@ -61,6 +61,8 @@ class TableJournal : public QAbstractTableModel {
     void remplacer_lignes(const QList<QStringList>& lignes_sans_entete);
     // Replaces the whole table, header included (load).
     void remplacer(int colonnes, const QList<int>& largeurs, const QList<QStringList>& lignes);
+    // The same, taking the rows over instead of copying them.
+    void remplacer(int colonnes, const QList<int>& largeurs, QList<QStringList>&& lignes);
     // A new log: the header, one empty row.
     void vider();
 

@@ -175,7 +175,10 @@ ResultatMembre BaseMembres::chercher_membre(const QString& indicatif) const {
     if (indicatif.isEmpty()) {
         return {};
     }
-    const QString cle = cle_membre(indicatif);
+    return chercher_cle(cle_membre(indicatif));
+}
+
+ResultatMembre BaseMembres::chercher_cle(const QString& cle) const {
     index_->a_jour();
     if (!index_->presente) {
         return {QStringLiteral("NM"), QString(), false};
@@ -203,6 +206,19 @@ bool BaseMembres::presente() const {
 quint64 BaseMembres::version() const {
     index_->a_jour();
     return index_->version;
+}
+
+SignatureFichier BaseMembres::signature() const {
+    index_->a_jour();
+    return index_->lue;
+}
+
+OperationMembres::OperationMembres(const BaseMembres& base) : base_(base) {
+    base_.index_->suivi.ouvrir_operation();
+}
+
+OperationMembres::~OperationMembres() {
+    base_.index_->suivi.fermer_operation();
 }
 
 QString cle_membre(const QString& indicatif) {

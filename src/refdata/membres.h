@@ -1,6 +1,7 @@
 #pragma once
 
 #include "refdata/fragments.h"
+#include "refdata/suivi_fichier.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,9 @@ class BaseMembres {
     const QString& chemin() const;
     // An empty call gives an empty number and name.
     ResultatMembre chercher_membre(const QString& indicatif) const;
+    // The same for a call already reduced to its key (cle_membre of a call that is not
+    // empty): a caller that keeps the key looks the call up again without reducing it.
+    ResultatMembre chercher_cle(const QString& cle) const;
     // IndexFragments::chercher over the database's calls (indicatif_listable); the fragment
     // is compared as given.
     ResultatFragment chercher_fragment(QStringView fragment, qsizetype max) const;
@@ -52,10 +56,27 @@ class BaseMembres {
     bool presente() const;
     // Changes whenever the file read changes: what was built from earlier answers is stale.
     quint64 version() const;
+    // The file read, as found on disk: what tells it from another version of it.
+    SignatureFichier signature() const;
 
   private:
+    friend class OperationMembres;
     struct Index;
     std::unique_ptr<Index> index_;
+};
+
+// While one lives, the member database file is looked at on disk once, at the first
+// look-up, and every later look-up trusts that answer: an operation (a report, a rescoring)
+// asks the file system once, and a file replaced on disk is used from the next operation on.
+class OperationMembres {
+  public:
+    explicit OperationMembres(const BaseMembres& base);
+    ~OperationMembres();
+    OperationMembres(const OperationMembres&) = delete;
+    OperationMembres& operator=(const OperationMembres&) = delete;
+
+  private:
+    const BaseMembres& base_;
 };
 
 } // namespace vorek

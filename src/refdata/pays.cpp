@@ -68,6 +68,11 @@ quint64 DonneesPays::version() const {
     return index_->version;
 }
 
+SignatureFichier DonneesPays::signature() const {
+    index_->a_jour();
+    return index_->lue;
+}
+
 // The file is looked at once for the four candidates: one look-up, one version of the list.
 ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {
     const QStringList candidats = candidats_pays(indicatif);
@@ -86,6 +91,14 @@ ResultatPays DonneesPays::trouver_pays(const QString& indicatif) const {
         }
     }
     return resultat;
+}
+
+OperationPays::OperationPays(const DonneesPays& pays) : pays_(pays) {
+    pays_.index_->suivi.ouvrir_operation();
+}
+
+OperationPays::~OperationPays() {
+    pays_.index_->suivi.fermer_operation();
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/suivi_fichier.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,10 +35,25 @@ class DonneesPays {
     ResultatPays trouver_pays(const QString& indicatif) const;
     // Changes whenever the file read changes.
     quint64 version() const;
+    // The file read, as found on disk: what tells it from another version of it.
+    SignatureFichier signature() const;
 
   private:
+    friend class OperationPays;
     struct Index;
     std::unique_ptr<Index> index_;
+};
+
+// The DXCC list looked at once for an operation, as OperationMembres does.
+class OperationPays {
+  public:
+    explicit OperationPays(const DonneesPays& pays);
+    ~OperationPays();
+    OperationPays(const OperationPays&) = delete;
+    OperationPays& operator=(const OperationPays&) = delete;
+
+  private:
+    const DonneesPays& pays_;
 };
 
 // The prefixes trouver_pays tries, in order: four of them, none for an empty call.

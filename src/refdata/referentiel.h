@@ -14,4 +14,15 @@ struct Referentiel {
     BaseMembres membres;
 };
 
+// Both reference files looked at once for an operation (OperationMembres, OperationPays).
+class OperationReferentiel {
+  public:
+    explicit OperationReferentiel(const Referentiel& referentiel)
+        : pays_(referentiel.pays), membres_(referentiel.membres) {}
+
+  private:
+    OperationPays pays_;
+    OperationMembres membres_;
+};
+
 } // namespace vorek

@@ -55,7 +55,25 @@ QString trouver_sans_casse(const QString& chemin) {
 
 SuiviFichier::SuiviFichier(QString chemin) : chemin_(std::move(chemin)) {}
 
+void SuiviFichier::fermer_operation() {
+    if (--operations_ <= 0) {
+        operations_ = 0;
+        vue_.reset();
+    }
+}
+
 SignatureFichier SuiviFichier::signature() {
+    if (operations_ > 0 && vue_) {
+        return *vue_;
+    }
+    SignatureFichier resultat = regarder();
+    if (operations_ > 0) {
+        vue_ = resultat;
+    }
+    return resultat;
+}
+
+SignatureFichier SuiviFichier::regarder() {
     SignatureFichier resultat;
     if (lire_signature(chemin_, resultat, false)) {
         return resultat;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vorek {
 
 // What tells one version of a file from another without reading it.
@@ -24,13 +26,23 @@ class SuiviFichier {
   public:
     explicit SuiviFichier(QString chemin);
     const QString& chemin() const { return chemin_; }
+    // While an operation is open, the file is looked at once: the answers that follow are
+    // that first one.
     SignatureFichier signature();
 
+    // Operations nest; the last one closed ends the shared answer.
+    void ouvrir_operation() { ++operations_; }
+    void fermer_operation();
+
   private:
+    SignatureFichier regarder();
+
     QString chemin_;
     SignatureFichier dossier_;
     QString resolu_;
     bool dossier_lu_ = false;
+    int operations_ = 0;
+    std::optional<SignatureFichier> vue_;
 };
 
 } // namespace vorek

@@ -27,19 +27,41 @@ std::optional<QString> champ_frequence(const QString& bande, const char* Bande::
     return champ_adif(QStringLiteral("FREQ"), QString::fromLatin1(b->*valeur));
 }
 
-QString blanc(const QString& champ) {
-    return champ + QLatin1Char(' ');
+// A record is built by appending to one text: a hundred thousand records make no
+// temporary texts for their fields.
+void ajouter_nombre(QString& ligne, qsizetype n) {
+    char chiffres[24];
+    int i = int(sizeof chiffres);
+    do {
+        chiffres[--i] = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    ligne.append(QLatin1StringView(chiffres + i, qsizetype(sizeof chiffres) - i));
 }
 
-// Date, times, mode, band and FREQ slot: the part both writers share. The date field is
-// given, as the export types it.
-QString milieu_enregistrement(const QStringList& cellules, const QString& champ_date,
-                              const std::optional<QString>& freq) {
+// "<NOM:longueur>valeur" (the length in bytes of the written file), then a blank.
+void ajouter_champ(QString& ligne, QLatin1StringView nom, const QString& valeur) {
+    ligne.append(QLatin1Char('<'));
+    ligne.append(nom);
+    ligne.append(QLatin1Char(':'));
+    ajouter_nombre(ligne, longueur_cp1252(valeur));
+    ligne.append(QLatin1Char('>'));
+    ligne.append(valeur);
+    ligne.append(QLatin1Char(' '));
+}
+
+// Date, times, mode, band and FREQ slot: the part both writers share, after the date field.
+void ajouter_milieu(QString& ligne, const QStringList& cellules,
+                    const std::optional<QString>& freq) {
     const QString heure = heure_adif(cellules.value(col_heure));
-    return blanc(champ_date) + blanc(champ_adif(QStringLiteral("TIME_ON"), heure)) +
-           blanc(champ_adif(QStringLiteral("TIME_OFF"), heure)) + QStringLiteral("<MODE:2>CW ") +
-           blanc(champ_adif(QStringLiteral("BAND"), nom_adif_bande(cellules.value(col_bande)))) +
-           blanc(freq.value_or(QString()));
+    ajouter_champ(ligne, QLatin1StringView("TIME_ON"), heure);
+    ajouter_champ(ligne, QLatin1StringView("TIME_OFF"), heure);
+    ligne.append(QLatin1StringView("<MODE:2>CW "));
+    ajouter_champ(ligne, QLatin1StringView("BAND"), nom_adif_bande(cellules.value(col_bande)));
+    if (freq) {
+        ligne.append(*freq);
+    }
+    ligne.append(QLatin1Char(' '));
 }
 
 QString appel(const QStringList& cellules) {
@@ -52,20 +74,56 @@ QString numero_retenu(const QStringList& cellules, const ResultatMembre& membre)
     return membre.base_trouvee ? membre.membre_numero : numero_de_la_ligne(cellules.value(col_ztc));
 }
 
-LignesAdif lignes_adif(
-    const Etat& etat, const BaseMembres& membres, QStringList entete,
-    const std::function<QString(const QStringList&, const ResultatMembre&)>& enregistrement) {
-    LignesAdif resultat{std::move(entete), false};
+using Enregistrement = std::function<QString(const QStringList&, const ResultatMembre&)>;
+
+// The header, then one record per row with a call. True when a look-up found no member
+// database.
+bool rediger_adif(const Etat& etat, const BaseMembres& membres, const QStringList& entete,
+                  const Enregistrement& enregistrement, SortieLignes& sortie) {
+    for (const QString& ligne : entete) {
+        sortie.ligne(ligne);
+    }
+    bool base_absente = false;
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat.table.ligne(ligne);
         if (cellules.value(col_indicatif).isEmpty()) {
             continue;
         }
         const ResultatMembre membre = membres.chercher_membre(appel(cellules));
-        resultat.base_membres_absente |= !membre.base_trouvee;
-        resultat.lignes.append(enregistrement(cellules, membre));
+        base_absente |= !membre.base_trouvee;
+        sortie.ligne(enregistrement(cellules, membre));
     }
-    return resultat;
+    return base_absente;
+}
+
+LignesAdif lignes_adif(const Etat& etat, const BaseMembres& membres, const QStringList& entete,
+                       const Enregistrement& enregistrement) {
+    ListeLignes liste;
+    const bool base_absente = rediger_adif(etat, membres, entete, enregistrement, liste);
+    return {liste.lignes, base_absente};
+}
+
+// The file written record by record; the member database looked at once for the whole file.
+ResultatAdif ecrire_adif(const Etat& etat, const BaseMembres& membres, const QString& chemin,
+                         const QStringList& entete, const Enregistrement& enregistrement) {
+    const OperationMembres operation(membres);
+    bool base_absente = false;
+    ecrire_rapport(etat, chemin, [&](SortieLignes& sortie) {
+        base_absente = rediger_adif(etat, membres, entete, enregistrement, sortie);
+    });
+    return {chemin, base_absente};
+}
+
+Enregistrement enregistrement_rapport(const Etat& etat) {
+    return [&etat](const QStringList& cellules, const ResultatMembre& membre) {
+        return ligne_adif_rapport(cellules, etat.station, membre);
+    };
+}
+
+Enregistrement enregistrement_export(const Etat& etat) {
+    return [&etat](const QStringList& cellules, const ResultatMembre& membre) {
+        return ligne_export_adif(cellules, etat, membre);
+    };
 }
 
 QStringList entete_adif_rapport() {
@@ -102,8 +160,9 @@ QStringList entete_export_adif(const Station& station) {
 } // namespace
 
 QString champ_adif(const QString& nom, const QString& valeur) {
-    return QLatin1Char('<') + nom + QLatin1Char(':') + QString::number(vers_cp1252(valeur).size()) +
-           QLatin1Char('>') + valeur;
+    QString champ = QLatin1Char('<') + nom + QLatin1Char(':');
+    ajouter_nombre(champ, longueur_cp1252(valeur));
+    return champ + QLatin1Char('>') + valeur;
 }
 
 std::optional<QString> frequence_adif_rapport(const QString& bande) {
@@ -116,78 +175,76 @@ std::optional<QString> frequence_export_adif(const QString& bande) {
 
 QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
                            const ResultatMembre& membre) {
-    QString ligne = blanc(champ_adif(QStringLiteral("MY_NAME"), station.nom_saisi)) +
-                    blanc(champ_adif(QStringLiteral("MY_STREET"), station.station_adresse1)) +
-                    blanc(champ_adif(QStringLiteral("MY_CITY"), station.station_adresse2)) +
-                    blanc(champ_adif(QStringLiteral("OPERATOR"), station.station_call)) +
-                    blanc(champ_adif(QStringLiteral("CALL"), appel(cellules)));
-    ligne += milieu_enregistrement(
-        cellules, champ_adif(QStringLiteral("QSO_DATE"), date_adif(cellules.value(col_date))),
-        frequence_adif_rapport(cellules.value(col_bande)));
-    ligne += blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
-             blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu)));
+    QString ligne;
+    ligne.reserve(256);
+    ajouter_champ(ligne, QLatin1StringView("MY_NAME"), station.nom_saisi);
+    ajouter_champ(ligne, QLatin1StringView("MY_STREET"), station.station_adresse1);
+    ajouter_champ(ligne, QLatin1StringView("MY_CITY"), station.station_adresse2);
+    ajouter_champ(ligne, QLatin1StringView("OPERATOR"), station.station_call);
+    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(cellules));
+    ajouter_champ(ligne, QLatin1StringView("QSO_DATE"), date_adif(cellules.value(col_date)));
+    ajouter_milieu(ligne, cellules, frequence_adif_rapport(cellules.value(col_bande)));
+    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), cellules.value(col_rst_env));
+    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), cellules.value(col_rst_recu));
     // A member the database lists without a number keeps its empty field; an empty number
     // of the row's own says nothing.
     const QString numero = numero_retenu(cellules, membre);
     if (numero != textes::non_membre() && (membre.base_trouvee || !numero.isEmpty())) {
-        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), numero));
+        ajouter_champ(ligne, QLatin1StringView("APP_LOGGER32_USER_1"), numero);
     }
-    return ligne + QStringLiteral("<EOR>");
+    ligne.append(QLatin1StringView("<EOR>"));
+    return ligne;
 }
 
 QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
                           const ResultatMembre& membre) {
+    QString ligne;
+    ligne.reserve(256);
+    ajouter_champ(ligne, QLatin1StringView("OPERATOR"), etat.station.station_call);
+    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(cellules));
     const QString date = date_adif(cellules.value(col_date));
-    const QString champ_date =
-        QStringLiteral("<QSO_DATE:%1:D>").arg(vers_cp1252(date).size()) + date;
+    ligne.append(QLatin1StringView("<QSO_DATE:"));
+    ajouter_nombre(ligne, longueur_cp1252(date));
+    ligne.append(QLatin1StringView(":D>"));
+    ligne.append(date);
+    ligne.append(QLatin1Char(' '));
+    ajouter_milieu(ligne, cellules, frequence_export_adif(cellules.value(col_bande)));
     const QString numero = cellules.value(col_ztc);
-    QString ligne = blanc(champ_adif(QStringLiteral("OPERATOR"), etat.station.station_call)) +
-                    blanc(champ_adif(QStringLiteral("CALL"), appel(cellules))) +
-                    milieu_enregistrement(cellules, champ_date,
-                                          frequence_export_adif(cellules.value(col_bande))) +
-                    blanc(champ_adif(QStringLiteral("RST_SENT"), cellules.value(col_rst_env))) +
-                    blanc(champ_adif(QStringLiteral("RST_RCVD"), cellules.value(col_rst_recu))) +
-                    blanc(champ_adif(QStringLiteral("STX"), etat.station.station_nr_club)) +
-                    blanc(champ_adif(QStringLiteral("SRX"), numero));
+    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), cellules.value(col_rst_env));
+    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), cellules.value(col_rst_recu));
+    ajouter_champ(ligne, QLatin1StringView("STX"), etat.station.station_nr_club);
+    ajouter_champ(ligne, QLatin1StringView("SRX"), numero);
     if (!cellules.value(col_nom).isEmpty()) {
-        ligne += blanc(champ_adif(QStringLiteral("NAME"), cellules.value(col_nom)));
+        ajouter_champ(ligne, QLatin1StringView("NAME"), cellules.value(col_nom));
     }
     if (!numero_retenu(cellules, membre).isEmpty()) {
-        ligne += blanc(champ_adif(QStringLiteral("APP_LOGGER32_USER_1"), numero));
+        ajouter_champ(ligne, QLatin1StringView("APP_LOGGER32_USER_1"), numero);
     }
     if (!cellules.value(col_notes).isEmpty()) {
-        ligne += blanc(champ_adif(QStringLiteral("NOTES"), cellules.value(col_notes)));
+        ajouter_champ(ligne, QLatin1StringView("NOTES"), cellules.value(col_notes));
     }
-    return ligne + QStringLiteral("<EOR>");
+    ligne.append(QLatin1StringView("<EOR>"));
+    return ligne;
 }
 
 LignesAdif lignes_adif_rapport(const Etat& etat, const BaseMembres& membres) {
-    return lignes_adif(etat, membres, entete_adif_rapport(),
-                       [&etat](const QStringList& cellules, const ResultatMembre& membre) {
-                           return ligne_adif_rapport(cellules, etat.station, membre);
-                       });
+    return lignes_adif(etat, membres, entete_adif_rapport(), enregistrement_rapport(etat));
 }
 
 LignesAdif lignes_export_adif(const Etat& etat, const BaseMembres& membres) {
     return lignes_adif(etat, membres, entete_export_adif(etat.station),
-                       [&etat](const QStringList& cellules, const ResultatMembre& membre) {
-                           return ligne_export_adif(cellules, etat, membre);
-                       });
+                       enregistrement_export(etat));
 }
 
 ResultatAdif ecrire_adif_rapport(const Etat& etat, const BaseMembres& membres) {
-    const LignesAdif contenu = lignes_adif_rapport(etat, membres);
-    const QString chemin = chemin_adif_rapport(etat);
-    ecrire_rapport(etat, chemin, contenu.lignes);
-    return {chemin, contenu.base_membres_absente};
+    return ecrire_adif(etat, membres, chemin_adif_rapport(etat), entete_adif_rapport(),
+                       enregistrement_rapport(etat));
 }
 
 ResultatAdif exporter_adif(const Etat& etat, const BaseMembres& membres,
                            const QString& nom_choisi) {
-    const LignesAdif contenu = lignes_export_adif(etat, membres);
-    const QString chemin = chemin_export_adif(etat, nom_choisi);
-    ecrire_rapport(etat, chemin, contenu.lignes);
-    return {chemin, contenu.base_membres_absente};
+    return ecrire_adif(etat, membres, chemin_export_adif(etat, nom_choisi),
+                       entete_export_adif(etat.station), enregistrement_export(etat));
 }
 
 } // namespace vorek

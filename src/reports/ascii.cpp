@@ -32,20 +32,24 @@ QString ligne_ascii(const QStringList& cellules) {
     });
 }
 
-QStringList lignes_ascii(const Etat& etat) {
-    QStringList lignes;
+void rediger_ascii(const Etat& etat, SortieLignes& sortie) {
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat.table.ligne(ligne);
         if (!cellules.value(col_indicatif).isEmpty()) {
-            lignes.append(ligne_ascii(cellules));
+            sortie.ligne(ligne_ascii(cellules));
         }
     }
-    return lignes;
+}
+
+QStringList lignes_ascii(const Etat& etat) {
+    ListeLignes liste;
+    rediger_ascii(etat, liste);
+    return liste.lignes;
 }
 
 QString exporter_ascii(const Etat& etat) {
     const QString chemin = chemin_ascii(etat);
-    ecrire_rapport(etat, chemin, lignes_ascii(etat));
+    ecrire_rapport(etat, chemin, [&etat](SortieLignes& sortie) { rediger_ascii(etat, sortie); });
     return chemin;
 }
 

@@ -6,10 +6,12 @@
 namespace vorek {
 
 class Etat;
+class SortieLignes;
 
 // The listing line of a log row (its cells, column 0 first): 52 characters.
 QString ligne_ascii(const QStringList& cellules);
 
+void rediger_ascii(const Etat& etat, SortieLignes& sortie);
 QStringList lignes_ascii(const Etat& etat);
 
 // Writes the listing beside the challenge file; returns its path. Throws Erreur.

@@ -70,23 +70,31 @@ QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_c
     return formater_ligne(colonnes);
 }
 
-QStringList lignes_cabrillo(const Etat& etat) {
+void rediger_cabrillo(const Etat& etat, SortieLignes& sortie) {
     const Station& station = etat.station;
-    QStringList lignes = entete_cabrillo(station);
+    for (const QString& ligne : entete_cabrillo(station)) {
+        sortie.ligne(ligne);
+    }
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat.table.ligne(ligne);
         if (!cellules.value(col_indicatif).isEmpty()) {
-            lignes.append(
+            sortie.ligne(
                 ligne_qso_cabrillo(cellules, station.station_call, station.station_nr_club));
         }
     }
-    lignes.append(QStringLiteral("END-OF-LOG:"));
-    return lignes;
+    sortie.ligne(QStringLiteral("END-OF-LOG:"));
+}
+
+QStringList lignes_cabrillo(const Etat& etat) {
+    ListeLignes liste;
+    rediger_cabrillo(etat, liste);
+    return liste.lignes;
 }
 
 QString ecrire_cabrillo(Etat& etat) {
     etat.fichier_joint = chemin_cabrillo(etat);
-    ecrire_rapport(etat, etat.fichier_joint, lignes_cabrillo(etat));
+    ecrire_rapport(etat, etat.fichier_joint,
+                   [&etat](SortieLignes& sortie) { rediger_cabrillo(etat, sortie); });
     return etat.fichier_joint;
 }
 

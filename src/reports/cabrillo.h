@@ -8,6 +8,7 @@
 namespace vorek {
 
 class Etat;
+class SortieLignes;
 struct Station;
 
 // The fields of a "QSO:" line in their order, and their widths: each field is its text
@@ -36,6 +37,7 @@ QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_c
                            const QString& station_nr_club);
 
 // The whole report: header, one line per row with a call, "END-OF-LOG:".
+void rediger_cabrillo(const Etat& etat, SortieLignes& sortie);
 QStringList lignes_cabrillo(const Etat& etat);
 
 // Writes the report beside the challenge file and keeps its path in fichier_joint, which

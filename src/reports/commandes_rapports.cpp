@@ -22,6 +22,7 @@ void signaler_base_absente(bool absente, const QString& message, Dialogues& dial
 
 CompteRendu executer_ecrire_log(ContexteRapport& contexte) {
     CompteRendu compte_rendu;
+    const OperationReferentiel operation(contexte.referentiel);
     try {
         for (const RedacteurRapport* redacteur : redacteurs_compte_rendu()) {
             const EcritureRapport ecriture = redacteur->ecrire(contexte, QString());

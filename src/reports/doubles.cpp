@@ -2,6 +2,7 @@
 
 #include "colonnes_fixes.h"
 
+#include "base/fichier_texte.h"
 #include "log/table_journal.h"
 
 #include <QHash>
@@ -31,11 +32,11 @@ QList<QList<int>> groupes_doubles(const TableJournal& table) {
     return groupes;
 }
 
-QStringList lignes_doubles(const TableJournal& table, const QList<QList<int>>& groupes) {
-    QStringList lignes;
+void rediger_doubles(const TableJournal& table, const QList<QList<int>>& groupes,
+                     SortieLignes& sortie) {
     for (const QList<int>& groupe : groupes) {
         for (int ligne : groupe) {
-            lignes.append(formater_ligne({
+            sortie.ligne(formater_ligne({
                 {table.cellule(col_indicatif, ligne) + QLatin1Char('-'), 12},
                 {table.cellule(col_date, ligne), 12},
                 {table.cellule(col_heure, ligne), 10},
@@ -43,9 +44,8 @@ QStringList lignes_doubles(const TableJournal& table, const QList<QList<int>>& g
                 {table.cellule(col_points, ligne), 4},
             }));
         }
-        lignes.append(QString(42, QLatin1Char('-')));
+        sortie.ligne(QString(42, QLatin1Char('-')));
     }
-    return lignes;
 }
 
 } // namespace vorek

@@ -5,6 +5,7 @@
 
 namespace vorek {
 
+class SortieLignes;
 class TableJournal;
 
 // Groups of rows whose calls are equal as whole texts (exact, any date or band), each in
@@ -14,6 +15,7 @@ QList<QList<int>> groupes_doubles(const TableJournal& table);
 
 // The recap lines of the groups: each row's call carries a "-", then a line of dashes
 // closes the group.
-QStringList lignes_doubles(const TableJournal& table, const QList<QList<int>>& groupes);
+void rediger_doubles(const TableJournal& table, const QList<QList<int>>& groupes,
+                     SortieLignes& sortie);
 
 } // namespace vorek

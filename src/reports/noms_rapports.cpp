@@ -57,11 +57,19 @@ QString chemin_export_adif(const Etat& etat, const QString& nom_choisi) {
 }
 
 void ecrire_rapport(const Etat& etat, const QString& chemin, const QStringList& lignes) {
+    ecrire_rapport(etat, chemin, [&lignes](SortieLignes& sortie) {
+        for (const QString& ligne : lignes) {
+            sortie.ligne(ligne);
+        }
+    });
+}
+
+void ecrire_rapport(const Etat& etat, const QString& chemin, const Rediger& rediger) {
     if (!etat.fichier_courant.isEmpty() &&
         meme_fichier(chemin, chemin_dans_challenge(etat, etat.fichier_courant))) {
         throw Erreur(message_rapport_sur_journal(chemin));
     }
-    ecrire_lignes(chemin, lignes);
+    ecrire_flux(chemin, rediger);
 }
 
 QString message_rapport_sur_journal(const QString& chemin) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/fichier_texte.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,8 @@ QString chemin_export_adif(const Etat& etat, const QString& nom_choisi);
 // made from (a log named ETE.LOG, an export given the log's own name): that is refused with
 // message_rapport_sur_journal and nothing is written. Throws Erreur.
 void ecrire_rapport(const Etat& etat, const QString& chemin, const QStringList& lignes);
+// The same for a writer that gives its lines one by one (ecrire_flux).
+void ecrire_rapport(const Etat& etat, const QString& chemin, const Rediger& rediger);
 QString message_rapport_sur_journal(const QString& chemin);
 
 } // namespace vorek

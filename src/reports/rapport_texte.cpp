@@ -40,14 +40,25 @@ QString ligne_station(const Etat& etat) {
 // differently, as the report always had them.
 enum class FinDePage { suite, derniere };
 
-class Redaction {
+class RedactionTexte {
   public:
-    Redaction(const Etat& etat, const QString& annee, CompteursRapport& compteurs)
-        : etat_(etat), annee_(annee), compteurs_(compteurs) {}
+    RedactionTexte(const Etat& etat, const QString& annee, CompteursRapport& compteurs,
+                   SortieLignes& sortie)
+        : etat_(etat), annee_(annee), compteurs_(compteurs), sortie_(sortie) {}
 
-    QStringList rediger();
+    void rediger();
 
   private:
+    void ecrire(std::initializer_list<QString> lignes) {
+        for (const QString& ligne : lignes) {
+            sortie_.ligne(ligne);
+        }
+    }
+    void ecrire(const QStringList& lignes) {
+        for (const QString& ligne : lignes) {
+            sortie_.ligne(ligne);
+        }
+    }
     void lister(const QStringList& cellules);
     void fermer_page(FinDePage fin);
     void recapitulatif();
@@ -56,12 +67,12 @@ class Redaction {
     const Etat& etat_;
     const QString& annee_;
     CompteursRapport& compteurs_;
-    QStringList lignes_;
+    SortieLignes& sortie_;
 };
 
-QStringList Redaction::rediger() {
+void RedactionTexte::rediger() {
     compteurs_ = CompteursRapport{};
-    lignes_ = entete_page(etat_, annee_, compteurs_.num_page);
+    ecrire(entete_page(etat_, annee_, compteurs_.num_page));
     for (int ligne = 1; ligne < etat_.table.nb_lignes(); ++ligne) {
         const QStringList cellules = etat_.table.ligne(ligne);
         if (!cellules.value(col_indicatif).isEmpty() && !cellules.value(col_ztc).isEmpty()) {
@@ -71,22 +82,21 @@ QStringList Redaction::rediger() {
     fermer_page(FinDePage::derniere);
     recapitulatif();
     page_score();
-    return lignes_;
 }
 
-void Redaction::lister(const QStringList& cellules) {
-    lignes_.append(ligne_listing(cellules));
+void RedactionTexte::lister(const QStringList& cellules) {
+    sortie_.ligne(ligne_listing(cellules));
     compteurs_.points_page += cellules.value(col_points).toInt();
     ++compteurs_.lignes_page;
     if (compteurs_.lignes_page % lignes_par_bloc == 0) {
-        lignes_.append(QString());
+        sortie_.ligne(QString());
     }
     if (compteurs_.lignes_page == lignes_par_page) {
         fermer_page(FinDePage::suite);
     }
 }
 
-void Redaction::fermer_page(FinDePage fin) {
+void RedactionTexte::fermer_page(FinDePage fin) {
     const bool derniere = fin == FinDePage::derniere;
     const QString total = derniere ? QStringLiteral("Page : %1          total de cette page :"
                                                     "                    Pts = %2")
@@ -96,52 +106,66 @@ void Redaction::fermer_page(FinDePage fin) {
                                                       "                    Pts = %1")
                                      : QStringLiteral("Reports page précédente:              "
                                                       "                         Pts = %1");
-    lignes_ << QString() << total.arg(compteurs_.num_page).arg(compteurs_.points_page) << QString()
-            << reports.arg(compteurs_.total_reporte);
+    ecrire({QString(), total.arg(compteurs_.num_page).arg(compteurs_.points_page), QString(),
+            reports.arg(compteurs_.total_reporte)});
     compteurs_.total_reporte += compteurs_.points_page;
     compteurs_.points_page = 0;
-    lignes_.append(saut_de_page());
+    sortie_.ligne(saut_de_page());
     if (derniere) {
         return;
     }
     compteurs_.lignes_page = 0;
     ++compteurs_.num_page;
-    lignes_.append(entete_page(etat_, annee_, compteurs_.num_page));
+    ecrire(entete_page(etat_, annee_, compteurs_.num_page));
 }
 
-void Redaction::recapitulatif() {
-    lignes_ << QStringLiteral("           -   CHALLENGE d'ETE  VOREK  - ") + annee_
-            << QStringLiteral(" -   RECAPITULATIF des DOUBLES  pour CONTROLE     -") << QString()
-            << ligne_station(etat_) << QString() << QString()
-            << formater_ligne({{QStringLiteral("Indicatif"), 12},
-                               {QStringLiteral("  Date"), 12},
-                               {QStringLiteral(" Heure"), 10},
-                               {QStringLiteral("Bande"), 6},
-                               {QStringLiteral("Pts"), 4}})
-            << QString();
-    lignes_.append(lignes_doubles(etat_.table, groupes_doubles(etat_.table)));
-    lignes_ << QString() << saut_de_page();
+void RedactionTexte::recapitulatif() {
+    ecrire({QStringLiteral("           -   CHALLENGE d'ETE  VOREK  - ") + annee_,
+            QStringLiteral(" -   RECAPITULATIF des DOUBLES  pour CONTROLE     -"), QString(),
+            ligne_station(etat_), QString(), QString(),
+            formater_ligne({{QStringLiteral("Indicatif"), 12},
+                            {QStringLiteral("  Date"), 12},
+                            {QStringLiteral(" Heure"), 10},
+                            {QStringLiteral("Bande"), 6},
+                            {QStringLiteral("Pts"), 4}}),
+            QString()});
+    rediger_doubles(etat_.table, groupes_doubles(etat_.table), sortie_);
+    ecrire({QString(), saut_de_page()});
 }
 
-void Redaction::page_score() {
+void RedactionTexte::page_score() {
     const QString tirets(44, QLatin1Char('-'));
     const QString marge(18, QLatin1Char(' '));
     const Station& station = etat_.station;
-    lignes_ << QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_ << QString()
-            << ligne_station(etat_) << QString() << QString() << tirets
-            << QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
-                   .arg(compter_QSO(etat_.table))
-                   .arg(compteurs_.total_reporte)
-            << tirets << QString() << QStringLiteral("Description de la Station :") << QString()
-            << QString() << QString()
-            << QStringLiteral(" Je certifie sur l'honneur avoir respecté la règlementation")
-            << QStringLiteral(" en vigueur, ainsi que le règlement du challenge. Je m'en remets")
-            << QStringLiteral(" aux décisions de la commision de correction du concours.")
-            << QString() << QString() << QString() << QString()
-            << QStringLiteral("                             Signature :") << QString()
-            << QStringLiteral(" ADRESSE POSTALE :") << QString()
-            << marge + station.station_call + QStringLiteral("    ") + station.nom_saisi
-            << marge + station.station_adresse1 << marge + station.station_adresse2;
+    ecrire({QStringLiteral("            CHALLENGE d'ETE  VOREK  - ") + annee_,
+            QString(),
+            ligne_station(etat_),
+            QString(),
+            QString(),
+            tirets,
+            QStringLiteral(" SCORE DECLARE :   %1 QSO  ,  %2  POINTS")
+                .arg(compter_QSO(etat_.table))
+                .arg(compteurs_.total_reporte),
+            tirets,
+            QString(),
+            QStringLiteral("Description de la Station :"),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral(" Je certifie sur l'honneur avoir respecté la règlementation"),
+            QStringLiteral(" en vigueur, ainsi que le règlement du challenge. Je m'en remets"),
+            QStringLiteral(" aux décisions de la commision de correction du concours."),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("                             Signature :"),
+            QString(),
+            QStringLiteral(" ADRESSE POSTALE :"),
+            QString(),
+            marge + station.station_call + QStringLiteral("    ") + station.nom_saisi,
+            marge + station.station_adresse1,
+            marge + station.station_adresse2});
 }
 
 } // namespace
@@ -182,9 +206,16 @@ QString ligne_listing(const QStringList& cellules) {
     });
 }
 
+void rediger_rapport_texte(const Etat& etat, const QString& annee, CompteursRapport& compteurs,
+                           SortieLignes& sortie) {
+    RedactionTexte(etat, annee, compteurs, sortie).rediger();
+}
+
 QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
                                  CompteursRapport& compteurs) {
-    return Redaction(etat, annee, compteurs).rediger();
+    ListeLignes liste;
+    rediger_rapport_texte(etat, annee, compteurs, liste);
+    return liste.lignes;
 }
 
 ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
@@ -194,8 +225,9 @@ ResultatRapportTexte ecrire_rapport_texte(ContexteRapport& contexte) {
     ResultatRapportTexte resultat;
     resultat.chemin = chemin_rapport_texte(contexte.etat);
     resultat.base_membres_absente = score.base_membres_absente;
-    ecrire_rapport(contexte.etat, resultat.chemin,
-                   lignes_rapport_texte(contexte.etat, annee, resultat.compteurs));
+    ecrire_rapport(contexte.etat, resultat.chemin, [&](SortieLignes& sortie) {
+        rediger_rapport_texte(contexte.etat, annee, resultat.compteurs, sortie);
+    });
     return resultat;
 }
 

@@ -7,6 +7,7 @@
 namespace vorek {
 
 class Etat;
+class SortieLignes;
 struct Referentiel;
 
 // What the report command works with besides the state.
@@ -35,6 +36,8 @@ QString ligne_listing(const QStringList& cellules);
 
 // The whole report for the table as it stands (points not recomputed). compteurs ends
 // with the declared total in total_reporte.
+void rediger_rapport_texte(const Etat& etat, const QString& annee, CompteursRapport& compteurs,
+                           SortieLignes& sortie);
 QStringList lignes_rapport_texte(const Etat& etat, const QString& annee,
                                  CompteursRapport& compteurs);
 

@@ -1,11 +1,17 @@
 #include "score.h"
 
 #include "memoire_score.h"
+#include "score_suivi.h"
 #include "textes_regles.h"
 
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 #include "refdata/texte.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace vorek {
 
@@ -65,39 +71,107 @@ QString note_operateur(const QString& cellule_notes) {
     return QStringView(note).trimmed().isEmpty() ? QString() : note;
 }
 
+namespace {
+
+// Points are a few small numbers: each is written as one shared text.
+QString texte_points(int points) {
+    static const std::array<QString, 32> petits = [] {
+        std::array<QString, 32> textes;
+        for (int i = 0; i < int(textes.size()); ++i) {
+            textes[size_t(i)] = QString::number(i);
+        }
+        return textes;
+    }();
+    return points >= 0 && points < int(petits.size()) ? petits[size_t(points)]
+                                                      : QString::number(points);
+}
+
+// The cells a rescoring writes for a row it judged: column 6 from the member database,
+// column 9 the operator's note followed by the remark, column 7 the points.
+void ecrire_verdict(TableJournal& table, MemoireScore& memoire, int ligne, bool absente,
+                    const QString& annee) {
+    const QString indicatif = table.cellule(col_indicatif, ligne);
+    if (indicatif.isEmpty()) {
+        return;
+    }
+    const Verdict verdict = memoire.verdict(ligne);
+    if (!absente) {
+        table.fixer_cellule(col_ztc, ligne, memoire.membre(indicatif).membre_numero);
+    }
+    const QString note = note_operateur(table.cellule(col_notes, ligne));
+    table.fixer_cellule(col_notes, ligne,
+                        verdict.regle == Regle::aucune ? note
+                                                       : note + remarque(verdict.regle, annee));
+    table.fixer_cellule(col_points, ligne, texte_points(verdict.points));
+}
+
+// The row where the rescoring stopped gets what it had written before the rule that read
+// the date: column 6 and the note without remark.
+void ecrire_arret(TableJournal& table, MemoireScore& memoire, int ligne, bool absente) {
+    const QString indicatif = table.cellule(col_indicatif, ligne);
+    if (indicatif.isEmpty()) {
+        return;
+    }
+    if (!absente) {
+        table.fixer_cellule(col_ztc, ligne, memoire.membre(indicatif).membre_numero);
+    }
+    table.fixer_cellule(col_notes, ligne, note_operateur(table.cellule(col_notes, ligne)));
+}
+
+// The rows whose cells are to be written above arret: those judged since the last writing,
+// and, for another year than the one written, those whose remark holds the year.
+std::vector<int> lignes_a_ecrire(MemoireScore& memoire, int arret, bool autre_annee) {
+    std::vector<int> lignes = memoire.prendre_lignes_jugees(arret);
+    if (autre_annee) {
+        for (int ligne = 1; ligne < arret; ++ligne) {
+            if (memoire.verdict(ligne).regle == Regle::hors_date) {
+                lignes.push_back(ligne);
+            }
+        }
+        std::sort(lignes.begin(), lignes.end());
+        lignes.erase(std::unique(lignes.begin(), lignes.end()), lignes.end());
+    }
+    return lignes;
+}
+
+} // namespace
+
 void calculer_score(Etat& etat, const Referentiel& referentiel, const QString& bande_selectionnee,
                     const QString& annee_courante, ResultatScore& resultat) {
+    // The reference files are looked at once for the whole rescoring.
+    const OperationReferentiel operation(referentiel);
     TableJournal& table = etat.table;
     const bool absente = base_absente(table, referentiel);
     resultat.base_membres_absente = absente;
-    MemoireScore memoire(table, referentiel, conditions_score(etat, bande_selectionnee, absente));
-    etat.score_total = 0;
-    resultat.score_total = 0;
+    SuiviTable& suivi = SuiviTable::de(table);
+    MemoireScore& memoire =
+        suivi.memoire(referentiel, conditions_score(etat, bande_selectionnee, absente));
+    // Only the rows a change may reach are judged again; the others keep their cells.
+    std::optional<Erreur> erreur;
+    try {
+        memoire.juger_jusqu_a(table.nb_lignes());
+    } catch (const Erreur& e) {
+        erreur = e;
+    }
+    const int arret = erreur ? memoire.prochaine_a_juger() : table.nb_lignes();
     {
+        const SuiviTable::Ecriture ecriture(suivi);
         const LotCellules lot(table);
-        for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-            const QString indicatif = table.cellule(col_indicatif, ligne);
-            QString note;
-            if (!indicatif.isEmpty()) {
-                // Without the database column 6 stays as it stands and the row scores from it.
-                if (!absente) {
-                    table.fixer_cellule(col_ztc, ligne, memoire.membre(indicatif).membre_numero);
-                }
-                note = note_operateur(table.cellule(col_notes, ligne));
-                table.fixer_cellule(col_notes, ligne, note);
-            }
-            const Verdict verdict = memoire.noter_suivante();
-            if (indicatif.isEmpty()) {
-                continue;
-            }
-            if (verdict.regle != Regle::aucune) {
-                table.fixer_cellule(col_notes, ligne,
-                                    note + remarque(verdict.regle, annee_courante));
-            }
-            table.fixer_cellule(col_points, ligne, QString::number(verdict.points));
-            etat.score_total += table.cellule(col_points, ligne).toInt();
-            resultat.score_total = etat.score_total;
+        for (const int ligne :
+             lignes_a_ecrire(memoire, arret, annee_courante != suivi.annee_ecrite())) {
+            ecrire_verdict(table, memoire, ligne, absente, annee_courante);
         }
+        if (erreur) {
+            ecrire_arret(table, memoire, arret, absente);
+        }
+    }
+    etat.score_total = table.nb_colonnes() > col_points ? memoire.total_avant(arret) : 0;
+    resultat.score_total = etat.score_total;
+    // Stopped, the rows above carry this year and the others their own: the next rescoring
+    // writes every year again.
+    suivi.fixer_annee_ecrite(erreur ? QString() : annee_courante);
+    if (erreur) {
+        throw *erreur;
     }
     // Once the views have the new cells.
     emit etat.annonces.score_recalcule();

@@ -1,120 +1,126 @@
 #include "score_suivi.h"
 
+#include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
 namespace vorek {
 
-namespace {
-
-// Whether two states of a row weigh the same for the rows below it. A row with a call
-// scores anew from its date, time, call and band (and its own number without the
-// database); a row without one counts by the cells it keeps.
-bool meme_poids(const CellulesQSO& a, const CellulesQSO& b, bool base_absente) {
-    if (a.indicatif != b.indicatif) {
-        return false;
-    }
-    if (a.indicatif.isEmpty()) {
-        return a.bande == b.bande && a.ztc == b.ztc && a.points == b.points;
-    }
-    return a.date == b.date && a.heure == b.heure && a.bande == b.bande &&
-           (!base_absente || a.ztc == b.ztc);
+SuiviTable& SuiviTable::de(const TableJournal& table) {
+    auto* suivi = table.findChild<SuiviTable*>(QString(), Qt::FindDirectChildrenOnly);
+    return suivi ? *suivi : *new SuiviTable(table);
 }
 
-} // namespace
+// A child of the table it follows, so that it lives as long as the table: parenting changes
+// nothing of the table's content.
+SuiviTable::SuiviTable(const TableJournal& table)
+    : QObject(const_cast<TableJournal*>(&table)), table_(table) {
+    // The model's rows are the log's rows 1.. shifted by one.
+    connect(&table, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& haut, const QModelIndex& bas) {
+                if (!memoire_ || ecritures_ > 0) {
+                    return;
+                }
+                for (int ligne = haut.row() + 1; ligne <= bas.row() + 1; ++ligne) {
+                    memoire_->ligne_changee(ligne);
+                }
+            });
+    connect(&table, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int premiere, int derniere) {
+                if (memoire_) {
+                    memoire_->lignes_inserees(premiere + 1, derniere - premiere + 1);
+                }
+            });
+    connect(&table, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int premiere, int derniere) {
+                if (memoire_) {
+                    memoire_->lignes_supprimees(premiere + 1, derniere - premiere + 1);
+                }
+            });
+    connect(&table, &QAbstractItemModel::modelReset, this, &SuiviTable::oublier);
+    connect(&table, &QAbstractItemModel::layoutChanged, this, &SuiviTable::oublier);
+    connect(&table, &QAbstractItemModel::columnsInserted, this, &SuiviTable::oublier);
+    connect(&table, &QAbstractItemModel::columnsRemoved, this, &SuiviTable::oublier);
+    connect(&table, &QAbstractItemModel::rowsMoved, this, &SuiviTable::oublier);
+}
+
+void SuiviTable::oublier() {
+    memoire_.reset();
+    emit memoire_oubliee();
+}
+
+MemoireScore& SuiviTable::memoire(const Referentiel& referentiel,
+                                  const ConditionsScore& conditions) {
+    const SignatureFichier membres = referentiel.membres.signature();
+    const SignatureFichier pays = referentiel.pays.signature();
+    if (memoire_) {
+        // The entry's band weighs only on the rows without a band cell.
+        ConditionsScore tenues = memoire_->conditions();
+        tenues.bande_selectionnee = conditions.bande_selectionnee;
+        if (!(tenues == conditions)) {
+            oublier();
+        }
+    }
+    if (!memoire_) {
+        memoire_ = std::make_unique<MemoireScore>(table_, referentiel, conditions);
+    } else {
+        memoire_->utiliser(referentiel);
+        memoire_->changer_bande_selectionnee(conditions.bande_selectionnee);
+        if (!(membres == membres_) || !(pays == pays_)) {
+            memoire_->rafraichir_references(!(membres == membres_), !(pays == pays_));
+        }
+    }
+    membres_ = membres;
+    pays_ = pays;
+    return *memoire_;
+}
 
 ScoreSuivi::ScoreSuivi(const Etat& etat, const Referentiel& referentiel, QObject* parent)
     : QObject(parent), etat_(etat), referentiel_(referentiel) {
-    const TableJournal* table = &etat.table;
-    // The model's rows are the log's rows 1.. shifted by one.
-    connect(table, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& haut, const QModelIndex& bas) {
-                lignes_changees(haut.row() + 1, bas.row() + 1);
-            });
-    connect(table, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int premiere, int) { lignes_deplacees(premiere + 1); });
-    connect(table, &QAbstractItemModel::rowsRemoved, this,
-            [this](const QModelIndex&, int premiere, int) { lignes_deplacees(premiere + 1); });
-    connect(table, &QAbstractItemModel::modelReset, this, &ScoreSuivi::oublier);
-    connect(table, &QAbstractItemModel::layoutChanged, this, &ScoreSuivi::oublier);
-    connect(table, &QAbstractItemModel::rowsMoved, this, &ScoreSuivi::oublier);
-    connect(table, &QAbstractItemModel::columnsInserted, this, &ScoreSuivi::oublier);
-    connect(table, &QAbstractItemModel::columnsRemoved, this, &ScoreSuivi::oublier);
+    // Without an application there is no idle time to wait for.
+    if (!QCoreApplication::instance()) {
+        return;
+    }
+    const auto plus_tard = [this] { QTimer::singleShot(0, this, &ScoreSuivi::preparer); };
+    connect(&SuiviTable::de(etat.table), &SuiviTable::memoire_oubliee, this, plus_tard);
+    auto* veille = new QFileSystemWatcher(this);
+    for (const QString& fichier : {referentiel.membres.chemin(), referentiel.pays.chemin()}) {
+        veille->addPath(QFileInfo(fichier).absolutePath());
+    }
+    connect(veille, &QFileSystemWatcher::directoryChanged, this, plus_tard);
 }
 
 ScoreSuivi::~ScoreSuivi() = default;
 
-void ScoreSuivi::oublier() {
-    memoire_.reset();
-    retenues_.clear();
-}
-
-void ScoreSuivi::lignes_changees(int premiere, int derniere) {
-    if (!memoire_) {
-        return;
-    }
-    const bool base_absente = memoire_->conditions().base_absente;
-    const int fin = std::min(derniere, int(retenues_.size()));
-    for (int ligne = std::max(premiere, 1); ligne <= fin; ++ligne) {
-        if (!meme_poids(retenues_[size_t(ligne - 1)], CellulesQSO::de_la_ligne(etat_.table, ligne),
-                        base_absente)) {
-            oublier();
-            return;
-        }
-    }
-}
-
-// Rows inserted or removed at ligne renumber every row below: what was remembered from
-// there on no longer names its rows.
-void ScoreSuivi::lignes_deplacees(int premiere) {
-    if (premiere <= int(retenues_.size())) {
-        oublier();
-    }
-}
-
-// The memory of rows 1..jusqu_a under these conditions: the one kept when it still holds,
-// grown row by row; otherwise one started again from the top.
-MemoireScore& ScoreSuivi::memoire(const ConditionsScore& conditions, int jusqu_a) {
-    const std::pair<quint64, quint64> versions{version_membres_, referentiel_.pays.version()};
-    if (memoire_) {
-        const ConditionsScore& tenues = memoire_->conditions();
-        ConditionsScore autres = tenues;
-        autres.bande_selectionnee = conditions.bande_selectionnee;
-        // The entry's band weighs only on rows that took their points from it.
-        const bool bande = tenues.bande_selectionnee == conditions.bande_selectionnee ||
-                           !memoire_->bande_selectionnee_lue();
-        if (autres == conditions && bande && versions == versions_memoire_ &&
-            memoire_->derniere_ligne() <= jusqu_a) {
-            memoire_->changer_bande_selectionnee(conditions.bande_selectionnee);
-        } else {
-            oublier();
-        }
-    }
-    if (!memoire_) {
-        memoire_ = std::make_unique<MemoireScore>(etat_.table, referentiel_, conditions);
-        versions_memoire_ = versions;
-    }
-    while (memoire_->derniere_ligne() < jusqu_a) {
-        memoire_->noter_suivante();
-        retenues_.push_back(CellulesQSO::de_la_ligne(etat_.table, memoire_->derniere_ligne()));
-    }
-    return *memoire_;
+MemoireScore& ScoreSuivi::memoire(const QString& bande_selectionnee) {
+    bande_ = bande_selectionnee;
+    const ConditionsScore conditions =
+        conditions_score(etat_, bande_selectionnee, !referentiel_.membres.presente());
+    return SuiviTable::de(etat_.table).memoire(referentiel_, conditions);
 }
 
 Verdict ScoreSuivi::apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee) {
-    // Whether the database is there changes only with the file read.
-    const quint64 version = referentiel_.membres.version();
-    if (version != version_membres_) {
-        version_membres_ = version;
-        base_presente_ = referentiel_.membres.presente();
-    }
-    const ConditionsScore conditions = conditions_score(etat_, bande_selectionnee, !base_presente_);
-    // Rows past the table's end read empty, as the commit adds them.
-    return memoire(conditions, std::max(ligne - 1, 0)).juger(qso);
+    const OperationReferentiel operation(referentiel_);
+    return memoire(bande_selectionnee).juger(qso, std::max(ligne, 1));
 }
 
-int ScoreSuivi::lignes_retenues() const {
-    return int(retenues_.size());
+void ScoreSuivi::preparer() {
+    if (!bande_) {
+        return;
+    }
+    const OperationReferentiel operation(referentiel_);
+    // The partial check's index is made at its first question after the file was read.
+    referentiel_.membres.chercher_fragment(u"", 0);
+    try {
+        memoire(*bande_).juger_jusqu_a(etat_.table.nb_lignes());
+    } catch (const Erreur&) {
+        // The preview tells it at the next keystroke.
+    }
 }
 
 CellulesQSO cellules_lues(const TableJournal& table, const QStringList& ligne) {

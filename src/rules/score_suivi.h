@@ -2,21 +2,78 @@
 
 #include "memoire_score.h"
 
+#include "refdata/suivi_fichier.h"
+
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
-#include <utility>
-#include <vector>
+#include <optional>
 
 namespace vorek {
 
 class Etat;
 struct Referentiel;
 
-// The rescoring's memory of the log kept in step with the table, so that what a QSO about
-// to be written would score is known at once. Every change of the table reaches it through
-// the model's signals; a change above the rows remembered makes it start again from the
-// top at the next question, a row added below is remembered on its own.
+// The rescoring's memory of one log table, kept in step with it through the model's
+// signals and shared by every rescoring of that table and by the entry's preview: a row
+// written, inserted or removed makes only the rows it may reach wait to be judged again,
+// and a load, a commit or a correction costs those rows, not the whole log. The memory is
+// made again from the top when the rows are reordered or replaced, when the columns
+// change, or when the conditions of the rescoring do; a member database or country list
+// replaced on disk makes the rows of the calls whose answer changed wait.
+class SuiviTable : public QObject {
+    Q_OBJECT
+
+  public:
+    // The one that follows this table, made at the first call (a child of the table).
+    static SuiviTable& de(const TableJournal& table);
+
+    // The memory for these reference files and conditions, its waiting rows not judged yet.
+    MemoireScore& memoire(const Referentiel& referentiel, const ConditionsScore& conditions);
+
+    // The next rescoring judges every row from the top.
+    void oublier();
+
+    // While one lives, the table's changes are the rescoring's own writing of its verdicts:
+    // no row waits for them.
+    class Ecriture {
+      public:
+        explicit Ecriture(SuiviTable& suivi) : suivi_(suivi) { ++suivi_.ecritures_; }
+        ~Ecriture() { --suivi_.ecritures_; }
+        Ecriture(const Ecriture&) = delete;
+        Ecriture& operator=(const Ecriture&) = delete;
+
+      private:
+        SuiviTable& suivi_;
+    };
+
+    // The year the remarks of the table were last written with, empty when they may differ
+    // (a rescoring that stopped half way).
+    const QString& annee_ecrite() const { return annee_ecrite_; }
+    void fixer_annee_ecrite(const QString& annee) { annee_ecrite_ = annee; }
+
+  signals:
+    // The rows were reordered or replaced: the memory is to be made again.
+    void memoire_oubliee();
+
+  private:
+    explicit SuiviTable(const TableJournal& table);
+
+    const TableJournal& table_;
+    std::unique_ptr<MemoireScore> memoire_;
+    // The reference files the memory's look-ups come from.
+    SignatureFichier membres_;
+    SignatureFichier pays_;
+    int ecritures_ = 0;
+    QString annee_ecrite_;
+};
+
+// The entry's view of that memory: what a QSO about to be written would score. Once the
+// rows were reordered or replaced (a sort, an import), or a reference file replaced in its
+// folder (a fetch), what the next keystroke needs is made again as soon as the event loop
+// is idle, under the band of the last preview: the memory, the member database's indexes.
+// A keystroke that comes first finds the change by itself, as every operation does.
 class ScoreSuivi : public QObject {
     Q_OBJECT
 
@@ -29,25 +86,13 @@ class ScoreSuivi : public QObject {
     // the conversion text where that rescoring would stop before the row.
     Verdict apercu(const CellulesQSO& qso, int ligne, const QString& bande_selectionnee);
 
-    // Rows remembered, from the top.
-    int lignes_retenues() const;
-
   private:
-    void oublier();
-    void lignes_changees(int premiere, int derniere);
-    void lignes_deplacees(int premiere);
-    MemoireScore& memoire(const ConditionsScore& conditions, int jusqu_a);
+    MemoireScore& memoire(const QString& bande_selectionnee);
+    void preparer();
 
     const Etat& etat_;
     const Referentiel& referentiel_;
-    std::unique_ptr<MemoireScore> memoire_;
-    // The cells of rows 1.. as remembered: a change is told from a rewrite of the same text.
-    std::vector<CellulesQSO> retenues_;
-    // The member database as last looked at.
-    quint64 version_membres_ = 0;
-    bool base_presente_ = false;
-    // The versions of the member database and the country list the memory was built on.
-    std::pair<quint64, quint64> versions_memoire_;
+    std::optional<QString> bande_;
 };
 
 // A would-be row as the table would read it: cells past the table's columns are empty.

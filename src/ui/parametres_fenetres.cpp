@@ -65,7 +65,7 @@ std::optional<Geometrie> a_ecrire(const PlaceRetenue* place) {
 
 } // namespace
 
-void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QWidget* a_laisser_voir) {
+void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QRect& a_laisser_voir) {
     QWidget* fenetre = place.fenetre;
     if (!place.placee) {
         place.placee = true;
@@ -74,9 +74,8 @@ void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QWidge
             return;
         }
         const QSize taille = fenetre->size().expandedTo(fenetre->minimumSizeHint());
-        const QRect champ(a_laisser_voir->mapToGlobal(QPoint(0, 0)), a_laisser_voir->size());
         placer(fenetre, a_cote(principale->frameGeometry(), taille, zones_ecrans(), cadre(fenetre),
-                               champ, fenetre->minimumSizeHint().width()));
+                               a_laisser_voir, fenetre->minimumSizeHint().width()));
         return;
     }
     ajuster_a_l_ecran(fenetre);

@@ -23,8 +23,8 @@ struct PlaceRetenue {
 };
 
 // Before each show of the window: placed the first time, beside the main window and leaving
-// its a_laisser_voir in sight, then brought inside a screen.
-void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QWidget* a_laisser_voir);
+// a_laisser_voir (a place on the screen) in sight, then brought inside a screen.
+void placer_retenue(PlaceRetenue& place, const QWidget* principale, const QRect& a_laisser_voir);
 
 // What the settings file is to keep: the window's place once it was placed, the stored one
 // before (a window never shown this session keeps where it was left).

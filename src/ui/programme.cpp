@@ -12,8 +12,6 @@
 
 #include "app/parametres.h"
 
-#include <QLineEdit>
-
 #include <QFileInfo>
 #include <QScreen>
 
@@ -140,7 +138,7 @@ void Programme::afficher_choix_ADIF() {
 }
 
 void Programme::afficher_envoi_CR() {
-    placer_retenue(place_infoCR_, Form_main_, Form_main_->Edit_call);
+    placer_retenue(place_infoCR_, Form_main_, Form_main_->place_indicatif());
     Form_infoCR_->show();
     Form_infoCR_->raise();
     Form_infoCR_->activateWindow();

@@ -9,14 +9,12 @@
 #include "tform_statistiques.h"
 #include "tform_verification.h"
 
-#include <QLineEdit>
-
 namespace vorek {
 
 namespace {
 
 void montrer(QWidget* fenetre, PlaceRetenue& place, const TForm_main* principale) {
-    placer_retenue(place, principale, principale->Edit_call);
+    placer_retenue(place, principale, principale->place_indicatif());
     fenetre->show();
     fenetre->raise();
     fenetre->activateWindow();

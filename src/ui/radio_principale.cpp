@@ -1,7 +1,7 @@
 #include "radio_principale.h"
 
 #include "controles.h"
-#include "tform_main.h"
+#include "panneau_saisie.h"
 
 #include "app/parametres.h"
 #include "base/erreur.h"
@@ -10,10 +10,9 @@
 #include "rig/textes_rig.h"
 
 #include <QEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -33,10 +32,10 @@ void signaler(QLabel* label, const QString& texte, bool alerte) {
 
 } // namespace
 
-RadioPrincipale::RadioPrincipale(TForm_main& fenetre, Etat& etat,
+RadioPrincipale::RadioPrincipale(QMainWindow& fenetre, PanneauSaisie& panneau, Etat& etat,
                                  const IntervallesRadio& intervalles)
-    : QObject(&fenetre), fenetre_(fenetre), etat_(etat), intervalles_(intervalles),
-      suivi_(new SuiviRadio(this)), bande_a_prendre_(new QTimer(this)) {
+    : QObject(&fenetre), fenetre_(fenetre), panneau_(panneau), etat_(etat),
+      intervalles_(intervalles), suivi_(new SuiviRadio(this)), bande_a_prendre_(new QTimer(this)) {
     construire_etat();
     connect(suivi_, &SuiviRadio::etat_change, this, &RadioPrincipale::afficher_radio);
     connect(suivi_, &SuiviRadio::connexion_changee, this, &RadioPrincipale::connexion_changee);
@@ -48,16 +47,14 @@ RadioPrincipale::RadioPrincipale(TForm_main& fenetre, Etat& etat,
     bande_a_prendre_->setInterval(intervalles_.lecture);
     connect(bande_a_prendre_, &QTimer::timeout, this, &RadioPrincipale::prendre_bande);
     // Every entry event is seen, so that no correction passes unnoticed between two ticks.
-    connect(&fenetre_, &TForm_main::saisie_traitee, this, [this] {
+    connect(&panneau_, &PanneauSaisie::saisie_traitee, this, [this] {
         if (suivi_->actif()) {
             prendre_bande();
         }
     });
-    // Installed after the window's own filter, so seen first: a key used for the CW never
+    // Installed after the panel's own filter, so seen first: a key used for the CW never
     // reaches the entry.
-    for (QWidget* w : fenetre_.Panel6->findChildren<QWidget*>()) {
-        w->installEventFilter(this);
-    }
+    panneau_.surveiller_touches(this);
 }
 
 RadioPrincipale::~RadioPrincipale() {
@@ -181,8 +178,8 @@ bool RadioPrincipale::touche(int code) {
 }
 
 void RadioPrincipale::envoyer_message(int numero) {
-    const ChampsMacro champs{etat_.station.station_call, fenetre_.Edit_call->text(),
-                             etat_.station.station_nr_club, fenetre_.Edit_RSTS->text()};
+    const ChampsMacro champs{etat_.station.station_call, panneau_.indicatif(),
+                             etat_.station.station_nr_club, panneau_.report_envoye()};
     const MessageCw message = developper_message(reglages_.messages[size_t(numero)], champs);
     if (!message.erreur.isEmpty()) {
         dire(message.erreur);
@@ -257,7 +254,7 @@ void RadioPrincipale::prendre_bande() {
     }
     // Taken first: setting the band is itself an entry event, which calls back here.
     const QString bande = *std::exchange(bande_voulue_, std::nullopt);
-    if (!fenetre_.suivre_bande_radio(bande)) {
+    if (!panneau_.suivre_bande(bande)) {
         bande_voulue_ = bande;
     }
 }

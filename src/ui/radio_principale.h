@@ -10,12 +10,13 @@
 #include <optional>
 
 class QLabel;
+class QMainWindow;
 class QTimer;
 
 namespace vorek {
 
 class Etat;
-class TForm_main;
+class PanneauSaisie;
 
 // The radio and the keyer of the main window: the rig followed from its own thread, the band
 // it gives taken into the entry, the status area, and the keys of the entry panel that key
@@ -25,7 +26,8 @@ class RadioPrincipale : public QObject {
     Q_OBJECT
 
   public:
-    RadioPrincipale(TForm_main& fenetre, Etat& etat, const IntervallesRadio& intervalles);
+    RadioPrincipale(QMainWindow& fenetre, PanneauSaisie& panneau, Etat& etat,
+                    const IntervallesRadio& intervalles);
     ~RadioPrincipale() override;
 
     // Restarts the rig link and the keyer as these settings say.
@@ -58,7 +60,8 @@ class RadioPrincipale : public QObject {
     void vitesse_changee(int wpm);
     void prendre_bande();
 
-    TForm_main& fenetre_;
+    QMainWindow& fenetre_;
+    PanneauSaisie& panneau_;
     Etat& etat_;
     IntervallesRadio intervalles_;
     ReglagesRig reglages_;

@@ -7,22 +7,17 @@
 #include "entry/libelles.h"
 #include "fenetre_aide.h"
 #include "log/commandes_fichier.h"
+#include "panneau_saisie.h"
 #include "parametres_fenetres.h"
-#include "rules/bandes.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QTableView>
-#include <QTableWidget>
-#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -31,11 +26,12 @@ namespace vorek {
 TForm_main::TForm_main(Contexte& contexte) : contexte_(contexte) {
     setObjectName(QStringLiteral("Form_main"));
     construire_barre_outils();
-    construire_saisie();
+    panneau_ = new PanneauSaisie(contexte_, centralWidget());
     construire_barre_boutons();
     construire_grilles();
     construire_menus();
     construire_menu_statistiques();
+    partager_actions();
     disposer();
     connecter();
     construire_radio();
@@ -63,20 +59,7 @@ void TForm_main::FormCreate() {
     // Real time, band item 0, today's date: the entry's own start.
     contexte_.entree = std::make_unique<EntreeQSO>(etat, *contexte_.referentiel, contexte_.horloge,
                                                    contexte_.dialogues);
-    // The entry's DXCC list is the station window's, up to an empty prefix, with one empty
-    // item to show nothing.
-    contexte_.entree->fixer_prefixes(etat.liste_dxcc.mid(0, etat.liste_dxcc.indexOf(QString())));
-    {
-        const QSignalBlocker bloque_bandes(ComboBox_band);
-        const QSignalBlocker bloque_prefixes(ComboBox_PFX);
-        ComboBox_band->clear();
-        ComboBox_band->addItems(bandes());
-        ComboBox_band->setCurrentIndex(0);
-        ComboBox_PFX->clear();
-        ComboBox_PFX->addItems(contexte_.entree->items_PFX);
-        ComboBox_PFX->setCurrentIndex(-1);
-    }
-    afficher_saisie();
+    panneau_->demarrer();
     demarrer_radio();
 }
 
@@ -104,7 +87,7 @@ void TForm_main::reprendre_saisie() {
     maj_titre();
     show();
     activateWindow();
-    Edit_call->setFocus();
+    panneau_->aller_a_l_indicatif();
     Timer1->start();
 }
 
@@ -136,20 +119,17 @@ void TForm_main::etirer_notes() {
     etirement_ = false;
 }
 
-void TForm_main::choisir_bande(const QString& bande) {
-    const int index = ComboBox_band->findText(bande, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!bande.isEmpty() && index >= 0) {
-        ComboBox_band->setCurrentIndex(index);
-    }
+QRect TForm_main::place_indicatif() const {
+    return panneau_->place_indicatif();
 }
 
-void TForm_main::BitBtn_retourClick() {
-    hide();
-    emit retour_station_demande();
+void TForm_main::choisir_bande(const QString& bande) {
+    panneau_->choisir_bande(bande);
 }
 
 void TForm_main::RetourAccueil1Click() {
-    BitBtn_retourClick();
+    hide();
+    emit retour_station_demande();
 }
 
 void TForm_main::Ouvrir1Click() {
@@ -164,22 +144,6 @@ void TForm_main::Enregistrersous1Click() {
     if (enregistrer_sous(contexte_.etat, contexte_.dialogues)) {
         maj_titre();
     }
-}
-
-void TForm_main::Quitter1Click() {
-    emit fermeture_demandee();
-}
-
-void TForm_main::ImportADIF1Click() {
-    emit import_adif_demande();
-}
-
-void TForm_main::BitBtn_ADIFClick() {
-    ImportADIF1Click();
-}
-
-void TForm_main::Info_CRClick() {
-    emit envoi_cr_demande();
 }
 
 void TForm_main::SpeedButton1Click() {
@@ -215,15 +179,8 @@ void TForm_main::Fichiersreference1Click() {
                                                           contexte_.attente, contexte_.dialogues);
     emit date_base_changee(bilan.Label_date_BD);
     if (bilan.pays_converti) {
-        Etat& etat = contexte_.etat;
-        etat.liste_dxcc = bilan.entites;
-        contexte_.entree->fixer_prefixes(
-            etat.liste_dxcc.mid(0, etat.liste_dxcc.indexOf(QString())));
-        const QSignalBlocker bloque(ComboBox_PFX);
-        const QString courant = ComboBox_PFX->currentText();
-        ComboBox_PFX->clear();
-        ComboBox_PFX->addItems(contexte_.entree->items_PFX);
-        ComboBox_PFX->setCurrentIndex(ComboBox_PFX->findText(courant));
+        contexte_.etat.liste_dxcc = bilan.entites;
+        panneau_->renouveler_prefixes();
         emit liste_dxcc_changee();
     }
     contexte_.dialogues.message(TypeMessage::information, bilan.message);
@@ -247,24 +204,28 @@ void TForm_main::closeEvent(QCloseEvent* evenement) {
 namespace vorek {
 
 void TForm_main::connecter() {
-    connect(BitBtn_retour, &QToolButton::clicked, this, &TForm_main::BitBtn_retourClick);
     connect(RetourAccueil1, &QAction::triggered, this, &TForm_main::RetourAccueil1Click);
-    connect(OpenBtn, &QToolButton::clicked, this, &TForm_main::Ouvrir1Click);
     connect(Ouvrir1, &QAction::triggered, this, &TForm_main::Ouvrir1Click);
-    connect(SaveBtn, &QToolButton::clicked, this, &TForm_main::Enregistrer1Click);
     connect(Enregistrer1, &QAction::triggered, this, &TForm_main::Enregistrer1Click);
     connect(Enregistrersous1, &QAction::triggered, this, &TForm_main::Enregistrersous1Click);
-    connect(Quitter1, &QAction::triggered, this, &TForm_main::Quitter1Click);
-    connect(ImportADIF1, &QAction::triggered, this, &TForm_main::ImportADIF1Click);
-    connect(BitBtn_ADIF, &QPushButton::clicked, this, &TForm_main::BitBtn_ADIFClick);
-    connect(Info_CR, &QPushButton::clicked, this, &TForm_main::Info_CRClick);
+    // What another window does goes to the program.
+    connect(Quitter1, &QAction::triggered, this, &TForm_main::fermeture_demandee);
+    connect(ImportADIF1, &QAction::triggered, this, &TForm_main::import_adif_demande);
+    connect(Info_CR, &QPushButton::clicked, this, &TForm_main::envoi_cr_demande);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm_main::SpeedButton1Click);
     connect(BitBtn_bye, &QPushButton::clicked, this, &TForm_main::BitBtn_byeClick);
     connect(CTYdatfichierdespays1, &QAction::triggered, this,
             &TForm_main::CTYdatfichierdespays1Click);
     connect(Fichiersreference1, &QAction::triggered, this, &TForm_main::Fichiersreference1Click);
-    connect(SpeedButton_temps_reel, &QToolButton::clicked, this, &TForm_main::passer_temps_reel);
-    connect(Timer1, &QTimer::timeout, this, &TForm_main::Timer1Timer);
+
+    // The clock and the time mode are the entry's.
+    connect(SpeedButton_temps_reel, &QToolButton::clicked, panneau_,
+            &PanneauSaisie::passer_temps_reel);
+    connect(SpeedButton_temps_differe, &QToolButton::clicked, panneau_,
+            &PanneauSaisie::SpeedButton_temps_differeClick);
+    connect(Timer1, &QTimer::timeout, panneau_, &PanneauSaisie::Timer1Timer);
+    connect(panneau_, &PanneauSaisie::mode_temps_affiche, this, &TForm_main::afficher_mode_temps);
+    connect(panneau_, &PanneauSaisie::libelles_a_afficher, this, &TForm_main::appliquer_libelles);
 
     // The widths live in the log table (the challenge and settings files store them there);
     // the grid shows them and gives back what the operator drags.
@@ -282,30 +243,47 @@ void TForm_main::connecter() {
             });
     Grille->viewport()->installEventFilter(this);
 
-    connecter_saisie();
+    connecter_grille();
     connecter_rapports();
     connecter_clavier();
 }
 
 void TForm_main::connecter_clavier() {
-    const auto raccourci = [this](const QKeySequence& touches, const auto& action) {
-        connect(new QShortcut(touches, this), &QShortcut::activated, this, action);
-    };
-    raccourci(QKeySequence(Qt::ALT | Qt::Key_D),
-              [this] { aller_au_selecteur(DateTimePicker_date); });
-    raccourci(QKeySequence(Qt::ALT | Qt::Key_H),
-              [this] { aller_au_selecteur(DateTimePicker_time); });
-    raccourci(QKeySequence(Qt::Key_F1), [this] { SpeedButton1Click(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &TForm_main::SpeedButton1Click);
 }
 
-void TForm_main::aller_au_selecteur(QDateTimeEdit* selecteur) {
-    // A shortcut's focus selects the first section: the digits typed next go into it and
-    // move on to the following sections by themselves.
-    selecteur->setFocus(Qt::ShortcutFocusReason);
-    if (selecteur->hasFocus()) {
-        selecteur->setCurrentSectionIndex(0);
-        selecteur->setSelectedSection(selecteur->sectionAt(0));
+void TForm_main::afficher_mode_temps(const QString& texte, const QColor& couleur) {
+    Label_temps_reel->setText(texte);
+    QPalette palette = Label_temps_reel->palette();
+    palette.setColor(QPalette::WindowText, couleur);
+    Label_temps_reel->setPalette(palette);
+}
+
+void TForm_main::appliquer_libelles(const Libelles& libelles) {
+    if (libelles.Label_score) {
+        Label_score->setText(*libelles.Label_score);
     }
+    if (libelles.Label_nbrQSO) {
+        Label_nbrQSO->setText(*libelles.Label_nbrQSO);
+    }
+    if (libelles.titre) {
+        setWindowTitle(*libelles.titre);
+    }
+}
+
+bool TForm_main::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == Grille->viewport() && evenement->type() == QEvent::Resize) {
+        etirer_notes();
+    }
+    // The entry panel's keys (tform_main_cluster.cpp's filter): the band map's walk.
+    if (evenement->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche_spot(panneau_->champ_de(objet), touche->key(), touche->modifiers())) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 } // namespace vorek

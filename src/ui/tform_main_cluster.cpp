@@ -1,15 +1,14 @@
 // The main window's side of the band map: its menu item, the walk through the spots of the
 // entry's band from the call field, and a spot taken into the entry.
 
+#include "panneau_saisie.h"
 #include "radio_principale.h"
 #include "tform_main.h"
 
-#include "rules/bandes.h"
-
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
-#include <QTableWidget>
+
+#include <utility>
 
 namespace vorek {
 
@@ -18,6 +17,9 @@ void TForm_main::construire_carte() {
     CarteBandes1 = Radio1->addAction(QStringLiteral("Carte des bandes..."));
     CarteBandes1->setObjectName(QStringLiteral("CarteBandes1"));
     connect(CarteBandes1, &QAction::triggered, this, &TForm_main::carte_demandee);
+    // Installed after the panel's and the radio's filters, so seen first: a Return that takes
+    // a spot never commits, and every key in the call field is seen.
+    panneau_->surveiller_touches(this);
 }
 
 // Ctrl+Up/Down walk the spots; Return then takes the one shown instead of committing. Any
@@ -50,24 +52,17 @@ void TForm_main::designer_spot(const SpotCarte& spot) {
 }
 
 void TForm_main::prendre_spot(const SpotCarte& spot) {
-    if (!contexte_.entree || occupe_) {
+    spot_designe_.reset();
+    // Nothing is taken before the entry exists or while another entry event runs.
+    if (!panneau_->suivre_bande(spot.bande)) {
         return;
     }
-    spot_designe_.reset();
     radio_->regler_frequence(spot.spot.frequence_hz);
-    const int index = int(bandes().indexOf(spot.bande));
-    executer([&] {
-        contexte_.entree->choisir_bande(index);
-        contexte_.entree->bande_courante = contexte_.entree->bande_selectionnee();
-    });
-    StringGrid_HF->clearSelection();
     raise();
     activateWindow();
-    Edit_call->setFocus(Qt::OtherFocusReason);
     // Through the field's own change: the look-ups, the preview and the partial check run as
     // for a call typed.
-    Edit_call->setText(spot.spot.indicatif);
-    Edit_call->end(false);
+    panneau_->prendre_indicatif(spot.spot.indicatif);
 }
 
 } // namespace vorek

@@ -2,26 +2,20 @@
 #include "tform_main.h"
 
 #include "controles.h"
+#include "panneau_saisie.h"
 
-#include "rules/bandes.h"
+#include "log/table_journal.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QFontDatabase>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTimeEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,53 +52,22 @@ QFrame* bande_noire(QWidget* parent) {
 }
 
 const QColor gris_moyen(160, 160, 164);
-// Blank on each side of a band label.
-constexpr int marge_bande = 1;
 const QColor aqua(0, 255, 255);
 
-// The widest of the texts in the control's font, with the room a label or a cell adds.
-int largeur_texte(const QWidget* controle, std::initializer_list<QString> textes) {
-    int largeur = 0;
-    for (const QString& texte : textes) {
-        largeur = std::max(largeur, controle->fontMetrics().horizontalAdvance(texte));
-    }
-    return largeur + 4;
-}
-
-// Calibri, or where it is missing its metric twin or a narrow face, which keep the band grid
-// as narrow as designed; the system's own substitute otherwise.
-QString famille_etroite() {
-    for (const char* famille :
-         {"Calibri", "Carlito", "Liberation Sans Narrow", "Nimbus Sans Narrow", "Arial Narrow"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(famille))) {
-            return QString::fromLatin1(famille);
-        }
-    }
-    return QStringLiteral("Calibri");
-}
-
-// What a column usually holds at its widest, column 0 first: the text a first start sizes it
-// for, whatever the font (the notes fill what the window leaves).
+// What a log column usually holds at its widest, column 0 first: the text a first start sizes
+// it for, whatever the font (the notes fill what the window leaves).
 const char* const contenus_journal[] = {
     "00/00/0000", "00:00", "DL1ABC/P",           "70cm", "599", "599",
     "9999",       "999",   "Jean-Pierre DUPONT", ""};
-const char* const contenus_precedents[] = {"DL1ABC/P", "00/00/0000", "00:00", "70cm",
-                                           "Jean-Pierre DUPONT"};
-// The room a cell or a header section adds around its text.
-constexpr int marge_cellule = 8;
-constexpr int marge_entete = 14;
 
-// The wider of the column's header and its usual content, in the view's fonts.
-int largeur_colonne(const QAbstractItemView* vue, const QString& entete, const char* contenu) {
-    const QHeaderView* entetes = qobject_cast<const QTableView*>(vue)->horizontalHeader();
-    return std::max(entetes->fontMetrics().horizontalAdvance(entete) + marge_entete,
-                    vue->fontMetrics().horizontalAdvance(QString::fromUtf8(contenu)) +
-                        marge_cellule);
-}
-
-// The design's 18 pixels, more when the grid's font is taller.
-int hauteur_ligne(const QWidget* grille) {
-    return std::max(18, grille->fontMetrics().height() + 4);
+// The button and the menu item are one command: the button triggers the item's action and
+// follows its state (enabled, shown); each keeps its own caption and icon.
+void partager(QAbstractButton* bouton, QAction* action) {
+    QObject::connect(bouton, &QAbstractButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::changed, bouton, [bouton, action] {
+        bouton->setEnabled(action->isEnabled());
+        bouton->setVisible(action->isVisible());
+    });
 }
 
 } // namespace
@@ -162,98 +125,6 @@ void TForm_main::construire_barre_outils() {
     peindre(Panel9, gris_moyen);
 }
 
-void TForm_main::construire_saisie() {
-    QWidget* fond = centralWidget();
-    Panel6 = creer<QFrame>(fond, "Panel6");
-    Panel6->setFrameShape(QFrame::StyledPanel);
-    Edit_Pays = creer<QLineEdit>(Panel6, "Edit_Pays");
-    Edit_call = creer<QLineEdit>(Panel6, "Edit_call");
-    Edit_RSTS = creer<QLineEdit>(Panel6, "Edit_RSTS");
-    Edit_RSTR = creer<QLineEdit>(Panel6, "Edit_RSTR");
-    Edit_Notes = creer<QLineEdit>(Panel6, "Edit_Notes");
-    ComboBox_band = creer<QComboBox>(Panel6, "ComboBox_band");
-    ComboBox_PFX = creer<QComboBox>(Panel6, "ComboBox_PFX");
-    Edit_continent = creer<QLineEdit>(Panel6, "Edit_continent");
-    BitBtn_valider = creer<QPushButton>(Panel6, "BitBtn_valider");
-    Edit_NrZTC = creer<QLineEdit>(Panel6, "Edit_NrZTC");
-    Edit_nomZTC = creer<QLineEdit>(Panel6, "Edit_nomZTC");
-    BitBtn_efface_saisie = creer<QPushButton>(Panel6, "BitBtn_efface_saisie");
-    DateTimePicker_date = creer<QDateEdit>(Panel6, "DateTimePicker_date");
-    DateTimePicker_time = creer<QTimeEdit>(Panel6, "DateTimePicker_time");
-    StringGrid_HF = creer<QTableWidget>(Panel6, "StringGrid_HF");
-
-    Edit_Pays->hide();
-    Edit_continent->hide();
-    ComboBox_band->setEditable(true);
-    ComboBox_band->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox_band->setMaxVisibleItems(12);
-    ComboBox_PFX->setMaxVisibleItems(10);
-    BitBtn_valider->setText(QStringLiteral("OK"));
-    BitBtn_valider->setDefault(true);
-    BitBtn_valider->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn_efface_saisie->setText(QStringLiteral("Effacer"));
-    // Not to be confused with the button bar's "Effacer", which deletes a log row.
-    BitBtn_efface_saisie->setToolTip(
-        QStringLiteral("Vider les champs de saisie, le journal ne change pas (touche Échap)"));
-    DateTimePicker_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    DateTimePicker_time->setDisplayFormat(QStringLiteral("HH:mm"));
-    Edit_call->setToolTip(QStringLiteral("Recherche des éléments à partir du 4e caractère tapé."));
-    const QString suivant =
-        QStringLiteral("ESPACE pour passer au champ suivant, RETURN pour terminer");
-    for (QWidget* champ :
-         std::initializer_list<QWidget*>{Edit_RSTS, Edit_RSTR, Edit_Notes, ComboBox_band}) {
-        champ->setToolTip(suivant);
-    }
-
-    const QStringList etiquettes = etiquettes_grille_bandes();
-    StringGrid_HF->setColumnCount(int(etiquettes.size()));
-    StringGrid_HF->setRowCount(1);
-    StringGrid_HF->setHorizontalHeaderLabels(etiquettes);
-    StringGrid_HF->verticalHeader()->hide();
-    StringGrid_HF->horizontalHeader()->setMinimumSectionSize(10);
-    StringGrid_HF->verticalHeader()->setMinimumSectionSize(10);
-    StringGrid_HF->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The labels are a fixed row: a click on them chooses nothing.
-    StringGrid_HF->horizontalHeader()->setSectionsClickable(false);
-    StringGrid_HF->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid_HF->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid_HF->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont calibri(famille_etroite());
-    calibri.setPixelSize(12);
-    calibri.setBold(true);
-    StringGrid_HF->horizontalHeader()->setFont(calibri);
-    // Narrow columns leave no room for the header's usual padding.
-    StringGrid_HF->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { padding: 0px %1px; }").arg(marge_bande));
-
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    tahoma.setBold(true);
-    Panel6->setFont(tahoma);
-    StringGrid_HF->setFont(calibri);
-    dimensionner_bandes();
-}
-
-// The design's 31-pixel columns, wider when the font the system gives for Calibri needs it:
-// a band label is never cut.
-void TForm_main::dimensionner_bandes() {
-    QHeaderView* entetes = StringGrid_HF->horizontalHeader();
-    int largeur = 31;
-    for (int col = 0; col < StringGrid_HF->columnCount(); ++col) {
-        largeur = std::max(
-            largeur, largeur_texte(entetes, {StringGrid_HF->horizontalHeaderItem(col)->text()}) +
-                         2 * marge_bande + 2);
-    }
-    entetes->setDefaultSectionSize(largeur);
-    const int haut_entetes = std::max(16, entetes->fontMetrics().height() + 2);
-    entetes->setFixedHeight(haut_entetes);
-    const int haut_ligne = std::max(14, StringGrid_HF->fontMetrics().height() + 2);
-    StringGrid_HF->verticalHeader()->setDefaultSectionSize(haut_ligne);
-    const int cadre = 2 * StringGrid_HF->frameWidth();
-    StringGrid_HF->setFixedSize(StringGrid_HF->columnCount() * largeur + cadre,
-                                haut_entetes + haut_ligne + cadre);
-}
-
 void TForm_main::construire_barre_boutons() {
     QWidget* fond = centralWidget();
     Panel3 = creer<QFrame>(fond, "Panel3");
@@ -287,30 +158,6 @@ void TForm_main::construire_barre_boutons() {
 
 void TForm_main::construire_grilles() {
     QWidget* fond = centralWidget();
-    Grille_prec = creer<QTableWidget>(fond, "Grille_prec");
-    Grille_prec->setColumnCount(5);
-    Grille_prec->setRowCount(1);
-    Grille_prec->setHorizontalHeaderLabels({QStringLiteral("   Call"), QStringLiteral("  C_DATE,"),
-                                            QStringLiteral("  QTR"), QStringLiteral("Bde"),
-                                            QStringLiteral("   Nom, prénom")});
-    // The design's widths, wider where the font needs it: nothing of a QSO is cut.
-    int largeurs_prec[] = {100, 80, 50, 30, 130};
-    for (int col = 0; col < 5; ++col) {
-        largeurs_prec[col] =
-            std::max(largeurs_prec[col],
-                     largeur_colonne(Grille_prec, Grille_prec->horizontalHeaderItem(col)->text(),
-                                     contenus_precedents[col]));
-        Grille_prec->setColumnWidth(col, largeurs_prec[col]);
-    }
-    Grille_prec->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Call, date, time and band in sight whatever room the entry panel takes.
-    Grille_prec->setMinimumWidth(largeurs_prec[0] + largeurs_prec[1] + largeurs_prec[2] +
-                                 largeurs_prec[3] + 2 * Grille_prec->frameWidth() +
-                                 Grille_prec->verticalScrollBar()->sizeHint().width());
-    Grille_prec->verticalHeader()->hide();
-    Grille_prec->verticalHeader()->setDefaultSectionSize(hauteur_ligne(Grille_prec));
-    Grille_prec->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
     Grille = creer<QTableView>(fond, "Grille");
     Grille->setModel(&contexte_.etat.table);
     Grille->verticalHeader()->hide();
@@ -344,7 +191,7 @@ void TForm_main::colonnes_au_contenu() {
     for (int col = 0; col < table.nb_colonnes(); ++col) {
         const char* contenu = col < int(std::size(contenus_journal)) ? contenus_journal[col] : "";
         Grille->horizontalHeader()->resizeSection(
-            col, largeur_colonne(Grille, table.cellule(col, 0), contenu));
+            col, largeur_au_contenu(Grille, table.cellule(col, 0), contenu));
     }
     etirer_notes();
 }
@@ -388,6 +235,14 @@ void TForm_main::construire_menus() {
     }
 }
 
+void TForm_main::partager_actions() {
+    partager(BitBtn_retour, RetourAccueil1);
+    partager(OpenBtn, Ouvrir1);
+    partager(SaveBtn, Enregistrer1);
+    partager(BitBtn_ADIF, ImportADIF1);
+    partager(BitBtn_export_ADIF, ExportADIF1);
+}
+
 void TForm_main::disposer() {
     QWidget* fond = centralWidget();
     peindre(fond, aqua);
@@ -418,53 +273,6 @@ void TForm_main::disposer() {
     ligne_legendes->addWidget(precedents);
     ligne_legendes->addStretch();
 
-    auto* champs = new QGridLayout(Panel6);
-    champs->setContentsMargins(6, 4, 6, 4);
-    champs->setVerticalSpacing(3);
-    const auto etiquette = [this](const char* texte, const char* nom) {
-        auto* l = new QLabel(QString::fromUtf8(texte), Panel6);
-        l->setObjectName(QString::fromLatin1(nom));
-        return l;
-    };
-    champs->addWidget(etiquette("Indicatif", "Label_indicatif"), 0, 0);
-    champs->addWidget(etiquette("DXCC", "Label_PFX"), 0, 1);
-    champs->addWidget(etiquette("Date", "Label_date"), 0, 2);
-    champs->addWidget(etiquette("Heure", "Label_heure"), 0, 3);
-    champs->addWidget(etiquette("ZTC", "Label_NrZTC"), 0, 4);
-    champs->addWidget(Edit_call, 1, 0);
-    champs->addWidget(ComboBox_PFX, 1, 1);
-    champs->addWidget(DateTimePicker_date, 1, 2);
-    champs->addWidget(DateTimePicker_time, 1, 3);
-    champs->addWidget(Edit_NrZTC, 1, 4);
-    champs->addWidget(etiquette("RST Env", "Label_RSTS"), 2, 0);
-    champs->addWidget(etiquette("RST Reçu", "Label_RSTR"), 2, 1);
-    champs->addWidget(etiquette("Nom", "Label_nomZTC"), 2, 2);
-    champs->addWidget(etiquette("Bande", "Label_bande"), 2, 4);
-    champs->addWidget(Edit_RSTS, 3, 0);
-    champs->addWidget(Edit_RSTR, 3, 1);
-    champs->addWidget(Edit_nomZTC, 3, 2, 1, 2);
-    champs->addWidget(ComboBox_band, 3, 4);
-    champs->addWidget(etiquette("Notes", "Label_notes"), 4, 0);
-    champs->addWidget(Edit_Notes, 5, 0, 1, 5);
-    champs->addWidget(StringGrid_HF, 6, 0, 1, 5);
-    auto* bas = new QHBoxLayout;
-    bas->addWidget(BitBtn_efface_saisie);
-    bas->addStretch();
-    bas->addWidget(BitBtn_valider);
-    champs->addLayout(bas, 7, 0, 1, 5);
-    champs->setRowStretch(8, 1);
-    // As wide as the band grid, as designed, unless the fields need more in this font.
-    const QMargins marges = champs->contentsMargins();
-    Panel6->setFixedWidth(
-        std::max(StringGrid_HF->width() + marges.left() + marges.right() + 2 * Panel6->frameWidth(),
-                 Panel6->minimumSizeHint().width()));
-
-    auto* zone_saisie = new QHBoxLayout;
-    zone_saisie->setSpacing(0);
-    zone_saisie->addWidget(Panel6);
-    zone_saisie->addWidget(Grille_prec, 1);
-    construire_apercu(champs, zone_saisie);
-
     auto* boutons = new QHBoxLayout(Panel3);
     boutons->setContentsMargins(4, 2, 4, 2);
     for (QWidget* w : std::initializer_list<QWidget*>{BitBtn_inserer, BitBtn_effacer,
@@ -491,29 +299,13 @@ void TForm_main::disposer() {
     pile->addWidget(Panel9);
     pile->addWidget(bande_noire(fond));
     pile->addWidget(legendes);
-    auto* hauteur_saisie = new QWidget(fond);
-    hauteur_saisie->setObjectName(QStringLiteral("Zone_saisie"));
-    // The design's 208 pixels, more when the fonts need it.
-    hauteur_saisie->setMinimumHeight(208);
-    hauteur_saisie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    hauteur_saisie->setLayout(zone_saisie);
-    pile->addWidget(hauteur_saisie);
+    pile->addWidget(panneau_);
     pile->addWidget(bande_noire(fond));
     pile->addWidget(Panel3);
     pile->addWidget(Grille, 1);
 
-    setTabOrder(Edit_call, Edit_RSTS);
-    setTabOrder(Edit_RSTS, Edit_RSTR);
-    setTabOrder(Edit_RSTR, Edit_Notes);
-    setTabOrder(Edit_Notes, ComboBox_band);
-    setTabOrder(ComboBox_band, ComboBox_PFX);
-    setTabOrder(ComboBox_PFX, BitBtn_valider);
-    setTabOrder(BitBtn_valider, Edit_NrZTC);
-    setTabOrder(Edit_NrZTC, Edit_nomZTC);
-    setTabOrder(Edit_nomZTC, BitBtn_efface_saisie);
-    setTabOrder(BitBtn_efface_saisie, DateTimePicker_date);
-    setTabOrder(DateTimePicker_date, DateTimePicker_time);
-    setTabOrder(DateTimePicker_time, StringGrid_HF);
+    // The earlier QSOs come in the Tab order after the button bar, before the log grid.
+    panneau_->placer_precedents_apres(BitBtn_calcul);
 }
 
 } // namespace vorek

@@ -1,16 +1,14 @@
-// The main window's radio and keyer: the menu item of their settings window, the link started
-// with the window, and the band the rig gives taken as the operator's choice in the combo.
+// The main window's radio and keyer: the menu item of their settings window and the link
+// started with the window.
 
 #include "radio_principale.h"
 #include "tform_main.h"
 
 #include "app/parametres.h"
-#include "rules/bandes.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTableWidget>
 
 namespace vorek {
 
@@ -19,8 +17,9 @@ void TForm_main::construire_radio() {
     Radio1->setObjectName(QStringLiteral("Radio1"));
     RadioManipulateur1 = Radio1->addAction(QStringLiteral("Radio et manipulateur..."));
     RadioManipulateur1->setObjectName(QStringLiteral("RadioManipulateur1"));
-    connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::RadioManipulateur1Click);
-    radio_ = new RadioPrincipale(*this, contexte_.etat, contexte_.options.intervalles_radio);
+    connect(RadioManipulateur1, &QAction::triggered, this, &TForm_main::reglages_radio_demandes);
+    radio_ =
+        new RadioPrincipale(*this, *panneau_, contexte_.etat, contexte_.options.intervalles_radio);
     construire_carte();
 }
 
@@ -28,25 +27,8 @@ void TForm_main::demarrer_radio() {
     radio_->appliquer(lire_reglages_rig(chemin_parametres(contexte_.etat)));
 }
 
-void TForm_main::RadioManipulateur1Click() {
-    emit reglages_radio_demandes();
-}
-
 void TForm_main::appliquer_reglages_radio(const ReglagesRig& reglages) {
     radio_->appliquer(reglages);
-}
-
-bool TForm_main::suivre_bande_radio(const QString& bande) {
-    if (!contexte_.entree || occupe_) {
-        return false;
-    }
-    const int index = int(bandes().indexOf(bande));
-    executer([&] {
-        contexte_.entree->choisir_bande(index);
-        contexte_.entree->bande_courante = contexte_.entree->bande_selectionnee();
-    });
-    StringGrid_HF->clearSelection();
-    return true;
 }
 
 } // namespace vorek

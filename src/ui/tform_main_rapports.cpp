@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace vorek {
@@ -29,7 +28,6 @@ void exporter(Contexte& contexte, const RedacteurRapport& redacteur) {
 
 void TForm_main::connecter_rapports() {
     connect(EcrireLog, &QToolButton::clicked, this, &TForm_main::EcrireLogClick);
-    connect(BitBtn_export_ADIF, &QPushButton::clicked, this, &TForm_main::BitBtn_export_ADIFClick);
     connect(ExportADIF1, &QAction::triggered, this, &TForm_main::ExportADIF1Click);
     connect(ExportTXT1, &QAction::triggered, this, &TForm_main::ExportTXT1Click);
 }
@@ -46,12 +44,8 @@ void TForm_main::EcrireLogClick() {
     signaler_compte_rendu(compte_rendu, contexte_.dialogues);
 }
 
-void TForm_main::BitBtn_export_ADIFClick() {
-    exporter(contexte_, redacteur_export_adif());
-}
-
 void TForm_main::ExportADIF1Click() {
-    BitBtn_export_ADIFClick();
+    exporter(contexte_, redacteur_export_adif());
 }
 
 void TForm_main::ExportTXT1Click() {

@@ -72,8 +72,8 @@ void TestFenetreImport::init() {
 
 void TestFenetreImport::annulation_fichier_absent_puis_import() {
     banc_->creer_challenge(QStringLiteral("F1AAA"), banc_->travail(QStringLiteral("ete.VRK")));
-    TForm_main* m = banc_->principale();
-    QVERIFY(m->isVisible());
+    const ControlesPrincipale* m = banc_->controles_principale();
+    QVERIFY(m->fenetre->isVisible());
     banc_->dialogues = DialoguesScriptes();
     m->BitBtn_ADIF->click();
     QVERIFY(choix()->isVisible());
@@ -105,8 +105,9 @@ void TestFenetreImport::annulation_fichier_absent_puis_import() {
     QCOMPARE(m->Label_score->text(),
              QString::number(banc_->etat->score_total) + QStringLiteral(" points"));
     QVERIFY(banc_->etat->score_total > 0);
-    QCOMPARE(m->windowTitle(), QStringLiteral("CHALLENGE d'été VOREK   (12/2023) : Fichier ") +
-                                   banc_->etat->fichier_courant + QStringLiteral(" (3 QSO)"));
+    QCOMPARE(m->fenetre->windowTitle(),
+             QStringLiteral("CHALLENGE d'été VOREK   (12/2023) : Fichier ") +
+                 banc_->etat->fichier_courant + QStringLiteral(" (3 QSO)"));
     QCOMPARE(m->Grille->model()->rowCount(), 4);
     QCOMPARE(m->Grille->model()->index(0, 2).data().toString(), QStringLiteral("K1ZZ"));
     QCOMPARE(m->Grille->currentIndex().row(), 0);
@@ -145,7 +146,7 @@ void TestFenetreImport::ajout_a_cote_d_un_autre_journal() {
     banc_->charger_challenge(ecrire_journal(QStringLiteral("ete2026.VRK"), 2));
     banc_->dialogues.prevoir_fichier(copier_adif(QStringLiteral("ete2025.adi")));
     banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->principale()->BitBtn_ADIF->click();
+    banc_->controles_principale()->BitBtn_ADIF->click();
     choix()->BitBtn_ajout->click();
 
     QCOMPARE(banc_->dialogues.questions.size(), 1);
@@ -167,7 +168,7 @@ void TestFenetreImport::remplacement_puis_redemarrage() {
     banc_->charger_challenge(journal);
     banc_->dialogues.prevoir_fichier(copier_adif(QStringLiteral("carnet.adi")));
     banc_->dialogues.prevoir_reponse(Reponse::oui);
-    banc_->principale()->BitBtn_ADIF->click();
+    banc_->controles_principale()->BitBtn_ADIF->click();
     choix()->BitBtn_remplacement->click();
     QCOMPARE(banc_->dialogues.questions,
              QStringList{textes_import::question_remplacement().arg(23).arg(3)});
@@ -178,13 +179,13 @@ void TestFenetreImport::remplacement_puis_redemarrage() {
     QCOMPARE(nb_qso_fichier(journal), 3);
     QCOMPARE(nb_qso_fichier(chemin_sauvegarde(journal)), 23);
     banc_->charger_challenge(journal);
-    QCOMPARE(banc_->principale()->Label_nbrQSO->text(), QStringLiteral("3"));
+    QCOMPARE(banc_->controles_principale()->Label_nbrQSO->text(), QStringLiteral("3"));
 
     // Declined: nothing changes, on screen or on disk.
     const QByteArray avant = lire_octets(journal);
     banc_->dialogues.prevoir_fichier(banc_->travail(QStringLiteral("carnet.adi")));
     banc_->dialogues.prevoir_reponse(Reponse::non);
-    banc_->principale()->BitBtn_ADIF->click();
+    banc_->controles_principale()->BitBtn_ADIF->click();
     choix()->BitBtn_remplacement->click();
     QVERIFY(choix()->isVisible());
     QCOMPARE(lire_octets(journal), avant);
@@ -210,7 +211,7 @@ int importer_puis_attendre() {
         QStringLiteral(VOREK_RACINE_PROJET "/tests/adif_import/fichiers/un_qso_par_ligne.adi"),
         adif);
     banc.dialogues.prevoir_fichier(adif);
-    banc.principale()->BitBtn_ADIF->click();
+    banc.controles_principale()->BitBtn_ADIF->click();
     banc.programme->Form_choix_ADIF()->BitBtn_ajout->click();
     std::printf("%s\n", qPrintable(banc.travail(QStringLiteral("ete.VRK"))));
     std::fflush(stdout);

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +37,7 @@ class TestFichierTexte : public QObject {
     void lien_d_un_autre_refuse_data();
     void lien_d_un_autre_refuse();
     void ecriture_atomique_garde_les_droits();
+    void flux_comme_le_codec();
 };
 
 namespace {
@@ -294,6 +297,67 @@ void TestFichierTexte::ecriture_atomique_garde_les_droits() {
         QCOMPARE(message_de([&] { ecrire_lignes_sur(chemin, {QStringLiteral("v3")}); }),
                  QStringLiteral("Accès au fichier refusé"));
         QCOMPARE(lire_octets(chemin), QByteArray("v2\r\n"));
+    }
+}
+
+namespace {
+
+// Characters CP1252 has, has not, invisible ones it leaves out, and halves of characters
+// beyond the basic plane, paired or alone.
+QString texte_au_hasard(QRandomGenerator& g) {
+    static const QString morceaux[] = {
+        QStringLiteral("F5ABC "), QStringLiteral("é"),           QStringLiteral("€Œ‘"),
+        QStringLiteral("Ωµ中"),   QStringLiteral("\U0001F600"),  QString(QChar(0xD83D)),
+        QString(QChar(0xDE00)),   QStringLiteral("\t\r"),        QString(QChar(0x81)),
+        QString(QChar(0xFFFD)),   QStringLiteral("\u200B\uFEFF")};
+    QString texte;
+    for (int n = int(g.bounded(6)); n > 0; --n) {
+        texte += morceaux[g.bounded(int(std::size(morceaux)))];
+    }
+    return texte;
+}
+
+} // namespace
+
+// Written line by line, read line by line, counted without encoding: the same bytes and
+// lines as the codec gives for the whole text.
+void TestFichierTexte::flux_comme_le_codec() {
+    QTextCodec* codec = QTextCodec::codecForName("windows-1252");
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("f.txt"));
+    QRandomGenerator g(1252);
+    for (int essai = 0; essai < 400; ++essai) {
+        QStringList lignes;
+        for (int n = int(g.bounded(5)); n > 0; --n) {
+            lignes.append(texte_au_hasard(g));
+            QCOMPARE(longueur_cp1252(lignes.last()), codec->fromUnicode(lignes.last()).size());
+        }
+        const QByteArray attendu =
+            lignes.isEmpty()
+                ? QByteArray()
+                : codec->fromUnicode(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        QCOMPARE(vers_cp1252(lignes.join(QStringLiteral("\r\n"))),
+                 codec->fromUnicode(lignes.join(QStringLiteral("\r\n"))));
+        // Every save is synced to disk: a few files are enough.
+        if (essai % 8 == 0) {
+            ecrire_flux(chemin, [&lignes](SortieLignes& sortie) {
+                for (const QString& l : lignes) {
+                    sortie.ligne(l);
+                }
+            });
+            QCOMPARE(lire_octets(chemin), attendu);
+            ecrire_lignes(chemin, lignes);
+            QCOMPARE(lire_octets(chemin), attendu);
+        }
+        QByteArray octets;
+        for (int n = int(g.bounded(40)); n > 0; --n) {
+            octets += "ab\r\n\x81\xe9\x80\x8d\x00"[g.bounded(9)];
+        }
+        QCOMPARE(depuis_cp1252(octets), codec->toUnicode(octets));
+        ecrire_octets(chemin, octets);
+        QStringList lues;
+        lire_flux(chemin, [&lues](const QString& l) { lues.append(l); });
+        QCOMPARE(lues, lire_lignes(chemin));
     }
 }
 

@@ -80,7 +80,7 @@ void TestCorrectionFenetre::cleanup() {
 void TestCorrectionFenetre::lancer() {
     QVERIFY(correction());
     banc_->dialogues.prevoir_fichier(dossier_);
-    banc_->principale()->CorrectionCR1->trigger();
+    banc_->controles_principale()->CorrectionCR1->trigger();
     QCOMPARE(banc_->dialogues.demandes.last().titre, textes_correction::titre_dossier());
     QVERIFY(correction()->en_cours());
     QVERIFY(correction()->progression() && correction()->progression()->isVisible());
@@ -93,7 +93,7 @@ void TestCorrectionFenetre::avancement_puis_page() {
     QSignalSpy fin(correction(), &CorrectionComptesRendus::terminee);
     lancer();
     // A second click while it runs starts nothing.
-    banc_->principale()->CorrectionCR1->trigger();
+    banc_->controles_principale()->CorrectionCR1->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(fin.count(), 1, 120000);
     QVERIFY(!correction()->progression());
     QVERIFY(etapes.contains(textes_correction::etape_lecture(stations_, stations_)));

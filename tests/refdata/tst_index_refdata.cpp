@@ -2,6 +2,8 @@
 #include "octets_fichier.h"
 
 #include "base/fichier_texte.h"
+#include "refdata/membres.h"
+#include "refdata/pays.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -33,6 +35,7 @@ class TestIndexRefdata : public QObject {
     void pays_egal_balayage();
     void membres_egal_balayage();
     void octets_quelconques();
+    void une_operation_regarde_une_fois();
 };
 
 QString TestIndexRefdata::ligne_dxcc() {
@@ -153,6 +156,32 @@ void TestIndexRefdata::octets_quelconques() {
                      balayage::chercher_membre(base, s).membre_nom);
         }
     }
+}
+
+// Within an operation (nested ones too) a file replaced on disk is not looked at again;
+// after it, the next look-up uses the new file.
+void TestIndexRefdata::une_operation_regarde_une_fois() {
+    const QString dxcc = dossier_.filePath(QStringLiteral("DXCC.CSV"));
+    const QString base = dossier_.filePath(QStringLiteral("ZTC_mini_2021.csv"));
+    ecrire_lignes(dxcc, {QStringLiteral("F,France,F,EU,227")});
+    ecrire_lignes(base, {QStringLiteral("F5ABC,1,Jean,x")});
+    const DonneesPays pays(dxcc);
+    const BaseMembres membres(base);
+    const auto reponses = [&] {
+        return pays.trouver_pays(QStringLiteral("F5ABC")).dxcc_continent +
+               membres.chercher_membre(QStringLiteral("F5ABC")).membre_numero;
+    };
+    {
+        const OperationPays operation_pays(pays);
+        const OperationMembres operation_membres(membres);
+        QCOMPARE(reponses(), QStringLiteral("EU1"));
+        ecrire_lignes(dxcc, {QStringLiteral("F,France,F,AF,227")});
+        QFile::remove(base);
+        const OperationMembres imbriquee(membres);
+        QCOMPARE(reponses(), QStringLiteral("EU1"));
+    }
+    QCOMPARE(reponses(), QStringLiteral("AFNM"));
+    QVERIFY(!membres.presente());
 }
 
 QTEST_GUILESS_MAIN(TestIndexRefdata)

@@ -7,6 +7,7 @@
 #include "refdata/referentiel.h"
 #include "rules/periode.h"
 #include "rules/score.h"
+#include "rules/score_suivi.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -32,6 +33,7 @@ class TstScore : public QObject {
     void notes_de_l_operateur();
     void egal_a_la_lecture_litterale();
     void sans_base_comme_une_base_des_memes_numeros();
+    void apres_un_changement_comme_le_calcul_complet();
 };
 
 void TstScore::periode() {
@@ -428,6 +430,171 @@ void TstScore::sans_base_comme_une_base_des_memes_numeros() {
         points += sans.total;
     }
     QVERIFY(points > 10000);
+}
+
+namespace {
+
+// What a rescoring leaves: every cell, the total, the message where it stopped.
+struct Etat_score {
+    QList<QStringList> lignes;
+    int total = 0;
+    QString erreur;
+    bool operator==(const Etat_score&) const = default;
+};
+
+QList<QStringList> lignes_de(const TableJournal& table) {
+    QList<QStringList> lignes;
+    for (int r = 1; r < table.nb_lignes(); ++r) {
+        lignes.append(table.ligne(r));
+    }
+    return lignes;
+}
+
+template <typename Calcul> Etat_score noter(Etat& etat, Calcul calcul) {
+    Etat_score e;
+    try {
+        calcul();
+    } catch (const Erreur& erreur) {
+        e.erreur = erreur.message();
+    }
+    e.lignes = lignes_de(etat.table);
+    e.total = etat.score_total;
+    return e;
+}
+
+// The same log in a state of its own, scored from the top by a memory made for it.
+struct Copie {
+    Copie(const Etat& source, const QList<QStringList>& lignes) {
+        etat.station = source.station;
+        etat.debut_concours = source.debut_concours;
+        etat.fin_concours = source.fin_concours;
+        etat.table.fixer_nb_lignes(int(lignes.size()) + 1);
+        for (int r = 1; r <= lignes.size(); ++r) {
+            etat.table.fixer_ligne(r, lignes[r - 1]);
+        }
+    }
+    Etat etat;
+};
+
+// One change an operator makes to the log: a commit at the end, a correction (a row or a
+// cell), an empty row inserted or filled, a row deleted.
+void changer(QRandomGenerator& g, Etat& etat) {
+    TableJournal& table = etat.table;
+    const int n = table.nb_lignes();
+    const int r = 1 + int(g.bounded(n - 1));
+    switch (g.bounded(6)) {
+    case 0:
+    case 1: {
+        const int ligne = n - 1;
+        table.fixer_nb_lignes(n + 1);
+        table.fixer_ligne(ligne, ligne_au_hasard(g));
+        break;
+    }
+    case 2:
+        table.fixer_ligne(r, ligne_au_hasard(g));
+        break;
+    case 3: {
+        const int col = choisir(g, {"0", "2", "3", "6", "7", "9"}).toInt();
+        table.fixer_cellule(col, r, ligne_au_hasard(g)[col]);
+        break;
+    }
+    case 4:
+        table.inserer_ligne(r);
+        if (g.bounded(2) == 0) {
+            table.fixer_ligne(r, ligne_au_hasard(g));
+        }
+        break;
+    default:
+        table.supprimer_ligne(r);
+        break;
+    }
+}
+
+} // namespace
+
+// The log rescored after each change, from the memory kept since the last rescoring,
+// equals the log scored from the top by a memory made for it; so does the preview of a
+// row written anywhere. Between changes the entry's band, the member database (a number
+// changed, or the file gone) and the year change now and then.
+void TstScore::apres_un_changement_comme_le_calcul_complet() {
+    DossierEssai d;
+    d.ecrire_dxcc();
+    const Referentiel referentiel(d.etat.rep_cfg, d.etat.rep_BD);
+    QRandomGenerator g(20250714);
+    int erreurs = 0;
+    int apercus = 0;
+    for (int essai = 0; essai < 300; ++essai) {
+        d.etat.station.station_continent = choisir(g, {"EU", "NA"});
+        d.ecrire_membres();
+        d.etat.table.vider();
+        d.etat.ligne_suivante = 1;
+        for (int i = int(g.bounded(1, 25)); i > 0; --i) {
+            d.ajouter(ligne_au_hasard(g));
+        }
+        QString bande = choisir(g, {"", "40m"});
+        QString an = annee;
+        noter(d.etat, [&] { calculer_score(d.etat, referentiel, bande, an); });
+        for (int pas = 0; pas < 10; ++pas) {
+            changer(g, d.etat);
+            if (g.bounded(8) == 0) {
+                bande = choisir(g, {"", "40m", "sat"});
+            }
+            if (g.bounded(25) == 0) {
+                an = choisir(g, {"2025", "2026"});
+            }
+            if (g.bounded(40) == 0) {
+                QStringList membres = DossierEssai::membres_essai();
+                membres[g.bounded(membres.size())] = QStringLiteral("F5ABC,77,Autre,x");
+                d.ecrire_membres(membres);
+            } else if (g.bounded(60) == 0) {
+                QFile::remove(d.chemin_membres());
+            }
+            const QList<QStringList> avant = lignes_de(d.etat.table);
+            const Etat_score suivi =
+                noter(d.etat, [&] { calculer_score(d.etat, referentiel, bande, an); });
+            Copie copie(d.etat, avant);
+            const Etat_score complet =
+                noter(copie.etat, [&] { calculer_score(copie.etat, referentiel, bande, an); });
+            if (!(suivi == complet)) {
+                qWarning() << "essai" << essai << "pas" << pas << avant;
+                QCOMPARE(suivi.erreur, complet.erreur);
+                QCOMPARE(suivi.lignes, complet.lignes);
+                QCOMPARE(suivi.total, complet.total);
+            }
+            erreurs += suivi.erreur.isEmpty() ? 0 : 1;
+
+            // A row written at ligne (past the end too), its notes empty so that its notes
+            // cell is its remark alone.
+            const int ligne = 1 + int(g.bounded(d.etat.table.nb_lignes() + 1));
+            QStringList qso = ligne_au_hasard(g);
+            qso[col_notes].clear();
+            QString obtenu;
+            try {
+                const Verdict v = ScoreSuivi(d.etat, referentiel)
+                                      .apercu(cellules_lues(d.etat.table, qso), ligne, bande);
+                obtenu = QString::number(v.points) + remarque(v.regle, an);
+            } catch (const Erreur& e) {
+                obtenu = e.message();
+            }
+            Copie ecrite(d.etat, lignes_de(d.etat.table));
+            ecrite.etat.table.fixer_nb_lignes(std::max(ecrite.etat.table.nb_lignes(), ligne + 1));
+            ecrite.etat.table.fixer_ligne(ligne, qso);
+            const Etat_score attendu =
+                noter(ecrite.etat, [&] { calculer_score(ecrite.etat, referentiel, bande, an); });
+            const TableJournal& t = ecrite.etat.table;
+            const bool arret_avant =
+                !attendu.erreur.isEmpty() && t.cellule(col_points, ligne) == qso[col_points];
+            if (qso[col_indicatif].isEmpty() || (arret_avant && attendu.erreur != obtenu)) {
+                continue;
+            }
+            ++apercus;
+            QCOMPARE(obtenu, arret_avant
+                                 ? attendu.erreur
+                                 : t.cellule(col_points, ligne) + t.cellule(col_notes, ligne));
+        }
+    }
+    QVERIFY(erreurs > 50);
+    QVERIFY(apercus > 1000);
 }
 
 QTEST_GUILESS_MAIN(TstScore)

@@ -3,6 +3,7 @@
 #include "app/demarrage.h"
 #include "base/fichier_texte.h"
 #include "ui/tform_infos.h"
+#include "ui/tform_main.h"
 
 #include <QtTest>
 
@@ -96,6 +97,15 @@ vorek::TForm_Infos* BancProgramme::infos() const {
 
 vorek::TForm_main* BancProgramme::principale() const {
     return programme->Form_main();
+}
+
+const ControlesPrincipale* BancProgramme::controles_principale() const {
+    QObject* fenetre = principale();
+    if (!controles_ || controles_de_ != fenetre) {
+        controles_ = std::make_unique<ControlesPrincipale>(principale());
+        controles_de_ = fenetre;
+    }
+    return controles_.get();
 }
 
 // A first start's station window, typed into key by key: the call, then the e-mail address,

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "base/horloge.h"
+#include "controles_principale.h"
 #include "dialogues_scriptes.h"
 #include "log/etat.h"
 #include "ui/fenetre_attente.h"
 #include "ui/programme.h"
 
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -48,6 +50,8 @@ class BancProgramme {
 
     vorek::TForm_Infos* infos() const;
     vorek::TForm_main* principale() const;
+    // The main window's controls, looked up again for each new window.
+    const ControlesPrincipale* controles_principale() const;
     template <typename T> T* controle(const QWidget* fenetre, const char* nom) const {
         return fenetre->findChild<T*>(QString::fromLatin1(nom));
     }
@@ -66,6 +70,8 @@ class BancProgramme {
 
   private:
     QTemporaryDir dossier_;
+    mutable std::unique_ptr<ControlesPrincipale> controles_;
+    mutable QPointer<QObject> controles_de_;
 };
 
 // Types a call and an e-mail address key by key into the station window of a program just

@@ -1,4 +1,5 @@
 #include "banc_programme.h"
+#include "ui/panneau_saisie.h"
 #include "ui/tform_main.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ class TestApercuFenetre : public QObject {
     void frappe_lettre_a_lettre();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     // The partial check's items as shown.
     QStringList partiels() const;
@@ -42,7 +43,7 @@ void TestApercuFenetre::init() {
          QStringLiteral("TF5AB,9,Ice,Reykjavik"), QStringLiteral("F6XYZ,456,Marie MARTIN,Lyon")});
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F1AAA"), banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    QVERIFY(QTest::qWaitForWindowActive(m()->fenetre));
     QCOMPARE(focus(), m()->Edit_call);
 }
 
@@ -68,8 +69,13 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
                             {'a', nm, f5ab},
                             {'b', nm, f5ab},
                             {'c', QStringLiteral("Points : 3"), {"1 F5ABC 123"}}};
+    // Each key is one entry event: the field read once, the entry shown back once.
+    QSignalSpy evenements(m()->panneau, &PanneauSaisie::saisie_traitee);
     for (const Etape& e : etapes) {
+        evenements.clear();
         QTest::keyClick(m()->Edit_call, e.lettre);
+        QCOMPARE(evenements.count(), 1);
+        QCOMPARE(m()->fenetre->entree().Edit_call, m()->Edit_call->text());
         QCOMPARE(m()->Label_apercu->text(), e.apercu);
         QCOMPARE(couleur_apercu(), e.lettre == 'c' ? QColor(0, 128, 0) : rouge);
         QCOMPARE(partiels(), e.liste);
@@ -87,7 +93,7 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
     QTest::keyClicks(m()->Edit_call, QStringLiteral("5AB"));
     QCOMPARE(partiels(), (QStringList{"1 F5ABC 123 JB", "2 F5ABD 124", "3 TF5AB 9"}));
     QCOMPARE(m()->Liste_partiel->item(0)->foreground().color(), rouge);
-    QTest::keyClick(m(), Qt::Key_2, Qt::ControlModifier);
+    QTest::keyClick(m()->fenetre, Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F5ABD"));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("124"));
     QCOMPARE(m()->Label_apercu->text(), QStringLiteral("Points : 4"));

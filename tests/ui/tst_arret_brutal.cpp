@@ -28,8 +28,8 @@ int operateur() {
     banc.demarrer_sans_mise_a_jour();
     const QString fichier = banc.travail(QStringLiteral("ete.VRK"));
     banc.creer_challenge(QStringLiteral("F5ABC"), fichier);
-    TForm_main* m = banc.principale();
-    if (!QTest::qWaitForWindowActive(m)) {
+    const ControlesPrincipale* m = banc.controles_principale();
+    if (!QTest::qWaitForWindowActive(m->fenetre)) {
         return 1;
     }
     m->Edit_call->setFocus();

@@ -38,7 +38,7 @@ class TestCarteFenetre : public QObject {
     void reglages_du_cluster();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     TForm_carte* carte() const { return banc_->programme->Form_carte(); }
     // The cell of the call in the band's column, once the map shows it.
     QTableWidgetItem* cellule(const QString& bande, const QString& indicatif) const;
@@ -69,7 +69,7 @@ void TestCarteFenetre::init() {
                    QStringLiteral("Port=%1").arg(cluster_->port())});
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F5XYZ"), banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    QVERIFY(QTest::qWaitForWindowActive(m()->fenetre));
 }
 
 QTableWidgetItem* TestCarteFenetre::cellule(const QString& bande, const QString& indicatif) const {
@@ -91,7 +91,7 @@ void TestCarteFenetre::spots_cliques_et_parcourus() {
     m()->CarteBandes1->trigger();
     QVERIFY(carte() != nullptr && carte()->isVisible());
     // Beside the main window, inside the screen.
-    QVERIFY(carte()->frameGeometry().left() >= m()->frameGeometry().left());
+    QVERIFY(carte()->frameGeometry().left() >= m()->fenetre->frameGeometry().left());
     QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(carte()->frameGeometry()));
     QTRY_COMPARE(cluster_->recus.value(0), QByteArray("F5XYZ"));
 
@@ -120,7 +120,7 @@ void TestCarteFenetre::spots_cliques_et_parcourus() {
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("40m"));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("456"));
     QTRY_COMPARE(rigctld_.commande("f"), QByteArray("7012500"));
-    QTRY_COMPARE(m()->radio().Label_radio->text(), texte_frequence(7'012'500));
+    QTRY_COMPARE(m()->fenetre->radio().Label_radio->text(), texte_frequence(7'012'500));
     QTRY_COMPARE(QApplication::focusWidget(), m()->Edit_call);
 
     // From the call field: Ctrl+Down walks the 20m spots by frequency, Return takes one and
@@ -137,7 +137,7 @@ void TestCarteFenetre::spots_cliques_et_parcourus() {
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("K1ZZ"));
     QCOMPARE(banc_->etat->table.cellule(col_indicatif, 1), QString());
     QTRY_COMPARE(rigctld_.commande("f"), QByteArray("14030000"));
-    QTRY_COMPARE(m()->radio().Label_radio->text(), texte_frequence(14'030'000));
+    QTRY_COMPARE(m()->fenetre->radio().Label_radio->text(), texte_frequence(14'030'000));
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("20m"));
     // The entry's preview says what the map said.
     const QList<SpotCarte> vingt = carte()->carte().spots_bande(QStringLiteral("20m"));
@@ -156,6 +156,15 @@ void TestCarteFenetre::spots_cliques_et_parcourus() {
     QTableWidgetItem* k1zz = cellule(QStringLiteral("20m"), QStringLiteral("K1ZZ"));
     QVERIFY(!k1zz->font().bold());
     QVERIFY(k1zz->toolTip().startsWith(textes::remarque_meme_jour().trimmed()));
+
+    // A key typed after Ctrl+Down forgets the spot shown: Return commits the call typed.
+    QTest::keyClick(m()->Edit_call, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(carte()->Grille_carte->currentItem()->data(Qt::UserRole).toString(),
+             QStringLiteral("F6XYZ"));
+    QTest::keyClicks(m()->Edit_call, QStringLiteral("DL1AA"));
+    QTest::keyClick(m()->Edit_call, Qt::Key_Return);
+    QCOMPARE(banc_->etat->table.cellule(col_indicatif, 2), QStringLiteral("DL1AA"));
+    QCOMPARE(banc_->etat->table.cellule(col_bande, 2), QStringLiteral("20m"));
 
     // A dropped cluster is said, then the map is fed again.
     cluster_->couper();

@@ -174,26 +174,27 @@ void TestDisposition::fenetres_sur_l_ecran() {
     banc.demarrer();
     banc.creer_challenge(QStringLiteral("F5ABC"), banc.travail(QStringLiteral("ete.VRK")));
     const Programme& c = *banc.programme;
+    const ControlesPrincipale* m = banc.controles_principale();
     QStringList d = montrer_et_verifier(c.Form_Infos());
     d << montrer_et_verifier(c.Form_main());
-    d << bandes_coupees(c.Form_main()->StringGrid_HF);
-    d << cellules_coupees(c.Form_main()->Grille, {{0, QStringLiteral("15/07/2025")},
-                                                  {1, QStringLiteral("10:00")},
-                                                  {2, QStringLiteral("F5ABC/P")},
-                                                  {3, QStringLiteral("70cm")},
-                                                  {8, QStringLiteral("Marie MARTIN")}});
-    d << cellules_coupees(c.Form_main()->Grille_prec, {{0, QStringLiteral("F5ABC/P")},
-                                                       {1, QStringLiteral("15/07/2025")},
-                                                       {2, QStringLiteral("10:00")},
-                                                       {3, QStringLiteral("40m")}});
-    c.Form_main()->BitBtn_ADIF->click();
+    d << bandes_coupees(m->StringGrid_HF);
+    d << cellules_coupees(m->Grille, {{0, QStringLiteral("15/07/2025")},
+                                      {1, QStringLiteral("10:00")},
+                                      {2, QStringLiteral("F5ABC/P")},
+                                      {3, QStringLiteral("70cm")},
+                                      {8, QStringLiteral("Marie MARTIN")}});
+    d << cellules_coupees(m->Grille_prec, {{0, QStringLiteral("F5ABC/P")},
+                                           {1, QStringLiteral("15/07/2025")},
+                                           {2, QStringLiteral("10:00")},
+                                           {3, QStringLiteral("40m")}});
+    m->BitBtn_ADIF->click();
     d << montrer_et_verifier(c.Form_choix_ADIF());
     // The windows shown beside the main one leave its call field in sight.
-    const QWidget* indicatif = c.Form_main()->Edit_call;
+    const QWidget* indicatif = m->Edit_call;
     const QRect champ(indicatif->mapToGlobal(QPoint()), indicatif->size());
-    c.Form_main()->Info_CR->click();
-    c.Form_main()->AfficherStatistiques1->trigger();
-    c.Form_main()->VerifierCR1->trigger();
+    m->Info_CR->click();
+    m->AfficherStatistiques1->trigger();
+    m->VerifierCR1->trigger();
     for (const char* nom_fenetre : {"Form_infoCR", "Form_statistiques", "Form_verification"}) {
         QWidget* fenetre = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -205,7 +206,7 @@ void TestDisposition::fenetres_sur_l_ecran() {
             d << nom(fenetre) + QStringLiteral(" sur l'indicatif");
         }
     }
-    c.Form_main()->SpeedButton1->click();
+    m->SpeedButton1->click();
     QWidget* aide = c.Form_main()->findChild<QWidget*>(QStringLiteral("Fenetre_aide"));
     QVERIFY(aide);
     d << montrer_et_verifier(aide);

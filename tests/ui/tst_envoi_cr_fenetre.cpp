@@ -71,7 +71,7 @@ class TestEnvoiCRFenetre : public QObject {
     void reglages_proposes_au_demarrage();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     TForm_Infos* f() const { return banc_->infos(); }
     TForm_infoCR* cr() const { return banc_->programme->Form_infoCR(); }
     QString rapport() const { return banc_->travail(u"ete.LOG"_s); }
@@ -135,8 +135,8 @@ void TestEnvoiCRFenetre::activation_compose_a_neuf() {
     QTest::keyClicks(cr()->Edit_Ad_Destinataire, u".fr"_s);
     QVERIFY(QFile::remove(rapport()));
     banc_->horloge.avancer_secondes(59);
-    m()->activateWindow();
-    QTRY_VERIFY(m()->isActiveWindow());
+    m()->fenetre->activateWindow();
+    QTRY_VERIFY(m()->fenetre->isActiveWindow());
     ouvrir();
     const MessageCR second = cr()->message();
     QCOMPARE(second.date, premier.date.addSecs(60));
@@ -150,8 +150,8 @@ void TestEnvoiCRFenetre::activation_compose_a_neuf() {
 void TestEnvoiCRFenetre::rapport_impossible_a_ecrire() {
     ouvrir();
     QVERIFY(cr()->message().piece_jointe);
-    m()->activateWindow();
-    QTRY_VERIFY(m()->isActiveWindow());
+    m()->fenetre->activateWindow();
+    QTRY_VERIFY(m()->fenetre->isActiveWindow());
     {
         DisquePlein plein(16);
         ouvrir();

@@ -253,11 +253,11 @@ void TestFenetreStation::ok_ouvre_la_fenetre_principale() {
     f()->Edit_adresse1->setText(QStringLiteral("3 place du Marché"));
     f()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
     f()->BitBtn_OK->click();
-    TForm_main* m = banc_->principale();
+    const ControlesPrincipale* m = banc_->controles_principale();
     QVERIFY(!f()->isVisible());
-    QVERIFY(m->isVisible());
+    QVERIFY(m->fenetre->isVisible());
     QCOMPARE(
-        m->windowTitle(),
+        m->fenetre->windowTitle(),
         QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023) : Fichier :essai.VRK (0 QSO)"));
     QVERIFY(m->Timer1->isActive());
     QCOMPARE(banc_->etat->station.station_email, QStringLiteral("f5abc@free.fr"));
@@ -351,8 +351,8 @@ void TestFenetreStation::charger_fichier_remplit_les_champs() {
     QCOMPARE(etat.station.station_continent, QStringLiteral("EU"));
     QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ete.VRK"));
     QCOMPARE(etat.ligne_suivante, 3);
-    TForm_main* m = banc_->principale();
-    QVERIFY(m->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (2 QSO)")));
+    const ControlesPrincipale* m = banc_->controles_principale();
+    QVERIFY(m->fenetre->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (2 QSO)")));
     QCOMPARE(m->Label_nbrQSO->text(), QStringLiteral("2"));
     QVERIFY(m->Label_score->text().endsWith(QStringLiteral(" points")));
     QCOMPARE(m->Grille->horizontalHeader()->sectionSize(8), 231);
@@ -379,7 +379,7 @@ void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie_data() {
 // station window loads the file.
 void TestFenetreStation::chargement_note_avec_la_bande_de_la_saisie() {
     QFETCH(QString, bande);
-    banc_->principale()->ComboBox_band->setCurrentText(bande);
+    banc_->controles_principale()->ComboBox_band->setCurrentText(bande);
     Etat source;
     source.fixer_rep_programme(banc_->prog());
     source.station.station_call = QStringLiteral("F6XYZ");

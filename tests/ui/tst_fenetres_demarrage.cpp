@@ -146,8 +146,8 @@ void TestFenetresDemarrage::liste_dxcc_pres_du_programme() {
     const QStringList dxcc = elements(banc.infos()->ComboBox_DXCC);
     QCOMPARE(dxcc, (QStringList{QStringLiteral("F"), QStringLiteral("DL"), QStringLiteral("F")}));
     QCOMPARE(banc.infos()->ComboBox_DXCC->currentText(), QStringLiteral("F"));
-    QCOMPARE(elements(banc.principale()->ComboBox_PFX), dxcc + QStringList{QString()});
-    QCOMPARE(banc.principale()->ComboBox_PFX->currentIndex(), -1);
+    QCOMPARE(elements(banc.controles_principale()->ComboBox_PFX), dxcc + QStringList{QString()});
+    QCOMPARE(banc.controles_principale()->ComboBox_PFX->currentIndex(), -1);
 }
 
 void TestFenetresDemarrage::legende_sans_version() {
@@ -267,8 +267,9 @@ void TestFenetresDemarrage::fenetre_principale_a_la_creation() {
     BancProgramme banc;
     banc.serveur_absent();
     banc.demarrer();
-    TForm_main* m = banc.principale();
-    QCOMPARE(m->windowTitle(), QStringLiteral("Challenge d'été VOREK  : Fichier SANS NOM "));
+    const ControlesPrincipale* m = banc.controles_principale();
+    QCOMPARE(m->fenetre->windowTitle(),
+             QStringLiteral("Challenge d'été VOREK  : Fichier SANS NOM "));
     const TableJournal& table = banc.etat->table;
     QCOMPARE(table.nb_lignes(), 2);
     QCOMPARE(table.ligne(0), entetes_journal());
@@ -386,7 +387,7 @@ void TestFenetresDemarrage::ordre_de_saisie() {
         QStringLiteral("DateTimePicker_date"), QStringLiteral("DateTimePicker_time"),
         QStringLiteral("StringGrid_HF")};
     QStringList ordre;
-    QWidget* w = banc.principale()->Edit_call;
+    QWidget* w = banc.controles_principale()->Edit_call;
     while (ordre.size() < attendu.size() && w) {
         QWidget* proprietaire = w;
         while (proprietaire->parentWidget() &&
@@ -404,8 +405,8 @@ void TestFenetresDemarrage::ordre_de_saisie() {
         w = w->nextInFocusChain();
     }
     QCOMPARE(ordre, attendu);
-    QVERIFY(!banc.principale()->Edit_Pays->isVisibleTo(banc.principale()));
-    QVERIFY(!banc.principale()->Edit_continent->isVisibleTo(banc.principale()));
+    QVERIFY(!banc.controles_principale()->Edit_Pays->isVisibleTo(banc.principale()));
+    QVERIFY(!banc.controles_principale()->Edit_continent->isVisibleTo(banc.principale()));
 }
 
 void TestFenetresDemarrage::parametres_par_defaut() {
@@ -413,7 +414,7 @@ void TestFenetresDemarrage::parametres_par_defaut() {
     banc.serveur_absent();
     banc.demarrer();
     // A first start sizes the columns to their headers, and the log table keeps those widths.
-    const QHeaderView* entete = banc.principale()->Grille->horizontalHeader();
+    const QHeaderView* entete = banc.controles_principale()->Grille->horizontalHeader();
     for (int col = 0; col < 10; ++col) {
         const QString titre = banc.etat->table.cellule(col, 0);
         QVERIFY2(entete->sectionSize(col) > entete->fontMetrics().horizontalAdvance(titre),
@@ -441,8 +442,8 @@ void TestFenetresDemarrage::largeur_en_lettres() {
     banc.demarrer();
     QCOMPARE(banc.principale()->width(), 910);
     QCOMPARE(banc.principale()->height(), 700);
-    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(2), 50);
-    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(3), 140);
+    QCOMPARE(banc.controles_principale()->Grille->horizontalHeader()->sectionSize(2), 50);
+    QCOMPARE(banc.controles_principale()->Grille->horizontalHeader()->sectionSize(3), 140);
 }
 
 void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
@@ -451,9 +452,9 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     banc.ecrire(QStringLiteral("cfg/SMTP.csv"),
                 {QStringLiteral("Domaine;Serveur;Port"), QStringLiteral("free;smtp.free.fr;25")});
     banc.demarrer();
-    TForm_main* m = banc.principale();
-    m->move(40, 30);
-    m->resize(1000, 700);
+    const ControlesPrincipale* m = banc.controles_principale();
+    m->fenetre->move(40, 30);
+    m->fenetre->resize(1000, 700);
     m->Grille->horizontalHeader()->resizeSection(3, 120);
     QCOMPARE(banc.etat->table.largeur(3), 120);
     banc.infos()->Edit_email->setText(QStringLiteral("f5abc@free.fr"));
@@ -463,7 +464,7 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     m->Info_CR->click();
     TForm_infoCR* cr = banc.programme->Form_infoCR();
     QVERIFY(cr->isVisible());
-    QVERIFY(!cr->frameGeometry().intersects(m->frameGeometry()));
+    QVERIFY(!cr->frameGeometry().intersects(m->fenetre->frameGeometry()));
     cr->move(300, 200);
     cr->close();
     m->AfficherStatistiques1->trigger();
@@ -476,14 +477,14 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     stats->close();
     m->BitBtn_bye->click();
     QVERIFY(banc.programme->termine());
-    QVERIFY(!m->isVisible());
+    QVERIFY(!m->fenetre->isVisible());
     QVERIFY(!banc.infos()->isVisible());
     QVERIFY(banc.dialogues.messages.isEmpty());
 
     banc.redemarrer();
     QCOMPARE(banc.principale()->pos(), QPoint(40, 30));
     QCOMPARE(banc.principale()->size(), QSize(1000, 700));
-    QCOMPARE(banc.principale()->Grille->horizontalHeader()->sectionSize(3), 120);
+    QCOMPARE(banc.controles_principale()->Grille->horizontalHeader()->sectionSize(3), 120);
     QCOMPARE(banc.etat->table.largeur(3), 120);
     QCOMPARE(banc.infos()->Edit_email->text(), QStringLiteral("f5abc@free.fr"));
     // The stored address ran its handling: server and port are proposed at start.
@@ -492,12 +493,12 @@ void TestFenetresDemarrage::parametres_d_une_session_a_l_autre() {
     QCOMPARE(banc.etat->station.station_email, QStringLiteral("f5abc@free.fr"));
     // Then where they were left; one not shown in a session keeps its place.
     banc.charger_challenge(banc.travail(QStringLiteral("ete.VRK")));
-    banc.principale()->Info_CR->click();
+    banc.controles_principale()->Info_CR->click();
     QCOMPARE(banc.programme->Form_infoCR()->pos(), QPoint(300, 200));
-    banc.principale()->BitBtn_bye->click();
+    banc.controles_principale()->BitBtn_bye->click();
     banc.redemarrer();
     banc.charger_challenge(banc.travail(QStringLiteral("ete.VRK")));
-    banc.principale()->AfficherStatistiques1->trigger();
+    banc.controles_principale()->AfficherStatistiques1->trigger();
     QCOMPARE(trouver_fenetre("Form_statistiques")->pos(), QPoint(100, 120));
 }
 

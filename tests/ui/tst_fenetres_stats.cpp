@@ -37,7 +37,7 @@ class TestFenetresStats : public QObject {
     void graphique_d_un_jour();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     template <typename T> T* fenetre(const char* nom) const {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String(nom)) {
@@ -66,7 +66,7 @@ void TestFenetresStats::init() {
                               {"04/07/2025", "12:00", "X1XX", "20m", s, s}});
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
     banc_->charger_challenge(banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestFenetresStats::statistiques_suivent_chaque_rescoring() {

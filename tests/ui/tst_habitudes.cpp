@@ -49,7 +49,7 @@ class TestHabitudes : public QObject {
     void qt_en_francais();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     QString fichier() const { return banc_->travail(QStringLiteral("ete.VRK")); }
     void saisir(const QString& indicatif);
     std::unique_ptr<BancProgramme> banc_;
@@ -63,7 +63,7 @@ void TestHabitudes::init() {
     banc_->ecrire_references({QStringLiteral("F,France,F,EU,227")}, membres);
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F5ABC"), fichier());
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    QVERIFY(QTest::qWaitForWindowActive(m()->fenetre));
     banc_->dialogues = DialoguesScriptes();
 }
 
@@ -94,7 +94,7 @@ void TestHabitudes::reprise_de_la_derniere_seance() {
     // The band comes back either way; the station window waits for the operator's OK.
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("20m"));
     QVERIFY(f->isVisible());
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(banc_->dialogues.messages.isEmpty());
     if (fichier_efface) {
         QCOMPARE(banc_->etat->fichier_courant, QString());
@@ -108,15 +108,15 @@ void TestHabitudes::reprise_de_la_derniere_seance() {
     // Another file is still the operator's choice.
     QVERIFY(f->BitBtn_charger->isEnabled());
     f->BitBtn_OK->click();
-    QVERIFY(m()->isVisible());
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
+    QVERIFY(m()->fenetre->isVisible());
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
 }
 
 void TestHabitudes::echap_vide_la_saisie() {
     saisir(QStringLiteral("F6XYZ"));
     // A row taken back for correction, then abandoned with Escape, as with "Effacer".
     m()->Grille->setCurrentIndex(banc_->etat->table.index(0, col_indicatif));
-    m()->GrilleDblClick();
+    emit m()->Grille->doubleClicked(m()->Grille->currentIndex());
     QVERIFY(banc_->etat->fichier_modifie);
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F6XYZ"));
     QTest::keyClicks(m()->Edit_Notes, QStringLiteral("note"));
@@ -132,16 +132,16 @@ void TestHabitudes::echap_vide_la_saisie() {
 
 void TestHabitudes::date_et_heure_au_clavier() {
     // In real time the keys reach the pickers, which say why they cannot change.
-    QTest::keyClick(m(), Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(m()->fenetre, Qt::Key_D, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), m()->DateTimePicker_date);
     QCOMPARE(
         banc_->dialogues.textes(),
         QStringList{QStringLiteral(" Pour modifier la date, vous devez passer en temps différé")});
 
     m()->SpeedButton_temps_differe->click();
-    QTest::keyClick(m(), Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(m()->fenetre, Qt::Key_D, Qt::AltModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("03082025"));
-    QTest::keyClick(m(), Qt::Key_H, Qt::AltModifier);
+    QTest::keyClick(m()->fenetre, Qt::Key_H, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), m()->DateTimePicker_time);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2145"));
     QCOMPARE(m()->DateTimePicker_date->date(), QDate(2025, 8, 3));
@@ -153,8 +153,8 @@ void TestHabitudes::date_et_heure_au_clavier() {
 }
 
 void TestHabitudes::aide_dans_le_programme() {
-    QTest::keyClick(m(), Qt::Key_F1);
-    auto* aide = m()->findChild<FenetreAide*>();
+    QTest::keyClick(m()->fenetre, Qt::Key_F1);
+    auto* aide = m()->fenetre->findChild<FenetreAide*>();
     QVERIFY(aide);
     QVERIFY(aide->isVisible());
     QVERIFY(banc_->dialogues.messages.isEmpty());

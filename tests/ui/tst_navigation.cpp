@@ -24,6 +24,8 @@ class TestNavigation : public QObject {
     void init();
     void cleanup() { banc_.reset(); }
     void retour_accueil_et_ok();
+    void bouton_et_menu_une_seule_action_data();
+    void bouton_et_menu_une_seule_action();
     void quitter_annule_garde_le_programme();
     void quitter_ecrit_les_parametres_avant_la_question();
     void case_de_fermeture_principale_data();
@@ -39,7 +41,7 @@ class TestNavigation : public QObject {
     void filtres_des_dialogues();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     TForm_Infos* f() const { return banc_->infos(); }
     QString ini() const { return banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini")); }
     // Station call, work file created, OK: the main window shows.
@@ -58,20 +60,55 @@ void TestNavigation::init() {
 
 void TestNavigation::jusqu_a_la_fenetre_principale() {
     banc_->creer_challenge(QStringLiteral("F5ABC"), banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::retour_accueil_et_ok() {
     jusqu_a_la_fenetre_principale();
     m()->BitBtn_retour->click();
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(f()->isVisible());
     f()->BitBtn_OK->click();
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
     m()->RetourAccueil1->trigger();
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(f()->isVisible());
     QVERIFY(!banc_->programme->termine());
+}
+
+void TestNavigation::bouton_et_menu_une_seule_action_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("accueil") << "BitBtn_retour"
+                             << "RetourAccueil1";
+    QTest::newRow("ouvrir") << "OpenBtn"
+                            << "Ouvrir1";
+    QTest::newRow("enregistrer") << "SaveBtn"
+                                 << "Enregistrer1";
+    QTest::newRow("import ADIF") << "BitBtn_ADIF"
+                                 << "ImportADIF1";
+    QTest::newRow("export ADIF") << "BitBtn_export_ADIF"
+                                 << "ExportADIF1";
+}
+
+// The tool bar button is the menu item's command: it triggers the item's action once, and an
+// item disabled takes the button with it.
+void TestNavigation::bouton_et_menu_une_seule_action() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, action);
+    jusqu_a_la_fenetre_principale();
+    auto* b = m()->fenetre->findChild<QAbstractButton*>(bouton);
+    auto* a = m()->fenetre->findChild<QAction*>(action);
+    QVERIFY(b && a);
+    QSignalSpy declenchee(a, &QAction::triggered);
+    a->setEnabled(false);
+    QVERIFY(!b->isEnabled());
+    b->click();
+    QCOMPARE(declenchee.count(), 0);
+    a->setEnabled(true);
+    QVERIFY(b->isEnabled());
+    b->click();
+    QCOMPARE(declenchee.count(), 1);
 }
 
 void TestNavigation::quitter_annule_garde_le_programme() {
@@ -81,14 +118,14 @@ void TestNavigation::quitter_annule_garde_le_programme() {
     m()->Quitter1->trigger();
     QCOMPARE(banc_->dialogues.questions,
              QStringList{QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?")});
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
     QVERIFY(!banc_->programme->termine());
 
     QVERIFY(m()->Timer1->isActive());
     banc_->dialogues.prevoir_reponse(Reponse::non);
     m()->Quitter1->trigger();
     QVERIFY(banc_->programme->termine());
-    QVERIFY(!m()->isVisible());
+    QVERIFY(!m()->fenetre->isVisible());
     QVERIFY(!f()->isVisible());
     QVERIFY(!m()->Timer1->isActive());
 }
@@ -131,10 +168,10 @@ void TestNavigation::case_de_fermeture_principale() {
     if (reponse >= 0) {
         banc_->dialogues.prevoir_reponse(Reponse(reponse));
     }
-    m()->close();
+    m()->fenetre->close();
     QCOMPARE(banc_->dialogues.questions.size(), modifie ? 1 : 0);
     QCOMPARE(banc_->programme->termine(), termine);
-    QCOMPARE(m()->isVisible(), !termine);
+    QCOMPARE(m()->fenetre->isVisible(), !termine);
     const QStringList lignes = lire_lignes(banc_->travail(QStringLiteral("ete.VRK")));
     QCOMPARE(lignes.contains(QStringLiteral("DL1AA")), ecrit);
 }
@@ -160,7 +197,7 @@ void TestNavigation::fermer_sans_pouvoir_ecrire_garde_le_programme() {
     QCOMPARE(banc_->dialogues.messages.size(), 1);
     QCOMPARE(banc_->dialogues.messages.at(0).type, TypeMessage::erreur);
     QVERIFY(!banc_->programme->termine());
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::parametres_impossibles_a_ecrire() {
@@ -182,7 +219,7 @@ void TestNavigation::enregistrer_sous_puis_enregistrer() {
     m()->Enregistrersous1->trigger();
     QVERIFY(QFileInfo::exists(copie));
     QCOMPARE(banc_->etat->fichier_courant, copie);
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("Fichier :ETE2.VRK (0 QSO)")));
     QCOMPARE(f()->Label_nomfichier->text(), QStringLiteral("ETE2.VRK"));
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK |*.VRK"));
     m()->Edit_call->setFocus();
@@ -201,7 +238,7 @@ void TestNavigation::ouvrir_sans_correction_en_attente() {
     QVERIFY(banc_->dialogues.questions.isEmpty());
     QCOMPARE(banc_->dialogues.demandes.last().filtre, QStringLiteral("Challenge VOREK  |*.VRK"));
     QCOMPARE(banc_->etat->fichier_courant, banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("Fichier :ete.VRK (0 QSO)")));
     QCOMPARE(f()->Edit_call->text(), QStringLiteral("F5ABC"));
 }
 
@@ -224,7 +261,7 @@ void TestNavigation::aide_sans_message() {
     jusqu_a_la_fenetre_principale();
     m()->SpeedButton1->click();
     QVERIFY(banc_->dialogues.messages.isEmpty());
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestNavigation::filtres_des_dialogues_data() {

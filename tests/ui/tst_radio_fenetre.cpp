@@ -42,12 +42,12 @@ class TestRadioFenetre : public QObject {
   private:
     // The program started with these settings, a log created for F5ABC (member 123).
     void demarrer(const QStringList& ini);
-    TForm_main* m() const { return banc_->principale(); }
-    RadioPrincipale& radio() const { return m()->radio(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
+    RadioPrincipale& radio() const { return m()->fenetre->radio(); }
     // The rig tuned, once the window shows it.
     void regler(qint64 hz, const QByteArray& mode = "CW");
     bool aide_visible() const {
-        const FenetreAide* aide = m()->findChild<FenetreAide*>();
+        const FenetreAide* aide = m()->fenetre->findChild<FenetreAide*>();
         return aide != nullptr && aide->isVisible();
     }
     bool orange(const QLabel* label) const {
@@ -84,7 +84,7 @@ void TestRadioFenetre::demarrer(const QStringList& ini) {
     }
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F5ABC"), banc_->travail(QStringLiteral("ete.VRK")));
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    QVERIFY(QTest::qWaitForWindowActive(m()->fenetre));
     QCOMPARE(banc_->etat->station.station_nr_club, QStringLiteral("123"));
 }
 
@@ -97,7 +97,7 @@ void TestRadioFenetre::regler(qint64 hz, const QByteArray& mode) {
 
 void TestRadioFenetre::sans_radio_rien_ne_change() {
     demarrer({});
-    QVERIFY(!m()->statusBar()->isVisible());
+    QVERIFY(!m()->fenetre->statusBar()->isVisible());
     QVERIFY(!radio().suivi().actif());
     QCOMPARE(radio().manipulateur(), nullptr);
     QTest::keyClicks(m()->Edit_call, QStringLiteral("DL1XYZ"));
@@ -126,7 +126,7 @@ void TestRadioFenetre::bande_suivie() {
     QFETCH(QByteArray, mode);
     QFETCH(QString, bande);
     demarrer(ini_reseau());
-    QVERIFY(m()->statusBar()->isVisible());
+    QVERIFY(m()->fenetre->statusBar()->isVisible());
     regler(3'500'000);
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("80m"));
     m()->Edit_call->setFocus();
@@ -136,8 +136,8 @@ void TestRadioFenetre::bande_suivie() {
     const QString attendue = bande.isEmpty() ? QStringLiteral("80m") : bande;
     QTRY_COMPARE(m()->ComboBox_band->currentText(), attendue);
     const int colonne = m()->ComboBox_band->currentIndex();
-    QVERIFY(m()->entree().cellule_HF_marquee(colonne, 1));
-    QCOMPARE(m()->entree().bande_courante, attendue);
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(colonne, 1));
+    QCOMPARE(m()->fenetre->entree().bande_courante, attendue);
     QCOMPARE(orange(radio().Label_radio), bande.isEmpty());
     QCOMPARE(orange(radio().Label_mode), !mode.startsWith("CW"));
     // Typing goes on where it was.
@@ -158,7 +158,7 @@ void TestRadioFenetre::correction_garde_sa_bande() {
 
     const auto corriger_ligne_1 = [this] {
         m()->Grille->setCurrentIndex(banc_->etat->table.index_cellule(col_bande, 1));
-        m()->GrilleDblClick();
+        emit m()->Grille->doubleClicked(m()->Grille->currentIndex());
         QVERIFY(banc_->etat->fichier_modifie);
         QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("40m"));
     };
@@ -173,7 +173,7 @@ void TestRadioFenetre::correction_garde_sa_bande() {
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("40m"));
     m()->BitBtn_efface_saisie->click();
     QTRY_COMPARE(m()->ComboBox_band->currentText(), QStringLiteral("15m"));
-    QCOMPARE(m()->entree().bande_courante, QStringLiteral("15m"));
+    QCOMPARE(m()->fenetre->entree().bande_courante, QStringLiteral("15m"));
 }
 
 void TestRadioFenetre::touches_du_manipulateur() {
@@ -306,7 +306,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     f->ListBox_modeles->setCurrentRow(0);
     f->RadioButton_aucun->setChecked(true);
     f->BitBtn_OK->click();
-    QVERIFY(!m()->statusBar()->isVisible());
+    QVERIFY(!m()->fenetre->statusBar()->isVisible());
     QVERIFY(!radio().suivi().actif());
     QTest::keyClick(m()->Edit_call, Qt::Key_F1);
     QCOMPARE(udp_->recus(0), QByteArrayList());

@@ -30,7 +30,7 @@ class TestRapportsFenetre : public QObject {
     void station_editee_dans_chaque_ecrit();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     QString travail(const QString& nom) const { return banc_->travail(nom); }
     std::unique_ptr<BancProgramme> banc_;
 };
@@ -56,7 +56,7 @@ void TestRapportsFenetre::init() {
     sauver_fichier(journal, QStringLiteral("ete.VRK"));
 
     banc_->charger_challenge(travail(QStringLiteral("ete.VRK")));
-    QVERIFY(m()->isVisible());
+    QVERIFY(m()->fenetre->isVisible());
 }
 
 void TestRapportsFenetre::compte_rendu_complet() {

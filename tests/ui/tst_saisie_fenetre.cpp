@@ -2,6 +2,7 @@
 #include "ligne_donnees.h"
 #include "log/fichier_challenge.h"
 #include "ui/tform_infos.h"
+#include "ui/panneau_saisie.h"
 #include "ui/tform_main.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ class TestSaisieFenetre : public QObject {
     void dessin_de_la_grille();
 
   private:
-    TForm_main* m() const { return banc_->principale(); }
+    const ControlesPrincipale* m() const { return banc_->controles_principale(); }
     Etat& etat() const { return *banc_->etat; }
     QString fichier() const { return banc_->travail(QStringLiteral("ete.VRK")); }
     QWidget* focus() const { return QApplication::focusWidget(); }
@@ -74,8 +75,8 @@ void TestSaisieFenetre::init() {
                               QStringLiteral("F8ZZZ,789,Paul DURAND,Nice")});
     banc_->demarrer_sans_mise_a_jour();
     banc_->creer_challenge(QStringLiteral("F5ABC"), fichier());
-    QVERIFY(m()->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    QVERIFY(m()->fenetre->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(m()->fenetre));
     QCOMPARE(focus(), m()->Edit_call);
     banc_->dialogues = DialoguesScriptes();
 }
@@ -157,7 +158,7 @@ void TestSaisieFenetre::qso_tape_au_clavier() {
     QCOMPARE(lire_challenge(fichier()).cellules.value(1), attendu);
     QCOMPARE(m()->Label_score->text(), QStringLiteral("3 points"));
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
     for (QLineEdit* champ : {m()->Edit_call, m()->Edit_RSTS, m()->Edit_RSTR, m()->Edit_Notes,
                              m()->Edit_NrZTC, m()->Edit_nomZTC}) {
         QVERIFY2(champ->text().isEmpty(), qPrintable(champ->objectName()));
@@ -229,10 +230,10 @@ void TestSaisieFenetre::correction_par_double_clic() {
     m()->ComboBox_band->setCurrentText(QStringLiteral("40m"));
     saisir(QStringLiteral("F5ABC"));
     QCOMPARE(etat().ligne_suivante, 3);
-    QVERIFY(m()->entree().cellule_HF_marquee(3, 1));
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(3, 1));
 
     banc_->horloge.avancer_secondes(600);
-    m()->Timer1Timer();
+    m()->panneau->Timer1Timer();
     double_clic(1, col_bande);
     QVERIFY(etat().fichier_modifie);
     QCOMPARE(etat().ligne_editee, 1);
@@ -240,8 +241,8 @@ void TestSaisieFenetre::correction_par_double_clic() {
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F6XYZ"));
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("160m"));
     // The band grid marks the band of the entry panel.
-    QVERIFY(m()->entree().cellule_HF_marquee(0, 1));
-    QVERIFY(!m()->entree().cellule_HF_marquee(3, 1));
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(0, 1));
+    QVERIFY(!m()->fenetre->entree().cellule_HF_marquee(3, 1));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("456"));
     QCOMPARE(focus(), m()->Edit_call);
     QCOMPARE(m()->Edit_call->cursorPosition(), 5);
@@ -336,7 +337,7 @@ void TestSaisieFenetre::effacement() {
         QCOMPARE(disque.cellules[1].value(col_indicatif), QStringLiteral("F6XYZ"));
         QCOMPARE(disque.cellules[1].value(col_nom), QStringLiteral("changé"));
     }
-    QVERIFY(m()->windowTitle().endsWith(QStringLiteral("(%1 QSO)").arg(ok ? 0 : 1)));
+    QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("(%1 QSO)").arg(ok ? 0 : 1)));
 
     // Nothing at all on the free row after the last QSO.
     banc_->dialogues = DialoguesScriptes();
@@ -349,12 +350,12 @@ void TestSaisieFenetre::clic_dans_la_grille_des_bandes() {
     QTableWidget* hf = m()->StringGrid_HF;
     const QModelIndex vingt = hf->model()->index(0, 5);
     const QPoint centre = hf->visualRect(vingt).center();
-    QVERIFY(!m()->entree().cellule_HF_marquee(5, 1));
+    QVERIFY(!m()->fenetre->entree().cellule_HF_marquee(5, 1));
     m()->Edit_RSTS->setFocus();
     QTest::mouseClick(hf->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("20m"));
     QCOMPARE(m()->ComboBox_band->currentIndex(), 5);
-    QVERIFY(m()->entree().cellule_HF_marquee(5, 1));
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(5, 1));
     QCOMPARE(focus(), m()->Edit_call);
     QCOMPARE(hf->viewport()->grab().toImage().pixelColor(centre), QColor(255, 0, 0));
     QCOMPARE(hf->viewport()->grab().toImage().pixelColor(
@@ -363,15 +364,15 @@ void TestSaisieFenetre::clic_dans_la_grille_des_bandes() {
 
     // The combo moves the mark; a text that is no band leaves none.
     m()->ComboBox_band->setCurrentIndex(3);
-    QVERIFY(m()->entree().cellule_HF_marquee(3, 1));
-    QVERIFY(!m()->entree().cellule_HF_marquee(5, 1));
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(3, 1));
+    QVERIFY(!m()->fenetre->entree().cellule_HF_marquee(5, 1));
     m()->ComboBox_band->setFocus();
     m()->ComboBox_band->lineEdit()->selectAll();
     QTest::keyClicks(m()->ComboBox_band->lineEdit(), QStringLiteral("17m"));
     QCOMPARE(m()->ComboBox_band->currentText(), QStringLiteral("17m"));
-    QVERIFY(m()->entree().cellule_HF_marquee(6, 1));
+    QVERIFY(m()->fenetre->entree().cellule_HF_marquee(6, 1));
     m()->ComboBox_band->setEditText(QStringLiteral("3cm"));
-    QVERIFY(!m()->entree().cellule_HF_marquee(6, 1));
+    QVERIFY(!m()->fenetre->entree().cellule_HF_marquee(6, 1));
     saisir(QStringLiteral("F6XYZ"));
     QCOMPARE(etat().table.cellule(col_bande, 1), QString());
     QCOMPARE(etat().table.cellule(col_points, 1), QStringLiteral("0"));
@@ -381,7 +382,7 @@ void TestSaisieFenetre::qso_en_temps_differe() {
     QVERIFY(m()->Timer1->isActive());
     QCOMPARE(m()->Timer1->interval(), 1000);
     banc_->horloge.avancer_secondes(125);
-    m()->Timer1Timer();
+    m()->panneau->Timer1Timer();
     QCOMPARE(m()->DateTimePicker_time->time().toString(QStringLiteral("HH:mm")),
              QStringLiteral("09:02"));
 
@@ -397,7 +398,7 @@ void TestSaisieFenetre::qso_en_temps_differe() {
     QVERIFY(banc_->dialogues.messages.isEmpty());
     // The clock no longer moves the time.
     banc_->horloge.avancer_secondes(60);
-    m()->Timer1Timer();
+    m()->panneau->Timer1Timer();
     saisir(QStringLiteral("F6XYZ"));
     QCOMPARE(etat().table.cellule(col_date, 1), QStringLiteral("20/08/2025"));
     QCOMPARE(etat().table.cellule(col_heure, 1), QStringLiteral("23:59"));
@@ -428,7 +429,7 @@ void TestSaisieFenetre::temps_reel_en_utc() {
     if (bouton) {
         m()->SpeedButton_temps_reel->click();
     }
-    m()->Timer1Timer();
+    m()->panneau->Timer1Timer();
     QCOMPARE(m()->DateTimePicker_date->date().toString(QStringLiteral("dd/MM/yyyy")), date);
     saisir(QStringLiteral("F6XYZ"));
     QCOMPARE(etat().table.ligne(1).mid(0, 2), (QStringList{date, heure}));
@@ -520,7 +521,7 @@ void TestSaisieFenetre::espace_dans_l_indicatif_retour_dans_la_grille() {
 void TestSaisieFenetre::tris_et_extraction() {
     for (const char* indicatif : {"F6XYZ", "DL1AA", "F5ABC"}) {
         banc_->horloge.avancer_secondes(60);
-        m()->Timer1Timer();
+        m()->panneau->Timer1Timer();
         saisir(QString::fromLatin1(indicatif));
     }
     QCOMPARE(etat().table.cellule(col_ztc, 2), QStringLiteral("NM"));
@@ -534,7 +535,7 @@ void TestSaisieFenetre::tris_et_extraction() {
 
     // A QSO logged after the sort by call stays when the date order comes back.
     banc_->horloge.avancer_secondes(60);
-    m()->Timer1Timer();
+    m()->panneau->Timer1Timer();
     saisir(QStringLiteral("F8ZZZ"));
     m()->SpeedButton_tri_DATE->click();
     QCOMPARE(indicatifs_table(),

@@ -1,14 +1,15 @@
-// The preview beside the entry: the points of the QSO being typed, in the entry panel, and
+// The preview beside the entry: the points of the QSO being typed, in the fields' frame, and
 // the members whose call holds what is typed, under the earlier QSOs. Both come from the
 // entry's core; this file shows them and puts a chosen call into the call field as if it
 // were typed.
 
 #include "controles.h"
-#include "tform_main.h"
+#include "panneau_saisie.h"
 
 #include "entry/textes_saisie.h"
 
 #include <QDateEdit>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +25,7 @@ namespace vorek {
 namespace {
 
 constexpr int lignes_partiel = 4;
-constexpr int hauteur_ligne = 18;
+constexpr int hauteur_partiel = 18;
 
 QColor couleur(const Rvb& c) {
     return QColor(c.rouge, c.vert, c.bleu);
@@ -43,7 +44,7 @@ QString texte_partiel(int rang, const Partiel& p) {
 
 } // namespace
 
-void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie) {
+void PanneauSaisie::construire_apercu(QGridLayout* champs, QHBoxLayout* zone) {
     Label_apercu = creer<QLabel>(Panel6, "Label_apercu");
     // The longest remark fits beside "Notes" a pixel smaller than the fields.
     QFont petite = Panel6->font();
@@ -52,12 +53,11 @@ void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie
     champs->addWidget(Label_apercu, 4, 1, 1, 4);
 
     // Under the earlier QSOs, which a few rows show: the window keeps its design width.
-    auto* colonne = new QWidget(centralWidget());
+    auto* colonne = new QWidget(this);
     colonne->setObjectName(QStringLiteral("Panel_partiel"));
     auto* pile = new QVBoxLayout(colonne);
     pile->setContentsMargins(0, 0, 0, 0);
     pile->setSpacing(1);
-    zone_saisie->removeWidget(Grille_prec);
     Grille_prec->setParent(colonne);
     pile->addWidget(Grille_prec, 1);
     auto* titre = new QLabel(textes::titre_partiels(), colonne);
@@ -74,8 +74,9 @@ void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie
     Liste_partiel->setWrapping(true);
     Liste_partiel->setResizeMode(QListView::Adjust);
     Liste_partiel->setUniformItemSizes(true);
-    Liste_partiel->setGridSize(QSize(118, hauteur_ligne));
-    Liste_partiel->setFixedHeight(lignes_partiel * hauteur_ligne + 2 * Liste_partiel->frameWidth() +
+    Liste_partiel->setGridSize(QSize(118, hauteur_partiel));
+    Liste_partiel->setFixedHeight(lignes_partiel * hauteur_partiel +
+                                  2 * Liste_partiel->frameWidth() +
                                   Liste_partiel->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     Liste_partiel->setSelectionMode(QAbstractItemView::NoSelection);
     // Typing goes on in the call field whatever is clicked here.
@@ -83,7 +84,7 @@ void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie
     Liste_partiel->setToolTip(textes::aide_partiels());
     Liste_partiel->setFont(Panel6->font());
     pile->addWidget(Liste_partiel);
-    zone_saisie->addWidget(colonne, 1);
+    zone->addWidget(colonne, 1);
 
     connect(Liste_partiel, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choisir_partiel(Liste_partiel->row(item)); });
@@ -92,19 +93,22 @@ void TForm_main::construire_apercu(QGridLayout* champs, QHBoxLayout* zone_saisie
         connect(raccourci, &QShortcut::activated, this, [this, rang] { choisir_partiel(rang); });
     }
     // Fields whose change runs no entry handler still change what the QSO would score.
-    connect(Edit_NrZTC, &QLineEdit::textChanged, this, &TForm_main::afficher_apercu);
-    connect(DateTimePicker_date, &QDateEdit::dateChanged, this, &TForm_main::afficher_apercu);
-    connect(DateTimePicker_time, &QTimeEdit::timeChanged, this, &TForm_main::afficher_apercu);
+    connect(Edit_NrZTC, &QLineEdit::textChanged, this, &PanneauSaisie::afficher_apercu);
+    connect(DateTimePicker_date, &QDateEdit::dateChanged, this, &PanneauSaisie::afficher_apercu);
+    connect(DateTimePicker_time, &QTimeEdit::timeChanged, this, &PanneauSaisie::afficher_apercu);
 }
 
-void TForm_main::afficher_apercu() {
-    if (!contexte_.entree) {
+void PanneauSaisie::afficher_apercu() {
+    // During an event, the event shows the preview itself once it is done.
+    if (!contexte_.entree || occupe_) {
         return;
     }
-    if (!occupe_) {
-        lire_saisie();
-    }
-    const ApercuQSO apercu = contexte_.entree->apercu_QSO();
+    lire_saisie();
+    montrer_apercu();
+}
+
+void PanneauSaisie::montrer_apercu() {
+    const ApercuQSO apercu = entree().apercu_QSO();
     QString texte;
     if (apercu.visible) {
         texte = apercu.points.isEmpty() ? apercu.raison
@@ -113,7 +117,7 @@ void TForm_main::afficher_apercu() {
     Label_apercu->setText(texte);
     colorer(Label_apercu, QPalette::WindowText, couleur(apercu.couleur));
 
-    const QList<Partiel> liste = contexte_.entree->liste_partielle();
+    const QList<Partiel> liste = entree().liste_partielle();
     Liste_partiel->clear();
     for (int rang = 0; rang < liste.size(); ++rang) {
         auto* item = new QListWidgetItem(texte_partiel(rang, liste[rang]), Liste_partiel);
@@ -122,12 +126,14 @@ void TForm_main::afficher_apercu() {
     }
 }
 
-void TForm_main::choisir_partiel(int rang) {
+void PanneauSaisie::choisir_partiel(int rang) {
     const QListWidgetItem* item = Liste_partiel->item(rang);
-    if (!item) {
-        return;
+    if (item) {
+        prendre_indicatif(item->data(Qt::UserRole).toString());
     }
-    const QString indicatif = item->data(Qt::UserRole).toString();
+}
+
+void PanneauSaisie::prendre_indicatif(const QString& indicatif) {
     Edit_call->setFocus(Qt::ShortcutFocusReason);
     // Through the field's own change: the look-ups run as for a call typed.
     Edit_call->setText(indicatif);
