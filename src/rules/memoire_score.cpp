@@ -198,12 +198,6 @@ struct Parcours {
 
 } // namespace
 
-CellulesQSO CellulesQSO::de_la_ligne(const TableJournal& table, int ligne) {
-    return {table.cellule(col_date, ligne),      table.cellule(col_heure, ligne),
-            table.cellule(col_indicatif, ligne), table.cellule(col_bande, ligne),
-            table.cellule(col_ztc, ligne),       table.cellule(col_points, ligne)};
-}
-
 QString remarque(Regle regle, const QString& annee_courante) {
     switch (regle) {
     case Regle::non_membre:

@@ -2,6 +2,7 @@
 
 #include "adif_import/lecture_adif.h"
 #include "correction/lecture_compte_rendu.h"
+#include "log/cellules_qso.h"
 #include "refdata/referentiel.h"
 #include "reports/adif_sortie.h"
 #include "reports/cabrillo.h"
@@ -125,7 +126,7 @@ void TstBandes::chaque_bande_relue_par_chaque_lecteur() {
     for (size_t i = 0; i < table.size(); ++i) {
         const Bande& b = table[i];
         const QString texte = QString::fromLatin1(b.texte);
-        const QStringList qso = cellules(b);
+        const CellulesQSO qso = CellulesQSO::du_texte(cellules(b));
 
         const LectureQso cabrillo =
             lire_ligne_qso(ligne_qso_cabrillo(qso, QStringLiteral("F1AAA"), QStringLiteral("42")));
