@@ -1,6 +1,7 @@
 # vorek_test(NAME SOURCES... LIBS libs...): one Qt Test executable registered with CTest.
 # Tests run in the build folder with the shipped data folder and the project root known,
-# off screen on one 1920x1080 screen (the windows are fitted to the screen they open on).
+# off screen on one 1920x1080 screen (the windows are fitted to the screen they open on),
+# with a user's data folder of their own in the build folder.
 function(vorek_test nom)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${nom} ${T_SOURCES})
@@ -11,8 +12,9 @@ function(vorek_test nom)
     # The shipped data beside the executable, as the program has it.
     vorek_copier_donnees(${nom})
     add_test(NAME ${nom} COMMAND ${nom})
+    # The user's data folder (the diagnostic log of the tools a test runs) inside the build.
     set_tests_properties(${nom} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/ecrans/1920x1080.json")
+        "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/ecrans/1920x1080.json;XDG_DATA_HOME=${PROJECT_BINARY_DIR}/donnees_essai/${nom}")
 endfunction()
 
 # vorek_ne_lie_pas(CIBLE INTERDITES...): stops the configuration when CIBLE reaches one of

@@ -23,6 +23,8 @@ for outil in Xvfb xdotool import; do
 done
 
 travail="$(mktemp -d)"
+# The user's data folder (where the diagnostic log goes) in the scratch folder too.
+export XDG_DATA_HOME="$travail/donnees"
 pids=()
 arreter() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done

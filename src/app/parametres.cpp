@@ -1,61 +1,44 @@
 #include "parametres.h"
 
 #include "base/erreur.h"
+#include "base/fichier_reglages.h"
 #include "log/etat.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 
 namespace vorek {
 
 namespace {
 
-int lire_entier(const QSettings& ini, const QString& cle, int defaut) {
-    bool ok = false;
-    const int valeur = ini.value(cle).toString().trimmed().toInt(&ok);
-    return ok ? valeur : defaut;
+Geometrie lire_geometrie(const FichierReglages& ini, const QString& fenetre,
+                         const Geometrie& defaut) {
+    return {ini.entier({Cle::fenetre_largeur, fenetre}, defaut.largeur),
+            ini.entier({Cle::fenetre_haut, fenetre}, defaut.haut),
+            ini.entier({Cle::fenetre_gauche, fenetre}, defaut.gauche),
+            ini.entier({Cle::fenetre_hauteur, fenetre}, defaut.hauteur)};
 }
 
-Geometrie lire_geometrie(const QSettings& ini, const QString& fenetre, const Geometrie& defaut) {
-    const QString prefixe = QStringLiteral("Windows/") + fenetre;
-    return {lire_entier(ini, prefixe + QLatin1Char('W'), defaut.largeur),
-            lire_entier(ini, prefixe + QLatin1Char('T'), defaut.haut),
-            lire_entier(ini, prefixe + QLatin1Char('L'), defaut.gauche),
-            lire_entier(ini, prefixe + QLatin1Char('H'), defaut.hauteur)};
+void ecrire_geometrie(FichierReglages& ini, const QString& fenetre, const Geometrie& g) {
+    ini.ecrire({Cle::fenetre_largeur, fenetre}, g.largeur);
+    ini.ecrire({Cle::fenetre_haut, fenetre}, g.haut);
+    ini.ecrire({Cle::fenetre_gauche, fenetre}, g.gauche);
+    ini.ecrire({Cle::fenetre_hauteur, fenetre}, g.hauteur);
 }
 
-std::optional<Geometrie> lire_place(const QSettings& ini, const QString& fenetre) {
-    if (!ini.contains(QStringLiteral("Windows/") + fenetre + QLatin1Char('W'))) {
+Reglage colonne(int col) {
+    return {Cle::largeur_colonne, QString::number(col)};
+}
+
+// A window placed by the program on its first opening has no place stored yet.
+std::optional<Geometrie> lire_place(const FichierReglages& ini, const QString& fenetre) {
+    if (!ini.contient({Cle::fenetre_largeur, fenetre})) {
         return std::nullopt;
     }
     return lire_geometrie(ini, fenetre, {});
 }
 
-void ecrire_geometrie(QSettings& ini, const QString& fenetre, const Geometrie& g) {
-    const QString prefixe = QStringLiteral("Windows/") + fenetre;
-    ini.setValue(prefixe + QLatin1Char('W'), QString::number(g.largeur));
-    ini.setValue(prefixe + QLatin1Char('T'), QString::number(g.haut));
-    ini.setValue(prefixe + QLatin1Char('L'), QString::number(g.gauche));
-    ini.setValue(prefixe + QLatin1Char('H'), QString::number(g.hauteur));
-}
-
-void ecrire_place(QSettings& ini, const QString& fenetre, const std::optional<Geometrie>& g) {
+void ecrire_place(FichierReglages& ini, const QString& fenetre, const std::optional<Geometrie>& g) {
     if (g) {
         ecrire_geometrie(ini, fenetre, *g);
     }
-}
-
-QString cle_dernier_fichier() {
-    return QStringLiteral("Reprise/Fichier");
-}
-
-QString cle_derniere_bande() {
-    return QStringLiteral("Reprise/Bande");
-}
-
-QString cle_colonne(int col) {
-    return QStringLiteral("Grille/WCol") + QString::number(col);
 }
 
 } // namespace
@@ -65,7 +48,7 @@ QString chemin_parametres(const Etat& etat) {
 }
 
 Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
-    const QSettings ini(chemin, QSettings::IniFormat);
+    const FichierReglages ini(chemin);
     Parametres p;
     p.form_main = lire_geometrie(ini, QStringLiteral("Form_main"), p.form_main);
     p.form_infos = lire_geometrie(ini, QStringLiteral("Form_infos"), p.form_infos);
@@ -74,18 +57,18 @@ Parametres lire_parametres(const QString& chemin, int nb_colonnes) {
     p.form_statistiques = lire_place(ini, QStringLiteral("Form_statistiques"));
     p.form_verification = lire_place(ini, QStringLiteral("Form_verification"));
     for (int col = 0; col < nb_colonnes; ++col) {
-        p.largeurs_colonnes.append(lire_entier(ini, cle_colonne(col), largeur_colonne_parametres));
-        p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contains(cle_colonne(col));
+        p.largeurs_colonnes.append(ini.entier(colonne(col), largeur_colonne_parametres));
+        p.largeurs_enregistrees = p.largeurs_enregistrees || ini.contient(colonne(col));
     }
-    p.email = ini.value(QStringLiteral("My_EMAIL/AD")).toString();
+    p.email = ini.texte(Cle::email, QString());
     p.smtp = lire_reglages_smtp(ini);
-    p.dernier_fichier = ini.value(cle_dernier_fichier()).toString();
-    p.derniere_bande = ini.value(cle_derniere_bande()).toString();
+    p.dernier_fichier = ini.texte(Cle::dernier_fichier, QString());
+    p.derniere_bande = ini.texte(Cle::derniere_bande, QString());
     return p;
 }
 
 void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
-    QSettings ini(chemin, QSettings::IniFormat);
+    FichierReglages ini(chemin);
     ecrire_geometrie(ini, QStringLiteral("Form_main"), parametres.form_main);
     ecrire_geometrie(ini, QStringLiteral("Form_infos"), parametres.form_infos);
     ecrire_geometrie(ini, QStringLiteral("Form_choix_ADIF"), parametres.form_choix_ADIF);
@@ -93,32 +76,28 @@ void ecrire_parametres(const QString& chemin, const Parametres& parametres) {
     ecrire_place(ini, QStringLiteral("Form_statistiques"), parametres.form_statistiques);
     ecrire_place(ini, QStringLiteral("Form_verification"), parametres.form_verification);
     for (int col = 0; col < parametres.largeurs_colonnes.size(); ++col) {
-        ini.setValue(cle_colonne(col), QString::number(parametres.largeurs_colonnes[col]));
+        ini.ecrire(colonne(col), parametres.largeurs_colonnes[col]);
     }
-    ini.setValue(QStringLiteral("My_EMAIL/AD"), parametres.email);
+    ini.ecrire(Cle::email, parametres.email);
     ecrire_reglages_smtp(ini, parametres.smtp);
-    ini.setValue(cle_dernier_fichier(), parametres.dernier_fichier);
-    ini.setValue(cle_derniere_bande(), parametres.derniere_bande);
-    ini.sync();
-    if (ini.status() != QSettings::NoError) {
-        throw Erreur(QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier ") +
-                     QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()));
-    }
+    ini.ecrire(Cle::dernier_fichier, parametres.dernier_fichier);
+    ini.ecrire(Cle::derniere_bande, parametres.derniere_bande);
+    ini.enregistrer();
 }
 
 std::optional<Geometrie> lire_geometrie_fenetre(const QString& chemin, const QString& fenetre) {
-    const QSettings ini(chemin, QSettings::IniFormat);
-    if (!ini.contains(QStringLiteral("Windows/") + fenetre + QLatin1Char('W'))) {
-        return std::nullopt;
-    }
-    return lire_geometrie(ini, fenetre, Geometrie{});
+    return lire_place(FichierReglages(chemin), fenetre);
 }
 
 bool ecrire_geometrie_fenetre(const QString& chemin, const QString& fenetre, const Geometrie& g) {
-    QSettings ini(chemin, QSettings::IniFormat);
+    FichierReglages ini(chemin);
     ecrire_geometrie(ini, fenetre, g);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    try {
+        ini.enregistrer();
+        return true;
+    } catch (const Erreur&) {
+        return false;
+    }
 }
 
 } // namespace vorek

@@ -1,7 +1,8 @@
 #include "app/serveurs.h"
 
+#include "base/fichier_reglages.h"
+
 #include <QFile>
-#include <QSettings>
 
 namespace vorek {
 
@@ -18,8 +19,8 @@ QString adresse_de_base(const QString& valeur, const QString& schema) {
     return adresse;
 }
 
-QString lire_cle(const QSettings& reglages, const QString& cle, const QString& defaut) {
-    const QString valeur = reglages.value(cle).toString().trimmed();
+QString lire_cle(const FichierReglages& reglages, Cle cle, const QString& defaut) {
+    const QString valeur = reglages.texte(cle, QString()).trimmed();
     return valeur.isEmpty() ? defaut : valeur;
 }
 
@@ -37,14 +38,12 @@ ConfigServeurs lire_config_serveurs(const QString& rep_cfg) {
     if (!QFile::exists(chemin)) {
         return config;
     }
-    const QSettings reglages(chemin, QSettings::IniFormat);
-    config.serveur_club =
-        adresse_de_base(lire_cle(reglages, QStringLiteral("serveurs/club"), config.serveur_club),
-                        QStringLiteral("http"));
-    config.serveur_pays =
-        adresse_de_base(lire_cle(reglages, QStringLiteral("serveurs/pays"), config.serveur_pays),
-                        QStringLiteral("https"));
-    config.email_comite = lire_cle(reglages, QStringLiteral("comite/email"), config.email_comite);
+    const FichierReglages reglages(chemin);
+    config.serveur_club = adresse_de_base(
+        lire_cle(reglages, Cle::serveur_club, config.serveur_club), QStringLiteral("http"));
+    config.serveur_pays = adresse_de_base(
+        lire_cle(reglages, Cle::serveur_pays, config.serveur_pays), QStringLiteral("https"));
+    config.email_comite = lire_cle(reglages, Cle::email_comite, config.email_comite);
     return config;
 }
 

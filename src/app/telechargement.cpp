@@ -3,6 +3,7 @@
 #include "app/serveurs.h"
 #include "base/erreur.h"
 #include "base/fichier_texte.h"
+#include "base/journal_diagnostic.h"
 #include "mail/erreurs_curl.h"
 #include "refdata/conversion_pays.h"
 #include "refdata/membres.h"
@@ -251,12 +252,27 @@ ResultatTelechargement installer(ResultatTelechargement resultat, const QString&
     }
     const QString raison = verifier(provisoire);
     if (!raison.isEmpty()) {
+        qCWarning(journal_telechargement).noquote() << url << "refusé :" << raison;
         QFile::remove(provisoire);
         return refuser(resultat, url, raison);
     }
     resultat.erreur = remplacer(provisoire, cible);
     resultat.reussi = resultat.erreur.isEmpty();
     return resultat;
+}
+
+// libcurl's own words, never shown to the operator, are kept here.
+void dire(const QString& url, const QString& chemin, const ResultatTelechargement& resultat) {
+    if (resultat.reussi) {
+        qCInfo(journal_telechargement).noquote()
+            << url << "->" << chemin << "HTTP" << resultat.statut_http;
+        return;
+    }
+    qCWarning(journal_telechargement).noquote()
+        << url << "HTTP" << resultat.statut_http << ":" << resultat.erreur
+        << (resultat.detail_bibliotheque.isEmpty()
+                ? QString()
+                : QStringLiteral("[libcurl : %1]").arg(resultat.detail_bibliotheque));
 }
 
 } // namespace
@@ -267,7 +283,9 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
     errno = 0;
     std::FILE* fichier = std::fopen(QFile::encodeName(chemin).constData(), "wb");
     if (fichier == nullptr) {
-        return {false, 0, message_erreur_es(errno), {}, {}};
+        const ResultatTelechargement resultat{false, 0, message_erreur_es(errno), {}, {}};
+        dire(url, chemin, resultat);
+        return resultat;
     }
     ResultatTelechargement resultat = transferer(url, fichier, delais, suivi);
     errno = 0;
@@ -283,6 +301,7 @@ ResultatTelechargement telecharger(const QString& url, const QString& chemin,
     if (!resultat.reussi) {
         QFile::remove(chemin);
     }
+    dire(url, chemin, resultat);
     return resultat;
 }
 

@@ -1,5 +1,7 @@
 #include "fichier_texte.h"
 
+#include "journal_diagnostic.h"
+
 #include "erreur.h"
 
 #include <QDeadlineTimer>
@@ -340,6 +342,18 @@ void remplacer(const QString& chemin, const EcritureDescripteur& ecrire, bool jo
     synchroniser_dossier(cible);
 }
 
+// The replacement, said in the diagnostic log whether it went through or not.
+void enregistrer(const QString& chemin, const EcritureDescripteur& ecrire, bool journal) {
+    try {
+        remplacer(chemin, ecrire, journal);
+    } catch (const Erreur& e) {
+        qCWarning(journal_sauvegarde).noquote() << chemin << "non enregistré :" << e.message();
+        throw;
+    }
+    qCInfo(journal_sauvegarde).noquote()
+        << chemin << "enregistré," << QFileInfo(chemin).size() << "octets";
+}
+
 // Lines encoded as they come and written by blocks of about 64 KiB.
 class SortieDescripteur : public SortieLignes {
   public:
@@ -394,7 +408,7 @@ class SortieDescripteur : public SortieLignes {
 };
 
 void remplacer_par_flux(const QString& chemin, const Rediger& rediger, bool journal) {
-    remplacer(
+    enregistrer(
         chemin,
         [&rediger](int fd) {
             SortieDescripteur sortie(fd);

@@ -11,9 +11,6 @@
 namespace vorek {
 
 int commande_convertir_pays(ContexteCli& contexte) {
-    if (!contexte.arguments.isEmpty()) {
-        throw ErreurUsage{QStringLiteral("usage : vorek convertir-pays")};
-    }
     const QString rep_cfg = contexte.etat.rep_cfg;
     QDir().mkpath(rep_cfg);
     const ConfigServeurs serveurs = lire_config_serveurs(rep_cfg);

@@ -1,5 +1,5 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "base/erreur.h"
 #include "correction/correction.h"
@@ -10,19 +10,15 @@ namespace vorek {
 
 namespace {
 
-const char* const usage_corriger =
-    "usage : vorek corriger DOSSIER [--sortie DOSSIER] [--tolerance MINUTES] [--annee AAAA]";
-
 // A whole number within bornes, or a usage error.
-int entier(const OptionsCommande& options, const QString& nom, int defaut, int min, int max) {
+int entier(const ArgumentsLus& options, const QString& nom, int defaut, int min, int max) {
     if (!options.contient(nom)) {
         return defaut;
     }
     bool ok = false;
-    const int valeur = options.valeurs.value(nom).toInt(&ok);
+    const int valeur = options.valeur(nom).toInt(&ok);
     if (!ok || valeur < min || valeur > max) {
-        throw ErreurUsage{nom + QStringLiteral(" incorrect : ") + options.valeurs.value(nom) +
-                          QLatin1Char('\n') + QString::fromUtf8(usage_corriger)};
+        throw ErreurUsage{textes_cli::valeur_incorrecte().arg(nom, options.valeur(nom))};
     }
     return valeur;
 }
@@ -31,17 +27,10 @@ int entier(const OptionsCommande& options, const QString& nom, int defaut, int m
 
 // The committee's cross-check of a folder of reports, as the main window's menu runs it.
 int commande_corriger(ContexteCli& contexte) {
-    const QString usage = QString::fromUtf8(usage_corriger);
-    const OptionsCommande options = lire_options_commande(
-        contexte.arguments,
-        {QStringLiteral("--sortie"), QStringLiteral("--tolerance"), QStringLiteral("--annee")}, {},
-        usage);
-    if (options.arguments.size() != 1) {
-        throw ErreurUsage{usage};
-    }
+    const ArgumentsLus& options = contexte.arguments;
     OptionsCorrection correction;
-    correction.dossier = options.arguments.first();
-    correction.sortie = options.valeurs.value(QStringLiteral("--sortie"));
+    correction.dossier = options.positionnels[0];
+    correction.sortie = options.valeur(QStringLiteral("--sortie"));
     correction.tolerance_minutes = entier(options, QStringLiteral("--tolerance"), 5, 0, 24 * 60);
     correction.annee = entier(options, QStringLiteral("--annee"), 0, 1900, 9999);
     correction.aujourdhui = contexte.aujourdhui;

@@ -1,13 +1,13 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "app/parametres.h"
 #include "base/erreur.h"
 #include "log/fichier_challenge.h"
 #include "rig/attente_envoi.h"
-#include "rig/creation_manipulateur.h"
 #include "rig/messages_cw.h"
 #include "rig/saisie_rig.h"
+#include "rig/sortes_manipulateur.h"
 #include "rig/suivi_radio.h"
 #include "rig/textes_rig.h"
 
@@ -19,11 +19,6 @@
 namespace vorek {
 
 namespace {
-
-const QString usage_cw() {
-    return QStringLiteral("usage : vorek cw TEXTE|F1..F8 [--indicatif INDICATIF] [--rst RST] "
-                          "[--fichier FICHIER.VRK] [--cwdaemon HOTE:PORT | --radio] [--wpm N]");
-}
 
 // The station of the log named, or else of the last log saved in the work folder; none when
 // there is no log there (a macro that needs it then says which field is missing).
@@ -44,29 +39,39 @@ Station station_pour_cw(const Etat& etat, const QString& fichier) {
     return {};
 }
 
-ReglagesRig reglages_cw(const Etat& etat, const OptionsCommande& options) {
+// The keyer an option names ("--cwdaemon HOTE:PORT", "--radio"), if any.
+const SorteManipulateur* sorte_choisie(const ArgumentsLus& options) {
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        if (sorte->creer != nullptr && options.contient(QStringLiteral("--") + sorte->nom)) {
+            return sorte;
+        }
+    }
+    return nullptr;
+}
+
+ReglagesRig reglages_cw(const Etat& etat, const ArgumentsLus& options) {
     SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(etat)));
-    if (options.contient(QStringLiteral("--cwdaemon"))) {
-        saisie.type = TypeManipulateur::cwdaemon;
-        saisie.cwdaemon = options.valeurs.value(QStringLiteral("--cwdaemon"));
-    } else if (options.contient(QStringLiteral("--radio"))) {
-        saisie.type = TypeManipulateur::radio;
+    if (const SorteManipulateur* sorte = sorte_choisie(options)) {
+        saisie.type = sorte->nom;
+        if (sorte->capacites.adresse) {
+            saisie.adresse_manipulateur = options.valeur(QStringLiteral("--") + sorte->nom);
+        }
     }
     if (options.contient(QStringLiteral("--wpm"))) {
         bool ok = false;
-        saisie.wpm = options.valeurs.value(QStringLiteral("--wpm")).toInt(&ok);
+        saisie.wpm = options.valeur(QStringLiteral("--wpm")).toInt(&ok);
         if (!ok || saisie.wpm != Manipulateur::vitesse_bornee(saisie.wpm)) {
-            throw ErreurUsage{QStringLiteral("vitesse CW incorrecte (de %1 à %2 mots/min) : ")
+            throw ErreurUsage{textes_cli::vitesse_cw_incorrecte()
                                   .arg(Manipulateur::vitesse_min)
-                                  .arg(Manipulateur::vitesse_max) +
-                              options.valeurs.value(QStringLiteral("--wpm"))};
+                                  .arg(Manipulateur::vitesse_max)
+                                  .arg(options.valeur(QStringLiteral("--wpm")))};
         }
     }
     const ReglagesSaisis lu = lire_saisie_rig(saisie);
     if (!lu.erreur.isEmpty()) {
         throw Erreur(lu.erreur);
     }
-    if (lu.reglages.manipulateur.type == TypeManipulateur::aucun) {
+    if (sorte_manipulateur(lu.reglages.manipulateur.type).creer == nullptr) {
         throw Erreur(textes_rig::aucun_manipulateur());
     }
     return lu.reglages;
@@ -85,7 +90,7 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
     SuiviRadio radio;
     QEventLoop boucle;
     QString erreur;
-    if (reglages.manipulateur.type == TypeManipulateur::radio) {
+    if (sorte_manipulateur(reglages.manipulateur.type).capacites.demande_radio) {
         QObject::connect(&radio, &SuiviRadio::connexion_changee, &boucle,
                          [&](bool connectee, const QString& message) {
                              erreur = connectee ? QString() : message;
@@ -108,23 +113,15 @@ void envoyer_cw(const ReglagesRig& reglages, const QString& texte) {
 } // namespace
 
 int commande_cw(ContexteCli& contexte) {
-    const OptionsCommande options = lire_options_commande(
-        contexte.arguments,
-        {QStringLiteral("--indicatif"), QStringLiteral("--rst"), QStringLiteral("--fichier"),
-         QStringLiteral("--cwdaemon"), QStringLiteral("--wpm")},
-        {QStringLiteral("--radio")}, usage_cw());
-    if (options.arguments.size() != 1 || (options.contient(QStringLiteral("--cwdaemon")) &&
-                                          options.contient(QStringLiteral("--radio")))) {
-        throw ErreurUsage{usage_cw()};
-    }
+    const ArgumentsLus& options = contexte.arguments;
     const ReglagesRig reglages = reglages_cw(contexte.etat, options);
     const Station station =
-        station_pour_cw(contexte.etat, options.valeurs.value(QStringLiteral("--fichier")));
-    const ChampsMacro champs{station.station_call,
-                             options.valeurs.value(QStringLiteral("--indicatif")),
+        station_pour_cw(contexte.etat, options.valeur(QStringLiteral("--fichier")));
+    const ChampsMacro champs{station.station_call, options.valeur(QStringLiteral("--indicatif")),
                              station.station_nr_club,
-                             options.valeurs.value(QStringLiteral("--rst"), QStringLiteral("599"))};
-    const MessageCw message = developper_message(modele_cw(options.arguments[0], reglages), champs);
+                             options.valeur(QStringLiteral("--rst"), QStringLiteral("599"))};
+    const MessageCw message =
+        developper_message(modele_cw(options.positionnels[0], reglages), champs);
     if (!message.erreur.isEmpty()) {
         throw Erreur(message.erreur);
     }

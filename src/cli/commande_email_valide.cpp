@@ -5,10 +5,7 @@
 namespace vorek {
 
 int commande_email_valide(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek email-valide ADRESSE")};
-    }
-    const bool valide = adresse_email_valide(contexte.arguments[0]);
+    const bool valide = adresse_email_valide(contexte.arguments.positionnels[0]);
     contexte.sortie << (valide ? "oui" : "non") << '\n';
     return valide ? 0 : 1;
 }

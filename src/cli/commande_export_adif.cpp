@@ -5,8 +5,7 @@
 namespace vorek {
 
 int commande_export_adif(ContexteCli& contexte) {
-    return exporter_cli(contexte, redacteur_export_adif(),
-                        QStringLiteral("usage : vorek export-adif FICHIER.VRK NOM"));
+    return exporter_cli(contexte, redacteur_export_adif());
 }
 
 } // namespace vorek

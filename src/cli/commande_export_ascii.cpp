@@ -5,8 +5,7 @@
 namespace vorek {
 
 int commande_export_ascii(ContexteCli& contexte) {
-    return exporter_cli(contexte, redacteur_listing_ascii(),
-                        QStringLiteral("usage : vorek export-ascii FICHIER.VRK"));
+    return exporter_cli(contexte, redacteur_listing_ascii());
 }
 
 } // namespace vorek

@@ -2,7 +2,6 @@
 
 #include "base/dates.h"
 #include "base/horloge.h"
-#include "options_commande.h"
 #include "refdata/referentiel.h"
 #include "stats/graphiques/graphiques.h"
 #include "stats/statistiques.h"
@@ -14,20 +13,14 @@ namespace vorek {
 // The plots of a log into a PNG file, without a display; prints the file's path. As in the
 // window, the rate plot shows every day holding QSOs, or the hours of the day given.
 int commande_graphique(ContexteCli& contexte) {
-    const QString usage =
-        QStringLiteral("usage : vorek graphique FICHIER.VRK SORTIE.png [--jour JJ/MM/AAAA]");
-    const OptionsCommande options =
-        lire_options_commande(contexte.arguments, {QStringLiteral("--jour")}, {}, usage);
-    if (options.arguments.size() != 2) {
-        throw ErreurUsage{usage};
-    }
+    const ArgumentsLus& options = contexte.arguments;
     const QDate jour =
         options.contient(QStringLiteral("--jour"))
-            ? depuis_jours(lire_date(options.valeurs[QStringLiteral("--jour")])).date()
+            ? depuis_jours(lire_date(options.valeur(QStringLiteral("--jour")))).date()
             : QDate();
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, options.arguments[0]);
-    const QString sortie = QFileInfo(options.arguments[1]).absoluteFilePath();
+    charger_pour_cli(contexte, referentiel, options.positionnels[0]);
+    const QString sortie = QFileInfo(options.positionnels[1]).absoluteFilePath();
     enregistrer_png(calculer_statistiques(contexte.etat, HorlogeSysteme().maintenant_utc()), sortie,
                     jour);
     contexte.sortie << sortie << '\n';

@@ -1,5 +1,5 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "adif_import/comptes_import.h"
 #include "adif_import/import_adif.h"
@@ -12,29 +12,20 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace vorek {
 
 namespace {
 
-QString usage_import() {
-    return QStringLiteral("usage : vorek import-adif FICHIER.ADI [--ajout FICHIER.VRK] "
-                          "[--indicatif INDICATIF] [--ecraser]");
-}
-
-OptionsCommande lire_arguments(const QStringList& arguments) {
-    const QStringList avec_valeur{QStringLiteral("--ajout"), QStringLiteral("--indicatif")};
-    const OptionsCommande lues = lire_options_commande(
-        arguments, avec_valeur, {QStringLiteral("--ecraser")}, usage_import());
-    const bool valeur_vide =
-        std::any_of(avec_valeur.cbegin(), avec_valeur.cend(), [&lues](const QString& nom) {
-            return lues.contient(nom) && lues.valeurs.value(nom).isEmpty();
-        });
-    if (lues.arguments.size() != 1 || lues.arguments[0].isEmpty() || valeur_vide) {
-        throw ErreurUsage{usage_import()};
+// An option given with an empty value names nothing.
+void verifier_valeurs(const ArgumentsLus& arguments) {
+    if (arguments.positionnels[0].isEmpty()) {
+        throw ErreurUsage{textes_cli::argument_manquant().arg(QStringLiteral("FICHIER.ADI"))};
     }
-    return lues;
+    for (const QString& nom : {QStringLiteral("--ajout"), QStringLiteral("--indicatif")}) {
+        if (arguments.contient(nom) && arguments.valeur(nom).isEmpty()) {
+            throw ErreurUsage{textes_cli::valeur_manquante().arg(nom)};
+        }
+    }
 }
 
 // The station the station window's call field would give.
@@ -59,21 +50,22 @@ void fixer_station(ContexteCli& contexte, const Referentiel& referentiel, const 
 // onto the log of FICHIER.VRK, which is then saved as the windows save the current log; the
 // copy is written beside the ADIF file.
 int commande_import_adif(ContexteCli& contexte) {
-    const OptionsCommande options = lire_arguments(contexte.arguments);
+    const ArgumentsLus& options = contexte.arguments;
+    verifier_valeurs(options);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     // One command, one look at each reference file.
     const OperationReferentiel operation(referentiel);
     DemandeImport demande;
-    demande.chemin_adif = QFileInfo(options.arguments[0]).absoluteFilePath();
+    demande.chemin_adif = QFileInfo(options.positionnels[0]).absoluteFilePath();
     demande.annee_courante = annee_courante(contexte.aujourdhui);
     demande.moment = HorlogeSysteme().maintenant_local();
     demande.ecraser_copie = options.contient(QStringLiteral("--ecraser"));
     if (options.contient(QStringLiteral("--ajout"))) {
-        charger_pour_cli(contexte, referentiel, options.valeurs.value(QStringLiteral("--ajout")));
+        charger_pour_cli(contexte, referentiel, options.valeur(QStringLiteral("--ajout")));
         demande.mode = ModeImport::ajout;
     }
     if (options.contient(QStringLiteral("--indicatif"))) {
-        fixer_station(contexte, referentiel, options.valeurs.value(QStringLiteral("--indicatif")));
+        fixer_station(contexte, referentiel, options.valeur(QStringLiteral("--indicatif")));
     }
     const ResultatImport resultat =
         importer_adif(contexte.etat, referentiel, demande, contexte.dialogues);

@@ -5,11 +5,9 @@
 namespace vorek {
 
 int commande_membre(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek membre INDICATIF")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    const ResultatMembre r = referentiel.membres.chercher_membre(contexte.arguments.first());
+    const ResultatMembre r =
+        referentiel.membres.chercher_membre(contexte.arguments.positionnels[0]);
     contexte.sortie << r.membre_numero << '\t' << r.membre_nom << '\n';
     avertir_base_membres_absente(contexte, !r.base_trouvee);
     return 0;

@@ -7,11 +7,8 @@
 namespace vorek {
 
 int commande_pays(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek pays INDICATIF")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    const ResultatPays r = referentiel.pays.trouver_pays(contexte.arguments.first());
+    const ResultatPays r = referentiel.pays.trouver_pays(contexte.arguments.positionnels[0]);
     contexte.sortie << r.dxcc_prefixe << '\t' << r.dxcc_continent << '\n';
     if (!r.liste_trouvee) {
         contexte.sortie.flush();

@@ -1,36 +1,30 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "app/parametres.h"
 #include "base/erreur.h"
 #include "rig/liaison_radio.h"
 #include "rig/saisie_rig.h"
+#include "rig/sortes_manipulateur.h"
 
 namespace vorek {
 
 // One reading of the rig, opened as the settings file says or as the options say.
 int commande_radio(ContexteCli& contexte) {
-    const OptionsCommande options = lire_options_commande(
-        contexte.arguments,
-        {QStringLiteral("--modele"), QStringLiteral("--port"), QStringLiteral("--vitesse")}, {},
-        QStringLiteral("usage : vorek radio [--modele N] [--port PERIPHERIQUE|HOTE:PORT] "
-                       "[--vitesse BAUDS]"));
-    if (!options.arguments.isEmpty()) {
-        throw ErreurUsage{QStringLiteral("argument en trop : ") + options.arguments.first()};
-    }
+    const ArgumentsLus& options = contexte.arguments;
     SaisieRig saisie = saisie_de(lire_reglages_rig(chemin_parametres(contexte.etat)));
     // Only the radio matters here: a keyer set up is neither checked nor used.
-    saisie.type = TypeManipulateur::aucun;
+    saisie.type = sans_manipulateur().nom;
     if (options.contient(QStringLiteral("--modele"))) {
         bool ok = false;
-        saisie.modele = options.valeurs.value(QStringLiteral("--modele")).toInt(&ok);
+        saisie.modele = options.valeur(QStringLiteral("--modele")).toInt(&ok);
         if (!ok || saisie.modele < 0) {
-            throw ErreurUsage{QStringLiteral("modèle incorrect : ") +
-                              options.valeurs.value(QStringLiteral("--modele"))};
+            throw ErreurUsage{
+                textes_cli::modele_incorrect().arg(options.valeur(QStringLiteral("--modele")))};
         }
     }
-    saisie.port = options.valeurs.value(QStringLiteral("--port"), saisie.port);
-    saisie.vitesse = options.valeurs.value(QStringLiteral("--vitesse"), saisie.vitesse);
+    saisie.port = options.valeur(QStringLiteral("--port"), saisie.port);
+    saisie.vitesse = options.valeur(QStringLiteral("--vitesse"), saisie.vitesse);
     const ReglagesSaisis lu = lire_saisie_rig(saisie);
     if (!lu.erreur.isEmpty()) {
         throw Erreur(lu.erreur);

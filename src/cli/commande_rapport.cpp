@@ -16,13 +16,10 @@ void avertir_base_membres_absente(ContexteCli& contexte, bool absente) {
 }
 
 int commande_rapport(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek rapport FICHIER.VRK")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     // One command, one look at each reference file.
     const OperationReferentiel operation(referentiel);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
     const CompteRendu compte_rendu = executer_ecrire_log(rapport);
     for (const QString& chemin : compte_rendu.chemins) {
@@ -38,17 +35,14 @@ int commande_rapport(ContexteCli& contexte) {
     return 0;
 }
 
-int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur, const QString& usage) {
-    // An export the operator names takes its name from the command line.
-    const bool nom_choisi = redacteur.demande().has_value();
-    if (contexte.arguments.size() != (nom_choisi ? 2 : 1)) {
-        throw ErreurUsage{usage};
-    }
+int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur) {
+    const QStringList& arguments = contexte.arguments.positionnels;
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, arguments[0]);
     ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
-    const EcritureRapport ecriture =
-        redacteur.ecrire(rapport, nom_choisi ? contexte.arguments[1] : QString());
+    // An export the operator names takes its name from the command line.
+    const QString nom_choisi = redacteur.demande() ? arguments.value(1) : QString();
+    const EcritureRapport ecriture = redacteur.ecrire(rapport, nom_choisi);
     contexte.sortie << ecriture.chemin << '\n';
     avertir_base_membres_absente(contexte, ecriture.base_membres_absente);
     return 0;

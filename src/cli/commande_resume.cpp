@@ -21,11 +21,8 @@ void charger_pour_cli(ContexteCli& contexte, const Referentiel& referentiel,
 }
 
 int commande_resume(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1) {
-        throw ErreurUsage{QStringLiteral("usage : vorek resume FICHIER.VRK")};
-    }
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     const Etat& etat = contexte.etat;
     contexte.sortie << "colonnes=" << etat.table.nb_colonnes() << '\n'
                     << "lignes=" << etat.table.nb_lignes() << '\n'

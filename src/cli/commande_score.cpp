@@ -5,41 +5,13 @@
 
 namespace vorek {
 
-namespace {
-
-struct ArgumentsScore {
-    QString fichier;
-    bool ecrire = false;
-};
-
-ArgumentsScore lire_arguments(const QStringList& arguments) {
-    ArgumentsScore lus;
-    for (const QString& argument : arguments) {
-        if (argument == QStringLiteral("--ecrire") && !lus.ecrire) {
-            lus.ecrire = true;
-        } else if (lus.fichier.isEmpty() && !argument.startsWith(QStringLiteral("--"))) {
-            lus.fichier = argument;
-        } else {
-            lus.fichier.clear();
-            break;
-        }
-    }
-    if (lus.fichier.isEmpty()) {
-        throw ErreurUsage{QStringLiteral("usage : vorek score FICHIER.VRK [--ecrire]")};
-    }
-    return lus;
-}
-
-} // namespace
-
 // Lists what each QSO row of a challenge file received from the rescoring of its load, as
 // the "Calcul" button gives it without the entry window (an empty band scores as an empty
 // band).
 int commande_score(ContexteCli& contexte) {
-    const ArgumentsScore arguments = lire_arguments(contexte.arguments);
     Etat& etat = contexte.etat;
     const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, arguments.fichier);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     const TableJournal& table = etat.table;
     const QChar tab = QLatin1Char('\t');
     for (int r = 1; r < table.nb_lignes(); ++r) {
@@ -51,7 +23,7 @@ int commande_score(ContexteCli& contexte) {
                         << table.cellule(col_notes, r) << '\n';
     }
     contexte.sortie << "total" << tab << etat.score_total << tab << compter_QSO(table) << '\n';
-    if (arguments.ecrire) {
+    if (contexte.arguments.contient(QStringLiteral("--ecrire"))) {
         sauver_fichier(etat, etat.fichier_courant);
     }
     return 0;

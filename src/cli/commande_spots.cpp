@@ -1,5 +1,5 @@
 #include "contexte_cli.h"
-#include "options_commande.h"
+#include "textes_cli.h"
 
 #include "base/erreur.h"
 #include "base/horloge.h"
@@ -17,9 +17,6 @@
 namespace vorek {
 
 namespace {
-
-const char* const usage_spots = "usage : vorek spots HOTE:PORT --indicatif CALL [--journal F.VRK] "
-                                "[--duree S] [--cw] [--membres]";
 
 // The system's clock moved to the tool's today, as the entry's deferred time is in apercu.
 class HorlogeDuJour : public Horloge {
@@ -39,31 +36,25 @@ class HorlogeDuJour : public Horloge {
     qint64 jours_;
 };
 
-AccesCluster acces(const OptionsCommande& options) {
-    const QString usage = QString::fromUtf8(usage_spots);
-    if (options.arguments.size() != 1 || !options.contient(QStringLiteral("--indicatif"))) {
-        throw ErreurUsage{usage};
-    }
-    const std::optional<HotePort> adresse =
-        lire_hote_port(options.arguments[0], ReglagesCluster::port_par_defaut);
+AccesCluster acces(const ArgumentsLus& options) {
+    const QString& texte = options.positionnels[0];
+    const std::optional<HotePort> adresse = lire_hote_port(texte, ReglagesCluster::port_par_defaut);
     if (!adresse) {
-        throw ErreurUsage{textes_cluster::adresse_incorrecte().arg(options.arguments[0]) +
-                          QLatin1Char('\n') + usage};
+        throw ErreurUsage{textes_cluster::adresse_incorrecte().arg(texte)};
     }
-    const QString indicatif = options.valeurs.value(QStringLiteral("--indicatif")).trimmed();
+    const QString indicatif = options.valeur(QStringLiteral("--indicatif")).trimmed();
     if (indicatif.isEmpty()) {
-        throw ErreurUsage{textes_cluster::indicatif_manquant() + QLatin1Char('\n') + usage};
+        throw ErreurUsage{textes_cluster::indicatif_manquant()};
     }
     return {adresse->hote, adresse->port, indicatif.toUpper(), {}};
 }
 
-int duree_secondes(const OptionsCommande& options) {
-    const QString texte = options.valeurs.value(QStringLiteral("--duree"), QStringLiteral("60"));
+int duree_secondes(const ArgumentsLus& options) {
+    const QString texte = options.valeur(QStringLiteral("--duree"), QStringLiteral("60"));
     bool ok = false;
     const int duree = texte.toInt(&ok);
     if (!ok || duree < 0 || duree > 24 * 3600) {
-        throw ErreurUsage{QStringLiteral("durée incorrecte : ") + texte + QLatin1Char('\n') +
-                          QString::fromUtf8(usage_spots)};
+        throw ErreurUsage{textes_cli::valeur_incorrecte().arg(QStringLiteral("--duree"), texte)};
     }
     return duree;
 }
@@ -80,15 +71,12 @@ void ecrire_spot(ContexteCli& contexte, const SpotCarte& s) {
 // The spots of a cluster during a while, each with what a QSO with it would score now
 // against the log given, as the band map shows them.
 int commande_spots(ContexteCli& contexte) {
-    const OptionsCommande options = lire_options_commande(
-        contexte.arguments,
-        {QStringLiteral("--indicatif"), QStringLiteral("--journal"), QStringLiteral("--duree")},
-        {QStringLiteral("--cw"), QStringLiteral("--membres")}, QString::fromUtf8(usage_spots));
+    const ArgumentsLus& options = contexte.arguments;
     const AccesCluster acces_cluster = acces(options);
     const int duree = duree_secondes(options);
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
     if (options.contient(QStringLiteral("--journal"))) {
-        charger_pour_cli(contexte, referentiel, options.valeurs.value(QStringLiteral("--journal")));
+        charger_pour_cli(contexte, referentiel, options.valeur(QStringLiteral("--journal")));
     }
     const HorlogeDuJour horloge(contexte.aujourdhui);
     EntreeQSO entree(contexte.etat, referentiel, horloge, contexte.dialogues);

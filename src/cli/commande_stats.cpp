@@ -10,14 +10,9 @@ namespace vorek {
 // The statistics table of a log, TAB-separated or as CSV, then the members and the
 // hourly counts of the system clock.
 int commande_stats(ContexteCli& contexte) {
-    const QStringList& arguments = contexte.arguments;
-    const bool csv = arguments.size() == 2 && arguments[1] == QStringLiteral("--csv");
-    if (arguments.isEmpty() || arguments.size() > 2 || (arguments.size() == 2 && !csv) ||
-        arguments[0].startsWith(QStringLiteral("--"))) {
-        throw ErreurUsage{QStringLiteral("usage : vorek stats FICHIER.VRK [--csv]")};
-    }
+    const bool csv = contexte.arguments.contient(QStringLiteral("--csv"));
     const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
-    charger_pour_cli(contexte, referentiel, arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     const Statistiques stats =
         calculer_statistiques(contexte.etat, HorlogeSysteme().maintenant_utc());
     const QChar separateur = csv ? QLatin1Char(',') : QLatin1Char('\t');

@@ -11,14 +11,11 @@ namespace vorek {
 // checked, one finding a line. The station's e-mail address is the settings file's, which
 // the station window shows at start.
 int commande_verifier(ContexteCli& contexte) {
-    if (contexte.arguments.size() != 1 || contexte.arguments[0].startsWith(QStringLiteral("--"))) {
-        throw ErreurUsage{QStringLiteral("usage : vorek verifier FICHIER.VRK")};
-    }
     Etat& etat = contexte.etat;
     const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
     // One command, one look at each reference file.
     const OperationReferentiel operation(referentiel);
-    charger_pour_cli(contexte, referentiel, contexte.arguments[0]);
+    charger_pour_cli(contexte, referentiel, contexte.arguments.positionnels[0]);
     etat.station.email_saisi =
         lire_parametres(chemin_parametres(etat), etat.table.nb_colonnes()).email;
     const ResultatVerification resultat =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analyse_cli.h"
 #include "dialogues_cli.h"
 
 #include "log/etat.h"
@@ -18,13 +19,8 @@ struct ContexteCli {
     Etat& etat;
     QDate aujourdhui;
     QTextStream& sortie;
-    QStringList arguments; // after the command name
+    ArgumentsLus arguments; // the command's, checked against its declaration
     DialoguesCli& dialogues;
-};
-
-// Usage errors: the tool prints the text and exits 2.
-struct ErreurUsage {
-    QString texte;
 };
 
 struct MessageCR;
@@ -60,12 +56,12 @@ int commande_corriger(ContexteCli& contexte);
 // Before a send: the findings of the report the message carries, as warnings on stderr (the
 // window shows them and lets the operator send anyway; the tool sends).
 void avertir_avant_envoi(ContexteCli& contexte, const MessageCR& message);
-// A QApplication for the plots (offscreen unless a platform is given), else a
+// A QApplication for the command that draws (offscreen unless a platform is given), else a
 // QCoreApplication.
 std::unique_ptr<QCoreApplication> creer_application(int& argc, char** argv);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
 // An export command: loads the log, writes the export, prints its path.
-int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur, const QString& usage);
+int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur);
 
 } // namespace vorek

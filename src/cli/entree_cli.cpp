@@ -1,5 +1,7 @@
 #include "entree_cli.h"
 
+#include "textes_cli.h"
+
 #include "log/etat.h"
 #include "rules/bandes.h"
 
@@ -17,13 +19,12 @@ QDateTime maintenant_utc(const ContexteCli& contexte) {
     return utc;
 }
 
-int index_bande(const Etat& etat, const std::optional<QString>& bande, const QString& usage) {
+int index_bande(const Etat& etat, const std::optional<QString>& bande) {
     const QStringList items = bandes();
     if (bande) {
         const qsizetype index = items.indexOf(*bande);
         if (index < 0) {
-            throw ErreurUsage{QStringLiteral("bande inconnue : ") + *bande + QLatin1Char('\n') +
-                              usage};
+            throw ErreurUsage{textes_cli::bande_inconnue().arg(*bande)};
         }
         return int(index);
     }
@@ -37,53 +38,30 @@ int index_bande(const Etat& etat, const std::optional<QString>& bande, const QSt
 }
 
 template <typename T>
-T lire(const std::optional<QString>& texte, const char* format, const char* erreur,
-       const QString& usage) {
+T lire(const std::optional<QString>& texte, const char* format, const QString& erreur) {
     const T valeur = T::fromString(*texte, QString::fromLatin1(format));
     if (!valeur.isValid()) {
-        throw ErreurUsage{QString::fromUtf8(erreur) + *texte + QLatin1Char('\n') + usage};
+        throw ErreurUsage{erreur.arg(*texte)};
     }
     return valeur;
 }
 
 } // namespace
 
-std::optional<QString> ArgumentsCli::option(const char* nom) const {
-    const auto trouve = options.find(QString::fromLatin1(nom));
-    return trouve == options.end() ? std::nullopt : std::optional<QString>(trouve->second);
-}
-
-ArgumentsCli lire_arguments_cli(const QStringList& arguments, const QStringList& options,
-                                const QString& usage) {
-    ArgumentsCli lus;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!argument.startsWith(QStringLiteral("--"))) {
-            lus.positionnels.append(argument);
-        } else if (!options.contains(argument) || i + 1 >= arguments.size() ||
-                   !lus.options.emplace(argument, arguments[i + 1]).second) {
-            throw ErreurUsage{usage};
-        } else {
-            ++i;
-        }
-    }
-    return lus;
-}
-
-EntreeCli::EntreeCli(ContexteCli& contexte, const Referentiel& referentiel,
-                     const ArgumentsCli& arguments, const QString& usage)
+EntreeCli::EntreeCli(ContexteCli& contexte, const Referentiel& referentiel)
     : horloge_(QDateTime(contexte.aujourdhui, QTime(12, 0))),
       entree_(contexte.etat, referentiel, horloge_, contexte.dialogues) {
-    entree_.choisir_bande(index_bande(contexte.etat, arguments.option("--bande"), usage));
+    const ArgumentsLus& arguments = contexte.arguments;
+    entree_.choisir_bande(index_bande(contexte.etat, arguments.option(QStringLiteral("--bande"))));
     const QDateTime utc = maintenant_utc(contexte);
-    const std::optional<QString> date = arguments.option("--date");
-    const std::optional<QString> heure = arguments.option("--heure");
+    const std::optional<QString> date = arguments.option(QStringLiteral("--date"));
+    const std::optional<QString> heure = arguments.option(QStringLiteral("--heure"));
     entree_.passer_temps_differe();
     entree_.DateTimePicker_date =
-        date ? lire<QDate>(date, "dd/MM/yyyy", "date incorrecte : ", usage) : utc.date();
+        date ? lire<QDate>(date, "dd/MM/yyyy", textes_cli::date_incorrecte()) : utc.date();
     const QTime maintenant(utc.time().hour(), utc.time().minute());
     entree_.DateTimePicker_time =
-        heure ? lire<QTime>(heure, "HH:mm", "heure incorrecte : ", usage) : maintenant;
+        heure ? lire<QTime>(heure, "HH:mm", textes_cli::heure_incorrecte()) : maintenant;
 }
 
 } // namespace vorek

@@ -1,8 +1,11 @@
+#include "commandes_cli.h"
 #include "contexte_cli.h"
+#include "textes_cli.h"
 
 #include "app/dossiers.h"
 #include "base/erreur.h"
 #include "base/horloge.h"
+#include "base/journal_diagnostic.h"
 #include "rules/periode.h"
 
 #include <QCoreApplication>
@@ -11,90 +14,65 @@
 
 #include <csignal>
 #include <cstdio>
-#include <functional>
-#include <map>
 
 using namespace vorek;
 
 namespace {
 
-using Commande = std::function<int(ContexteCli&)>;
-
-const std::map<QString, Commande>& commandes() {
-    static const std::map<QString, Commande> table{
-        {QStringLiteral("resume"), commande_resume},
-        {QStringLiteral("score"), commande_score},
-        {QStringLiteral("pays"), commande_pays},
-        {QStringLiteral("membre"), commande_membre},
-        {QStringLiteral("base"), commande_base},
-        {QStringLiteral("convertir-pays"), commande_convertir_pays},
-        {QStringLiteral("email-valide"), commande_email_valide},
-        {QStringLiteral("rapport"), commande_rapport},
-        {QStringLiteral("export-adif"), commande_export_adif},
-        {QStringLiteral("export-ascii"), commande_export_ascii},
-        {QStringLiteral("import-adif"), commande_import_adif},
-        {QStringLiteral("apercu"), commande_apercu},
-        {QStringLiteral("partiel"), commande_partiel},
-        {QStringLiteral("radio"), commande_radio},
-        {QStringLiteral("cw"), commande_cw},
-        {QStringLiteral("message-cr"), commande_message_cr},
-        {QStringLiteral("envoyer-cr"), commande_envoyer_cr},
-        {QStringLiteral("stats"), commande_stats},
-        {QStringLiteral("verifier"), commande_verifier},
-        {QStringLiteral("graphique"), commande_graphique},
-        {QStringLiteral("spots"), commande_spots},
-        {QStringLiteral("corriger"), commande_corriger},
-    };
-    return table;
-}
-
-QString usage() {
-    QString texte = QStringLiteral(
-        "usage : vorek [--racine DOSSIER] [--aujourdhui JJ/MM/AAAA] COMMANDE [ARGUMENTS]\n"
-        "commandes :");
-    for (const auto& [nom, commande] : commandes()) {
-        texte += QLatin1Char(' ') + nom;
-    }
-    return texte;
-}
-
-struct Options {
+struct LigneCommande {
     QString racine;
     QDate aujourdhui;
-    QString commande;
-    QStringList arguments;
+    bool aide = false;
+    bool debug = false;
+    const DeclarationCommande* commande = nullptr;
+    QStringList arguments; // after the command's name
 };
 
-Options lire_options(const QStringList& args) {
-    Options options;
+LigneCommande lire_ligne(const QStringList& args) {
+    LigneCommande ligne;
+    qsizetype suite = 0;
+    const ArgumentsLus generales = analyser_options(options_generales(), args.mid(1), suite);
     // The same program folder as the windows': beside the executable, or for an installed
     // program the user's data folder.
-    options.racine =
+    ligne.racine = generales.valeur(
+        QStringLiteral("--racine"),
         dossier_de_travail(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    options.aujourdhui = HorlogeSysteme().maintenant_local().date();
-    int i = 1;
-    for (; i < args.size() && args[i].startsWith(QStringLiteral("--")); i += 2) {
-        if (i + 1 >= args.size()) {
-            throw ErreurUsage{QStringLiteral("valeur manquante pour ") + args[i]};
-        }
-        if (args[i] == QStringLiteral("--racine")) {
-            options.racine = args[i + 1];
-        } else if (args[i] == QStringLiteral("--aujourdhui")) {
-            options.aujourdhui = QDate::fromString(args[i + 1], QStringLiteral("dd/MM/yyyy"));
-            if (!options.aujourdhui.isValid()) {
-                throw ErreurUsage{QStringLiteral("date incorrecte : ") + args[i + 1]};
-            }
-        } else {
-            throw ErreurUsage{QStringLiteral("option inconnue : ") + args[i]};
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    ligne.aujourdhui = HorlogeSysteme().maintenant_local().date();
+    if (const auto date = generales.option(QStringLiteral("--aujourdhui"))) {
+        ligne.aujourdhui = QDate::fromString(*date, QStringLiteral("dd/MM/yyyy"));
+        if (!ligne.aujourdhui.isValid()) {
+            throw ErreurUsage{textes_cli::date_incorrecte().arg(*date)};
         }
     }
-    if (i >= args.size()) {
-        throw ErreurUsage{usage()};
+    const bool aide = generales.contient(QStringLiteral("--aide"));
+    ligne.debug = generales.contient(QStringLiteral("--debug"));
+    // "vorek --aide" alone is "vorek aide".
+    const QString nom = args.value(suite + 1, aide ? QStringLiteral("aide") : QString());
+    if (nom.isEmpty()) {
+        throw ErreurUsage{usage_general()};
     }
-    options.commande = args[i];
-    options.arguments = args.mid(i + 1);
-    return options;
+    ligne.aide = aide && suite + 1 < args.size();
+    ligne.commande = trouver_commande(nom);
+    if (ligne.commande == nullptr) {
+        throw ErreurUsage{textes_cli::commande_inconnue().arg(nom) + QLatin1Char('\n') +
+                          usage_general()};
+    }
+    ligne.arguments = args.mid(suite + 2);
+    ligne.aide = ligne.aide || ligne.arguments.contains(QStringLiteral("--aide"));
+    return ligne;
+}
+
+int executer(const LigneCommande& ligne, const ArgumentsLus& arguments, QTextStream& sortie) {
+    Etat etat;
+    etat.fixer_rep_programme(QFileInfo(ligne.racine).absoluteFilePath());
+    const PeriodeConcours periode = periode_concours(ligne.aujourdhui);
+    etat.debut_concours = periode.debut_concours;
+    etat.fin_concours = periode.fin_concours;
+    etat.version_prog = texte_version_prog(version_programme());
+    DialoguesCli dialogues(sortie);
+    ContexteCli contexte{etat, ligne.aujourdhui, sortie, arguments, dialogues};
+    return ligne.commande->executer(contexte);
 }
 
 void ecrire_erreur(const QString& texte) {
@@ -114,27 +92,23 @@ int main(int argc, char* argv[]) {
     application->setApplicationName(QStringLiteral("Challenge_VOREK"));
     QTextStream sortie(stdout);
     sortie.setEncoding(QStringConverter::Utf8);
+    const DeclarationCommande* commande = nullptr;
     try {
-        const Options options = lire_options(application->arguments());
-        const auto commande = commandes().find(options.commande);
-        if (commande == commandes().end()) {
-            throw ErreurUsage{QStringLiteral("commande inconnue : ") + options.commande +
-                              QLatin1Char('\n') + usage()};
+        const LigneCommande ligne = lire_ligne(application->arguments());
+        commande = ligne.commande;
+        const JournalDiagnostic journal(chemin_journal_diagnostic(), ligne.debug);
+        if (ligne.aide) {
+            sortie << aide_commande(*commande);
+            return 0;
         }
-        Etat etat;
-        etat.fixer_rep_programme(QFileInfo(options.racine).absoluteFilePath());
-        const PeriodeConcours periode = periode_concours(options.aujourdhui);
-        etat.debut_concours = periode.debut_concours;
-        etat.fin_concours = periode.fin_concours;
-        etat.version_prog = texte_version_prog(version_programme());
-        DialoguesCli dialogues(sortie);
-        ContexteCli contexte{etat, options.aujourdhui, sortie, options.arguments, dialogues};
-        const int code = commande->second(contexte);
+        const int code = executer(ligne, analyser_arguments(*commande, ligne.arguments), sortie);
         sortie.flush();
         return code;
     } catch (const ErreurUsage& e) {
         sortie.flush();
-        ecrire_erreur(e.texte);
+        ecrire_erreur(commande == nullptr
+                          ? e.texte
+                          : e.texte + QLatin1Char('\n') + usage_commande(*commande));
         return 2;
     } catch (const Erreur& e) {
         sortie.flush();

@@ -2,6 +2,8 @@
 
 #include "textes_cluster.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -92,6 +94,7 @@ void ConnexionCluster::arreter() {
 void ConnexionCluster::ouvrir() {
     etape_ = Etape::ouverture;
     decoupe_.vider();
+    qCInfo(journal_cluster).noquote() << "connexion à" << acces_.adresse();
     emit etat_change(false, textes_cluster::connexion_en_cours().arg(acces_.adresse()));
     minuterie_->start(delais_.ouverture);
     socket_->connectToHost(acces_.hote, acces_.port);
@@ -110,6 +113,8 @@ void ConnexionCluster::se_presenter() {
         envoi += commande.toLatin1() + "\r\n";
     }
     socket_->write(envoi);
+    qCInfo(journal_cluster).noquote()
+        << "connecté à" << acces_.adresse() << "comme" << acces_.indicatif;
     // A link that got as far as the login starts its waits afresh when lost.
     reprise_ = delais_.premiere_reprise;
     emit etat_change(true, textes_cluster::connecte().arg(acces_.adresse()));
@@ -145,6 +150,9 @@ void ConnexionCluster::perdre(const QString& raison) {
         return; // the error and the disconnection of one loss
     }
     etape_ = Etape::attente;
+    // Qt's own words for the socket's failure, never shown to the operator.
+    qCWarning(journal_cluster).noquote()
+        << acces_.adresse() << ":" << raison << QStringLiteral("[%1]").arg(socket_->errorString());
     socket_->abort();
     const std::chrono::milliseconds attente = reprise_;
     reprise_ = std::min(reprise_ * 2, delais_.reprise_max);

@@ -1,5 +1,7 @@
 #include "echange_smtp.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -13,6 +15,26 @@ constexpr qsizetype lignes_max_reponse = 40;
 
 Echange& echange(void* donnees) {
     return *static_cast<Echange*>(donnees);
+}
+
+QString sans_mot_de_passe(const Echange& e, const QByteArray& octets) {
+    QByteArray texte = octets;
+    if (!e.mot_de_passe.isEmpty()) {
+        texte.replace(e.mot_de_passe, "****");
+    }
+    return texte_serveur(QString::fromUtf8(texte)).trimmed();
+}
+
+void dire_commande(Echange& e, const QByteArray& commande) {
+    QByteArray dite = commande;
+    if (commande.startsWith("AUTH ")) {
+        e.authentification = true;
+        const QByteArrayList mots = commande.split(' ');
+        dite = "AUTH " + mots.value(1) + (mots.size() > 2 ? " ****" : "");
+    } else if (e.authentification) {
+        dite = "****";
+    }
+    qCInfo(journal_smtp).noquote() << "->" << sans_mot_de_passe(e, dite);
 }
 
 } // namespace
@@ -65,6 +87,9 @@ size_t recevoir_ligne(char* octets, size_t taille, size_t nombre, void* donnees)
     if (!suite) {
         e.reponses.append(e.lignes.join(QLatin1Char('\n')));
         e.lignes.clear();
+        // 334 asks for more of the credentials; any other reply ends their exchange.
+        e.authentification = e.authentification && e.reponses.last().startsWith(u"334");
+        qCInfo(journal_smtp).noquote() << "<-" << e.reponses.last();
     }
     return n;
 }
@@ -84,8 +109,18 @@ int suivre_progres(void* donnees, curl_off_t, curl_off_t, curl_off_t total, curl
 
 int voir_commande(CURL*, curl_infotype type, char* octets, size_t taille, void* donnees) {
     Echange& e = echange(donnees);
-    if (type == CURLINFO_HEADER_OUT && taille >= 4 && std::memcmp(octets, "QUIT", 4) == 0) {
-        e.fin = std::min(e.fin, Echange::Horloge::now() + e.adieu);
+    const QByteArray texte(octets, qsizetype(taille));
+    if (type == CURLINFO_HEADER_OUT) {
+        if (texte.startsWith("QUIT")) {
+            e.fin = std::min(e.fin, Echange::Horloge::now() + e.adieu);
+        }
+        for (const QByteArray& commande : texte.split('\n')) {
+            if (!commande.trimmed().isEmpty()) {
+                dire_commande(e, commande.trimmed());
+            }
+        }
+    } else if (type == CURLINFO_TEXT) {
+        qCDebug(journal_smtp).noquote() << "libcurl :" << sans_mot_de_passe(e, texte);
     }
     return 0;
 }

@@ -29,6 +29,10 @@ struct Echange {
     Horloge::time_point fin;
     std::chrono::milliseconds adieu;
     bool delai_depasse = false;
+    // From AUTH to the server's verdict, every command carries the password (in base64):
+    // the diagnostic log gets none of them. The password itself is masked in libcurl's texts.
+    bool authentification = false;
+    QByteArray mot_de_passe;
 };
 
 // The server's text as it may be shown: no control or format character (an escape sequence
@@ -44,6 +48,7 @@ size_t recevoir_ligne(char* octets, size_t taille, size_t nombre, void* echange)
 size_t ignorer(char*, size_t taille, size_t nombre, void*);
 int suivre_progres(void* echange, curl_off_t, curl_off_t, curl_off_t total, curl_off_t envoyes);
 // Sees each command sent: once QUIT is on its way, its answer is awaited `adieu` at most.
+// The commands, the replies and libcurl's texts go to the diagnostic log, without the password.
 int voir_commande(CURL* curl, curl_infotype type, char* octets, size_t taille, void* echange);
 
 } // namespace vorek

@@ -6,6 +6,8 @@
 #include "octets_message.h"
 #include "textes_mail.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QSysInfo>
 
 #include <curl/curl.h>
@@ -90,6 +92,20 @@ ResultatEnvoi resultat(CURL* curl, CURLcode code, const char* tampon, const Echa
         // What went wrong in the handshake is only in libcurl's words.
         const QString detail = detail_curl(echec);
         r.erreur += detail.isEmpty() ? QString() : QLatin1Char('\n') + detail;
+    }
+    return r;
+}
+
+// libcurl's own words, never shown to the operator, are kept here.
+ResultatEnvoi dire(const ResultatEnvoi& r) {
+    if (r.reussi) {
+        qCInfo(journal_smtp) << "message accepté";
+    } else {
+        qCWarning(journal_smtp).noquote()
+            << r.erreur
+            << (r.detail_bibliotheque.isEmpty()
+                    ? QString()
+                    : QStringLiteral("[libcurl : %1]").arg(r.detail_bibliotheque));
     }
     return r;
 }
@@ -199,6 +215,7 @@ ResultatEnvoi envoyer_message(const ParametresSmtp& p, const MessageCR& message,
     Easy curl(curl_easy_init(), &curl_easy_cleanup);
     Liste rcpt = destinataires(message);
     Echange e(octets, suivi, p.delais);
+    e.mot_de_passe = c.mot_de_passe;
     char tampon[CURL_ERROR_SIZE] = {};
     if (!curl || !rcpt) {
         return resultat(curl.get(), CURLE_OUT_OF_MEMORY, tampon, e, p);
@@ -206,8 +223,9 @@ ResultatEnvoi envoyer_message(const ParametresSmtp& p, const MessageCR& message,
     regler_echange(curl.get(), p, c, rcpt.get(), e);
     regler_securite(curl.get(), p, mode, c);
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, tampon);
+    qCInfo(journal_smtp).noquote() << "envoi par" << c.url << p.utilisateur;
     const CURLcode code = curl_easy_perform(curl.get());
-    return resultat(curl.get(), code, tampon, e, p);
+    return dire(resultat(curl.get(), code, tampon, e, p));
 }
 
 } // namespace vorek

@@ -1,17 +1,12 @@
 #include "reglages_smtp.h"
 
-#include <QSettings>
+#include "base/fichier_reglages.h"
 
 namespace vorek {
 
 namespace {
 
-const char* const section = "Envoi_SMTP/";
 const char* const mots_securite[] = {"auto", "starttls", "tls", "aucune"};
-
-QString cle(const char* nom) {
-    return QLatin1String(section) + QLatin1String(nom);
-}
 
 } // namespace
 
@@ -28,24 +23,23 @@ std::optional<SecuriteSmtp> securite_du_mot(const QString& mot) {
     return std::nullopt;
 }
 
-ReglagesSmtp lire_reglages_smtp(const QSettings& ini) {
+ReglagesSmtp lire_reglages_smtp(const FichierReglages& ini) {
     ReglagesSmtp r;
-    r.serveur = ini.value(cle("Serveur")).toString().trimmed();
-    r.port = ini.value(cle("Port")).toString().trimmed();
-    r.securite = securite_du_mot(ini.value(cle("Securite")).toString().trimmed())
+    r.serveur = ini.texte(Cle::smtp_serveur, QString()).trimmed();
+    r.port = ini.texte(Cle::smtp_port, QString()).trimmed();
+    r.securite = securite_du_mot(ini.texte(Cle::smtp_securite, QString()).trimmed())
                      .value_or(SecuriteSmtp::automatique);
-    r.utilisateur = ini.value(cle("Utilisateur")).toString();
-    r.verifier_certificat = ini.value(cle("VerifierCertificat")).toString().trimmed() != u"0";
+    r.utilisateur = ini.texte(Cle::smtp_utilisateur, QString());
+    r.verifier_certificat = ini.texte(Cle::smtp_verifier_certificat, QString()).trimmed() != u"0";
     return r;
 }
 
-void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& r) {
-    ini.setValue(cle("Serveur"), r.serveur);
-    ini.setValue(cle("Port"), r.port);
-    ini.setValue(cle("Securite"), mot_securite(r.securite));
-    ini.setValue(cle("Utilisateur"), r.utilisateur);
-    ini.setValue(cle("VerifierCertificat"),
-                 QStringLiteral("%1").arg(r.verifier_certificat ? 1 : 0));
+void ecrire_reglages_smtp(FichierReglages& ini, const ReglagesSmtp& r) {
+    ini.ecrire(Cle::smtp_serveur, r.serveur);
+    ini.ecrire(Cle::smtp_port, r.port);
+    ini.ecrire(Cle::smtp_securite, mot_securite(r.securite));
+    ini.ecrire(Cle::smtp_utilisateur, r.utilisateur);
+    ini.ecrire(Cle::smtp_verifier_certificat, r.verifier_certificat ? 1 : 0);
 }
 
 ReglagesSmtp reglages_proposes(const ReglagesSmtp& memorises, const QString& serveur_table,

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-class QSettings;
-
 namespace vorek {
+
+class FichierReglages;
 
 // The mail-server settings the operator last used, kept in a section of their own of the
 // settings file. The password is never among them.
@@ -27,8 +27,8 @@ QString mot_securite(SecuriteSmtp securite);
 std::optional<SecuriteSmtp> securite_du_mot(const QString& mot);
 
 // Never fails: a missing or unknown value gives the default.
-ReglagesSmtp lire_reglages_smtp(const QSettings& ini);
-void ecrire_reglages_smtp(QSettings& ini, const ReglagesSmtp& reglages);
+ReglagesSmtp lire_reglages_smtp(const FichierReglages& ini);
+void ecrire_reglages_smtp(FichierReglages& ini, const ReglagesSmtp& reglages);
 
 // What the station window proposes for an address: SMTP.csv's server and port when the
 // table knows the domain (serveur_table not empty), with the stored choices only if they

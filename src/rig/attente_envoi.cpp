@@ -2,6 +2,8 @@
 
 #include "manipulateur.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -25,13 +27,14 @@ QString envoyer_et_attendre(Manipulateur& manipulateur, const QString& texte,
     if (parti && erreur.isEmpty()) {
         boucle.exec();
     }
-    if (parti && erreur.isEmpty() && manipulateur.accuse_les_envois() &&
+    if (parti && erreur.isEmpty() && manipulateur.capacites().accuse &&
         !manipulateur.envoi_accuse()) {
         // The estimate of the message's length has run out; the answer may still be on its way.
         delai.start(attente_accuse);
         boucle.exec();
         if (erreur.isEmpty() && !manipulateur.envoi_accuse()) {
             erreur = manipulateur.sans_accuse();
+            qCWarning(journal_manipulateur).noquote() << manipulateur.sorte().nom << erreur;
         }
     }
     return erreur;

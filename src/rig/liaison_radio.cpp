@@ -3,6 +3,7 @@
 #include "hamlib_commun.h"
 #include "textes_rig.h"
 
+#include "base/journal_diagnostic.h"
 #include "rules/bandes.h"
 
 #include <hamlib/rig.h>
@@ -50,13 +51,6 @@ int configurer_et_ouvrir(RIG* rig, const ReglagesRadio& reglages) {
     return rig_open(rig);
 }
 
-std::optional<QString> echec(int code) {
-    if (code == RIG_OK) {
-        return std::nullopt;
-    }
-    return cause_hamlib(code);
-}
-
 } // namespace
 
 bool EtatRadio::en_cw() const {
@@ -102,9 +96,11 @@ std::optional<QString> LiaisonRadio::ouvrir(const ReglagesRadio& reglages) {
         const QString message =
             textes_rig::ouverture_impossible().arg(nom_modele(rig), port, cause_hamlib(code));
         rig_cleanup(rig);
-        return message;
+        return dire_echec(message, code);
     }
     rig_ = rig;
+    qCInfo(journal_radio).noquote() << "radio ouverte :" << nom_modele(rig) << reglages.port;
+    dernier_echec_.clear();
     return std::nullopt;
 }
 
@@ -122,13 +118,13 @@ std::optional<QString> LiaisonRadio::lire(EtatRadio& etat) {
     }
     freq_t frequence = 0;
     if (const int code = rig_get_freq(rig_, RIG_VFO_CURR, &frequence); code != RIG_OK) {
-        return textes_rig::lecture_impossible().arg(cause_hamlib(code));
+        return dire_echec(textes_rig::lecture_impossible().arg(cause_hamlib(code)), code);
     }
     // A rig or a rigctld that answers a negative, infinite or absurd number is not trusted
     // for anything (and llround of such a number is undefined).
     if (!(frequence >= 0 && frequence <= frequence_max_hz)) {
-        return textes_rig::lecture_refusee().arg(textes_rig::frequence_illisible(),
-                                                 QString::number(frequence));
+        return dire_echec(textes_rig::lecture_refusee().arg(textes_rig::frequence_illisible(),
+                                                            QString::number(frequence)));
     }
     etat.frequence_hz = std::llround(frequence);
     etat.bande = bande_de_frequence(etat.frequence_hz);
@@ -145,21 +141,21 @@ std::optional<QString> LiaisonRadio::regler_frequence(qint64 hz) {
     if (rig_ == nullptr) {
         return textes_rig::radio_fermee();
     }
-    return echec(rig_set_freq(rig_, RIG_VFO_CURR, freq_t(hz)));
+    return resultat(rig_set_freq(rig_, RIG_VFO_CURR, freq_t(hz)));
 }
 
 std::optional<QString> LiaisonRadio::envoyer_morse(const QString& texte) {
     if (rig_ == nullptr) {
         return textes_rig::radio_fermee();
     }
-    return echec(rig_send_morse(rig_, RIG_VFO_CURR, texte.toLatin1().constData()));
+    return resultat(rig_send_morse(rig_, RIG_VFO_CURR, texte.toLatin1().constData()));
 }
 
 std::optional<QString> LiaisonRadio::arreter_morse() {
     if (rig_ == nullptr) {
         return textes_rig::radio_fermee();
     }
-    return echec(rig_stop_morse(rig_, RIG_VFO_CURR));
+    return resultat(rig_stop_morse(rig_, RIG_VFO_CURR));
 }
 
 std::optional<QString> LiaisonRadio::regler_vitesse_morse(int wpm) {
@@ -168,7 +164,24 @@ std::optional<QString> LiaisonRadio::regler_vitesse_morse(int wpm) {
     }
     value_t valeur{};
     valeur.i = wpm;
-    return echec(rig_set_level(rig_, RIG_VFO_CURR, RIG_LEVEL_KEYSPD, valeur));
+    return resultat(rig_set_level(rig_, RIG_VFO_CURR, RIG_LEVEL_KEYSPD, valeur));
+}
+
+QString LiaisonRadio::dire_echec(const QString& message, int code) {
+    if (message != dernier_echec_) {
+        dernier_echec_ = message;
+        const QString brut = code != 0 ? texte_hamlib(code) : QString();
+        qCWarning(journal_radio).noquote()
+            << message << (brut.isEmpty() ? QString() : QStringLiteral("[Hamlib : %1]").arg(brut));
+    }
+    return message;
+}
+
+std::optional<QString> LiaisonRadio::resultat(int code) {
+    if (code == RIG_OK) {
+        return std::nullopt;
+    }
+    return dire_echec(cause_hamlib(code), code);
 }
 
 } // namespace vorek

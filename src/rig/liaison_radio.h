@@ -55,7 +55,13 @@ class LiaisonRadio {
     std::optional<QString> regler_vitesse_morse(int wpm);
 
   private:
+    // The message, and Hamlib's own text for the code, go to the diagnostic log once while
+    // the failure stays the same (a rig away is tried again and again).
+    QString dire_echec(const QString& message, int code = 0);
+    std::optional<QString> resultat(int code);
+
     s_rig* rig_ = nullptr;
+    QString dernier_echec_;
 };
 
 } // namespace vorek

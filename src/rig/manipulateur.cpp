@@ -3,6 +3,8 @@
 #include "code_morse.h"
 #include "textes_rig.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QTimer>
 
 #include <algorithm>
@@ -21,10 +23,14 @@ QString texte_etat_manipulateur(EtatManipulateur etat) {
                                              : textes_rig::manipulateur_non_verifie();
 }
 
-Manipulateur::Manipulateur(int wpm, QObject* parent)
-    : QObject(parent), vitesse_(vitesse_bornee(wpm)), fin_estimee_(new QTimer(this)) {
+Manipulateur::Manipulateur(const SorteManipulateur& sorte, int wpm, QObject* parent)
+    : QObject(parent), sorte_(sorte), vitesse_(vitesse_bornee(wpm)),
+      fin_estimee_(new QTimer(this)) {
     fin_estimee_->setSingleShot(true);
     connect(fin_estimee_, &QTimer::timeout, this, &Manipulateur::finir_envoi);
+    connect(this, &Manipulateur::erreur, this, [this](const QString& message) {
+        qCWarning(journal_manipulateur).noquote() << sorte_.nom << message;
+    });
 }
 
 int Manipulateur::vitesse_bornee(int wpm) {
@@ -41,11 +47,14 @@ void Manipulateur::envoyer(const QString& texte) {
         return;
     }
     en_cours_ = morse;
+    qCInfo(journal_manipulateur).noquote()
+        << sorte_.nom << "envoi à" << vitesse_ << "mots/min :" << morse;
     emit envoi_commence(morse);
     fin_estimee_->start(duree_morse_ms(morse, vitesse_) + marge_fin_ms);
 }
 
 void Manipulateur::arreter() {
+    qCInfo(journal_manipulateur).noquote() << sorte_.nom << "arrêt";
     interrompre();
     finir_envoi();
 }
@@ -63,11 +72,13 @@ void Manipulateur::regler_vitesse(int wpm) {
 void Manipulateur::marquer_etat(EtatManipulateur etat) {
     if (etat != etat_) {
         etat_ = etat;
+        qCInfo(journal_manipulateur).noquote() << sorte_.nom << texte_etat_manipulateur(etat);
         emit etat_change(etat);
     }
 }
 
 void Manipulateur::accuser_envoi() {
+    qCDebug(journal_manipulateur).noquote() << sorte_.nom << "message envoyé";
     accuse_ = true;
     emit accuse_recu();
     finir_envoi();

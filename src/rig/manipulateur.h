@@ -3,9 +3,34 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QTimer;
 
 namespace vorek {
+
+class Manipulateur;
+class SuiviRadio;
+struct ReglagesManipulateur;
+
+// What a kind of keyer can do. Each kind states it, so that the windows and the command line
+// ask what a keyer can do and never which one it is.
+struct CapacitesManipulateur {
+    bool arret = false;         // stops a message in the middle
+    bool demande_radio = false; // keys through the rig link, which must be set up and open
+    bool adresse = false;       // reached at host:port (the settings' host and port)
+    bool accuse = false;        // answers once a message is keyed
+};
+
+// One kind of keyer: its word in the settings file and on the command line, its names for the
+// operator, what it can do and how it is made from the settings (nothing when it cannot be).
+struct SorteManipulateur {
+    QString nom;
+    QString libelle;  // the settings window's choice
+    QString nom_etat; // the status area's "Manipulateur %1 (...)"
+    CapacitesManipulateur capacites;
+    std::unique_ptr<Manipulateur> (*creer)(const ReglagesManipulateur&, SuiviRadio*) = nullptr;
+};
 
 // Whether the keyer has shown it is there. cwdaemon answers nothing unless asked: it stays
 // "non vérifié" until it answers an echo request; the radio's keyer follows the rig link.
@@ -36,9 +61,9 @@ class Manipulateur : public QObject {
 
     int vitesse() const { return vitesse_; }
     EtatManipulateur etat() const { return etat_; }
-    // Whether the keyer answers once a message is keyed (cwdaemon's echo).
-    virtual bool accuse_les_envois() const { return false; }
-    // For such a keyer: the last message sent was answered for.
+    const SorteManipulateur& sorte() const { return sorte_; }
+    const CapacitesManipulateur& capacites() const { return sorte_.capacites; }
+    // For a keyer that answers (capacites().accuse): the last message sent was answered for.
     bool envoi_accuse() const { return accuse_; }
     // For such a keyer, in French: what a missing answer means.
     virtual QString sans_accuse() const { return {}; }
@@ -54,7 +79,8 @@ class Manipulateur : public QObject {
     void erreur(const QString& message);
 
   protected:
-    Manipulateur(int wpm, QObject* parent);
+    // sorte outlives the keyer: each kind keeps its own.
+    Manipulateur(const SorteManipulateur& sorte, int wpm, QObject* parent);
 
     // False when the text could not leave; the keyer has said why through erreur().
     virtual bool transmettre(const QString& texte) = 0;
@@ -67,6 +93,7 @@ class Manipulateur : public QObject {
     void finir_envoi();
 
   private:
+    const SorteManipulateur& sorte_;
     int vitesse_;
     EtatManipulateur etat_ = EtatManipulateur::non_verifie;
     QString en_cours_;

@@ -1,5 +1,6 @@
 #include "manipulateur_cwdaemon.h"
 
+#include "reglages_rig.h"
 #include "textes_rig.h"
 
 #include <QHostInfo>
@@ -18,11 +19,25 @@ QByteArray requete(char code, const QByteArray& valeur = {}) {
     return QByteArray(1, echappement) + code + valeur;
 }
 
+std::unique_ptr<Manipulateur> creer(const ReglagesManipulateur& reglages, SuiviRadio*) {
+    return std::make_unique<ManipulateurCwdaemon>(reglages.hote, reglages.port, reglages.wpm);
+}
+
 } // namespace
+
+const SorteManipulateur& ManipulateurCwdaemon::declaration() {
+    static const SorteManipulateur sorte{QStringLiteral("cwdaemon"),
+                                         textes_rig::nom_cwdaemon(),
+                                         textes_rig::nom_cwdaemon(),
+                                         {.arret = true, .adresse = true, .accuse = true},
+                                         &creer};
+    return sorte;
+}
 
 ManipulateurCwdaemon::ManipulateurCwdaemon(const QString& hote, quint16 port, int wpm,
                                            QObject* parent)
-    : Manipulateur(wpm, parent), hote_(hote), port_(port), socket_(new QUdpSocket(this)) {
+    : Manipulateur(declaration(), wpm, parent), hote_(hote), port_(port),
+      socket_(new QUdpSocket(this)) {
     connect(socket_, &QUdpSocket::readyRead, this, &ManipulateurCwdaemon::lire_reponses);
     if (const QHostAddress adresse(hote); !adresse.isNull()) {
         adresse_ = adresse;

@@ -20,7 +20,8 @@ class ManipulateurCwdaemon : public Manipulateur {
 
     ManipulateurCwdaemon(const QString& hote, quint16 port, int wpm, QObject* parent = nullptr);
 
-    bool accuse_les_envois() const override { return true; }
+    static const SorteManipulateur& declaration();
+
     QString sans_accuse() const override;
 
   protected:

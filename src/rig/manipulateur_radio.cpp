@@ -1,11 +1,33 @@
 #include "manipulateur_radio.h"
 
+#include "reglages_rig.h"
 #include "suivi_radio.h"
+#include "textes_rig.h"
 
 namespace vorek {
 
+namespace {
+
+std::unique_ptr<Manipulateur> creer(const ReglagesManipulateur& reglages, SuiviRadio* radio) {
+    if (radio == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<ManipulateurRadio>(*radio, reglages.wpm);
+}
+
+} // namespace
+
+const SorteManipulateur& ManipulateurRadio::declaration() {
+    static const SorteManipulateur sorte{QStringLiteral("radio"),
+                                         textes_rig::libelle_radio(),
+                                         textes_rig::nom_manipulateur_radio(),
+                                         {.arret = true, .demande_radio = true},
+                                         &creer};
+    return sorte;
+}
+
 ManipulateurRadio::ManipulateurRadio(SuiviRadio& radio, int wpm, QObject* parent)
-    : Manipulateur(wpm, parent), radio_(&radio) {
+    : Manipulateur(declaration(), wpm, parent), radio_(&radio) {
     connect(&radio, &SuiviRadio::connexion_changee, this, [this](bool connectee) {
         marquer_etat(connectee ? EtatManipulateur::verifie : EtatManipulateur::non_verifie);
         if (connectee) {

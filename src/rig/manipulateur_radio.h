@@ -16,6 +16,8 @@ class ManipulateurRadio : public Manipulateur {
   public:
     ManipulateurRadio(SuiviRadio& radio, int wpm, QObject* parent = nullptr);
 
+    static const SorteManipulateur& declaration();
+
   protected:
     bool transmettre(const QString& texte) override;
     void interrompre() override;

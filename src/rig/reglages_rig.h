@@ -10,15 +10,11 @@
 #include <array>
 #include <optional>
 
-class QSettings;
-
 namespace vorek {
 
-enum class TypeManipulateur { aucun, cwdaemon, radio };
-
 struct ReglagesManipulateur {
-    TypeManipulateur type = TypeManipulateur::aucun;
-    QString hote = QStringLiteral("127.0.0.1"); // where cwdaemon runs
+    QString type = QStringLiteral("aucun");     // the kind's word (sortes_manipulateur.h)
+    QString hote = QStringLiteral("127.0.0.1"); // where a keyer reached over the network runs
     quint16 port = ManipulateurCwdaemon::port_par_defaut;
     int wpm = Manipulateur::vitesse_par_defaut;
     bool operator==(const ReglagesManipulateur&) const = default;
@@ -39,12 +35,6 @@ ReglagesRig lire_reglages_rig(const QString& chemin);
 // Replaces only the keys of these sections; throws Erreur naming the file when it cannot be
 // written.
 void ecrire_reglages_rig(const QString& chemin, const ReglagesRig& reglages);
-
-// One key of a settings file: the default when missing; a list (an unquoted value holding a
-// comma) joined back into its text.
-QString texte_ini(const QSettings& ini, const QString& cle, const QString& defaut);
-// One whole number from min to max, the default otherwise.
-int entier_ini(const QSettings& ini, const QString& cle, int defaut, int min, int max);
 
 struct HotePort {
     QString hote;

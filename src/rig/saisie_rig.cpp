@@ -1,6 +1,7 @@
 #include "saisie_rig.h"
 
 #include "modeles_radio.h"
+#include "sortes_manipulateur.h"
 #include "textes_rig.h"
 
 namespace vorek {
@@ -50,20 +51,22 @@ ReglagesSaisis lire_saisie_rig(const SaisieRig& saisie) {
     if (lu.erreur = verifier_radio(r.radio); !lu.erreur.isEmpty()) {
         return lu;
     }
-    r.manipulateur.type = saisie.type;
+    const SorteManipulateur& sorte = sorte_manipulateur(saisie.type);
+    r.manipulateur.type = sorte.nom;
     r.manipulateur.wpm = Manipulateur::vitesse_bornee(saisie.wpm);
-    // An address typed for cwdaemon is kept even while another keyer is chosen, if it reads.
+    // An address typed is kept even while a keyer without one is chosen, if it reads.
     const std::optional<HotePort> adresse =
-        lire_hote_port(saisie.cwdaemon, ManipulateurCwdaemon::port_par_defaut);
+        lire_hote_port(saisie.adresse_manipulateur, ReglagesManipulateur{}.port);
     if (adresse) {
         r.manipulateur.hote = adresse->hote;
         r.manipulateur.port = adresse->port;
-    } else if (saisie.type == TypeManipulateur::cwdaemon) {
-        lu.erreur = textes_rig::adresse_cwdaemon_incorrecte().arg(saisie.cwdaemon.trimmed());
+    } else if (sorte.capacites.adresse) {
+        lu.erreur = textes_rig::adresse_manipulateur_incorrecte().arg(
+            sorte.libelle, saisie.adresse_manipulateur.trimmed());
         return lu;
     }
-    if (saisie.type == TypeManipulateur::radio && r.radio.modele == 0) {
-        lu.erreur = textes_rig::manipulateur_sans_radio();
+    if (sorte.capacites.demande_radio && r.radio.modele == 0) {
+        lu.erreur = textes_rig::manipulateur_sans_radio().arg(sorte.nom);
         return lu;
     }
     r.messages = saisie.messages;
@@ -82,7 +85,7 @@ SaisieRig saisie_de(const ReglagesRig& reglages) {
     // An IPv6 address takes brackets, or its last group would read as the port.
     const QString hote =
         m.hote.contains(QLatin1Char(':')) ? QLatin1Char('[') + m.hote + QLatin1Char(']') : m.hote;
-    saisie.cwdaemon = hote + QLatin1Char(':') + QString::number(m.port);
+    saisie.adresse_manipulateur = hote + QLatin1Char(':') + QString::number(m.port);
     saisie.wpm = m.wpm;
     saisie.messages = reglages.messages;
     return saisie;

@@ -12,10 +12,11 @@ namespace vorek {
 // give them: numbers and addresses still in text.
 struct SaisieRig {
     int modele = 0;
-    QString port;    // serial device, or host:port for a network model
-    QString vitesse; // bauds; empty for the model's own default
-    TypeManipulateur type = TypeManipulateur::aucun;
-    QString cwdaemon; // host:port, or host alone for the default port
+    QString port;                               // serial device, or host:port for a network model
+    QString vitesse;                            // bauds; empty for the model's own default
+    QString type = ReglagesManipulateur{}.type; // the keyer's kind
+    // For a keyer reached over the network: host:port, or host alone for the default port.
+    QString adresse_manipulateur;
     int wpm = Manipulateur::vitesse_par_defaut;
     std::array<QString, nb_messages_cw> messages = messages_cw_par_defaut();
 };

@@ -104,12 +104,13 @@ inline QString vitesse_bauds_incorrecte() {
 inline QString adresse_radio_incorrecte() {
     return QStringLiteral("Adresse de la radio incorrecte : « %1 » (hôte:port attendu)");
 }
-// %1 the address as typed.
-inline QString adresse_cwdaemon_incorrecte() {
-    return QStringLiteral("Adresse de cwdaemon incorrecte : « %1 » (hôte:port attendu)");
+// %1 the keyer's name, %2 the address as typed.
+inline QString adresse_manipulateur_incorrecte() {
+    return QStringLiteral("Adresse de %1 incorrecte : « %2 » (hôte:port attendu)");
 }
+// %1 the keyer's word.
 inline QString manipulateur_sans_radio() {
-    return QStringLiteral("Le manipulateur « radio » demande une radio : choisissez son modèle");
+    return QStringLiteral("Le manipulateur « %1 » demande une radio : choisissez son modèle");
 }
 inline QString aucun_manipulateur() {
     return QStringLiteral("Aucun manipulateur n'est réglé");
@@ -132,10 +133,12 @@ inline QString nom_cwdaemon() {
 inline QString nom_manipulateur_radio() {
     return QStringLiteral("de la radio");
 }
-
-// %1 the settings file.
-inline QString ecriture_reglages_impossible() {
-    return QStringLiteral("Impossible d'enregistrer les paramètres dans le fichier %1");
+// The settings window's choices.
+inline QString libelle_aucun() {
+    return QStringLiteral("Aucun");
+}
+inline QString libelle_radio() {
+    return QStringLiteral("La radio");
 }
 
 } // namespace textes_rig

@@ -2,6 +2,8 @@
 
 #include "textes_rig.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QTimer>
 
 namespace vorek {
@@ -56,6 +58,9 @@ void TravailleurRadio::signaler(bool connectee, const QString& message) {
     // A rig that stays away gives the same message at every attempt: said once.
     if (message_signale_ != message) {
         message_signale_ = message;
+        if (connectee) {
+            qCInfo(journal_radio) << "radio connectée";
+        }
         emit connexion(connectee, message);
     }
 }

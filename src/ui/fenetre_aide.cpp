@@ -1,6 +1,9 @@
 #include "fenetre_aide.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -10,7 +13,12 @@ namespace vorek {
 
 QString FenetreAide::texte_aide() {
     QFile page(QStringLiteral(":/vorek/aide.html"));
-    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+    if (!page.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(page.readAll())
+        .replace(QStringLiteral("{JOURNAL}"),
+                 QDir::toNativeSeparators(chemin_journal_diagnostic()).toHtmlEscaped());
 }
 
 FenetreAide::FenetreAide(QWidget* parent) : QDialog(parent) {

@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "base/journal_diagnostic.h"
 #include "dialogues_qt.h"
 #include "fenetre_attente.h"
 #include "francais.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     // window hides behind the main one.
     application.setQuitOnLastWindowClosed(false);
     traduire_qt_en_francais(application);
+    const JournalDiagnostic journal(chemin_journal_diagnostic());
 
     Etat etat;
     DialoguesQt dialogues;

@@ -5,8 +5,8 @@
 
 #include "app/parametres.h"
 #include "base/erreur.h"
-#include "rig/creation_manipulateur.h"
 #include "rig/messages_cw.h"
+#include "rig/sortes_manipulateur.h"
 #include "rig/textes_rig.h"
 
 #include <QEvent>
@@ -149,8 +149,12 @@ bool RadioPrincipale::eventFilter(QObject* objet, QEvent* evenement) {
 
 bool RadioPrincipale::touche_cw(int code) const {
     return (code >= Qt::Key_F1 && code < Qt::Key_F1 + nb_messages_cw) || code == Qt::Key_PageUp ||
-           code == Qt::Key_PageDown ||
-           (code == Qt::Key_Escape && !manipulateur_->texte_en_cours().isEmpty());
+           code == Qt::Key_PageDown || (code == Qt::Key_Escape && peut_arreter());
+}
+
+// Idle, or with a keyer that cannot stop, Escape is the entry's own key.
+bool RadioPrincipale::peut_arreter() const {
+    return manipulateur_->capacites().arret && !manipulateur_->texte_en_cours().isEmpty();
 }
 
 bool RadioPrincipale::touche(int code) {
@@ -160,8 +164,7 @@ bool RadioPrincipale::touche(int code) {
     }
     switch (code) {
     case Qt::Key_Escape:
-        // Idle, Escape is the entry's own key.
-        if (manipulateur_->texte_en_cours().isEmpty()) {
+        if (!peut_arreter()) {
             return false;
         }
         manipulateur_->arreter();
@@ -222,8 +225,7 @@ void RadioPrincipale::afficher_radio() {
 
 void RadioPrincipale::afficher_manipulateur() {
     if (manipulateur_) {
-        Label_manipulateur->setText(
-            texte_manipulateur(reglages_.manipulateur.type, *manipulateur_));
+        Label_manipulateur->setText(texte_manipulateur(*manipulateur_));
     }
 }
 

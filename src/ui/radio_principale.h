@@ -51,6 +51,7 @@ class RadioPrincipale : public QObject {
     void construire_etat();
     void creer_manipulateur();
     bool touche_cw(int code) const;
+    bool peut_arreter() const;
     bool touche(int code);
     void envoyer_message(int numero);
     void dire(const QString& texte);

@@ -2,6 +2,7 @@
 
 #include "app/parametres.h"
 #include "base/erreur.h"
+#include "rig/sortes_manipulateur.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -65,8 +66,9 @@ TForm_radio::TForm_radio(Contexte& contexte)
                     choisir_modele(item->data(Qt::UserRole).toInt());
                 }
             });
-    connect(types_, &QButtonGroup::idToggled, this,
-            [this](int, bool) { Edit_cwdaemon->setEnabled(RadioButton_cwdaemon->isChecked()); });
+    connect(types_, &QButtonGroup::idToggled, this, [this](int, bool) {
+        Edit_adresse_manipulateur->setEnabled(sorte_choisie().capacites.adresse);
+    });
     connect(BitBtn_OK, &QPushButton::clicked, this, &TForm_radio::BitBtn_OKClick);
     connect(BitBtn_annuler, &QPushButton::clicked, this, &QWidget::hide);
     Edit_rechercheChange(QString());
@@ -111,30 +113,26 @@ QWidget* TForm_radio::construire_radio() {
 
 QWidget* TForm_radio::construire_manipulateur() {
     auto* cadre = new QGroupBox(QStringLiteral("Manipulateur CW"), this);
-    RadioButton_aucun =
-        nommer(new QRadioButton(QStringLiteral("Aucun"), cadre), "RadioButton_aucun");
-    RadioButton_cwdaemon =
-        nommer(new QRadioButton(QStringLiteral("cwdaemon"), cadre), "RadioButton_cwdaemon");
-    RadioButton_radio =
-        nommer(new QRadioButton(QStringLiteral("La radio"), cadre), "RadioButton_radio");
     types_ = new QButtonGroup(cadre);
-    types_->addButton(RadioButton_aucun, int(TypeManipulateur::aucun));
-    types_->addButton(RadioButton_cwdaemon, int(TypeManipulateur::cwdaemon));
-    types_->addButton(RadioButton_radio, int(TypeManipulateur::radio));
-    RadioButton_aucun->setChecked(true);
-    Edit_cwdaemon = nommer(new QLineEdit(cadre), "Edit_cwdaemon");
-    Edit_cwdaemon->setPlaceholderText(QStringLiteral("hôte:port"));
-    SpinEdit_wpm = nommer(new QSpinBox(cadre), "SpinEdit_wpm");
-    SpinEdit_wpm->setRange(Manipulateur::vitesse_min, Manipulateur::vitesse_max);
-    SpinEdit_wpm->setSuffix(QStringLiteral(" mots/min"));
     auto* types = new QHBoxLayout;
-    for (QRadioButton* bouton : {RadioButton_aucun, RadioButton_cwdaemon, RadioButton_radio}) {
+    // One choice a kind of keyer, in the order of the list; the button's id is its place there.
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        auto* bouton = new QRadioButton(sorte->libelle, cadre);
+        bouton->setObjectName(QStringLiteral("RadioButton_") + sorte->nom);
+        types_->addButton(bouton, int(RadioButtons_manipulateur.size()));
+        RadioButtons_manipulateur.append(bouton);
         types->addWidget(bouton);
     }
     types->addStretch();
+    RadioButtons_manipulateur.first()->setChecked(true);
+    Edit_adresse_manipulateur = nommer(new QLineEdit(cadre), "Edit_adresse_manipulateur");
+    Edit_adresse_manipulateur->setPlaceholderText(QStringLiteral("hôte:port"));
+    SpinEdit_wpm = nommer(new QSpinBox(cadre), "SpinEdit_wpm");
+    SpinEdit_wpm->setRange(Manipulateur::vitesse_min, Manipulateur::vitesse_max);
+    SpinEdit_wpm->setSuffix(QStringLiteral(" mots/min"));
     auto* champs = new QFormLayout(cadre);
     champs->addRow(types);
-    champs->addRow(QStringLiteral("Adresse de cwdaemon :"), Edit_cwdaemon);
+    champs->addRow(QStringLiteral("Adresse du manipulateur :"), Edit_adresse_manipulateur);
     champs->addRow(QStringLiteral("Vitesse CW :"), SpinEdit_wpm);
     auto* aide = new QLabel(QStringLiteral("Page préc. / Page suiv. : vitesse ± 2 mots/min\n"
                                            "Échap : arrêt de l'envoi"),
@@ -173,9 +171,9 @@ void TForm_radio::afficher(const ReglagesRig& reglages) {
     Edit_rechercheChange(QString());
     Edit_port->setText(s.port);
     ComboBox_vitesse->setCurrentText(s.vitesse.isEmpty() ? texte_vitesse_defaut() : s.vitesse);
-    types_->button(int(s.type))->setChecked(true);
-    Edit_cwdaemon->setText(s.cwdaemon);
-    Edit_cwdaemon->setEnabled(s.type == TypeManipulateur::cwdaemon);
+    bouton_manipulateur(sorte_manipulateur(s.type).nom)->setChecked(true);
+    Edit_adresse_manipulateur->setText(s.adresse_manipulateur);
+    Edit_adresse_manipulateur->setEnabled(sorte_choisie().capacites.adresse);
     SpinEdit_wpm->setValue(s.wpm);
     for (int i = 0; i < nb_messages_cw; ++i) {
         Edit_messages[size_t(i)]->setText(s.messages[size_t(i)]);
@@ -223,13 +221,28 @@ SaisieRig TForm_radio::saisie() const {
     s.port = Edit_port->text();
     const QString vitesse = ComboBox_vitesse->currentText().trimmed();
     s.vitesse = vitesse == texte_vitesse_defaut() ? QString() : vitesse;
-    s.type = TypeManipulateur(types_->checkedId());
-    s.cwdaemon = Edit_cwdaemon->text();
+    s.type = sorte_choisie().nom;
+    s.adresse_manipulateur = Edit_adresse_manipulateur->text();
     s.wpm = SpinEdit_wpm->value();
     for (int i = 0; i < nb_messages_cw; ++i) {
         s.messages[size_t(i)] = Edit_messages[size_t(i)]->text();
     }
     return s;
+}
+
+QRadioButton* TForm_radio::bouton_manipulateur(const QString& nom) const {
+    const auto& sortes = sortes_manipulateur();
+    for (size_t i = 0; i < sortes.size(); ++i) {
+        if (sortes[i]->nom == nom) {
+            return RadioButtons_manipulateur[qsizetype(i)];
+        }
+    }
+    return RadioButtons_manipulateur.first();
+}
+
+const SorteManipulateur& TForm_radio::sorte_choisie() const {
+    const int choix = std::max(types_->checkedId(), 0);
+    return *sortes_manipulateur()[size_t(choix)];
 }
 
 void TForm_radio::BitBtn_OKClick() {

@@ -35,6 +35,8 @@ class TForm_radio : public QWidget {
     // The fields filled from these settings.
     void afficher(const ReglagesRig& reglages);
     void afficher_cluster(const ReglagesCluster& reglages);
+    // The choice of the kind of keyer with this word ("aucun" for a word no kind has).
+    QRadioButton* bouton_manipulateur(const QString& nom) const;
 
     QLineEdit* Edit_recherche;
     QListWidget* ListBox_modeles;
@@ -42,10 +44,9 @@ class TForm_radio : public QWidget {
     QLabel* Label_port;
     QLineEdit* Edit_port;
     QComboBox* ComboBox_vitesse;
-    QRadioButton* RadioButton_aucun;
-    QRadioButton* RadioButton_cwdaemon;
-    QRadioButton* RadioButton_radio;
-    QLineEdit* Edit_cwdaemon;
+    // One a kind of keyer, named "RadioButton_" and the kind's word.
+    QList<QRadioButton*> RadioButtons_manipulateur;
+    QLineEdit* Edit_adresse_manipulateur;
     QSpinBox* SpinEdit_wpm;
     std::array<QLineEdit*, nb_messages_cw> Edit_messages;
     // The cluster of the band map (tform_radio_cluster.cpp).
@@ -76,6 +77,7 @@ class TForm_radio : public QWidget {
     ReglagesCluster reglages_cluster() const;
     void choisir_modele(int numero);
     SaisieRig saisie() const;
+    const SorteManipulateur& sorte_choisie() const;
 
     Contexte& contexte_;
     QList<ModeleRadio> modeles_;

@@ -1,6 +1,8 @@
 #include "app/parametres.h"
 #include "base/erreur.h"
+#include "base/fichier_reglages.h"
 #include "octets_fichier.h"
+#include "rig/reglages_rig.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,7 @@ class TestParametres : public QObject {
     void ecriture_garde_les_autres_cles();
     void ecriture_impossible_nomme_le_fichier();
     void fichier_quelconque_ne_gene_pas();
+    void fichier_complet_octet_pour_octet();
 
   private:
     QString chemin() const { return dossier_->filePath(QStringLiteral("Challenge_VRK.ini")); }
@@ -133,6 +136,91 @@ void TestParametres::fichier_quelconque_ne_gene_pas() {
     const Parametres p = lire_parametres(chemin(), 10);
     QCOMPARE(p.form_main.largeur, 910);
     QCOMPARE(p.largeurs_colonnes.size(), 10);
+}
+
+// Every section the program writes, values with the characters INI files treat apart: the
+// bytes are those the files have always had, so a file of an earlier version reads the same.
+void TestParametres::fichier_complet_octet_pour_octet() {
+    Parametres p;
+    p.largeurs_colonnes = {131, -4};
+    p.email = QStringLiteral("dupont, jean@free.fr");
+    p.dernier_fichier = QStringLiteral("/home/opérateur/Été 2025; [juillet]/ete=1.VRK");
+    p.derniere_bande = QStringLiteral("70cm");
+    p.smtp = {QStringLiteral("smtp.free.fr"), QStringLiteral("587"), SecuriteSmtp::starttls,
+              QStringLiteral("Dupont, Jean"), false};
+    ecrire_parametres(chemin(), p);
+    ReglagesRig r;
+    r.radio = {2, QStringLiteral("localhost:4532"), 0};
+    r.manipulateur.wpm = 28;
+    r.messages[0] = QStringLiteral("CQ ZTC {MOI}, {MOI} K");
+    r.messages[7] = QString();
+    ecrire_reglages_rig(chemin(), r);
+    QCOMPARE(lire_octets(chemin()),
+             QByteArray("[Envoi_SMTP]\n"
+                        "Port=587\n"
+                        "Securite=starttls\n"
+                        "Serveur=smtp.free.fr\n"
+                        "Utilisateur=\"Dupont, Jean\"\n"
+                        "VerifierCertificat=0\n"
+                        "\n"
+                        "[Grille]\n"
+                        "WCol0=131\n"
+                        "WCol1=-4\n"
+                        "\n"
+                        "[Manipulateur]\n"
+                        "Hote=127.0.0.1\n"
+                        "Port=6789\n"
+                        "Type=aucun\n"
+                        "WPM=28\n"
+                        "\n"
+                        "[MessagesCW]\n"
+                        "F1=\"CQ ZTC {MOI}, {MOI} K\"\n"
+                        "F2={IND} {RST} {NUM}\n"
+                        "F3=TU {MOI}\n"
+                        "F4={MOI}\n"
+                        "F5={IND}\n"
+                        "F6={RST} {NUM} {RST} {NUM}\n"
+                        "F7=AGN?\n"
+                        "F8=\n"
+                        "\n"
+                        "[My_EMAIL]\n"
+                        "AD=\"dupont, jean@free.fr\"\n"
+                        "\n"
+                        "[Radio]\n"
+                        "Modele=2\n"
+                        "Port=localhost:4532\n"
+                        "Vitesse=0\n"
+                        "\n"
+                        "[Reprise]\n"
+                        "Bande=70cm\n"
+                        "Fichier=\"/home/opérateur/Été 2025; [juillet]/ete=1.VRK\"\n"
+                        "\n"
+                        "[Windows]\n"
+                        "Form_choix_ADIFH=140\n"
+                        "Form_choix_ADIFL=310\n"
+                        "Form_choix_ADIFT=260\n"
+                        "Form_choix_ADIFW=370\n"
+                        "Form_infosH=90\n"
+                        "Form_infosL=770\n"
+                        "Form_infosT=440\n"
+                        "Form_infosW=395\n"
+                        "Form_mainH=800\n"
+                        "Form_mainL=600\n"
+                        "Form_mainT=160\n"
+                        "Form_mainW=910\n"));
+    QCOMPARE(lire_parametres(chemin(), 2).email, p.email);
+    QCOMPARE(lire_parametres(chemin(), 2).smtp, p.smtp);
+    QCOMPARE(lire_reglages_rig(chemin()), r);
+
+    // Typed by hand without quotes, a comma makes a list: it reads as typed all the same.
+    ecrire_octets(chemin(), "[My_EMAIL]\r\nAD=dupont, jean@free.fr\r\n");
+    QCOMPARE(lire_parametres(chemin(), 2).email, p.email);
+    // One place in the files a key.
+    QSet<QString> chemins;
+    for (int cle = 0; cle <= int(Cle::email_comite); ++cle) {
+        chemins.insert(chemin_reglage({Cle(cle), QStringLiteral("X")}));
+    }
+    QCOMPARE(chemins.size(), int(Cle::email_comite) + 1);
 }
 
 QTEST_GUILESS_MAIN(TestParametres)

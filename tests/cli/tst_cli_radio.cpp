@@ -191,8 +191,8 @@ void TestCliRadio::cw_refuse_data() {
     // Nothing listening: no echo comes, so nothing shows the message was keyed.
     QTest::newRow("cwdaemon muet")
         << cwdaemon << QStringList{"CQ", "--wpm", "60"} << 1 << "cwdaemon (127.0.0.1:";
-    QTest::newRow("deux manipulateurs")
-        << "" << QStringList{"CQ", "--radio", "--cwdaemon", "{UDP}"} << 2 << "usage : vorek cw";
+    QTest::newRow("deux manipulateurs") << "" << QStringList{"CQ", "--radio", "--cwdaemon", "{UDP}"}
+                                        << 2 << "options incompatibles : --cwdaemon, --radio";
     QTest::newRow("vitesse hors bornes")
         << cwdaemon << QStringList{"CQ", "--wpm", "61"} << 2 << "vitesse CW incorrecte";
 }

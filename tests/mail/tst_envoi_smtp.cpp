@@ -1,3 +1,4 @@
+#include "base/journal_diagnostic.h"
 #include "ligne_donnees.h"
 #include "mail/envoi_arriere_plan.h"
 #include "mail/envoi_smtp.h"
@@ -58,6 +59,26 @@ QString sans_date(const QByteArray& octets) {
         texte.replace(limite, u"B"_s);
     }
     return texte.remove(QRegularExpression(u"(Date|Message-ID): [^\r]*"_s));
+}
+
+// The diagnostic log of an exchange holds what the server was sent (AUTH with its mechanism
+// alone) and libcurl's own words, never the password nor any base64 that carries it.
+void verifier_journal(const QByteArray& journal, const ParametresSmtp& p, const ResultatEnvoi& r,
+                      const QStringList& commandes) {
+    for (const QString& commande : commandes) {
+        QVERIFY2(journal.contains("-> " + commande.toUtf8()), journal.constData());
+    }
+    QVERIFY(journal.contains(r.detail_bibliotheque.toUtf8()));
+    if (p.mot_de_passe.isEmpty()) {
+        return;
+    }
+    const QByteArray u = p.utilisateur.toUtf8();
+    const QByteArray m = p.mot_de_passe.toUtf8();
+    for (const QByteArray& secret :
+         {m, m.toBase64(), QByteArray(1, '\0') + u + '\0' + m,
+          (QByteArray(1, '\0') + u + '\0' + m).toBase64(), (u + '\0' + u + '\0' + m).toBase64()}) {
+        QVERIFY2(!journal.contains(secret), secret.constData());
+    }
 }
 
 } // namespace
@@ -255,7 +276,13 @@ void TestEnvoiSmtp::echanges() {
     }
     MessageCR m = message(u"F5ABC"_s, u"F5ABC.LOG"_s);
     m.a = destinataire; // also what the window could never let through
-    const ResultatEnvoi r = envoyer_message(p, m);
+    const QString chemin_journal = travail_.filePath(u"diagnostic.log"_s);
+    QFile::remove(chemin_journal);
+    const ResultatEnvoi r = [&] {
+        const JournalDiagnostic journal(chemin_journal);
+        return envoyer_message(p, m);
+    }();
+    verifier_journal(lire_octets(chemin_journal), p, r, commandes);
     QVERIFY2(r.reussi == erreur.isEmpty(), qPrintable(r.erreur));
     QVERIFY2(r.erreur.contains(erreur), qPrintable(r.erreur));
     // libcurl's English is kept for the diagnostics, never shown: each failure here has

@@ -1,4 +1,5 @@
 #include "app/serveurs.h"
+#include "base/fichier_reglages.h"
 #include "ligne_donnees.h"
 #include "mail/adresse_email.h"
 #include "mail/encodage_mime.h"
@@ -7,7 +8,6 @@
 #include "mail/reglages_smtp.h"
 #include "octets_fichier.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -221,18 +221,17 @@ void TestMessageCR::modes() {
 void TestMessageCR::reglages() {
     const QString chemin = dossier_.filePath(u"Challenge_VRK.ini"_s);
     ecrire_octets(chemin, "[My_EMAIL]\r\nAD=f5abc@free.fr\r\n");
-    QCOMPARE(lire_reglages_smtp(QSettings(chemin, QSettings::IniFormat)), ReglagesSmtp{});
+    QCOMPARE(lire_reglages_smtp(FichierReglages(chemin)), ReglagesSmtp{});
     const ReglagesSmtp r{u"smtp.free.fr"_s, u"587"_s, SecuriteSmtp::starttls, u"Dupont, Jean"_s,
                          false};
-    {
-        QSettings ini(chemin, QSettings::IniFormat);
-        ecrire_reglages_smtp(ini, r);
-    }
-    const QSettings relu(chemin, QSettings::IniFormat);
+    FichierReglages ini(chemin);
+    ecrire_reglages_smtp(ini, r);
+    ini.enregistrer();
+    const FichierReglages relu(chemin);
     QCOMPARE(lire_reglages_smtp(relu), r);
-    QCOMPARE(relu.value(u"My_EMAIL/AD"_s).toString(), station);
+    QCOMPARE(relu.texte(Cle::email), station);
     ecrire_octets(chemin, "[Envoi_SMTP]\r\nSecurite=chiffre\r\nVerifierCertificat=non\r\n");
-    QCOMPARE(lire_reglages_smtp(QSettings(chemin, QSettings::IniFormat)), ReglagesSmtp{});
+    QCOMPARE(lire_reglages_smtp(FichierReglages(chemin)), ReglagesSmtp{});
 
     // SMTP.csv wins when it knows the domain; the stored choices follow only their server.
     QCOMPARE(reglages_proposes(r, QString(), QString()), r);

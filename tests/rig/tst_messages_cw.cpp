@@ -4,6 +4,8 @@
 #include "rig/messages_cw.h"
 #include "rig/reglages_rig.h"
 #include "rig/saisie_rig.h"
+#include "rig/sortes_manipulateur.h"
+#include "rig/suivi_radio.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -29,6 +31,7 @@ class TestMessagesCw : public QObject {
     void hote_port();
     void saisie_des_reglages_data();
     void saisie_des_reglages();
+    void chaque_sorte_de_manipulateur();
 
   private:
     QString chemin() const { return dossier_->filePath(QStringLiteral("Challenge_VRK.ini")); }
@@ -110,7 +113,7 @@ void TestMessagesCw::duree_paris() {
 void TestMessagesCw::reglages_par_defaut_et_illisibles() {
     const ReglagesRig defaut;
     QCOMPARE(defaut.radio.modele, 0);
-    QCOMPARE(defaut.manipulateur.type, TypeManipulateur::aucun);
+    QCOMPARE(defaut.manipulateur.type, QStringLiteral("aucun"));
     QCOMPARE(lire_reglages_rig(chemin()), defaut);
     QVERIFY(!QFile::exists(chemin()));
 
@@ -119,7 +122,7 @@ void TestMessagesCw::reglages_par_defaut_et_illisibles() {
                             "[MessagesCW]\r\nF2=\r\nF3=TU, 73\r\nF9=X\r\n");
     const ReglagesRig r = lire_reglages_rig(chemin());
     QCOMPARE(r.radio, (ReglagesRadio{0, QStringLiteral("/dev/ttyUSB0"), 0}));
-    QCOMPARE(r.manipulateur, (ReglagesManipulateur{TypeManipulateur::radio}));
+    QCOMPARE(r.manipulateur, (ReglagesManipulateur{QStringLiteral("radio")}));
     QCOMPARE(r.messages[0], defaut.messages[0]);
     QCOMPARE(r.messages[1], QString());
     QCOMPARE(r.messages[2], QStringLiteral("TU, 73"));
@@ -129,7 +132,7 @@ void TestMessagesCw::reglages_aller_retour() {
     ecrire_octets(chemin(), "[Windows]\r\nForm_mainW=1200\r\n[My_EMAIL]\r\nAD=f5abc@free.fr\r\n");
     ReglagesRig r;
     r.radio = {1035, QStringLiteral("/dev/ttyUSB0"), 38400};
-    r.manipulateur = {TypeManipulateur::cwdaemon, QStringLiteral("shack.local"), 6790, 28};
+    r.manipulateur = {QStringLiteral("cwdaemon"), QStringLiteral("shack.local"), 6790, 28};
     r.messages[0] = QStringLiteral("CQ ZTC {MOI}, {MOI} K");
     r.messages[7] = QString();
     ecrire_reglages_rig(chemin(), r);
@@ -192,12 +195,12 @@ void TestMessagesCw::saisie_des_reglages_data() {
     QTest::addColumn<int>("modele");
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("vitesse");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("cwdaemon");
     QTest::addColumn<QString>("attendu"); // the settings read back, or the message
-    const int aucun = int(TypeManipulateur::aucun);
-    const int cwdaemon = int(TypeManipulateur::cwdaemon);
-    const int radio = int(TypeManipulateur::radio);
+    const QString aucun = QStringLiteral("aucun");
+    const QString cwdaemon = QStringLiteral("cwdaemon");
+    const QString radio = QStringLiteral("radio");
     QTest::newRow("serie") << 1035 << " /dev/ttyUSB0 "
                            << " 38400 " << radio << "x:0"
                            << "1035 /dev/ttyUSB0 38400 radio 127.0.0.1:6789";
@@ -221,15 +224,15 @@ void TestMessagesCw::saisie_des_reglages() {
     QFETCH(int, modele);
     QFETCH(QString, port);
     QFETCH(QString, vitesse);
-    QFETCH(int, type);
+    QFETCH(QString, type);
     QFETCH(QString, cwdaemon);
     QFETCH(QString, attendu);
     SaisieRig saisie;
     saisie.modele = modele;
     saisie.port = port;
     saisie.vitesse = vitesse;
-    saisie.type = TypeManipulateur(type);
-    saisie.cwdaemon = cwdaemon;
+    saisie.type = type;
+    saisie.adresse_manipulateur = cwdaemon;
     saisie.wpm = 99;
     saisie.messages[0] = QStringLiteral("CQ {MOI}");
     const ReglagesSaisis lu = lire_saisie_rig(saisie);
@@ -238,12 +241,11 @@ void TestMessagesCw::saisie_des_reglages() {
         return;
     }
     const ReglagesRig& r = lu.reglages;
-    const char* const types[] = {"aucun", "cwdaemon", "radio"};
     QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5:%6")
                  .arg(r.radio.modele)
                  .arg(r.radio.port)
                  .arg(r.radio.vitesse_bauds)
-                 .arg(QLatin1String(types[int(r.manipulateur.type)]), r.manipulateur.hote)
+                 .arg(r.manipulateur.type, r.manipulateur.hote)
                  .arg(r.manipulateur.port),
              attendu);
     QCOMPARE(r.manipulateur.wpm, Manipulateur::vitesse_max);
@@ -252,6 +254,38 @@ void TestMessagesCw::saisie_des_reglages() {
     const ReglagesSaisis relu = lire_saisie_rig(saisie_de(r));
     QCOMPARE(relu.erreur, QString());
     QCOMPARE(relu.reglages, r);
+}
+
+// What every kind of keyer must hold to, whichever it is: a word the settings file keeps, a
+// keyer made from the settings that says its kind, and the refusals its needs call for.
+void TestMessagesCw::chaque_sorte_de_manipulateur() {
+    QCOMPARE(sortes_manipulateur().front(), &sans_manipulateur());
+    SuiviRadio radio;
+    for (const SorteManipulateur* sorte : sortes_manipulateur()) {
+        ReglagesRig r;
+        r.radio.modele = 1;
+        r.manipulateur.type = sorte->nom.toUpper();
+        ecrire_reglages_rig(chemin(), r);
+        const ReglagesRig relus = lire_reglages_rig(chemin());
+        QCOMPARE(relus.manipulateur.type, sorte->nom);
+
+        const std::unique_ptr<Manipulateur> m = creer_manipulateur(relus.manipulateur, &radio);
+        QCOMPARE(m != nullptr, sorte != &sans_manipulateur());
+        if (m) {
+            QCOMPARE(&m->sorte(), sorte);
+            QVERIFY(texte_manipulateur(*m).startsWith(
+                QStringLiteral("Manipulateur %1 (").arg(sorte->nom_etat)));
+        }
+        SaisieRig saisie = saisie_de(relus);
+        saisie.modele = 0;
+        saisie.adresse_manipulateur = QStringLiteral("shack:0");
+        const QString refus = lire_saisie_rig(saisie).erreur;
+        QCOMPARE(!refus.isEmpty(), sorte->capacites.adresse || sorte->capacites.demande_radio);
+        QVERIFY2(!sorte->capacites.demande_radio ||
+                     creer_manipulateur(relus.manipulateur, nullptr) == nullptr,
+                 qPrintable(sorte->nom));
+    }
+    QCOMPARE(&sorte_manipulateur(QStringLiteral("morse-o-matic")), &sans_manipulateur());
 }
 
 QTEST_GUILESS_MAIN(TestMessagesCw)

@@ -3,6 +3,7 @@
 
 #include "banc_programme.h"
 #include "base/fichier_texte.h"
+#include "base/journal_diagnostic.h"
 #include "log/fichier_challenge.h"
 #include "log/table_journal.h"
 #include "ui/fenetre_aide.h"
@@ -173,6 +174,8 @@ void TestHabitudes::aide_dans_le_programme() {
     for (const char* touche : {"Échap", "Alt+D", "Alt+H", "Espace", "Entrée", "F1"}) {
         QVERIFY2(texte.contains(QString::fromUtf8(touche)), touche);
     }
+    // Where to find the diagnostic log when asking for help.
+    QVERIFY(texte.contains(chemin_journal_diagnostic().toHtmlEscaped()));
     QTest::keyClick(aide, Qt::Key_Escape);
     QVERIFY(!aide->isVisible());
 }

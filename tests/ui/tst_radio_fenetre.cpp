@@ -261,7 +261,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     QCOMPARE(f->ListBox_modeles->currentItem()->text(), QStringLiteral("Hamlib NET rigctl (2)"));
     QCOMPARE(f->Edit_port->text(), rigctld_.adresse());
     QCOMPARE(f->Label_port->text(), QStringLiteral("Adresse (hôte:port) :"));
-    QVERIFY(f->RadioButton_cwdaemon->isChecked());
+    QVERIFY(f->bouton_manipulateur(QStringLiteral("cwdaemon"))->isChecked());
     QCOMPARE(f->Edit_messages[1]->text(), QStringLiteral("{IND} {RST} {NUM}"));
 
     QTest::keyClicks(f->Edit_recherche, QStringLiteral("dummy (1)"));
@@ -270,7 +270,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     f->ListBox_modeles->setCurrentRow(1);
     QCOMPARE(f->Label_modele->text(), QStringLiteral("Modèle choisi : Hamlib Dummy (1)"));
     f->Edit_port->clear();
-    f->Edit_cwdaemon->setText(QStringLiteral("shack:99999"));
+    f->Edit_adresse_manipulateur->setText(QStringLiteral("shack:99999"));
     f->Edit_messages[0]->setText(QStringLiteral("CQ ZTC {MOI}"));
     f->BitBtn_OK->click();
     QCOMPARE(banc_->dialogues.textes(),
@@ -279,7 +279,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     QCOMPARE(lire_reglages_rig(banc_->chemin(QStringLiteral("cfg/Challenge_VRK.ini"))).radio.modele,
              2);
 
-    f->Edit_cwdaemon->setText(udp_->adresse());
+    f->Edit_adresse_manipulateur->setText(udp_->adresse());
     f->BitBtn_OK->click();
     QVERIFY(!f->isVisible());
     const ReglagesRig lus =
@@ -296,7 +296,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     // No radio, no keyer: the status area goes, and the keys are the entry's again.
     m()->RadioManipulateur1->trigger();
     f->ListBox_modeles->setCurrentRow(0);
-    f->RadioButton_aucun->setChecked(true);
+    f->bouton_manipulateur(QStringLiteral("aucun"))->setChecked(true);
     // Escape is "Annuler": nothing changes.
     QTRY_VERIFY(f->isActiveWindow());
     QTest::keyClick(f->Edit_recherche, Qt::Key_Escape);
@@ -304,7 +304,7 @@ void TestRadioFenetre::fenetre_des_reglages() {
     QVERIFY(radio().suivi().actif());
     m()->RadioManipulateur1->trigger();
     f->ListBox_modeles->setCurrentRow(0);
-    f->RadioButton_aucun->setChecked(true);
+    f->bouton_manipulateur(QStringLiteral("aucun"))->setChecked(true);
     f->BitBtn_OK->click();
     QVERIFY(!m()->fenetre->statusBar()->isVisible());
     QVERIFY(!radio().suivi().actif());
