@@ -3,8 +3,9 @@
 #include "bandes_adif.h"
 
 #include "base/fichier_texte.h"
-#include "log/table_journal.h"
+#include "log/cellules_qso.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 
 #include <QDate>
 #include <QTime>
@@ -58,9 +59,9 @@ int mhz_entiers(const QString& valeur) {
     return converti ? mhz : 0;
 }
 
-bool date_heure_lisibles(const QStringList& cellules) {
-    return QDate::fromString(cellules[col_date], QStringLiteral("dd/MM/yyyy")).isValid() &&
-           QTime::fromString(cellules[col_heure], QStringLiteral("hh:mm")).isValid();
+bool date_heure_lisibles(const CellulesQSO& qso) {
+    return QDate::fromString(qso.date, QStringLiteral("dd/MM/yyyy")).isValid() &&
+           QTime::fromString(qso.heure, QStringLiteral("hh:mm")).isValid();
 }
 
 bool mode_cw(const QString& mode) {
@@ -80,23 +81,23 @@ class Lecteur {
   private:
     // True when the tag ends the reading of its line.
     bool appliquer(const Balise& balise, const QString& ligne, qsizetype debut, int numero);
-    void fixer(int col, const QString& texte) {
-        cellules_[col] = texte;
+    void fixer(QString CellulesQSO::*champ, const QString& texte) {
+        qso_.*champ = texte;
         ecrit_ = true;
     }
     void juger(int numero);
     void ecarter(RaisonEcart raison, int numero) {
-        resultat_.ecartes.append({numero, raison, cellules_[col_indicatif]});
+        resultat_.ecartes.append({numero, raison, qso_.indicatif});
     }
     // A record not taken leaves nothing for the next one.
     void vider() {
-        cellules_ = QStringList(nb_colonnes_journal, QString());
+        qso_ = CellulesQSO();
         ecrit_ = false;
     }
 
     const BaseMembres& membres_;
     LectureAdif resultat_;
-    QStringList cellules_;
+    CellulesQSO qso_;
     bool ecrit_ = false;
     QString mode_;
 };
@@ -124,26 +125,26 @@ bool Lecteur::appliquer(const Balise& balise, const QString& ligne, qsizetype de
     const QString& nom = balise.nom;
     const QString valeur = ligne.mid(debut, balise.longueur);
     if (nom == QLatin1String("CALL")) {
-        fixer(col_indicatif, valeur.trimmed());
+        fixer(&CellulesQSO::indicatif, valeur.trimmed());
     } else if (nom == QLatin1String("NAME")) {
-        fixer(col_nom, valeur.trimmed());
+        fixer(&CellulesQSO::nom, valeur.trimmed());
     } else if (nom == QLatin1String("QSO_DATE")) {
-        fixer(col_date, valeur.mid(6, 2) + QLatin1Char('/') + valeur.mid(4, 2) + QLatin1Char('/') +
-                            valeur.left(4));
+        fixer(&CellulesQSO::date, valeur.mid(6, 2) + QLatin1Char('/') + valeur.mid(4, 2) +
+                                      QLatin1Char('/') + valeur.left(4));
     } else if (nom == QLatin1String("TIME_ON")) {
         // hhmm of hhmmss, whatever the length says.
         const QString hhmm = ligne.mid(debut, 4);
-        fixer(col_heure, hhmm.left(2) + QLatin1Char(':') + hhmm.mid(2));
+        fixer(&CellulesQSO::heure, hhmm.left(2) + QLatin1Char(':') + hhmm.mid(2));
     } else if (nom == QLatin1String("BAND")) {
-        fixer(col_bande, bande_de_texte(valeur));
+        fixer(&CellulesQSO::bande, bande_du_nom_adif(valeur));
     } else if (nom == QLatin1String("FREQ")) {
-        fixer(col_bande, bande_de_mhz(mhz_entiers(valeur)));
+        fixer(&CellulesQSO::bande, bande_de_mhz(mhz_entiers(valeur)));
     } else if (nom == QLatin1String("MODE")) {
         mode_ = valeur;
     } else if (nom == QLatin1String("RST_RCVD")) {
-        fixer(col_rst_recu, valeur);
+        fixer(&CellulesQSO::rst_recu, valeur);
     } else if (nom == QLatin1String("RST_SENT")) {
-        fixer(col_rst_env, valeur);
+        fixer(&CellulesQSO::rst_envoye, valeur);
     } else if (nom == QLatin1String("EOH")) {
         // The header is no QSO: what it carried does not reach the first record.
         vider();
@@ -159,12 +160,12 @@ bool Lecteur::appliquer(const Balise& balise, const QString& ligne, qsizetype de
 }
 
 void Lecteur::juger(int numero) {
-    const QString& indicatif = cellules_[col_indicatif];
+    const QString& indicatif = qso_.indicatif;
     if (!mode_cw(mode_)) {
         ecarter(RaisonEcart::mode_non_cw, numero);
     } else if (indicatif.isEmpty()) {
         ecarter(RaisonEcart::sans_indicatif, numero);
-    } else if (!date_heure_lisibles(cellules_)) {
+    } else if (!date_heure_lisibles(qso_)) {
         ecarter(RaisonEcart::date_heure_illisible, numero);
     } else if (!resultat_.base_membres_absente) {
         const ResultatMembre membre = membres_.chercher_membre(indicatif);
@@ -173,12 +174,12 @@ void Lecteur::juger(int numero) {
         } else if (membre.membre_numero == QLatin1String("NM")) {
             ecarter(RaisonEcart::non_membre, numero);
         } else {
-            cellules_[col_ztc] = membre.membre_numero;
+            qso_.ztc = membre.membre_numero;
             // As a commit takes it from the look-up; a NAME of the record stays.
-            if (cellules_[col_nom].isEmpty()) {
-                cellules_[col_nom] = membre.membre_nom;
+            if (qso_.nom.isEmpty()) {
+                qso_.nom = membre.membre_nom;
             }
-            resultat_.qso.append(cellules_);
+            resultat_.qso.append(qso_.en_texte());
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "base/erreur.h"
 #include "refdata/referentiel.h"
 #include "reports/commandes_rapports.h"
+#include "reports/redacteurs.h"
 #include "rules/textes_regles.h"
 
 namespace vorek {
@@ -31,6 +32,19 @@ int commande_rapport(ContexteCli& contexte) {
     if (!compte_rendu.erreur.isEmpty()) {
         throw Erreur(compte_rendu.erreur);
     }
+    return 0;
+}
+
+int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur) {
+    const QStringList& arguments = contexte.arguments.positionnels;
+    const Referentiel referentiel(contexte.etat.rep_cfg, contexte.etat.rep_BD);
+    charger_pour_cli(contexte, referentiel, arguments[0]);
+    ContexteRapport rapport{contexte.etat, referentiel, contexte.aujourdhui, QString()};
+    // An export the operator names takes its name from the command line.
+    const QString nom_choisi = redacteur.demande() ? arguments.value(1) : QString();
+    const EcritureRapport ecriture = redacteur.ecrire(rapport, nom_choisi);
+    contexte.sortie << ecriture.chemin << '\n';
+    avertir_base_membres_absente(contexte, ecriture.base_membres_absente);
     return 0;
 }
 

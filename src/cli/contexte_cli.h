@@ -25,6 +25,7 @@ struct ContexteCli {
 
 struct MessageCR;
 struct Referentiel;
+class RedacteurRapport;
 
 // Loads the file the command names as the windows do, rescoring included, without an entry
 // band; it becomes the current file. A rescoring that stopped on a date ends the command.
@@ -60,5 +61,7 @@ void avertir_avant_envoi(ContexteCli& contexte, const MessageCR& message);
 std::unique_ptr<QCoreApplication> creer_application(int& argc, char** argv);
 // Tells on stderr that the member database was missing.
 void avertir_base_membres_absente(ContexteCli& contexte, bool absente);
+// An export command: loads the log, writes the export, prints its path.
+int exporter_cli(ContexteCli& contexte, const RedacteurRapport& redacteur);
 
 } // namespace vorek

@@ -12,7 +12,6 @@
 #include <QStringDecoder>
 #include <QTime>
 
-#include <algorithm>
 #include <array>
 
 namespace vorek {
@@ -20,8 +19,6 @@ namespace vorek {
 namespace {
 
 constexpr int champs_qso = 10;
-// The VHF bands' usual designations in MHz, beside the kHz of the HF bands.
-constexpr std::array<qint64, 3> designations_mhz{50, 144, 432};
 
 bool blanc(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
@@ -155,9 +152,8 @@ int LecteurComptesRendus::bande(std::string_view frequence) {
         indice = indice_bande(*rapport);
     } else if (texte.size() <= 9 && valeur(texte) >= 0) {
         const qint64 v = valeur(texte);
-        const bool mhz = std::find(designations_mhz.begin(), designations_mhz.end(), v) !=
-                         designations_mhz.end();
-        if (const auto b = bande_de_frequence(mhz ? v * 1000 * 1000 : v * 1000)) {
+        // The VHF bands' usual designations are in MHz, beside the kHz of the HF bands.
+        if (const auto b = bande_de_frequence(designation_mhz(v) ? v * 1000 * 1000 : v * 1000)) {
             indice = indice_bande(*b);
         }
     }

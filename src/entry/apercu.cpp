@@ -44,23 +44,23 @@ ApercuQSO EntreeQSO::apercu_indicatif(const QString& indicatif, const QString& b
     const QString appel = indicatif.trimmed().toUpper();
     const ResultatMembre membre = referentiel_.membres.chercher_membre(appel);
     const double jour = vers_jours(utc.date());
-    QStringList cellules(nb_colonnes_journal);
-    cellules[col_indicatif] = appel;
-    cellules[col_date] = texte_date(jour);
-    cellules[col_heure] = utc.time().toString(QStringLiteral("hh:mm"));
-    cellules[col_bande] = bande;
-    cellules[col_rst_env] = textes::report_defaut();
-    cellules[col_rst_recu] = textes::report_defaut();
-    cellules[col_ztc] =
+    CellulesQSO qso;
+    qso.indicatif = appel;
+    qso.date = texte_date(jour);
+    qso.heure = utc.time().toString(QStringLiteral("hh:mm"));
+    qso.bande = bande;
+    qso.rst_envoye = textes::report_defaut();
+    qso.rst_recu = textes::report_defaut();
+    qso.ztc =
         membre.membre_numero.isEmpty() ? textes::non_membre() : membre.membre_numero.trimmed();
-    cellules[col_nom] = membre.membre_nom.trimmed();
-    return apercu_cellules(cellules, jour, bande);
+    qso.nom = membre.membre_nom.trimmed();
+    return apercu_cellules(qso, jour, bande);
 }
 
-ApercuQSO EntreeQSO::apercu_cellules(const QStringList& cellules, double jour,
+ApercuQSO EntreeQSO::apercu_cellules(const CellulesQSO& qso, double jour,
                                      const QString& bande) const {
     ApercuQSO apercu;
-    const QString& indicatif = cellules[col_indicatif];
+    const QString& indicatif = qso.indicatif;
     // A call of blanks is written as an empty call, which no rescoring scores.
     if (indicatif.isEmpty()) {
         return apercu;
@@ -76,7 +76,7 @@ ApercuQSO EntreeQSO::apercu_cellules(const QStringList& cellules, double jour,
             return apercu;
         }
         const Verdict verdict =
-            suivi_score_->apercu(cellules_lues(etat_.table, cellules), ligne, bande);
+            suivi_score_->apercu(cellules_lues(etat_.table, qso.en_texte()), ligne, bande);
         apercu.points = QString::number(verdict.points);
         apercu.raison = remarque(verdict.regle, annee_courante());
         if (verdict.points > 0) {

@@ -71,27 +71,29 @@ IssueCommit EntreeQSO::verifier(int ligne_haute) {
     return IssueCommit::enregistre;
 }
 
-QStringList EntreeQSO::cellules_commit() const {
-    QStringList cellules(nb_colonnes_journal);
-    cellules[col_indicatif] = Edit_call.trimmed();
-    cellules[col_date] = texte_date(vers_jours(DateTimePicker_date));
-    cellules[col_heure] = DateTimePicker_time.toString(QStringLiteral("hh:mm")).left(5);
-    cellules[col_bande] = bande_selectionnee();
-    cellules[col_rst_env] = Edit_RSTS.trimmed();
-    cellules[col_rst_recu] = Edit_RSTR.trimmed();
-    cellules[col_ztc] = Edit_NrZTC.trimmed();
-    cellules[col_nom] = Edit_nomZTC.trimmed();
-    cellules[col_notes] = Edit_Notes.trimmed();
-    return cellules;
+CellulesQSO EntreeQSO::cellules_commit() const {
+    CellulesQSO qso;
+    qso.indicatif = Edit_call.trimmed();
+    qso.date = texte_date(vers_jours(DateTimePicker_date));
+    qso.heure = DateTimePicker_time.toString(QStringLiteral("hh:mm")).left(5);
+    qso.bande = bande_selectionnee();
+    qso.rst_envoye = Edit_RSTS.trimmed();
+    qso.rst_recu = Edit_RSTR.trimmed();
+    qso.ztc = Edit_NrZTC.trimmed();
+    qso.nom = Edit_nomZTC.trimmed();
+    qso.notes = Edit_Notes.trimmed();
+    return qso;
 }
 
 void EntreeQSO::ecrire_ligne(int ligne) {
     bande_courante = bande_selectionnee();
-    const QStringList cellules = cellules_commit();
-    for (const int col : {col_indicatif, col_date, col_heure, col_bande, col_rst_env, col_rst_recu,
-                          col_ztc, col_nom, col_notes}) {
-        etat_.table.fixer_cellule(col, ligne, cellules[col]);
-    }
+    // The row's points and any cells past the notes stay as they are.
+    CellulesQSO qso = cellules_commit();
+    const CellulesQSO ecrite = CellulesQSO::de_la_ligne(etat_.table, ligne);
+    qso.points = ecrite.points;
+    qso.suite = ecrite.suite;
+    qso.nb_cellules = ecrite.nb_cellules;
+    qso.ecrire(etat_.table, ligne);
 }
 
 IssueCommit EntreeQSO::ecrire_QSO() {

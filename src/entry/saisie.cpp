@@ -34,9 +34,7 @@ QList<int> largeurs_Grille_prec() {
 }
 
 QStringList etiquettes_HF() {
-    QStringList etiquettes = bandes();
-    etiquettes.last() = QStringLiteral("SAT");
-    return etiquettes;
+    return etiquettes_grille_bandes();
 }
 
 EntreeQSO::EntreeQSO(Etat& etat, const Referentiel& referentiel, const Horloge& horloge,

@@ -3,6 +3,8 @@
 #include "apercu.h"
 #include "libelles.h"
 
+#include "log/cellules_qso.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -136,7 +138,7 @@ class EntreeQSO {
     // or more), marked from the log (the row under correction aside).
     QList<Partiel> liste_partielle() const;
     // The cells the commit writes into its row (column 7 is the rescoring's).
-    QStringList cellules_commit() const;
+    CellulesQSO cellules_commit() const;
     // The log's rows by call and by member, in step with the table.
     const IndexJournal& index_journal() const { return *index_; }
 
@@ -180,7 +182,7 @@ class EntreeQSO {
     IssueCommit ecrire_QSO();
     IssueCommit verifier(int ligne_haute);
     bool refus_meme_jour(const QString& indicatif, int ligne_haute, double jour) const;
-    ApercuQSO apercu_cellules(const QStringList& cellules, double jour, const QString& bande) const;
+    ApercuQSO apercu_cellules(const CellulesQSO& qso, double jour, const QString& bande) const;
     int ligne_corrigee() const;
     void ecrire_ligne(int ligne);
 

@@ -15,9 +15,10 @@
 namespace vorek {
 
 QString question_effacement(const TableJournal& table, int ligne) {
-    const QString indicatif = table.cellule(col_indicatif, ligne).trimmed();
-    const QString date = table.cellule(col_date, ligne).trimmed();
-    const QString heure = table.cellule(col_heure, ligne).trimmed();
+    const CellulesQSO ecrit = CellulesQSO::de_la_ligne(table, ligne);
+    const QString indicatif = ecrit.indicatif.trimmed();
+    const QString date = ecrit.date.trimmed();
+    const QString heure = ecrit.heure.trimmed();
     QString qso = indicatif.isEmpty() ? QStringLiteral("(sans indicatif)") : indicatif;
     if (!date.isEmpty()) {
         qso += QStringLiteral(" le ") + date;
@@ -31,11 +32,11 @@ QString question_effacement(const TableJournal& table, int ligne) {
 bool transferer_ligne(EntreeQSO& entree, int ligne) {
     Etat& etat = entree.etat();
     const TableJournal& table = etat.table;
+    const CellulesQSO qso = CellulesQSO::de_la_ligne(table, ligne);
     double jour = 0;
     double heure = 0;
-    if (ligne < 1 || ligne >= table.nb_lignes() ||
-        !essayer_date(table.cellule(col_date, ligne), jour) ||
-        !essayer_heure(table.cellule(col_heure, ligne), heure)) {
+    if (ligne < 1 || ligne >= table.nb_lignes() || !essayer_date(qso.date, jour) ||
+        !essayer_heure(qso.heure, heure)) {
         return false;
     }
     etat.fichier_modifie = true;
@@ -43,17 +44,17 @@ bool transferer_ligne(EntreeQSO& entree, int ligne) {
     entree.commencer_correction();
     entree.Edit_Pays.clear();
     entree.Edit_continent.clear();
-    entree.Edit_callChange(table.cellule(col_indicatif, ligne));
+    entree.Edit_callChange(qso.indicatif);
     entree.DateTimePicker_date = depuis_jours(jour).date();
     entree.DateTimePicker_time = depuis_jours(heure).time();
-    entree.Edit_RSTS = table.cellule(col_rst_env, ligne);
-    entree.Edit_RSTR = table.cellule(col_rst_recu, ligne);
-    entree.Edit_NrZTC = table.cellule(col_ztc, ligne);
-    entree.Edit_nomZTC = table.cellule(col_nom, ligne);
+    entree.Edit_RSTS = qso.rst_envoye;
+    entree.Edit_RSTR = qso.rst_recu;
+    entree.Edit_NrZTC = qso.ztc;
+    entree.Edit_nomZTC = qso.nom;
     // The operator corrects the note; the rescoring after the commit adds the remark again.
-    entree.Edit_Notes = note_operateur(table.cellule(col_notes, ligne));
+    entree.Edit_Notes = note_operateur(qso.notes);
     // The band grid's mark follows the band taken, or goes when the row's band is no item.
-    entree.choisir_bande(int(bandes().indexOf(table.cellule(col_bande, ligne))));
+    entree.choisir_bande(int(bandes().indexOf(qso.bande)));
     if (entree.index_bande >= 0) {
         entree.bande_courante = entree.bande_selectionnee();
     }
@@ -132,10 +133,10 @@ void prendre_membre(EntreeQSO& entree, int ligne, const QString& indicatif) {
         return;
     }
     TableJournal& table = entree.etat().table;
-    table.fixer_cellule(col_ztc, ligne,
-                        membre.membre_numero.isEmpty() ? textes::non_membre()
-                                                       : membre.membre_numero);
-    table.fixer_cellule(col_nom, ligne, membre.membre_nom);
+    CellulesQSO qso = CellulesQSO::de_la_ligne(table, ligne);
+    qso.ztc = membre.membre_numero.isEmpty() ? textes::non_membre() : membre.membre_numero;
+    qso.nom = membre.membre_nom;
+    qso.ecrire(table, ligne);
 }
 
 } // namespace

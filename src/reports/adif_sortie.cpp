@@ -4,12 +4,13 @@
 #include "noms_rapports.h"
 
 #include "base/fichier_texte.h"
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
+#include "rules/bandes.h"
 #include "rules/score.h"
 #include "rules/textes_regles.h"
 
-#include <array>
 #include <functional>
 #include <utility>
 
@@ -17,15 +18,14 @@ namespace vorek {
 
 namespace {
 
-using TableFrequences = std::array<std::pair<const char*, const char*>, 11>;
-
-std::optional<QString> chercher_frequence(const TableFrequences& table, const QString& bande) {
-    for (const auto& [cle, champ] : table) {
-        if (cle != nullptr && bande == QLatin1String(cle)) {
-            return QString::fromLatin1(champ);
-        }
+// The FREQ field from one of the band record's values; none for a text no band has, or a band
+// without that value.
+std::optional<QString> champ_frequence(const QString& bande, const char* Bande::*valeur) {
+    const Bande* b = trouver_bande(bande);
+    if (b == nullptr || b->*valeur == nullptr) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return champ_adif(QStringLiteral("FREQ"), QString::fromLatin1(b->*valeur));
 }
 
 // A record is built by appending to one text: a hundred thousand records make no
@@ -52,30 +52,29 @@ void ajouter_champ(QString& ligne, QLatin1StringView nom, const QString& valeur)
 }
 
 // Date, times, mode, band and FREQ slot: the part both writers share, after the date field.
-void ajouter_milieu(QString& ligne, const QStringList& cellules,
-                    const std::optional<QString>& freq) {
-    const QString heure = heure_adif(cellules.value(col_heure));
+void ajouter_milieu(QString& ligne, const CellulesQSO& qso, const std::optional<QString>& freq) {
+    const QString heure = heure_adif(qso.heure);
     ajouter_champ(ligne, QLatin1StringView("TIME_ON"), heure);
     ajouter_champ(ligne, QLatin1StringView("TIME_OFF"), heure);
     ligne.append(QLatin1StringView("<MODE:2>CW "));
-    ajouter_champ(ligne, QLatin1StringView("BAND"), cellules.value(col_bande).toUpper());
+    ajouter_champ(ligne, QLatin1StringView("BAND"), nom_adif_bande(qso.bande));
     if (freq) {
         ligne.append(*freq);
     }
     ligne.append(QLatin1Char(' '));
 }
 
-QString appel(const QStringList& cellules) {
-    return cellules.value(col_indicatif).trimmed();
+QString appel(const CellulesQSO& qso) {
+    return qso.indicatif.trimmed();
 }
 
 // The member number the writers go by: the database's, or without the database the row's
 // own one, as the rescoring does.
-QString numero_retenu(const QStringList& cellules, const ResultatMembre& membre) {
-    return membre.base_trouvee ? membre.membre_numero : numero_de_la_ligne(cellules.value(col_ztc));
+QString numero_retenu(const CellulesQSO& qso, const ResultatMembre& membre) {
+    return membre.base_trouvee ? membre.membre_numero : numero_de_la_ligne(qso.ztc);
 }
 
-using Enregistrement = std::function<QString(const QStringList&, const ResultatMembre&)>;
+using Enregistrement = std::function<QString(const CellulesQSO&, const ResultatMembre&)>;
 
 // The header, then one record per row with a call. True when a look-up found no member
 // database.
@@ -86,13 +85,13 @@ bool rediger_adif(const Etat& etat, const BaseMembres& membres, const QStringLis
     }
     bool base_absente = false;
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
-        const QStringList cellules = etat.table.ligne(ligne);
-        if (cellules.value(col_indicatif).isEmpty()) {
+        const CellulesQSO qso = CellulesQSO::de_la_ligne(etat.table, ligne);
+        if (qso.indicatif.isEmpty()) {
             continue;
         }
-        const ResultatMembre membre = membres.chercher_membre(appel(cellules));
+        const ResultatMembre membre = membres.chercher_membre(appel(qso));
         base_absente |= !membre.base_trouvee;
-        sortie.ligne(enregistrement(cellules, membre));
+        sortie.ligne(enregistrement(qso, membre));
     }
     return base_absente;
 }
@@ -116,14 +115,14 @@ ResultatAdif ecrire_adif(const Etat& etat, const BaseMembres& membres, const QSt
 }
 
 Enregistrement enregistrement_rapport(const Etat& etat) {
-    return [&etat](const QStringList& cellules, const ResultatMembre& membre) {
-        return ligne_adif_rapport(cellules, etat.station, membre);
+    return [&etat](const CellulesQSO& qso, const ResultatMembre& membre) {
+        return ligne_adif_rapport(qso, etat.station, membre);
     };
 }
 
 Enregistrement enregistrement_export(const Etat& etat) {
-    return [&etat](const QStringList& cellules, const ResultatMembre& membre) {
-        return ligne_export_adif(cellules, etat, membre);
+    return [&etat](const CellulesQSO& qso, const ResultatMembre& membre) {
+        return ligne_export_adif(qso, etat, membre);
     };
 }
 
@@ -167,34 +166,14 @@ QString champ_adif(const QString& nom, const QString& valeur) {
 }
 
 std::optional<QString> frequence_adif_rapport(const QString& bande) {
-    static const TableFrequences table{{
-        {"80m", "<FREQ:3>3.5"},
-        {"40m", "<FREQ:1>7"},
-        {"20m", "<FREQ:2>14"},
-        {"15m", "<FREQ:2>21"},
-        {"10m", "<FREQ:2>28"},
-    }};
-    return chercher_frequence(table, bande);
+    return champ_frequence(bande, &Bande::frequence_adif_rapport);
 }
 
 std::optional<QString> frequence_export_adif(const QString& bande) {
-    static const TableFrequences table{{
-        {"160m", "<FREQ:5>1.845"},
-        {"80m", "<FREQ:3>3.5"},
-        {"40m", "<FREQ:1>7"},
-        {"30m", "<FREQ:4>10.1"},
-        {"20m", "<FREQ:2>14"},
-        {"17m", "<FREQ:6>18.070"},
-        {"15m", "<FREQ:2>21"},
-        {"12m", "<FREQ:6>24.890"},
-        {"10m", "<FREQ:2>28"},
-        {"6m", "<FREQ:2>50"},
-        {"2m", "<FREQ:3>144"},
-    }};
-    return chercher_frequence(table, bande);
+    return champ_frequence(bande, &Bande::frequence_adif_export);
 }
 
-QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
+QString ligne_adif_rapport(const CellulesQSO& qso, const Station& station,
                            const ResultatMembre& membre) {
     QString ligne;
     ligne.reserve(256);
@@ -202,14 +181,14 @@ QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
     ajouter_champ(ligne, QLatin1StringView("MY_STREET"), station.station_adresse1);
     ajouter_champ(ligne, QLatin1StringView("MY_CITY"), station.station_adresse2);
     ajouter_champ(ligne, QLatin1StringView("OPERATOR"), station.station_call);
-    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(cellules));
-    ajouter_champ(ligne, QLatin1StringView("QSO_DATE"), date_adif(cellules.value(col_date)));
-    ajouter_milieu(ligne, cellules, frequence_adif_rapport(cellules.value(col_bande)));
-    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), cellules.value(col_rst_env));
-    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), cellules.value(col_rst_recu));
+    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(qso));
+    ajouter_champ(ligne, QLatin1StringView("QSO_DATE"), date_adif(qso.date));
+    ajouter_milieu(ligne, qso, frequence_adif_rapport(qso.bande));
+    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), qso.rst_envoye);
+    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), qso.rst_recu);
     // A member the database lists without a number keeps its empty field; an empty number
     // of the row's own says nothing.
-    const QString numero = numero_retenu(cellules, membre);
+    const QString numero = numero_retenu(qso, membre);
     if (numero != textes::non_membre() && (membre.base_trouvee || !numero.isEmpty())) {
         ajouter_champ(ligne, QLatin1StringView("APP_LOGGER32_USER_1"), numero);
     }
@@ -217,32 +196,31 @@ QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
     return ligne;
 }
 
-QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
-                          const ResultatMembre& membre) {
+QString ligne_export_adif(const CellulesQSO& qso, const Etat& etat, const ResultatMembre& membre) {
     QString ligne;
     ligne.reserve(256);
     ajouter_champ(ligne, QLatin1StringView("OPERATOR"), etat.station.station_call);
-    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(cellules));
-    const QString date = date_adif(cellules.value(col_date));
+    ajouter_champ(ligne, QLatin1StringView("CALL"), appel(qso));
+    const QString date = date_adif(qso.date);
     ligne.append(QLatin1StringView("<QSO_DATE:"));
     ajouter_nombre(ligne, longueur_cp1252(date));
     ligne.append(QLatin1StringView(":D>"));
     ligne.append(date);
     ligne.append(QLatin1Char(' '));
-    ajouter_milieu(ligne, cellules, frequence_export_adif(cellules.value(col_bande)));
-    const QString numero = cellules.value(col_ztc);
-    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), cellules.value(col_rst_env));
-    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), cellules.value(col_rst_recu));
+    ajouter_milieu(ligne, qso, frequence_export_adif(qso.bande));
+    const QString& numero = qso.ztc;
+    ajouter_champ(ligne, QLatin1StringView("RST_SENT"), qso.rst_envoye);
+    ajouter_champ(ligne, QLatin1StringView("RST_RCVD"), qso.rst_recu);
     ajouter_champ(ligne, QLatin1StringView("STX"), etat.station.station_nr_club);
     ajouter_champ(ligne, QLatin1StringView("SRX"), numero);
-    if (!cellules.value(col_nom).isEmpty()) {
-        ajouter_champ(ligne, QLatin1StringView("NAME"), cellules.value(col_nom));
+    if (!qso.nom.isEmpty()) {
+        ajouter_champ(ligne, QLatin1StringView("NAME"), qso.nom);
     }
-    if (!numero_retenu(cellules, membre).isEmpty()) {
+    if (!numero_retenu(qso, membre).isEmpty()) {
         ajouter_champ(ligne, QLatin1StringView("APP_LOGGER32_USER_1"), numero);
     }
-    if (!cellules.value(col_notes).isEmpty()) {
-        ajouter_champ(ligne, QLatin1StringView("NOTES"), cellules.value(col_notes));
+    if (!qso.notes.isEmpty()) {
+        ajouter_champ(ligne, QLatin1StringView("NOTES"), qso.notes);
     }
     ligne.append(QLatin1StringView("<EOR>"));
     return ligne;

@@ -8,6 +8,7 @@
 namespace vorek {
 
 class Etat;
+struct CellulesQSO;
 class BaseMembres;
 struct Station;
 struct ResultatMembre;
@@ -22,10 +23,9 @@ std::optional<QString> frequence_export_adif(const QString& bande);
 // One record line of each writer for a log row (its cells, column 0 first). membre is the
 // member database's answer for the row's call; without the database the row's own number
 // stands in for it.
-QString ligne_adif_rapport(const QStringList& cellules, const Station& station,
+QString ligne_adif_rapport(const CellulesQSO& qso, const Station& station,
                            const ResultatMembre& membre);
-QString ligne_export_adif(const QStringList& cellules, const Etat& etat,
-                          const ResultatMembre& membre);
+QString ligne_export_adif(const CellulesQSO& qso, const Etat& etat, const ResultatMembre& membre);
 
 struct LignesAdif {
     QStringList lignes;

@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "noms_rapports.h"
 
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 
 namespace vorek {
@@ -19,24 +20,24 @@ QString champ_membre(const QString& numero) {
 
 } // namespace
 
-QString ligne_ascii(const QStringList& cellules) {
+QString ligne_ascii(const CellulesQSO& qso) {
     return formater_ligne({
-        {cellules.value(col_indicatif), 12},
-        {date_aaaammjj(cellules.value(col_date)), 9},
-        {cellules.value(col_heure).left(5), 7},
-        {cellules.value(col_bande), 4},
-        {cellules.value(col_rst_env), 4},
-        {cellules.value(col_rst_recu), 4},
-        {champ_membre(cellules.value(col_ztc)), 10},
+        {qso.indicatif, 12},
+        {date_aaaammjj(qso.date), 9},
+        {qso.heure.left(5), 7},
+        {qso.bande, 4},
+        {qso.rst_envoye, 4},
+        {qso.rst_recu, 4},
+        {champ_membre(qso.ztc), 10},
         {QStringLiteral("CW"), 2},
     });
 }
 
 void rediger_ascii(const Etat& etat, SortieLignes& sortie) {
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
-        const QStringList cellules = etat.table.ligne(ligne);
-        if (!cellules.value(col_indicatif).isEmpty()) {
-            sortie.ligne(ligne_ascii(cellules));
+        const CellulesQSO qso = CellulesQSO::de_la_ligne(etat.table, ligne);
+        if (!qso.indicatif.isEmpty()) {
+            sortie.ligne(ligne_ascii(qso));
         }
     }
 }

@@ -6,10 +6,11 @@
 namespace vorek {
 
 class Etat;
+struct CellulesQSO;
 class SortieLignes;
 
 // The listing line of a log row (its cells, column 0 first): 52 characters.
-QString ligne_ascii(const QStringList& cellules);
+QString ligne_ascii(const CellulesQSO& qso);
 
 void rediger_ascii(const Etat& etat, SortieLignes& sortie);
 QStringList lignes_ascii(const Etat& etat);

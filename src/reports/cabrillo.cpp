@@ -4,6 +4,7 @@
 #include "conversions.h"
 #include "noms_rapports.h"
 
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "rules/bandes.h"
 
@@ -48,21 +49,21 @@ QStringList entete_cabrillo(const Station& station) {
     };
 }
 
-QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,
+QString ligne_qso_cabrillo(const CellulesQSO& qso, const QString& station_call,
                            const QString& station_nr_club) {
-    const std::optional<QString> frequence = frequence_rapport(cellules.value(col_bande));
+    const std::optional<QString> frequence = frequence_rapport(qso.bande);
     QList<ColonneFixe> colonnes{
         colonne_qso(champ_qso, QStringLiteral("QSO:")),
         colonne_qso(champ_frequence, frequence.value_or(QString()), Alignement::droite),
         colonne_qso(champ_mode, QStringLiteral("CW")),
-        colonne_qso(champ_date, date_cabrillo(cellules.value(col_date))),
-        colonne_qso(champ_heure, heure_cabrillo(cellules.value(col_heure))),
+        colonne_qso(champ_date, date_cabrillo(qso.date)),
+        colonne_qso(champ_heure, heure_cabrillo(qso.heure)),
         colonne_qso(champ_indicatif_station, station_call),
         colonne_qso(champ_rst_envoye, QStringLiteral("599")),
         colonne_qso(champ_numero_station, station_nr_club),
-        colonne_qso(champ_indicatif, cellules.value(col_indicatif)),
+        colonne_qso(champ_indicatif, qso.indicatif),
         colonne_qso(champ_rst_recu, QStringLiteral("599")),
-        colonne_qso(champ_numero, sans_premiere_etoile(cellules.value(col_ztc))),
+        colonne_qso(champ_numero, sans_premiere_etoile(qso.ztc)),
     };
     if (!frequence) {
         colonnes.removeAt(champ_frequence);
@@ -76,10 +77,9 @@ void rediger_cabrillo(const Etat& etat, SortieLignes& sortie) {
         sortie.ligne(ligne);
     }
     for (int ligne = 1; ligne < etat.table.nb_lignes(); ++ligne) {
-        const QStringList cellules = etat.table.ligne(ligne);
-        if (!cellules.value(col_indicatif).isEmpty()) {
-            sortie.ligne(
-                ligne_qso_cabrillo(cellules, station.station_call, station.station_nr_club));
+        const CellulesQSO qso = CellulesQSO::de_la_ligne(etat.table, ligne);
+        if (!qso.indicatif.isEmpty()) {
+            sortie.ligne(ligne_qso_cabrillo(qso, station.station_call, station.station_nr_club));
         }
     }
     sortie.ligne(QStringLiteral("END-OF-LOG:"));

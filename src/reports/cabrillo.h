@@ -8,6 +8,7 @@
 namespace vorek {
 
 class Etat;
+struct CellulesQSO;
 class SortieLignes;
 struct Station;
 
@@ -33,7 +34,7 @@ inline constexpr std::array<int, 11> largeurs_qso_cabrillo{4, 5, 2, 10, 4, 13, 3
 QStringList entete_cabrillo(const Station& station);
 
 // One "QSO:" line for a log row (its cells, column 0 first).
-QString ligne_qso_cabrillo(const QStringList& cellules, const QString& station_call,
+QString ligne_qso_cabrillo(const CellulesQSO& qso, const QString& station_call,
                            const QString& station_nr_club);
 
 // The whole report: header, one line per row with a call, "END-OF-LOG:".

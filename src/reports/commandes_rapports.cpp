@@ -1,30 +1,15 @@
 #include "commandes_rapports.h"
 
-#include "adif_sortie.h"
-#include "ascii.h"
-#include "cabrillo.h"
+#include "redacteurs.h"
 
 #include "base/erreur.h"
 #include "log/etat.h"
 #include "refdata/referentiel.h"
 #include "rules/textes_regles.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace vorek {
 
 namespace {
-
-// The full path of every file written, one a line, as the operator's system spells it: a
-// name alone would not say which folder to look in.
-QString emplacements(const QString& titre, const QStringList& chemins) {
-    QStringList lignes{titre};
-    for (const QString& chemin : chemins) {
-        lignes.append(QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath()));
-    }
-    return lignes.join(QLatin1Char('\r'));
-}
 
 void signaler_base_absente(bool absente, const QString& message, Dialogues& dialogues) {
     // Once per command: every row's look-up would tell the same.
@@ -39,13 +24,11 @@ CompteRendu executer_ecrire_log(ContexteRapport& contexte) {
     CompteRendu compte_rendu;
     const OperationReferentiel operation(contexte.referentiel);
     try {
-        compte_rendu.chemins.append(ecrire_cabrillo(contexte.etat));
-        const ResultatRapportTexte texte = ecrire_rapport_texte(contexte);
-        compte_rendu.base_membres_absente = texte.base_membres_absente;
-        compte_rendu.chemins.append(texte.chemin);
-        const ResultatAdif adif = ecrire_adif_rapport(contexte.etat, contexte.referentiel.membres);
-        compte_rendu.base_membres_absente |= adif.base_membres_absente;
-        compte_rendu.chemins.append(adif.chemin);
+        for (const RedacteurRapport* redacteur : redacteurs_compte_rendu()) {
+            const EcritureRapport ecriture = redacteur->ecrire(contexte, QString());
+            compte_rendu.base_membres_absente |= ecriture.base_membres_absente;
+            compte_rendu.chemins.append(ecriture.chemin);
+        }
     } catch (const Erreur& e) {
         compte_rendu.erreur = e.message();
     }
@@ -75,41 +58,25 @@ bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues
     return true;
 }
 
-DemandeFichier demande_export_adif() {
-    return {QString(), QStringLiteral("Fichier ADIF (*.adi)|*.adi"), QStringLiteral("adi"),
-            QString(), QString()};
-}
-
-bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dialogues& dialogues) {
-    const QString nom = dialogues.fichier_a_enregistrer(demande_export_adif());
-    if (nom.isEmpty()) {
-        return false;
+bool commande_exporter(const RedacteurRapport& redacteur, ContexteRapport& contexte,
+                       Dialogues& dialogues) {
+    QString nom;
+    if (const std::optional<DemandeFichier> demande = redacteur.demande()) {
+        nom = dialogues.fichier_a_enregistrer(*demande);
+        if (nom.isEmpty()) {
+            return false;
+        }
     }
     try {
-        const ResultatAdif resultat = exporter_adif(etat, referentiel.membres, nom);
-        signaler_base_absente(resultat.base_membres_absente,
+        const EcritureRapport ecriture = redacteur.ecrire(contexte, nom);
+        signaler_base_absente(ecriture.base_membres_absente,
                               QString::fromLatin1(message_base_membres_absente), dialogues);
-        dialogues.message(TypeMessage::simple,
-                          emplacements(QStringLiteral("Export ADIF écrit :"), {resultat.chemin}));
+        dialogues.message(TypeMessage::simple, redacteur.annonce(contexte.etat, ecriture.chemin));
         return true;
     } catch (const Erreur& e) {
         dialogues.message(TypeMessage::erreur, e.message());
         return false;
     }
-}
-
-bool commande_export_ascii(const Etat& etat, Dialogues& dialogues) {
-    QString chemin;
-    try {
-        chemin = exporter_ascii(etat);
-    } catch (const Erreur& e) {
-        dialogues.message(TypeMessage::erreur, e.message());
-        return false;
-    }
-    dialogues.message(TypeMessage::simple,
-                      message_ascii(etat) + QStringLiteral("\r\r") +
-                          emplacements(QStringLiteral("Fichier écrit :"), {chemin}));
-    return true;
 }
 
 } // namespace vorek

@@ -9,8 +9,7 @@
 
 namespace vorek {
 
-class Etat;
-struct Referentiel;
+class RedacteurRapport;
 
 // What the report command did. erreur is the general error box's text of the writer that
 // failed, which ended the command; empty when all three files were written.
@@ -33,16 +32,11 @@ bool ecrire_log(ContexteRapport& contexte, Dialogues& dialogues);
 // box or the confirmation with the full path of each file written.
 bool signaler_compte_rendu(const CompteRendu& compte_rendu, Dialogues& dialogues);
 
-// SaveDialog_ADIF.
-DemandeFichier demande_export_adif();
-
-// BitBtn_export_ADIF and ExportADIF1: asks for the name and writes the export. A cancelled
-// dialog does nothing; a written file is announced with its full path (it goes to the work
-// folder whatever folder the dialog showed). True when a file was written.
-bool commande_export_adif(const Etat& etat, const Referentiel& referentiel, Dialogues& dialogues);
-
-// ExportTXT1: writes the listing, then tells its name and full path. True when it was
-// written.
-bool commande_export_ascii(const Etat& etat, Dialogues& dialogues);
+// BitBtn_export_ADIF, ExportADIF1 and ExportTXT1: writes an export, after asking for its
+// name when the operator names it (a cancelled dialog does nothing), then tells the full
+// path of the file written (the ADIF export goes to the work folder whatever folder the
+// dialog showed). True when a file was written.
+bool commande_exporter(const RedacteurRapport& redacteur, ContexteRapport& contexte,
+                       Dialogues& dialogues);
 
 } // namespace vorek

@@ -6,6 +6,7 @@
 #include "noms_rapports.h"
 
 #include "base/dates.h"
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "rules/score.h"
 
@@ -59,7 +60,7 @@ class RedactionTexte {
             sortie_.ligne(ligne);
         }
     }
-    void lister(const QStringList& cellules);
+    void lister(const CellulesQSO& qso);
     void fermer_page(FinDePage fin);
     void recapitulatif();
     void page_score();
@@ -74,9 +75,9 @@ void RedactionTexte::rediger() {
     compteurs_ = CompteursRapport{};
     ecrire(entete_page(etat_, annee_, compteurs_.num_page));
     for (int ligne = 1; ligne < etat_.table.nb_lignes(); ++ligne) {
-        const QStringList cellules = etat_.table.ligne(ligne);
-        if (!cellules.value(col_indicatif).isEmpty() && !cellules.value(col_ztc).isEmpty()) {
-            lister(cellules);
+        const CellulesQSO qso = CellulesQSO::de_la_ligne(etat_.table, ligne);
+        if (!qso.indicatif.isEmpty() && !qso.ztc.isEmpty()) {
+            lister(qso);
         }
     }
     fermer_page(FinDePage::derniere);
@@ -84,9 +85,9 @@ void RedactionTexte::rediger() {
     page_score();
 }
 
-void RedactionTexte::lister(const QStringList& cellules) {
-    sortie_.ligne(ligne_listing(cellules));
-    compteurs_.points_page += cellules.value(col_points).toInt();
+void RedactionTexte::lister(const CellulesQSO& qso) {
+    sortie_.ligne(ligne_listing(qso));
+    compteurs_.points_page += qso.points.toInt();
     ++compteurs_.lignes_page;
     if (compteurs_.lignes_page % lignes_par_bloc == 0) {
         sortie_.ligne(QString());
@@ -191,18 +192,18 @@ QStringList entete_page(const Etat& etat, const QString& annee, int num_page) {
     };
 }
 
-QString ligne_listing(const QStringList& cellules) {
+QString ligne_listing(const CellulesQSO& qso) {
     return formater_ligne({
-        {cellules.value(col_date), 10},
-        {cellules.value(col_heure), 5},
-        a_droite(cellules.value(col_bande)),
-        {cellules.value(col_indicatif), 12},
-        {cellules.value(col_rst_env), 5},
-        {cellules.value(col_rst_recu), 3},
-        a_droite(cellules.value(col_ztc)),
-        a_droite(cellules.value(col_points)),
-        {cellules.value(col_nom), 20},
-        {cellules.value(col_notes), 25},
+        {qso.date, 10},
+        {qso.heure, 5},
+        a_droite(qso.bande),
+        {qso.indicatif, 12},
+        {qso.rst_envoye, 5},
+        {qso.rst_recu, 3},
+        a_droite(qso.ztc),
+        a_droite(qso.points),
+        {qso.nom, 20},
+        {qso.notes, 25},
     });
 }
 

@@ -7,6 +7,7 @@
 namespace vorek {
 
 class Etat;
+struct CellulesQSO;
 class SortieLignes;
 struct Referentiel;
 
@@ -32,7 +33,7 @@ struct CompteursRapport {
 QStringList entete_page(const Etat& etat, const QString& annee, int num_page);
 
 // The listing line of a row (its cells, column 0 first): 95 characters.
-QString ligne_listing(const QStringList& cellules);
+QString ligne_listing(const CellulesQSO& qso);
 
 // The whole report for the table as it stands (points not recomputed). compteurs ends
 // with the declared total in total_reporte.

@@ -198,12 +198,6 @@ struct Parcours {
 
 } // namespace
 
-CellulesQSO CellulesQSO::de_la_ligne(const TableJournal& table, int ligne) {
-    return {table.cellule(col_date, ligne),      table.cellule(col_heure, ligne),
-            table.cellule(col_indicatif, ligne), table.cellule(col_bande, ligne),
-            table.cellule(col_ztc, ligne),       table.cellule(col_points, ligne)};
-}
-
 QString remarque(Regle regle, const QString& annee_courante) {
     switch (regle) {
     case Regle::non_membre:
@@ -411,7 +405,7 @@ struct MemoireScore::Donnees {
             q.bande.isEmpty()
                 ? points_par_bande(id_bande_combo, conditions.bande_selectionnee, meme_continent)
                 : points_par_bande(parcours.id_bande, q.bande, meme_continent);
-        return {f.bonus ? 2 * points : points, Regle::aucune};
+        return {f.bonus ? multiplicateur_station_club * points : points, Regle::aucune};
     }
 
     // Column 7 as the rescoring leaves it: the points, or nothing without a column 7.

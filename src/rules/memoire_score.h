@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/cellules_qso.h"
+
 #include <QString>
 
 #include <memory>
@@ -8,21 +10,8 @@
 namespace vorek {
 
 class Etat;
-class TableJournal;
 struct Referentiel;
 struct ResultatMembre;
-
-// The cells of a row that the rescoring reads.
-struct CellulesQSO {
-    QString date;
-    QString heure;
-    QString indicatif;
-    QString bande;
-    QString ztc;
-    QString points;
-    static CellulesQSO de_la_ligne(const TableJournal& table, int ligne);
-    bool operator==(const CellulesQSO&) const = default;
-};
 
 // The rule that takes a QSO's points; aucune when it scores (or scores 0 for its band alone).
 enum class Regle { aucune, non_membre, hors_date, meme_jour, meme_bande };

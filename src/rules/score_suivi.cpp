@@ -124,11 +124,7 @@ void ScoreSuivi::preparer() {
 }
 
 CellulesQSO cellules_lues(const TableJournal& table, const QStringList& ligne) {
-    const auto cellule = [&](int col) {
-        return col < table.nb_colonnes() ? ligne.value(col) : QString();
-    };
-    return {cellule(col_date),  cellule(col_heure), cellule(col_indicatif),
-            cellule(col_bande), cellule(col_ztc),   cellule(col_points)};
+    return CellulesQSO::du_texte(ligne, table.nb_colonnes());
 }
 
 } // namespace vorek

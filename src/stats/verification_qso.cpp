@@ -4,6 +4,7 @@
 
 #include "base/dates.h"
 #include "base/erreur.h"
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "log/fiche_station.h"
 #include "reports/cabrillo.h"
@@ -121,8 +122,8 @@ class VerificationQso {
             return;
         }
         const Station& station = source_.etat.station;
-        const QString attendue = ligne_qso_cabrillo(table_.ligne(qso.ligne), station.station_call,
-                                                    station.station_nr_club);
+        const QString attendue = ligne_qso_cabrillo(CellulesQSO::de_la_ligne(table_, qso.ligne),
+                                                    station.station_call, station.station_nr_club);
         const LectureQso lecture = attendue == qso.texte ? LectureQso{} : lire_ligne_qso(attendue);
         if (!lecture.qso) {
             return;

@@ -110,11 +110,10 @@ void PanneauSaisie::construire_champs() {
 
 void PanneauSaisie::construire_bandes() {
     StringGrid_HF = creer<QTableWidget>(Panel6, "StringGrid_HF");
-    StringGrid_HF->setColumnCount(15);
+    const QStringList etiquettes = etiquettes_grille_bandes();
+    StringGrid_HF->setColumnCount(int(etiquettes.size()));
     StringGrid_HF->setRowCount(1);
-    QStringList bandes_hf = bandes();
-    bandes_hf.last() = QStringLiteral("SAT");
-    StringGrid_HF->setHorizontalHeaderLabels(bandes_hf);
+    StringGrid_HF->setHorizontalHeaderLabels(etiquettes);
     StringGrid_HF->verticalHeader()->hide();
     StringGrid_HF->horizontalHeader()->setMinimumSectionSize(10);
     StringGrid_HF->verticalHeader()->setMinimumSectionSize(10);

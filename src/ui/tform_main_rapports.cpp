@@ -4,12 +4,27 @@
 #include "tform_main.h"
 
 #include "reports/commandes_rapports.h"
+#include "reports/redacteurs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QToolButton>
 
 namespace vorek {
+
+namespace {
+
+ContexteRapport contexte_rapport(Contexte& contexte) {
+    return {contexte.etat, *contexte.referentiel, contexte.horloge.maintenant_local().date(),
+            contexte.entree->bande_selectionnee()};
+}
+
+void exporter(Contexte& contexte, const RedacteurRapport& redacteur) {
+    ContexteRapport rapport = contexte_rapport(contexte);
+    commande_exporter(redacteur, rapport, contexte.dialogues);
+}
+
+} // namespace
 
 void TForm_main::connecter_rapports() {
     connect(EcrireLog, &QToolButton::clicked, this, &TForm_main::EcrireLogClick);
@@ -18,9 +33,7 @@ void TForm_main::connecter_rapports() {
 }
 
 void TForm_main::EcrireLogClick() {
-    ContexteRapport rapport{contexte_.etat, *contexte_.referentiel,
-                            contexte_.horloge.maintenant_local().date(),
-                            contexte_.entree->bande_selectionnee()};
+    ContexteRapport rapport = contexte_rapport(contexte_);
     CompteRendu compte_rendu;
     {
         CurseurOccupe curseur;
@@ -32,11 +45,11 @@ void TForm_main::EcrireLogClick() {
 }
 
 void TForm_main::ExportADIF1Click() {
-    commande_export_adif(contexte_.etat, *contexte_.referentiel, contexte_.dialogues);
+    exporter(contexte_, redacteur_export_adif());
 }
 
 void TForm_main::ExportTXT1Click() {
-    commande_export_ascii(contexte_.etat, contexte_.dialogues);
+    exporter(contexte_, redacteur_listing_ascii());
 }
 
 } // namespace vorek

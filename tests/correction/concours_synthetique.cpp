@@ -1,6 +1,7 @@
 #include "concours_synthetique.h"
 
 #include "base/fichier_texte.h"
+#include "log/cellules_qso.h"
 #include "log/fiche_station.h"
 #include "log/table_journal.h"
 #include "reports/cabrillo.h"
@@ -262,13 +263,13 @@ class Generateur {
     QString ligne_qso(const Station& s, const Ligne& l, const QDateTime& quand) {
         const QString bande = QString::fromLatin1(table_bandes()[size_t(l.bande)].texte);
         if (s.format == 0) {
-            QStringList cellules(nb_colonnes_journal);
-            cellules[col_date] = quand.toString(QStringLiteral("dd/MM/yyyy"));
-            cellules[col_heure] = quand.toString(QStringLiteral("hh:mm"));
-            cellules[col_indicatif] = l.appel;
-            cellules[col_bande] = bande;
-            cellules[col_ztc] = l.recu;
-            return ligne_qso_cabrillo(cellules, s.indicatif, s.numero);
+            CellulesQSO qso;
+            qso.date = quand.toString(QStringLiteral("dd/MM/yyyy"));
+            qso.heure = quand.toString(QStringLiteral("hh:mm"));
+            qso.indicatif = l.appel;
+            qso.bande = bande;
+            qso.ztc = l.recu;
+            return ligne_qso_cabrillo(qso, s.indicatif, s.numero);
         }
         const QStringList champs{frequence(l, s.format),
                                  QStringLiteral("CW"),

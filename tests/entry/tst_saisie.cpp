@@ -2,6 +2,7 @@
 #include "poste_essai.h"
 
 #include "log/etat.h"
+#include "rules/bandes.h"
 
 #include <QTest>
 
@@ -134,6 +135,14 @@ void TstSaisie::grille_des_bandes() {
     p.entree.ComboBox_bandChange(QStringLiteral("sat"));
     QVERIFY(p.entree.cellule_HF_marquee(14, 1));
     QCOMPARE(etiquettes_HF().last(), QStringLiteral("SAT"));
+    // Every column of the grid chooses the band of its place in the band table.
+    const QStringList textes = bandes();
+    QCOMPARE(etiquettes_HF().size(), textes.size());
+    for (int c = 0; c < int(textes.size()); ++c) {
+        p.entree.StringGrid_HFSelectCell(c, 1);
+        QCOMPARE(p.entree.bande_selectionnee(), textes[c]);
+        QVERIFY(p.entree.cellule_HF_marquee(c, 1));
+    }
 }
 
 void TstSaisie::bande_hors_liste() {
@@ -141,7 +150,7 @@ void TstSaisie::bande_hors_liste() {
     p.saisir(QStringLiteral("DL1AA"));
     p.entree.ComboBox_bandChange(QStringLiteral("3cm"));
     QCOMPARE(p.entree.index_bande, -1);
-    for (int c = 0; c < 15; ++c) {
+    for (int c = 0; c < int(bandes().size()); ++c) {
         QVERIFY(!p.entree.cellule_HF_marquee(c, 1));
     }
     p.entree.BitBtn_validerClick();

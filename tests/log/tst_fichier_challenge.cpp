@@ -5,6 +5,7 @@
 #include "disque_plein.h"
 #include "journal_rempli.h"
 #include "ligne_donnees.h"
+#include "log/cellules_qso.h"
 #include "log/commandes_fichier.h"
 #include "log/etat.h"
 #include "log/fichier_challenge.h"
@@ -42,6 +43,8 @@ class TestFichierChallenge : public QObject {
     void enregistrer_sous_nom_data();
     void enregistrer_sous_nom();
     void ouvrir_journal();
+    void qso_aller_retour_data();
+    void qso_aller_retour();
 
   private:
     void preparer(Etat& etat) const;
@@ -491,6 +494,52 @@ void TestFichierChallenge::ouvrir_journal() {
     QCOMPARE(courant.fichier_courant, bon);
     QCOMPARE(compter_QSO(courant.table), 4);
     QCOMPARE(dialogues.questions.size(), 2);
+}
+
+void TestFichierChallenge::qso_aller_retour_data() {
+    QTest::addColumn<QStringList>("cellules");
+    const QString remarque = QStringLiteral(" >>>>>>>  Déjà QSO le même jour !  <<<<<<<<");
+    ligne_donnees("vide", QStringList(10));
+    ligne_donnees("blancs gardes", QStringList{" 01/07/2025", "10:05 ", "  f5abc ", " 40m", "5 9",
+                                               "599 ", " 12", " 4", "  Jean-Loïc ", "   "});
+    ligne_donnees("textes sans regle",
+                  QStringList{"31/02/2025", "25:61", "F5ABC/P/MM", "1,2m", "59", "5999", "*12*",
+                              "-3", "Œdipe € ß", "note" + remarque});
+    ligne_donnees("remarque seule sans blanc",
+                  QStringList{"01/07/2025", "10:05", "F5ABC", "sat", "599", "599", "NM", "0", "",
+                              remarque.trimmed()});
+    ligne_donnees("huit colonnes",
+                  QStringList{"01/07/2025", "10:05", "F5ABC", "20m", "599", "599", "12", "4"});
+    ligne_donnees("une colonne", QStringList{"F5ABC"});
+    ligne_donnees("douze colonnes", QStringList{"01/07/2025", "10:05", "F5ABC", "20m", "599", "599",
+                                                "12", "4", "Jean", "", " onze ", "douze"});
+}
+
+// A row read into the record and written back is the row it was, and a file whose every row
+// went through the record is the same file, byte for byte.
+void TestFichierChallenge::qso_aller_retour() {
+    QFETCH(QStringList, cellules);
+    const CellulesQSO qso = CellulesQSO::du_texte(cellules);
+    QCOMPARE(qso.en_texte(), cellules);
+    QCOMPARE(qso.indicatif, cellules.value(col_indicatif));
+    QCOMPARE(qso.notes, cellules.value(col_notes));
+    QCOMPARE(qso.suite, cellules.mid(nb_colonnes_journal));
+
+    Etat etat;
+    preparer(etat);
+    etat.table.fixer_nb_colonnes(int(cellules.size()));
+    remplir_journal(etat, {cellules, QStringList(cellules.size(), QStringLiteral("x"))});
+    sauver_fichier(etat, QStringLiteral("A.VRK"));
+    Etat relu;
+    preparer(relu);
+    charger_fichier(relu, QStringLiteral("A.VRK"));
+    for (int ligne = 0; ligne < relu.table.nb_lignes(); ++ligne) {
+        CellulesQSO::de_la_ligne(relu.table, ligne).ecrire(relu.table, ligne);
+    }
+    sauver_fichier(relu, QStringLiteral("B.VRK"));
+    QCOMPARE(lire_octets(chemin(QStringLiteral("Fichiers_challenge/B.VRK"))),
+             lire_octets(chemin(QStringLiteral("Fichiers_challenge/A.VRK"))));
+    QCOMPARE(relu.table.ligne(1), cellules);
 }
 
 QTEST_GUILESS_MAIN(TestFichierChallenge)

@@ -8,6 +8,7 @@
 #include "reports/cabrillo.h"
 #include "reports/commandes_rapports.h"
 #include "reports/rapport_texte.h"
+#include "reports/redacteurs.h"
 
 #include "base/erreur.h"
 #include "refdata/referentiel.h"
@@ -37,7 +38,19 @@ class TestFichiersRapports : public QObject {
     void export_adif_annule();
     void export_ascii_annonce_son_nom();
     void export_ascii_refuse();
+    void chaque_redacteur_ecrit_son_fichier();
 };
+
+namespace {
+
+// The main window's export command, for one writer.
+bool exporter(Etat& etat, const RedacteurRapport& redacteur, Dialogues& dialogues) {
+    const Referentiel referentiel(etat.rep_cfg, etat.rep_BD);
+    ContexteRapport contexte{etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    return commande_exporter(redacteur, contexte, dialogues);
+}
+
+} // namespace
 
 void TestFichiersRapports::fichiers_attendus_data() {
     QTest::addColumn<bool>("petit");
@@ -225,10 +238,9 @@ void TestFichiersRapports::export_adif_par_le_dialogue() {
     JournalEssai essai;
     essai.remplir_petit();
     essai.ecrire_membres();
-    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     DialoguesScriptes dialogues;
     dialogues.prevoir_fichier(essai.dossier.filePath(QStringLiteral("ailleurs/mon_export.adi")));
-    QVERIFY(commande_export_adif(essai.etat, referentiel, dialogues));
+    QVERIFY(exporter(essai.etat, redacteur_export_adif(), dialogues));
     QCOMPARE(dialogues.demandes.size(), 1);
     QCOMPARE(dialogues.demandes[0].filtre, QStringLiteral("Fichier ADIF (*.adi)|*.adi"));
     QCOMPARE(dialogues.demandes[0].extension_defaut, QStringLiteral("adi"));
@@ -244,9 +256,8 @@ void TestFichiersRapports::export_adif_par_le_dialogue() {
 void TestFichiersRapports::export_adif_annule() {
     JournalEssai essai;
     essai.remplir_petit();
-    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
     DialoguesScriptes dialogues;
-    QVERIFY(!commande_export_adif(essai.etat, referentiel, dialogues));
+    QVERIFY(!exporter(essai.etat, redacteur_export_adif(), dialogues));
     QVERIFY(dialogues.messages.isEmpty());
     QCOMPARE(QDir(essai.etat.rep_challenge).entryList(QDir::Files), QStringList());
 }
@@ -256,7 +267,7 @@ void TestFichiersRapports::export_ascii_annonce_son_nom() {
     essai.remplir_vide();
     essai.etat.fichier_courant = essai.chemin_travail(QStringLiteral("ete.vrk"));
     DialoguesScriptes dialogues;
-    QVERIFY(commande_export_ascii(essai.etat, dialogues));
+    QVERIFY(exporter(essai.etat, redacteur_listing_ascii(), dialogues));
     QCOMPARE(lire_octets(essai.chemin_travail(QStringLiteral("ete.ASC"))), QByteArray());
     QCOMPARE(dialogues.textes(),
              QStringList{QStringLiteral("Fichier ASCII  ") +
@@ -271,8 +282,31 @@ void TestFichiersRapports::export_ascii_refuse() {
     essai.remplir_petit();
     QVERIFY(QDir().mkpath(essai.chemin_travail(QStringLiteral("ete.ASC"))));
     DialoguesScriptes dialogues;
-    QVERIFY(!commande_export_ascii(essai.etat, dialogues));
+    QVERIFY(!exporter(essai.etat, redacteur_listing_ascii(), dialogues));
     QCOMPARE(dialogues.textes(), QStringList{QStringLiteral("Accès au fichier refusé")});
+}
+
+// Every writer's file carries the extension it declares, and the report command writes the
+// files of its writers in their order.
+void TestFichiersRapports::chaque_redacteur_ecrit_son_fichier() {
+    JournalEssai essai;
+    essai.remplir_petit();
+    essai.ecrire_membres();
+    const Referentiel referentiel(essai.etat.rep_cfg, essai.etat.rep_BD);
+    ContexteRapport contexte{essai.etat, referentiel, JournalEssai::aujourdhui(), QString()};
+    QList<const RedacteurRapport*> redacteurs{&redacteur_export_adif(), &redacteur_listing_ascii()};
+    QStringList chemins;
+    for (const RedacteurRapport* r : redacteurs_compte_rendu()) {
+        redacteurs.append(r);
+    }
+    for (const RedacteurRapport* r : redacteurs) {
+        const QString chemin =
+            r->ecrire(contexte, QStringLiteral("export") + r->extension()).chemin;
+        QVERIFY2(chemin.endsWith(r->extension()), qPrintable(r->nom()));
+        QVERIFY(QFile::exists(chemin));
+        chemins.append(chemin);
+    }
+    QCOMPARE(executer_ecrire_log(contexte).chemins, chemins.mid(2));
 }
 
 QTEST_GUILESS_MAIN(TestFichiersRapports)

@@ -9,6 +9,7 @@
 
 #include "base/dates.h"
 #include "base/fichier_texte.h"
+#include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "refdata/membres.h"
 #include "rules/bandes.h"
@@ -131,7 +132,9 @@ void TestFormats::ligne_cabrillo_data() {
 
 void TestFormats::ligne_cabrillo() {
     QFETCH(QStringList, cellules);
-    QTEST(ligne_qso_cabrillo(cellules, QStringLiteral("F6ABC"), QStringLiteral("NM")), "attendu");
+    QTEST(ligne_qso_cabrillo(CellulesQSO::du_texte(cellules), QStringLiteral("F6ABC"),
+                             QStringLiteral("NM")),
+          "attendu");
 }
 
 // The band list of the entry, in its order, each with its Cabrillo frequency field (the
@@ -144,7 +147,8 @@ void TestFormats::frequences_cabrillo() {
     };
     const auto frequence_cabrillo = [](const QString& bande) {
         const QString ligne = ligne_qso_cabrillo(
-            {QStringLiteral("01/07/2025"), QStringLiteral("00:01"), QStringLiteral("K1ZZ"), bande},
+            CellulesQSO::du_texte({QStringLiteral("01/07/2025"), QStringLiteral("00:01"),
+                                   QStringLiteral("K1ZZ"), bande}),
             QStringLiteral("F6ABC"), QStringLiteral("NM"));
         return ligne.mid(5, 3) == QStringLiteral("CW ") ? QStringLiteral("-") : ligne.mid(5, 5);
     };
@@ -171,7 +175,7 @@ void TestFormats::ligne_ascii_data() {
 
 void TestFormats::ligne_ascii() {
     QFETCH(QStringList, cellules);
-    const QString ligne = vorek::ligne_ascii(cellules);
+    const QString ligne = vorek::ligne_ascii(CellulesQSO::du_texte(cellules));
     QTEST(ligne, "attendu");
     QCOMPARE(ligne.size(), 52);
 }
@@ -201,8 +205,8 @@ void TestFormats::numero_membre_adif() {
     QFETCH(QString, cellule);
     QFETCH(bool, base_trouvee);
     QFETCH(QString, numero_base);
-    const QStringList cellules{"10/07/2024", "10:00", "F5ABC", "20m", "599",
-                               "599",        cellule, "3",     "",    ""};
+    const CellulesQSO cellules = CellulesQSO::du_texte(
+        {"10/07/2024", "10:00", "F5ABC", "20m", "599", "599", cellule, "3", "", ""});
     const ResultatMembre membre{numero_base, QString(), base_trouvee};
     Etat etat;
     const auto champ = [](const QString& valeur) {
@@ -228,8 +232,8 @@ void TestFormats::champ_adif_compte_les_caracteres_du_fichier() {
 }
 
 void TestFormats::ligne_listing_garde_ses_colonnes() {
-    const QString ligne = ligne_listing(
-        {"01/07/2024", "14:05", "F5ABC/P", "6m", "599", "599", "1234*", "12", "J", "x"});
+    const QString ligne = ligne_listing(CellulesQSO::du_texte(
+        {"01/07/2024", "14:05", "F5ABC/P", "6m", "599", "599", "1234*", "12", "J", "x"}));
     QCOMPARE(ligne, QStringLiteral("01/07/202414:05  6m F5ABC/P     599  599234*   12 J         "
                                    "          x                        "));
     QCOMPARE(ligne.size(), 95);
