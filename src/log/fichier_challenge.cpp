@@ -222,7 +222,9 @@ void rediger_challenge(const Etat& etat, SortieLignes& sortie) {
         sortie.ligne(QString::number(table.largeur(c)));
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
-        for (const QString& cellule : table.ligne(r)) {
+        // Read through a const list: a temporary one would be copied cell by cell.
+        const QStringList cellules = table.ligne(r);
+        for (const QString& cellule : cellules) {
             sortie.ligne(saut_de_ligne(cellule) ? sans_saut_de_ligne(cellule) : cellule);
         }
     }
@@ -259,7 +261,8 @@ QString refus_taille_challenge(const Etat& etat) {
         octets += QString::number(table.largeur(c)).size() + 2;
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
-        for (const QString& cellule : table.ligne(r)) {
+        const QStringList cellules = table.ligne(r);
+        for (const QString& cellule : cellules) {
             octets += cellule.size() + 2;
         }
         lignes += table.nb_colonnes();
