@@ -13,6 +13,7 @@
 #include "rules/textes_regles.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <optional>
 #include <vector>
@@ -205,33 +206,55 @@ QString heure_journal(const QTime& heure) {
     return deux_chiffres(heure.hour()) + QLatin1Char(':') + deux_chiffres(heure.minute());
 }
 
-// The lines read back as rows of a log of their own, in the report's order; a line that
-// does not read is a row without a call.
-void remplir_relu(Etat& relu, const std::vector<LigneQso>& qsos) {
-    relu.table.fixer_nb_lignes(int(qsos.size()) + 2);
-    for (size_t k = 0; k < qsos.size(); ++k) {
-        const std::optional<QsoRelu>& q = qsos[k].relu;
-        const QString rst = QStringLiteral("599");
-        relu.table.fixer_ligne(int(k) + 1,
-                               q ? QStringList{date_journal(q->date), heure_journal(q->heure),
-                                               q->indicatif, q->bande.value_or(QString()), rst, rst,
-                                               q->numero, QString(), QString(), QString()}
-                                 : QStringList{QString(), QString(), QString(), QString(),
-                                               QString(), QString(), QString(), QStringLiteral("0"),
-                                               QString(), QString()});
+// The lines read back as rows of a log of their own, in the report's order, written as each
+// line is checked; a line that does not read is a row without a call. Dates, times and bands
+// repeat: each text is held once.
+class LogRelu {
+  public:
+    LogRelu(const Etat& etat, qsizetype lignes) {
+        relu.station = etat.station;
+        relu.debut_concours = etat.debut_concours;
+        relu.fin_concours = etat.fin_concours;
+        relu.table.fixer_nb_lignes(int(lignes) + 2);
     }
-}
+
+    void ecrire(int k, const std::optional<QsoRelu>& q) {
+        const QString rst = QStringLiteral("599");
+        relu.table.fixer_ligne(
+            k + 1, q ? QStringList{partage(date_journal(q->date)), partage(heure_journal(q->heure)),
+                                   q->indicatif, partage(q->bande.value_or(QString())), rst, rst,
+                                   q->numero, QString(), QString(), QString()}
+                     : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
+                                   QString(), QStringLiteral("0"), QString(), QString()});
+    }
+
+    Etat relu;
+
+  private:
+    QString partage(const QString& texte) {
+        const auto trouve = textes_.constFind(texte);
+        if (trouve != textes_.cend()) {
+            return *trouve;
+        }
+        textes_.insert(texte);
+        return texte;
+    }
+
+    QSet<QString> textes_;
+};
+
+// A QSO line as the score check needs it once read: its row, and whether it read.
+struct LigneLue {
+    int ligne;
+    bool lue;
+};
 
 // What counts was not lost in the layout: the lines, read back and rescored by the rules,
 // give each QSO its points and the window's score.
-void verifier_score(const std::vector<LigneQso>& qsos, const SourceVerification& source,
-                    QList<Constat>& constats) {
+void verifier_score(const std::vector<LigneLue>& qsos, LogRelu& log_relu,
+                    const SourceVerification& source, QList<Constat>& constats) {
     const Etat& etat = source.etat;
-    Etat relu;
-    relu.station = etat.station;
-    relu.debut_concours = etat.debut_concours;
-    relu.fin_concours = etat.fin_concours;
-    remplir_relu(relu, qsos);
+    Etat& relu = log_relu.relu;
     try {
         calculer_score(relu, source.referentiel, QString(), source.annee_courante);
     } catch (const Erreur& e) {
@@ -243,7 +266,7 @@ void verifier_score(const std::vector<LigneQso>& qsos, const SourceVerification&
         const int ligne = qsos[k].ligne;
         const int journal = ligne > 0 ? etat.table.cellule(col_points, ligne).toInt() : 0;
         const int relus = relu.table.cellule(col_points, int(k) + 1).toInt();
-        if (qsos[k].relu && ligne > 0 && relus != journal) {
+        if (qsos[k].lue && ligne > 0 && relus != journal) {
             ajouter_constat(constats, ligne, codes_constat::points_differents,
                             textes_stats::points_differents(relus, journal));
         }
@@ -269,14 +292,19 @@ void verifier_lignes_qso(const QStringList& lignes, const SourceVerification& so
         ajouter_constat(constats, 0, codes_constat::nombre_qso,
                         textes_stats::nombre_qso(lignes.size(), int(rangs.size())));
     }
-    std::vector<LigneQso> qsos;
+    // Each line's reading goes into the log read back at once: only its row and whether it
+    // read are kept beside it.
+    std::vector<LigneLue> qsos;
     qsos.reserve(size_t(lignes.size()));
+    LogRelu relu(source.etat, lignes.size());
     VerificationQso verification(source, constats);
     for (qsizetype k = 0; k < lignes.size(); ++k) {
-        qsos.push_back({lignes[k], int(rangs.value(k, 0)), std::nullopt});
-        verification.verifier(qsos.back());
+        LigneQso qso{lignes[k], int(rangs.value(k, 0)), std::nullopt};
+        verification.verifier(qso);
+        relu.ecrire(int(k), qso.relu);
+        qsos.push_back({qso.ligne, qso.relu.has_value()});
     }
-    verifier_score(qsos, source, constats);
+    verifier_score(qsos, relu, source, constats);
 }
 
 } // namespace vorek
