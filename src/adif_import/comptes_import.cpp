@@ -8,7 +8,7 @@ namespace vorek {
 
 QString texte_comptes_import(const LectureAdif& lecture, FormeComptes forme) {
     const std::array<std::pair<const char*, qsizetype>, 7> comptes{{
-        {"qso_importes", lecture.qso.size()},
+        {"qso_importes", lecture.nb_pris},
         {"enregistrements_ecartes", lecture.ecartes.size()},
         {"non_cw", lecture.nb_ecartes(RaisonEcart::mode_non_cw)},
         {"non_membres", lecture.nb_ecartes(RaisonEcart::non_membre)},

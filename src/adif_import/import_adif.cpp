@@ -41,10 +41,9 @@ bool confirmer(const Etat& etat, const DemandeImport& demande, Dialogues& dialog
                ResultatImport& resultat, QString& chemin_copie) {
     const int dans_journal = compter_QSO(etat.table);
     if (demande.mode == ModeImport::remplacement && dans_journal > 0 &&
-        dialogues.question(textes_import::question_remplacement()
-                               .arg(dans_journal)
-                               .arg(resultat.lecture.qso.size()),
-                           false) != Reponse::oui) {
+        dialogues.question(
+            textes_import::question_remplacement().arg(dans_journal).arg(resultat.lecture.nb_pris),
+            false) != Reponse::oui) {
         return false;
     }
     chemin_copie = chemin_vrk_import(demande.chemin_adif);
@@ -139,10 +138,11 @@ void trier_par_date_heure(TableJournal& table) {
     table.remplacer_lignes(lignes);
 }
 
-void fusionner_import(Etat& etat, const QList<QStringList>& qso, ModeImport mode) {
+void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode) {
     TableJournal& table = etat.table;
     QList<QStringList> lignes;
     if (mode == ModeImport::ajout) {
+        lignes.reserve(table.nb_lignes() + qso.size());
         for (int r = 1; r < table.nb_lignes(); ++r) {
             lignes.append(table.ligne(r));
         }
@@ -152,9 +152,11 @@ void fusionner_import(Etat& etat, const QList<QStringList>& qso, ModeImport mode
             lignes.removeLast();
         }
     }
-    lignes += qso;
+    lignes += std::move(qso);
     lignes.append(QStringList());
     table.remplacer_lignes(lignes);
+    // The table's rows are no longer shared: the rescoring writes them in place.
+    lignes = {};
     trier_par_date_heure(table);
     etat.ligne_suivante = table.nb_lignes() - 1;
 }
@@ -171,7 +173,7 @@ ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel,
     }
     ResultatImport resultat;
     resultat.lecture = lire_fichier_adif(demande.chemin_adif, referentiel.membres);
-    if (resultat.lecture.base_membres_absente || resultat.lecture.qso.isEmpty()) {
+    if (resultat.lecture.base_membres_absente || resultat.lecture.nb_pris == 0) {
         return resultat;
     }
     QString chemin_copie;
@@ -183,7 +185,8 @@ ResultatImport importer_adif(Etat& etat, const Referentiel& referentiel,
         resultat.qso_remplaces = compter_QSO(etat.table);
         resultat.copie_datee = garder_copie_datee(etat, demande.moment);
     }
-    fusionner_import(etat, resultat.lecture.qso, demande.mode);
+    // The rows go to the log: kept here too, each would be copied when rescored.
+    fusionner_import(etat, std::move(resultat.lecture.qso), demande.mode);
     try {
         calculer_score(etat, referentiel, demande.bande_selectionnee, demande.annee_courante);
     } catch (const Erreur& e) {
@@ -210,7 +213,7 @@ void signaler_import(const ResultatImport& resultat, Dialogues& dialogues) {
         }
     }
     QString texte = texte_comptes_import(resultat.lecture, FormeComptes::libelles);
-    if (resultat.lecture.qso.isEmpty()) {
+    if (resultat.lecture.nb_pris == 0) {
         texte += QStringLiteral("\n\n") + textes_import::rien_a_importer();
     }
     if (!resultat.copie_datee.isEmpty()) {

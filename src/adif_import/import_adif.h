@@ -30,6 +30,7 @@ struct DemandeImport {
 };
 
 struct ResultatImport {
+    // Its rows are handed to the log by the import; nb_pris still counts them.
     LectureAdif lecture;
     // The operator declined a question: nothing changed, nothing was written.
     bool abandonne = false;
@@ -59,7 +60,7 @@ void trier_par_date_heure(TableJournal& table);
 
 // The rows taken in place of the QSOs of the log (remplacement) or after them (ajout),
 // then the free row; all in date and time order, ligne_suivante on the free row.
-void fusionner_import(Etat& etat, const QList<QStringList>& qso, ModeImport mode);
+void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode);
 
 // The main window's title after an import.
 QString titre_import(const Etat& etat);

@@ -8,6 +8,7 @@
 #include "rules/bandes.h"
 
 #include <QDate>
+#include <QSet>
 #include <QTime>
 
 #include <algorithm>
@@ -82,9 +83,10 @@ class Lecteur {
     // True when the tag ends the reading of its line.
     bool appliquer(const Balise& balise, const QString& ligne, qsizetype debut, int numero);
     void fixer(QString CellulesQSO::*champ, const QString& texte) {
-        qso_.*champ = texte;
+        qso_.*champ = partage(texte);
         ecrit_ = true;
     }
+    QString partage(const QString& texte);
     void juger(int numero);
     void ecarter(RaisonEcart raison, int numero) {
         resultat_.ecartes.append({numero, raison, qso_.indicatif});
@@ -100,7 +102,18 @@ class Lecteur {
     CellulesQSO qso_;
     bool ecrit_ = false;
     QString mode_;
+    // Dates, times, bands, reports, calls and the members' numbers and names come back
+    // record after record: the rows taken hold one text of each, not one per cell.
+    QSet<QString> textes_;
 };
+
+QString Lecteur::partage(const QString& texte) {
+    if (texte.isEmpty()) {
+        return texte;
+    }
+    const auto trouve = textes_.constFind(texte);
+    return trouve != textes_.cend() ? *trouve : *textes_.insert(texte);
+}
 
 void Lecteur::lire_ligne(const QString& ligne, int numero) {
     // Values are not skipped: a field whose length is wrong still leaves the next tag
@@ -174,10 +187,10 @@ void Lecteur::juger(int numero) {
         } else if (membre.membre_numero == QLatin1String("NM")) {
             ecarter(RaisonEcart::non_membre, numero);
         } else {
-            qso_.ztc = membre.membre_numero;
+            qso_.ztc = partage(membre.membre_numero);
             // As a commit takes it from the look-up; a NAME of the record stays.
             if (qso_.nom.isEmpty()) {
-                qso_.nom = membre.membre_nom;
+                qso_.nom = partage(membre.membre_nom);
             }
             resultat_.qso.append(qso_.en_texte());
         }
@@ -191,6 +204,7 @@ LectureAdif Lecteur::terminer(int derniere_ligne) {
     if (resultat_.base_membres_absente) {
         resultat_.qso.clear();
     }
+    resultat_.nb_pris = resultat_.qso.size();
     return std::move(resultat_);
 }
 

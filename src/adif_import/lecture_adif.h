@@ -28,6 +28,8 @@ struct LectureAdif {
     // time, call, band, reports, member number; the name of the record, or else the
     // member database's).
     QList<QStringList> qso;
+    // How many rows were taken: it stands once the import has handed the rows to the log.
+    qsizetype nb_pris = 0;
     QList<EnregistrementEcarte> ecartes;
     // The member database is missing: no record could be judged, none is taken.
     bool base_membres_absente = false;

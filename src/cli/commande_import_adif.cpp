@@ -78,7 +78,7 @@ int commande_import_adif(ContexteCli& contexte) {
     }
     contexte.sortie << "fichier=" << resultat.chemin_vrk << '\n'
                     << texte_comptes_import(lecture, FormeComptes::cles) << '\n';
-    if (!lecture.qso.isEmpty() && contexte.etat.station.station_continent.isEmpty()) {
+    if (lecture.nb_pris > 0 && contexte.etat.station.station_continent.isEmpty()) {
         contexte.dialogues.message(TypeMessage::avertissement, textes_import::station_provisoire());
     }
     // The counts stand; the files or their points do not.
@@ -87,7 +87,7 @@ int commande_import_adif(ContexteCli& contexte) {
             throw Erreur(erreur);
         }
     }
-    if (lecture.qso.isEmpty()) {
+    if (lecture.nb_pris == 0) {
         throw Erreur(textes_import::rien_a_importer());
     }
     return 0;

@@ -129,6 +129,8 @@ void TestImportAdif::remplacement() {
     // Saved beside the ADIF file, and reads back as the table stands.
     QCOMPARE(resultat.chemin_vrk, vrk());
     QCOMPARE(lire_lignes(vrk()), lignes_challenge(etat));
+    // The rows went to the table; their count stays for the message.
+    QCOMPARE(resultat.lecture.nb_pris, 3);
 
     DialoguesScriptes dialogues;
     signaler_import(resultat, dialogues);
@@ -332,6 +334,7 @@ void TestImportAdif::comptes() {
         QCOMPARE(libelles[i].section(QStringLiteral(" : "), 1).toInt(), n.last());
     }
     QCOMPARE(n[0], int(lecture.qso.size()));
+    QCOMPARE(lecture.nb_pris, lecture.qso.size());
     QCOMPARE(n[1], n[2] + n[3] + n[4] + n[5] + n[6]);
     QCOMPARE(n[0] + n[1], int(lignes.count()) - int(lignes.filter(QStringLiteral("<EOH>")).size()));
 }
