@@ -3,6 +3,8 @@
 #include "reglages_rig.h"
 #include "textes_rig.h"
 
+#include "base/journal_diagnostic.h"
+
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
@@ -21,6 +23,21 @@ QByteArray requete(char code, const QByteArray& valeur = {}) {
 
 std::unique_ptr<Manipulateur> creer(const ReglagesManipulateur& reglages, SuiviRadio*) {
     return std::make_unique<ManipulateurCwdaemon>(reglages.hote, reglages.port, reglages.wpm);
+}
+
+QString cause_envoi(QAbstractSocket::SocketError erreur) {
+    switch (erreur) {
+    case QAbstractSocket::HostNotFoundError:
+        return textes_rig::nom_inconnu();
+    case QAbstractSocket::NetworkError:
+        return textes_rig::reseau_injoignable();
+    case QAbstractSocket::SocketAccessError:
+        return textes_rig::acces_reseau_refuse();
+    case QAbstractSocket::DatagramTooLargeError:
+        return textes_rig::message_trop_long();
+    default:
+        return textes_rig::erreur_reseau();
+    }
 }
 
 } // namespace
@@ -43,7 +60,13 @@ ManipulateurCwdaemon::ManipulateurCwdaemon(const QString& hote, quint16 port, in
         adresse_ = adresse;
     } else {
         QHostInfo::lookupHost(hote, this, [this](const QHostInfo& info) {
-            adresse_trouvee(info.addresses(), info.errorString());
+            if (info.error() != QHostInfo::NoError) {
+                qCWarning(journal_manipulateur).noquote()
+                    << "cwdaemon" << hote_ << ":" << info.errorString();
+            }
+            adresse_trouvee(info.addresses(), info.error() == QHostInfo::HostNotFound
+                                                  ? textes_rig::nom_inconnu()
+                                                  : textes_rig::recherche_nom_impossible());
         });
     }
     // The daemon may run at another speed than the one the operator set here.
@@ -81,7 +104,9 @@ bool ManipulateurCwdaemon::envoyer_datagramme(const QByteArray& octets) {
         return true;
     }
     if (socket_->writeDatagram(octets, adresse_, port_) != octets.size()) {
-        emit erreur(textes_rig::envoi_cw_impossible().arg(socket_->errorString()));
+        qCWarning(journal_manipulateur).noquote()
+            << "cwdaemon" << hote_ << port_ << ":" << socket_->errorString();
+        emit erreur(textes_rig::envoi_cw_impossible().arg(cause_envoi(socket_->error())));
         return false;
     }
     return true;

@@ -58,6 +58,26 @@ inline QString cwdaemon_muet() {
     return QStringLiteral("cwdaemon (%1:%2) n'a pas répondu : rien ne montre que le message a "
                           "été envoyé (manipulateur non vérifié)");
 }
+// Why a name or a datagram did not go through, in words of our own (the system's text goes to
+// the diagnostic log).
+inline QString nom_inconnu() {
+    return QStringLiteral("nom d'hôte inconnu");
+}
+inline QString recherche_nom_impossible() {
+    return QStringLiteral("recherche du nom impossible");
+}
+inline QString reseau_injoignable() {
+    return QStringLiteral("réseau injoignable");
+}
+inline QString acces_reseau_refuse() {
+    return QStringLiteral("accès au réseau refusé par le système");
+}
+inline QString message_trop_long() {
+    return QStringLiteral("message trop long pour le réseau");
+}
+inline QString erreur_reseau() {
+    return QStringLiteral("erreur réseau");
+}
 // %1 the cause.
 inline QString envoi_cw_impossible() {
     return QStringLiteral("Envoi CW impossible : %1");

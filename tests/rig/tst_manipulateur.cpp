@@ -165,8 +165,11 @@ void TestManipulateur::hote_introuvable() {
     auto m = manipulateur(QStringLiteral("cwdaemon.invalid"));
     QSignalSpy erreurs(m.get(), &Manipulateur::erreur);
     QTRY_VERIFY_WITH_TIMEOUT(!erreurs.isEmpty(), 15000);
-    QVERIFY2(erreurs.first().first().toString().startsWith(
-                 QStringLiteral("Manipulateur cwdaemon introuvable (cwdaemon.invalid) : ")),
+    // The cause in our words, whatever the resolver of this machine answers.
+    const QString debut = QStringLiteral("Manipulateur cwdaemon introuvable (cwdaemon.invalid) : ");
+    QVERIFY2(QStringList({debut + QStringLiteral("nom d'hôte inconnu"),
+                          debut + QStringLiteral("recherche du nom impossible")})
+                 .contains(erreurs.first().first().toString()),
              qPrintable(erreurs.first().first().toString()));
     m->envoyer(QStringLiteral("CQ"));
     QCOMPARE(erreurs.size(), 2);
