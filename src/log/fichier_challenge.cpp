@@ -225,7 +225,7 @@ void rediger_challenge(const Etat& etat, SortieLignes& sortie) {
         // Read through a const list: a temporary one would be copied cell by cell.
         const QStringList cellules = table.ligne(r);
         for (const QString& cellule : cellules) {
-            sortie.ligne(saut_de_ligne(cellule) ? sans_saut_de_ligne(cellule) : cellule);
+            sortie.ligne(sans_saut_de_ligne(cellule));
         }
     }
 }
