@@ -1,8 +1,8 @@
 #include "banc_programme.h"
 #include "ligne_donnees.h"
 #include "log/fichier_challenge.h"
-#include "ui/tform_infos.h"
 #include "ui/panneau_saisie.h"
+#include "ui/tform_infos.h"
 #include "ui/tform_main.h"
 
 #include <QApplication>
