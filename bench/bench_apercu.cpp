@@ -19,18 +19,6 @@ using namespace vorek;
 
 namespace {
 
-// The log scored as a load leaves it: the plain reading trusts the points of the rows above.
-JournalBanc& journal_note() {
-    JournalBanc& j = journal();
-    static const bool note = [&j] {
-        const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
-        calculer_score(j.etat, referentiel, QString(), annee_banc);
-        return true;
-    }();
-    Q_UNUSED(note);
-    return j;
-}
-
 size_t memoire_allouee() {
     return mallinfo2().uordblks;
 }

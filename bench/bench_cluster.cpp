@@ -44,18 +44,6 @@ QList<QByteArray> lignes_spots(const QStringList& appels) {
     return lignes;
 }
 
-// The log scored as a load leaves it.
-JournalBanc& journal_note() {
-    JournalBanc& j = journal();
-    static const bool note = [&j] {
-        const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
-        calculer_score(j.etat, referentiel, QString(), annee_banc);
-        return true;
-    }();
-    Q_UNUSED(note);
-    return j;
-}
-
 struct Poste {
     explicit Poste(JournalBanc& j)
         : referentiel(j.etat.rep_cfg, j.etat.rep_BD), horloge(maintenant),

@@ -12,7 +12,7 @@ using namespace vorek;
 
 namespace {
 
-JournalBanc& journal_note() {
+JournalBanc& journal_station() {
     JournalBanc& j = journal();
     static const bool note = [&j] {
         Station& s = j.etat.station;
@@ -30,7 +30,7 @@ JournalBanc& journal_note() {
 }
 
 void BM_statistiques(benchmark::State& state) {
-    const JournalBanc& j = journal_note();
+    const JournalBanc& j = journal_station();
     const QDateTime maintenant(QDate(2025, 7, 20), QTime(12, 30), Qt::UTC);
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculer_statistiques(j.etat, maintenant));
@@ -39,7 +39,7 @@ void BM_statistiques(benchmark::State& state) {
 BENCHMARK(BM_statistiques)->Unit(benchmark::kMillisecond);
 
 void BM_verification_lignes(benchmark::State& state) {
-    const JournalBanc& j = journal_note();
+    const JournalBanc& j = journal_station();
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     const QStringList lignes = lignes_cabrillo(j.etat);
@@ -52,7 +52,7 @@ BENCHMARK(BM_verification_lignes)->Unit(benchmark::kMillisecond);
 
 // As the operator runs it: the report written, read back, checked.
 void BM_verification_compte_rendu(benchmark::State& state) {
-    JournalBanc& j = journal_note();
+    JournalBanc& j = journal_station();
     const Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
     prechauffer(referentiel);
     for (auto _ : state) {

@@ -11,6 +11,7 @@
 #include "refdata/referentiel.h"
 #include "rules/bandes.h"
 #include "rules/periode.h"
+#include "rules/score.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,18 @@ struct JournalBanc {
 
 inline JournalBanc& journal() {
     static JournalBanc j;
+    return j;
+}
+
+// The log scored as a load leaves it: the plain reading trusts the points of the rows above.
+inline JournalBanc& journal_note() {
+    JournalBanc& j = journal();
+    static const bool note = [&j] {
+        const vorek::Referentiel referentiel(j.etat.rep_cfg, j.etat.rep_BD);
+        vorek::calculer_score(j.etat, referentiel, QString(), annee_banc);
+        return true;
+    }();
+    Q_UNUSED(note);
     return j;
 }
 
