@@ -63,7 +63,7 @@ QString garder_copie_datee(const Etat& etat, const QDateTime& moment) {
         etat.fichier_courant.isEmpty() ? QStringLiteral("journal.VRK") : etat.fichier_courant;
     const QString chemin = chemin_copie_datee(chemin_dans_challenge(etat, journal), moment);
     try {
-        ecrire_lignes(chemin, lignes_challenge(etat));
+        ecrire_flux(chemin, [&etat](SortieLignes& sortie) { rediger_challenge(etat, sortie); });
     } catch (const Erreur& e) {
         throw Erreur(textes_import::copie_datee_impossible().arg(e.message()));
     }

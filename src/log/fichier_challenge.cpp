@@ -282,14 +282,6 @@ QString refus_taille_challenge(const Etat& etat) {
         .arg(mega_octets(taille_max_fichier_texte));
 }
 
-ContenuChallenge analyser_challenge(const QStringList& lignes) {
-    LectureChallenge lecture;
-    for (const QString& ligne : lignes) {
-        lecture.ligne(ligne);
-    }
-    return lecture.finir();
-}
-
 ContenuChallenge lire_challenge(const QString& chemin) {
     // Line by line: the file's whole text and list of lines never sit beside the log.
     LectureChallenge lecture;

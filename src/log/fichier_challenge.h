@@ -60,7 +60,6 @@ QString refus_taille_challenge(const Etat& etat);
 // Parses a whole file; throws Erreur with the runtime's text, leaving nothing half done.
 // A file longer than its counts announce is refused, as one shorter than them.
 ContenuChallenge lire_challenge(const QString& chemin);
-ContenuChallenge analyser_challenge(const QStringList& lignes);
 
 // Writes the station record and the log table, atomically, keeping the previous version.
 // A bare name lies in rep_challenge. Clears fichier_modifie once written; throws Erreur.
