@@ -3,12 +3,12 @@
 #include "bandes_adif.h"
 
 #include "base/fichier_texte.h"
+#include "base/textes_partages.h"
 #include "log/cellules_qso.h"
 #include "refdata/membres.h"
 #include "rules/bandes.h"
 
 #include <QDate>
-#include <QSet>
 #include <QTime>
 
 #include <algorithm>
@@ -83,10 +83,9 @@ class Lecteur {
     // True when the tag ends the reading of its line.
     bool appliquer(const Balise& balise, const QString& ligne, qsizetype debut, int numero);
     void fixer(QString CellulesQSO::*champ, const QString& texte) {
-        qso_.*champ = partage(texte);
+        qso_.*champ = textes_.partage(texte);
         ecrit_ = true;
     }
-    QString partage(const QString& texte);
     void juger(int numero);
     void ecarter(RaisonEcart raison, int numero) {
         resultat_.ecartes.append({numero, raison, qso_.indicatif});
@@ -104,16 +103,8 @@ class Lecteur {
     QString mode_;
     // Dates, times, bands, reports, calls and the members' numbers and names come back
     // record after record: the rows taken hold one text of each, not one per cell.
-    QSet<QString> textes_;
+    TextesPartages textes_;
 };
-
-QString Lecteur::partage(const QString& texte) {
-    if (texte.isEmpty()) {
-        return texte;
-    }
-    const auto trouve = textes_.constFind(texte);
-    return trouve != textes_.cend() ? *trouve : *textes_.insert(texte);
-}
 
 void Lecteur::lire_ligne(const QString& ligne, int numero) {
     // Values are not skipped: a field whose length is wrong still leaves the next tag
@@ -187,10 +178,10 @@ void Lecteur::juger(int numero) {
         } else if (membre.membre_numero == QLatin1String("NM")) {
             ecarter(RaisonEcart::non_membre, numero);
         } else {
-            qso_.ztc = partage(membre.membre_numero);
+            qso_.ztc = textes_.partage(membre.membre_numero);
             // As a commit takes it from the look-up; a NAME of the record stays.
             if (qso_.nom.isEmpty()) {
-                qso_.nom = partage(membre.membre_nom);
+                qso_.nom = textes_.partage(membre.membre_nom);
             }
             resultat_.qso.append(qso_.en_texte());
         }

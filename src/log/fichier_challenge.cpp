@@ -3,10 +3,10 @@
 #include "base/dialogues.h"
 #include "base/erreur.h"
 #include "base/fichier_texte.h"
+#include "base/textes_partages.h"
 #include "etat.h"
 
 #include <QFile>
-#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -89,7 +89,7 @@ class LectureChallenge {
             if (ligne_.isEmpty()) {
                 ligne_.reserve(contenu_.colonnes);
             }
-            ligne_.append(partage(texte));
+            ligne_.append(textes_.partage(texte));
             if (ligne_.size() == contenu_.colonnes) {
                 contenu_.cellules.append(std::move(ligne_));
                 ligne_ = QStringList();
@@ -120,23 +120,11 @@ class LectureChallenge {
         contenu_.cellules.reserve(std::min(contenu_.lignes, 65536));
     }
 
-    QString partage(const QString& texte) {
-        if (texte.isEmpty()) {
-            return texte;
-        }
-        const auto trouve = textes_.constFind(texte);
-        if (trouve != textes_.cend()) {
-            return *trouve;
-        }
-        textes_.insert(texte);
-        return texte;
-    }
-
     qint64 lues_ = 0;
     qint64 attendu_ = 0;
     QStringList debut_;
     QStringList ligne_;
-    QSet<QString> textes_;
+    TextesPartages textes_;
     ContenuChallenge contenu_;
     std::optional<QString> erreur_;
 };

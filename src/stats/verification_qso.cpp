@@ -4,6 +4,7 @@
 
 #include "base/dates.h"
 #include "base/erreur.h"
+#include "base/textes_partages.h"
 #include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "log/fiche_station.h"
@@ -13,7 +14,6 @@
 #include "rules/textes_regles.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <optional>
 #include <vector>
@@ -221,8 +221,9 @@ class LogRelu {
     void ecrire(int k, const std::optional<QsoRelu>& q) {
         const QString rst = QStringLiteral("599");
         relu.table.fixer_ligne(
-            k + 1, q ? QStringList{partage(date_journal(q->date)), partage(heure_journal(q->heure)),
-                                   q->indicatif, partage(q->bande.value_or(QString())), rst, rst,
+            k + 1, q ? QStringList{textes_.partage(date_journal(q->date)),
+                                   textes_.partage(heure_journal(q->heure)), q->indicatif,
+                                   textes_.partage(q->bande.value_or(QString())), rst, rst,
                                    q->numero, QString(), QString(), QString()}
                      : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
                                    QString(), QStringLiteral("0"), QString(), QString()});
@@ -231,16 +232,7 @@ class LogRelu {
     Etat relu;
 
   private:
-    QString partage(const QString& texte) {
-        const auto trouve = textes_.constFind(texte);
-        if (trouve != textes_.cend()) {
-            return *trouve;
-        }
-        textes_.insert(texte);
-        return texte;
-    }
-
-    QSet<QString> textes_;
+    TextesPartages textes_;
 };
 
 // A QSO line as the score check needs it once read: its row, and whether it read.
