@@ -221,11 +221,32 @@ ConditionsScore conditions_score(const Etat& etat, const QString& bande_selectio
         etat.table.nb_colonnes(),       base_absente};
 }
 
-struct MemoireScore::Donnees {
-    Donnees(const TableJournal& t, const Referentiel& r, ConditionsScore c)
-        : table(t), referentiel(&r), conditions(std::move(c)) {}
+namespace {
 
-    const TableJournal& table;
+class LignesTable : public LignesScore {
+  public:
+    explicit LignesTable(const TableJournal& table) : table_(table) {}
+    int nb_lignes() const override { return table_.nb_lignes(); }
+    CellulesQSO cellules(int ligne) const override {
+        return CellulesQSO::de_la_ligne(table_, ligne);
+    }
+    QString date(int ligne) const override { return table_.cellule(col_date, ligne); }
+
+  private:
+    const TableJournal& table_;
+};
+
+} // namespace
+
+struct MemoireScore::Donnees {
+    Donnees(const LignesScore& l, const Referentiel& r, ConditionsScore c)
+        : source(l), referentiel(&r), conditions(std::move(c)) {}
+    Donnees(const TableJournal& t, const Referentiel& r, ConditionsScore c)
+        : lignes_table(std::make_unique<LignesTable>(t)), source(*lignes_table), referentiel(&r),
+          conditions(std::move(c)) {}
+
+    const std::unique_ptr<LignesTable> lignes_table;
+    const LignesScore& source;
     const Referentiel* referentiel;
     ConditionsScore conditions;
     const QString station_club = indicatif_station_club();
@@ -252,7 +273,7 @@ struct MemoireScore::Donnees {
     int total = 0;
     int bandes_vides = 0;
 
-    int nb_lignes() const { return table.nb_lignes(); }
+    int nb_lignes() const { return source.nb_lignes(); }
     int connues() const { return int(lignes.size()); }
     // The groups a row writes to (its call trimmed) and reads (its call as typed).
     int groupe(const Ligne& l) const {
@@ -323,7 +344,7 @@ struct MemoireScore::Donnees {
             return false;
         }
         if (!lignes[size_t(derniere)].lisible) {
-            lire_date(table.cellule(col_date, derniere));
+            lire_date(source.date(derniere));
         }
         double jour = 0;
         if (!lire_jour(date, jour)) {
@@ -338,7 +359,7 @@ struct MemoireScore::Donnees {
         }
         const int illisible = dernier_avant(g.illisibles, ligne);
         if (illisible > rang) {
-            lire_date(table.cellule(col_date, illisible));
+            lire_date(source.date(illisible));
         }
         return rang > 0;
     }
@@ -413,9 +434,9 @@ struct MemoireScore::Donnees {
         return conditions.nb_colonnes <= col_points || v.points != 0;
     }
 
-    // What the row at ligne gives the rows below, its cells read from the table.
+    // What the row at ligne gives the rows below, its cells read from the source.
     Ligne noter(int ligne) {
-        const CellulesQSO q = CellulesQSO::de_la_ligne(table, ligne);
+        const CellulesQSO q = source.cellules(ligne);
         Ligne n;
         if (q.indicatif.isEmpty()) {
             const QString numero = conditions.base_absente ? numero_de_la_ligne(q.ztc) : q.ztc;
@@ -682,6 +703,10 @@ struct MemoireScore::Donnees {
 MemoireScore::MemoireScore(const TableJournal& table, const Referentiel& referentiel,
                            ConditionsScore conditions)
     : d_(std::make_unique<Donnees>(table, referentiel, std::move(conditions))) {}
+
+MemoireScore::MemoireScore(const LignesScore& lignes, const Referentiel& referentiel,
+                           ConditionsScore conditions)
+    : d_(std::make_unique<Donnees>(lignes, referentiel, std::move(conditions))) {}
 
 MemoireScore::~MemoireScore() = default;
 

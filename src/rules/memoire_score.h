@@ -40,6 +40,16 @@ struct ConditionsScore {
 ConditionsScore conditions_score(const Etat& etat, const QString& bande_selectionnee,
                                  bool base_absente);
 
+// Where a memory reads the rows it judges: the log table, or rows given one at a time.
+class LignesScore {
+  public:
+    virtual ~LignesScore() = default;
+    virtual int nb_lignes() const = 0;
+    virtual CellulesQSO cellules(int ligne) const = 0;
+    // Column 0 alone, read again when a row below needs an earlier date.
+    virtual QString date(int ligne) const = 0;
+};
+
 // What the rescoring knows of every row of the log, so that each rule looks up instead of
 // scanning the rows above: which rows hold each call, on which day, with points or not, and
 // which rows count for each member number and band. Rows are judged from the top. After a
@@ -50,6 +60,9 @@ ConditionsScore conditions_score(const Etat& etat, const QString& bande_selectio
 class MemoireScore {
   public:
     MemoireScore(const TableJournal& table, const Referentiel& referentiel,
+                 ConditionsScore conditions);
+    // Over rows that are not a table's: the source outlives the memory.
+    MemoireScore(const LignesScore& lignes, const Referentiel& referentiel,
                  ConditionsScore conditions);
     ~MemoireScore();
     MemoireScore(const MemoireScore&) = delete;

@@ -8,6 +8,8 @@
 #include "mail/adresse_email.h"
 #include "reports/cabrillo.h"
 
+#include <optional>
+
 namespace vorek {
 
 namespace {
@@ -42,39 +44,84 @@ QString texte_constat(const Constat& constat) {
     return ou + QStringLiteral(" — ") + constat.code + QStringLiteral(" : ") + constat.texte;
 }
 
-QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
-                                        const SourceVerification& source) {
-    QList<Constat> constats;
-    qsizetype debut = 0;
-    while (debut < lignes.size() && !debut_des_qso(lignes[debut])) {
-        ++debut;
-    }
-    verifier_entete(lignes.mid(0, debut), source.etat.station, constats);
-    // A report without QSO passes every line check: it is a finding of its own.
-    if (compter_QSO(source.etat.table) == 0) {
-        ajouter_constat(constats, 0, codes_constat::journal_vide, textes_stats::journal_vide());
-    }
-    const qsizetype fin = lignes.indexOf(fin_du_log, debut);
-    QStringList qso;
-    for (qsizetype i = debut; i < (fin < 0 ? lignes.size() : fin); ++i) {
-        if (!lignes[i].isEmpty()) {
-            qso.append(lignes[i]);
+namespace {
+
+// The report's lines in order: the header up to the first "QSO:" line (or "END-OF-LOG:"),
+// then the QSO lines up to "END-OF-LOG:", each checked as it comes; what follows the end
+// is not read.
+class VerificationCabrillo {
+  public:
+    explicit VerificationCabrillo(const SourceVerification& source) : source_(source) {}
+
+    void lire(const QString& ligne) {
+        if (fin_lue_) {
+            return;
+        }
+        if (!qso_) {
+            if (!debut_des_qso(ligne)) {
+                entete_.append(ligne);
+                return;
+            }
+            commencer_les_qso();
+        }
+        if (ligne == fin_du_log) {
+            fin_lue_ = true;
+        } else if (!ligne.isEmpty()) {
+            qso_->verifier(ligne);
         }
     }
-    verifier_lignes_qso(qso, source, constats);
-    if (fin < 0) {
-        ajouter_constat(constats, 0, codes_constat::fin_absente, textes_stats::fin_absente());
+
+    QList<Constat> terminer() {
+        if (!qso_) {
+            commencer_les_qso();
+        }
+        qso_->terminer();
+        if (!fin_lue_) {
+            ajouter_constat(constats_, 0, codes_constat::fin_absente, textes_stats::fin_absente());
+        }
+        verifier_email(source_.etat.station, constats_);
+        return std::move(constats_);
     }
-    verifier_email(source.etat.station, constats);
-    return constats;
+
+  private:
+    void commencer_les_qso() {
+        verifier_entete(entete_, source_.etat.station, constats_);
+        entete_.clear();
+        // A report without QSO passes every line check: it is a finding of its own.
+        if (compter_QSO(source_.etat.table) == 0) {
+            ajouter_constat(constats_, 0, codes_constat::journal_vide,
+                            textes_stats::journal_vide());
+        }
+        qso_.emplace(source_, constats_);
+    }
+
+    const SourceVerification& source_;
+    QList<Constat> constats_;
+    QStringList entete_;
+    std::optional<VerificationLignesQso> qso_;
+    bool fin_lue_ = false;
+};
+
+} // namespace
+
+QList<Constat> verifier_lignes_cabrillo(const QStringList& lignes,
+                                        const SourceVerification& source) {
+    VerificationCabrillo verification(source);
+    for (const QString& ligne : lignes) {
+        verification.lire(ligne);
+    }
+    return verification.terminer();
 }
 
 ResultatVerification verifier_compte_rendu(Etat& etat, const Referentiel& referentiel,
                                            const QString& annee_courante) {
     ResultatVerification resultat;
     resultat.chemin = ecrire_cabrillo(etat);
-    resultat.constats =
-        verifier_lignes_cabrillo(lire_lignes(resultat.chemin), {etat, referentiel, annee_courante});
+    // Read line by line: a report of a long log is never held whole.
+    const SourceVerification source{etat, referentiel, annee_courante};
+    VerificationCabrillo verification(source);
+    lire_flux(resultat.chemin, [&](const QString& ligne) { verification.lire(ligne); });
+    resultat.constats = verification.terminer();
     return resultat;
 }
 

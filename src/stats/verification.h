@@ -19,6 +19,13 @@ struct Constat {
     bool operator==(const Constat&) const = default;
 };
 
+} // namespace vorek
+
+// A long report may give tens of thousands: the list grows in place.
+Q_DECLARE_TYPEINFO(vorek::Constat, Q_RELOCATABLE_TYPE);
+
+namespace vorek {
+
 namespace codes_constat {
 inline constexpr char entete_absente[] = "ENTETE_ABSENTE";
 inline constexpr char entete_desordre[] = "ENTETE_DESORDRE";

@@ -8,7 +8,9 @@
 #include "log/cellules_qso.h"
 #include "log/etat.h"
 #include "log/fiche_station.h"
+#include "refdata/referentiel.h"
 #include "reports/cabrillo.h"
+#include "rules/memoire_score.h"
 #include "rules/points.h"
 #include "rules/score.h"
 #include "rules/textes_regles.h"
@@ -27,6 +29,8 @@ struct LigneQso {
     const QString& texte;
     int ligne;
     std::optional<QsoRelu> relu;
+    // The line is the one its row gives.
+    bool redonnee = false;
 };
 
 // The fields of a QSO line compared one by one with those its row gives; the call has a
@@ -73,8 +77,16 @@ class VerificationQso {
     }
 
   private:
+    // A long log may give the same finding thousands of times: its texts are held once.
     void constater(int ligne, const char* code, const QString& texte) {
-        ajouter_constat(constats_, ligne, code, texte);
+        constats_.append(
+            {ligne, textes_.partage(QString::fromLatin1(code)), textes_.partage(texte)});
+    }
+
+    QString ligne_attendue(int ligne) const {
+        const Station& station = source_.etat.station;
+        return ligne_qso_cabrillo(CellulesQSO::de_la_ligne(table_, ligne), station.station_call,
+                                  station.station_nr_club);
     }
 
     QString cellule(int col, int ligne) const {
@@ -118,14 +130,13 @@ class VerificationQso {
     // The line against the one its row gives now: a report edited, or written from another
     // log, must not pass for this one. A row that gives no readable line is told by the
     // other checks.
-    void verifier_contre_la_ligne(const LigneQso& qso) {
+    void verifier_contre_la_ligne(LigneQso& qso) {
         if (qso.ligne == 0) {
             return;
         }
-        const Station& station = source_.etat.station;
-        const QString attendue = ligne_qso_cabrillo(CellulesQSO::de_la_ligne(table_, qso.ligne),
-                                                    station.station_call, station.station_nr_club);
-        const LectureQso lecture = attendue == qso.texte ? LectureQso{} : lire_ligne_qso(attendue);
+        const QString attendue = ligne_attendue(qso.ligne);
+        qso.redonnee = attendue == qso.texte;
+        const LectureQso lecture = qso.redonnee ? LectureQso{} : lire_ligne_qso(attendue);
         if (!lecture.qso) {
             return;
         }
@@ -157,12 +168,29 @@ class VerificationQso {
         return true;
     }
 
+    // The lines met are known by a hash of their text; a line its row gives is not kept,
+    // as the row gives it again when a later line has the same hash.
     void verifier_double(const LigneQso& qso) {
-        const auto premiere = deja_vues_.constFind(qso.texte);
-        if (premiere != deja_vues_.constEnd()) {
-            constater(qso.ligne, codes_constat::double_qso, textes_stats::double_qso(*premiere));
+        const size_t cle = qHash(qso.texte, size_t(0));
+        const auto vue = vues_.constFind(cle);
+        if (vue == vues_.cend()) {
+            vues_.insert(cle, {qso.ligne, qso.redonnee ? -1 : int(gardees_.size())});
+            if (!qso.redonnee) {
+                gardees_.append(qso.texte);
+            }
+            return;
+        }
+        const QString premiere = vue->texte < 0 ? ligne_attendue(vue->ligne) : gardees_[vue->texte];
+        if (premiere == qso.texte) {
+            constater(qso.ligne, codes_constat::double_qso, textes_stats::double_qso(vue->ligne));
+            return;
+        }
+        // Another line had the same hash.
+        const auto autre = autres_.constFind(qso.texte);
+        if (autre != autres_.cend()) {
+            constater(qso.ligne, codes_constat::double_qso, textes_stats::double_qso(*autre));
         } else {
-            deja_vues_.insert(qso.texte, qso.ligne);
+            autres_.insert(qso.texte, qso.ligne);
         }
     }
 
@@ -185,10 +213,19 @@ class VerificationQso {
         constater(ligne, codes_constat::zero_point, textes_stats::zero_point(raison));
     }
 
+    struct Vue {
+        int ligne;
+        // Its place among the texts kept, -1 when its row gives it.
+        int texte;
+    };
+
     const SourceVerification& source_;
     const TableJournal& table_;
     QList<Constat>& constats_;
-    QHash<QString, int> deja_vues_;
+    TextesPartages textes_;
+    QHash<size_t, Vue> vues_;
+    QStringList gardees_;
+    QHash<QString, int> autres_;
 };
 
 // The log's own texts, "dd/mm/yyyy" and "hh:nn", written by hand for the same reason as the
@@ -206,97 +243,158 @@ QString heure_journal(const QTime& heure) {
     return deux_chiffres(heure.hour()) + QLatin1Char(':') + deux_chiffres(heure.minute());
 }
 
-// The lines read back as rows of a log of their own, in the report's order, written as each
-// line is checked; a line that does not read is a row without a call. Dates, times and bands
-// repeat: each text is held once.
-class LogRelu {
+// The lines read back as the rows of a log of their own, in the report's order, a line that
+// does not read being a row without a call. The rules look only upwards: each row is judged
+// as soon as it is given, and only its date stays (an earlier date that does not read is
+// read again by the row below that meets it), as the place of the text in the few dates a
+// report holds.
+class LignesRelues : public LignesScore {
   public:
-    LogRelu(const Etat& etat, qsizetype lignes) {
-        relu.station = etat.station;
-        relu.debut_concours = etat.debut_concours;
-        relu.fin_concours = etat.fin_concours;
-        relu.table.fixer_nb_lignes(int(lignes) + 2);
+    int nb_lignes() const override { return int(dates_.size()) + 1; }
+    CellulesQSO cellules(int ligne) const override {
+        Q_ASSERT(ligne == int(dates_.size()));
+        return derniere_;
     }
+    QString date(int ligne) const override { return textes_dates_[dates_[size_t(ligne) - 1]]; }
 
-    void ecrire(int k, const std::optional<QsoRelu>& q) {
+    void ajouter(const std::optional<QsoRelu>& q) {
         const QString rst = QStringLiteral("599");
-        relu.table.fixer_ligne(
-            k + 1, q ? QStringList{textes_.partage(date_journal(q->date)),
-                                   textes_.partage(heure_journal(q->heure)), q->indicatif,
-                                   textes_.partage(q->bande.value_or(QString())), rst, rst,
-                                   q->numero, QString(), QString(), QString()}
-                     : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
-                                   QString(), QStringLiteral("0"), QString(), QString()});
+        derniere_ = CellulesQSO::du_texte(
+            q ? QStringList{date_journal(q->date), heure_journal(q->heure), q->indicatif,
+                            q->bande.value_or(QString()), rst, rst, q->numero, QString(), QString(),
+                            QString()}
+              : QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
+                            QString(), QStringLiteral("0"), QString(), QString()});
+        auto place = places_dates_.constFind(derniere_.date);
+        if (place == places_dates_.cend()) {
+            place = places_dates_.insert(derniere_.date, int(textes_dates_.size()));
+            textes_dates_.append(derniere_.date);
+        }
+        dates_.push_back(*place);
     }
-
-    Etat relu;
 
   private:
-    TextesPartages textes_;
-};
-
-// A QSO line as the score check needs it once read: its row, and whether it read.
-struct LigneLue {
-    int ligne;
-    bool lue;
+    std::vector<int> dates_;
+    QStringList textes_dates_;
+    QHash<QString, int> places_dates_;
+    CellulesQSO derniere_;
 };
 
 // What counts was not lost in the layout: the lines, read back and rescored by the rules,
 // give each QSO its points and the window's score.
-void verifier_score(const std::vector<LigneLue>& qsos, LogRelu& log_relu,
-                    const SourceVerification& source, QList<Constat>& constats) {
-    const Etat& etat = source.etat;
-    Etat& relu = log_relu.relu;
-    try {
-        calculer_score(relu, source.referentiel, QString(), source.annee_courante);
-    } catch (const Erreur& e) {
-        ajouter_constat(constats, 0, codes_constat::score_different,
-                        textes_stats::score_illisible(e.message()));
-        return;
-    }
-    for (size_t k = 0; k < qsos.size(); ++k) {
-        const int ligne = qsos[k].ligne;
-        const int journal = ligne > 0 ? etat.table.cellule(col_points, ligne).toInt() : 0;
-        const int relus = relu.table.cellule(col_points, int(k) + 1).toInt();
-        if (qsos[k].lue && ligne > 0 && relus != journal) {
-            ajouter_constat(constats, ligne, codes_constat::points_differents,
-                            textes_stats::points_differents(relus, journal));
+class VerificationScore {
+  public:
+    explicit VerificationScore(const SourceVerification& source)
+        : source_(source), operation_(source.referentiel),
+          memoire_(relues_, source.referentiel, conditions(source)) {}
+
+    void ajouter(const LigneQso& qso) {
+        relues_.ajouter(qso.relu);
+        if (erreur_) {
+            return;
+        }
+        const int ligne = relues_.nb_lignes() - 1;
+        try {
+            memoire_.juger_jusqu_a(ligne + 1);
+        } catch (const Erreur& e) {
+            erreur_ = e.message();
+            return;
+        }
+        const int relus = memoire_.verdict(ligne).points;
+        const int journal =
+            qso.ligne > 0 ? source_.etat.table.cellule(col_points, qso.ligne).toInt() : 0;
+        if (qso.relu && qso.ligne > 0 && relus != journal) {
+            differents_.push_back({qso.ligne, relus, journal});
         }
     }
-    if (relu.score_total != etat.score_total) {
-        ajouter_constat(constats, 0, codes_constat::score_different,
-                        textes_stats::score_different(relu.score_total, etat.score_total));
+
+    // The findings of the points come after those of every line.
+    void terminer(QList<Constat>& constats) {
+        if (erreur_) {
+            ajouter_constat(constats, 0, codes_constat::score_different,
+                            textes_stats::score_illisible(*erreur_));
+            return;
+        }
+        for (const Difference& d : differents_) {
+            ajouter_constat(constats, d.ligne, codes_constat::points_differents,
+                            textes_stats::points_differents(d.relus, d.journal));
+        }
+        const int total = memoire_.total_avant(relues_.nb_lignes());
+        if (total != source_.etat.score_total) {
+            ajouter_constat(constats, 0, codes_constat::score_different,
+                            textes_stats::score_different(total, source_.etat.score_total));
+        }
     }
-}
+
+  private:
+    struct Difference {
+        int ligne;
+        int relus;
+        int journal;
+    };
+
+    // As a rescoring of the lines' own log: no entry band, ten columns.
+    static ConditionsScore conditions(const SourceVerification& source) {
+        const Etat& etat = source.etat;
+        ConditionsScore c;
+        c.continent_station = etat.station.station_continent;
+        c.debut_concours = etat.debut_concours;
+        c.fin_concours = etat.fin_concours;
+        c.nb_colonnes = nb_colonnes_journal;
+        c.base_absente = !source.referentiel.membres.presente();
+        return c;
+    }
+
+    const SourceVerification& source_;
+    const OperationReferentiel operation_;
+    LignesRelues relues_;
+    MemoireScore memoire_;
+    std::optional<QString> erreur_;
+    std::vector<Difference> differents_;
+};
 
 } // namespace
 
-void verifier_lignes_qso(const QStringList& lignes, const SourceVerification& source,
-                         QList<Constat>& constats) {
-    const TableJournal& table = source.etat.table;
-    QList<int> rangs;
-    for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-        if (!table.cellule(col_indicatif, ligne).isEmpty()) {
-            rangs.append(ligne);
+struct VerificationLignesQso::Donnees {
+    Donnees(const SourceVerification& source, QList<Constat>& c)
+        : constats(c), place_du_nombre(c.size()), verification(source, c), score(source) {
+        const TableJournal& table = source.etat.table;
+        for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
+            if (!table.cellule(col_indicatif, ligne).isEmpty()) {
+                rangs.push_back(ligne);
+            }
         }
     }
-    if (lignes.size() != rangs.size()) {
-        ajouter_constat(constats, 0, codes_constat::nombre_qso,
-                        textes_stats::nombre_qso(lignes.size(), int(rangs.size())));
+
+    QList<Constat>& constats;
+    // The count is told before the lines, known once they are all read.
+    const qsizetype place_du_nombre;
+    std::vector<int> rangs;
+    size_t lues = 0;
+    VerificationQso verification;
+    VerificationScore score;
+};
+
+VerificationLignesQso::VerificationLignesQso(const SourceVerification& source,
+                                             QList<Constat>& constats)
+    : d_(std::make_unique<Donnees>(source, constats)) {}
+
+VerificationLignesQso::~VerificationLignesQso() = default;
+
+void VerificationLignesQso::verifier(const QString& ligne) {
+    LigneQso qso{ligne, d_->lues < d_->rangs.size() ? d_->rangs[d_->lues] : 0, std::nullopt};
+    ++d_->lues;
+    d_->verification.verifier(qso);
+    d_->score.ajouter(qso);
+}
+
+void VerificationLignesQso::terminer() {
+    if (d_->lues != d_->rangs.size()) {
+        d_->constats.insert(d_->place_du_nombre,
+                            {0, QString::fromLatin1(codes_constat::nombre_qso),
+                             textes_stats::nombre_qso(qsizetype(d_->lues), int(d_->rangs.size()))});
     }
-    // Each line's reading goes into the log read back at once: only its row and whether it
-    // read are kept beside it.
-    std::vector<LigneLue> qsos;
-    qsos.reserve(size_t(lignes.size()));
-    LogRelu relu(source.etat, lignes.size());
-    VerificationQso verification(source, constats);
-    for (qsizetype k = 0; k < lignes.size(); ++k) {
-        LigneQso qso{lignes[k], int(rangs.value(k, 0)), std::nullopt};
-        verification.verifier(qso);
-        relu.ecrire(int(k), qso.relu);
-        qsos.push_back({qso.ligne, qso.relu.has_value()});
-    }
-    verifier_score(qsos, relu, source, constats);
+    d_->score.terminer(d_->constats);
 }
 
 } // namespace vorek

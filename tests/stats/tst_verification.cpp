@@ -66,10 +66,17 @@ void modifier(JournalStats& j, const QString& modification) {
     }
 }
 
-// An edit of the report by hand: "-N" removes line N, "N<>M" swaps two lines, "N=text"
-// replaces line N, "N~old~new" replaces a part of it.
+// An edit of the report by hand: "-N" removes line N, "+N" writes it twice, "N<>M" swaps two
+// lines, "N=text" replaces line N, "N~old~new" replaces a part of it; " puis " separates
+// edits made one after the other.
 void modifier_lignes(QStringList& lignes, const QString& edition) {
-    if (edition.startsWith(QLatin1Char('-'))) {
+    if (edition.contains(QStringLiteral(" puis "))) {
+        for (const QString& e : edition.split(QStringLiteral(" puis "))) {
+            modifier_lignes(lignes, e);
+        }
+    } else if (edition.startsWith(QLatin1Char('+'))) {
+        lignes.insert(edition.mid(1).toInt(), lignes[edition.mid(1).toInt()]);
+    } else if (edition.startsWith(QLatin1Char('-'))) {
         lignes.removeAt(edition.mid(1).toInt());
     } else if (edition.contains(QStringLiteral("<>"))) {
         lignes.swapItemsAt(edition.section(QStringLiteral("<>"), 0, 0).toInt(),
@@ -192,6 +199,10 @@ void TstVerification::compte_rendu_modifie_data() {
                   QStringList{"2 FREQUENCE_DIFFERENTE"});
     ligne_donnees("ligne QSO retiree", "-17", QStringList{"0 NOMBRE_QSO", "0 SCORE_DIFFERENT"});
     ligne_donnees("END-OF-LOG retiree", "-18", QStringList{"0 FIN_ABSENTE"});
+    // A line written twice is told, whether its row gives it or it was edited first.
+    ligne_donnees("derniere ligne QSO copiee", "+17", QStringList{"0 NOMBRE_QSO", "0 DOUBLE"});
+    ligne_donnees("ligne QSO changee puis copiee", "17~ 0945 ~ 0950  puis +17",
+                  QStringList{"0 NOMBRE_QSO", "3 HEURE_DIFFERENTE", "0 DOUBLE"});
 }
 
 void TstVerification::compte_rendu_modifie() {
