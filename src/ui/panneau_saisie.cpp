@@ -167,7 +167,11 @@ void PanneauSaisie::afficher_bande() {
             ComboBox_band->setEditText(texte);
         }
     }
-    StringGrid_HF->viewport()->update();
+    const std::pair<int, int> marque{e.marque_ligne, e.marque_colonne};
+    if (marque != marque_peinte_) {
+        marque_peinte_ = marque;
+        StringGrid_HF->viewport()->update();
+    }
 }
 
 void PanneauSaisie::afficher_Grille_prec() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 class QComboBox;
 class QDateEdit;
@@ -122,6 +123,9 @@ class PanneauSaisie : public QWidget {
     Contexte& contexte_;
     // Set while an entry event runs: the focus changes and boxes it causes are its own.
     bool occupe_ = false;
+    // The band grid's marked cell as last painted (row, column): a keystroke that leaves it
+    // costs the grid no repaint.
+    std::pair<int, int> marque_peinte_{-1, -1};
 
     QFrame* Panel6;
     QLineEdit* Edit_Pays;

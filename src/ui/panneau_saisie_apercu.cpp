@@ -117,12 +117,28 @@ void PanneauSaisie::montrer_apercu() {
     Label_apercu->setText(texte);
     colorer(Label_apercu, QPalette::WindowText, couleur(apercu.couleur));
 
+    // Items are rewritten in place and only where they change: a keystroke that leaves the
+    // list as it was costs it no new layout and no repaint.
     const QList<Partiel> liste = entree().liste_partielle();
-    Liste_partiel->clear();
+    while (Liste_partiel->count() > liste.size()) {
+        delete Liste_partiel->takeItem(Liste_partiel->count() - 1);
+    }
     for (int rang = 0; rang < liste.size(); ++rang) {
-        auto* item = new QListWidgetItem(texte_partiel(rang, liste[rang]), Liste_partiel);
-        item->setData(Qt::UserRole, liste[rang].indicatif);
-        item->setForeground(couleur(liste[rang].couleur));
+        QListWidgetItem* item = Liste_partiel->item(rang);
+        if (!item) {
+            item = new QListWidgetItem(Liste_partiel);
+        }
+        const QString texte = texte_partiel(rang, liste[rang]);
+        if (item->text() != texte) {
+            item->setText(texte);
+        }
+        if (item->data(Qt::UserRole).toString() != liste[rang].indicatif) {
+            item->setData(Qt::UserRole, liste[rang].indicatif);
+        }
+        const QBrush teinte(couleur(liste[rang].couleur));
+        if (item->foreground() != teinte) {
+            item->setForeground(teinte);
+        }
     }
 }
 
