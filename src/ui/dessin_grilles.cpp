@@ -63,4 +63,53 @@ void DessinBandes::paint(QPainter* peintre, const QStyleOptionViewItem& option,
     peintre->restore();
 }
 
+const QStaticText& DessinTexteMemorise::mise_en_page(const QString& texte,
+                                                     const QFont& police) const {
+    // A few hundred calls, dates and names: the memory starts again past that, or with
+    // another font.
+    if (police != police_ || textes_.size() > 1000) {
+        textes_.clear();
+        police_ = police;
+    }
+    auto trouve = textes_.find(texte);
+    if (trouve == textes_.end()) {
+        QStaticText mise(texte);
+        mise.setTextFormat(Qt::PlainText);
+        mise.prepare(QTransform(), police);
+        trouve = textes_.insert(texte, mise);
+    }
+    return *trouve;
+}
+
+void DessinTexteMemorise::paint(QPainter* peintre, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* vue = option.widget;
+    QStyle* style = vue ? vue->style() : QApplication::style();
+    const int marge = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, vue) + 1;
+    const QRect zone = opt.rect.adjusted(marge, 0, -marge, 0);
+    const bool ordinaire = !opt.text.isEmpty() &&
+                           opt.features == QStyleOptionViewItem::HasDisplay &&
+                           opt.displayAlignment == (Qt::AlignLeft | Qt::AlignVCenter);
+    const QStaticText* texte = ordinaire ? &mise_en_page(opt.text, opt.font) : nullptr;
+    if (!texte || texte->size().width() > zone.width()) {
+        QStyledItemDelegate::paint(peintre, option, index);
+        return;
+    }
+    const QPalette::ColorGroup groupe = !(opt.state & QStyle::State_Enabled)  ? QPalette::Disabled
+                                        : !(opt.state & QStyle::State_Active) ? QPalette::Inactive
+                                                                              : QPalette::Normal;
+    const QColor couleur = opt.palette.color(
+        groupe, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+    const QPointF origine(zone.left(), zone.top() + (zone.height() - texte->size().height()) / 2);
+    opt.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, peintre, vue);
+    peintre->save();
+    peintre->setFont(opt.font);
+    peintre->setPen(couleur);
+    peintre->drawStaticText(origine, *texte);
+    peintre->restore();
+}
+
 } // namespace vorek

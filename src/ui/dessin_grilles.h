@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 #include <functional>
@@ -38,6 +41,22 @@ class DessinBandes : public DessinCellule {
 
   private:
     std::function<bool(int, int)> marquee_;
+};
+
+// The plain cells of a small view shown anew at each keystroke (the earlier QSOs, the
+// partial check): the background as the style draws it, and each text laid out once, then
+// only drawn. A text that does not fit its cell is left to the style, which cuts it.
+class DessinTexteMemorise : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    const QStaticText& mise_en_page(const QString& texte, const QFont& police) const;
+
+    mutable QFont police_;
+    mutable QHash<QString, QStaticText> textes_;
 };
 
 } // namespace vorek

@@ -4,6 +4,7 @@
 // were typed.
 
 #include "controles.h"
+#include "dessin_grilles.h"
 #include "panneau_saisie.h"
 
 #include "entry/textes_saisie.h"
@@ -83,6 +84,7 @@ void PanneauSaisie::construire_apercu(QGridLayout* champs, QHBoxLayout* zone) {
     Liste_partiel->setFocusPolicy(Qt::NoFocus);
     Liste_partiel->setToolTip(textes::aide_partiels());
     Liste_partiel->setFont(Panel6->font());
+    Liste_partiel->setItemDelegate(new DessinTexteMemorise(Liste_partiel));
     pile->addWidget(Liste_partiel);
     zone->addWidget(colonne, 1);
 

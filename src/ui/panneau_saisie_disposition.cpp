@@ -184,6 +184,7 @@ void PanneauSaisie::construire_precedents() {
     Grille_prec->verticalHeader()->hide();
     Grille_prec->verticalHeader()->setDefaultSectionSize(hauteur_ligne(Grille_prec));
     Grille_prec->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grille_prec->setItemDelegate(new DessinTexteMemorise(Grille_prec));
 }
 
 QGridLayout* PanneauSaisie::disposer_champs() {
