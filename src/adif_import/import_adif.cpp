@@ -129,34 +129,27 @@ void trier_par_date_heure(TableJournal& table) {
         const Cle& y = cles[size_t(b)];
         return x.illisible != y.illisible ? y.illisible : x.moment < y.moment;
     });
-    QList<QStringList> lignes;
-    lignes.reserve(fin + 1);
-    for (const int r : ordre) {
-        lignes.append(table.ligne(r));
-    }
-    lignes.append(table.ligne(fin + 1));
-    table.remplacer_lignes(lignes);
+    ordre.push_back(fin + 1);
+    table.recomposer_lignes(ordre);
 }
 
 void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode) {
     TableJournal& table = etat.table;
-    QList<QStringList> lignes;
+    std::vector<int> gardees;
     if (mode == ModeImport::ajout) {
-        lignes.reserve(table.nb_lignes() + qso.size());
         for (int r = 1; r < table.nb_lignes(); ++r) {
-            lignes.append(table.ligne(r));
+            gardees.push_back(r);
         }
         // The free row after the last QSO takes the first imported one; a last row that
         // holds anything stays as it is.
-        if (!lignes.isEmpty() && ligne_vide(lignes.last())) {
-            lignes.removeLast();
+        if (!gardees.empty() && ligne_vide(table.ligne(gardees.back()))) {
+            gardees.pop_back();
         }
     }
-    lignes += std::move(qso);
-    lignes.append(QStringList());
-    table.remplacer_lignes(lignes);
-    // The table's rows are no longer shared: the rescoring writes them in place.
-    lignes = {};
+    qso.append(QStringList());
+    table.recomposer_lignes(gardees, qso);
+    // The rows read are in the table: their own copies go.
+    qso = {};
     trier_par_date_heure(table);
     etat.ligne_suivante = table.nb_lignes() - 1;
 }

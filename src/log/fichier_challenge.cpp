@@ -3,7 +3,6 @@
 #include "base/dialogues.h"
 #include "base/erreur.h"
 #include "base/fichier_texte.h"
-#include "base/textes_partages.h"
 #include "etat.h"
 
 #include <QFile>
@@ -50,8 +49,7 @@ int lire_entier(const QString& ligne) {
 // cells (only empty lines, an editor's final line end, may follow them: anything else means
 // the counts are wrong, and the log would load cut or shifted). The first failure is kept
 // and told once the last line is in, so that a file too large for the reader is refused as
-// such whatever its counts say. Equal cells share one text: a log repeats its dates,
-// bands, reports and calls.
+// such whatever its counts say.
 class LectureChallenge {
   public:
     void ligne(const QString& texte) {
@@ -89,10 +87,10 @@ class LectureChallenge {
             if (ligne_.isEmpty()) {
                 ligne_.reserve(contenu_.colonnes);
             }
-            ligne_.append(textes_.partage(texte));
+            ligne_.append(texte);
             if (ligne_.size() == contenu_.colonnes) {
-                contenu_.cellules.append(std::move(ligne_));
-                ligne_ = QStringList();
+                contenu_.cellules.ajouter(ligne_);
+                ligne_.clear();
             }
         } else if (!texte.isEmpty()) {
             throw Erreur(lignes_en_trop());
@@ -117,14 +115,14 @@ class LectureChallenge {
             throw Erreur(saisie_incorrecte());
         }
         attendu_ = 9 + qint64(contenu_.colonnes) * (1 + qint64(contenu_.lignes));
-        contenu_.cellules.reserve(std::min(contenu_.lignes, 65536));
+        contenu_.cellules = CellulesJournal(contenu_.colonnes);
+        contenu_.cellules.reserver(std::min(contenu_.lignes, 65536));
     }
 
     qint64 lues_ = 0;
     qint64 attendu_ = 0;
     QStringList debut_;
     QStringList ligne_;
-    TextesPartages textes_;
     ContenuChallenge contenu_;
     std::optional<QString> erreur_;
 };
@@ -210,10 +208,8 @@ void rediger_challenge(const Etat& etat, SortieLignes& sortie) {
         sortie.ligne(QString::number(table.largeur(c)));
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
-        // Read through a const list: a temporary one would be copied cell by cell.
-        const QStringList cellules = table.ligne(r);
-        for (const QString& cellule : cellules) {
-            sortie.ligne(sans_saut_de_ligne(cellule));
+        for (int c = 0; c < table.nb_colonnes(); ++c) {
+            sortie.ligne(sans_saut_de_ligne(table.cellule(c, r)));
         }
     }
 }
@@ -320,7 +316,7 @@ void charger_fichier(Etat& etat, const QString& chemin, const ActionsChargement&
     if (actions.continent_de) {
         station.station_continent = actions.continent_de(station.station_call);
     }
-    etat.table.remplacer(contenu.colonnes, contenu.largeurs, std::move(contenu.cellules));
+    etat.table.remplacer(contenu.largeurs, std::move(contenu.cellules));
     etat.ligne_suivante = contenu.lignes - 1;
     if (actions.apres_chargement) {
         actions.apres_chargement();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellules_journal.h"
 #include "fiche_station.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ struct ContenuChallenge {
     int colonnes = 0;
     int lignes = 0;
     QList<int> largeurs;
-    QList<QStringList> cellules;
+    CellulesJournal cellules;
 };
 
 // The longest texts the station window takes into its fields; a file's station record is cut

@@ -33,8 +33,8 @@ TableJournal::TableJournal(QObject* parent) : QAbstractTableModel(parent) {
 
 QStringList TableJournal::ligne_vide() const {
     QStringList ligne;
-    ligne.reserve(nb_colonnes_);
-    for (int c = 0; c < nb_colonnes_; ++c) {
+    ligne.reserve(nb_colonnes());
+    for (int c = 0; c < nb_colonnes(); ++c) {
         ligne.append(QString());
     }
     return ligne;
@@ -42,26 +42,21 @@ QStringList TableJournal::ligne_vide() const {
 
 void TableJournal::vider() {
     beginResetModel();
-    nb_colonnes_ = nb_colonnes_journal;
-    lignes_ = {entetes_journal(), ligne_vide()};
+    cellules_ = CellulesJournal(nb_colonnes_journal);
+    cellules_.ajouter(entetes_journal());
+    cellules_.ajouter({});
     largeurs_.clear();
-    completer_largeurs(largeurs_, nb_colonnes_);
+    completer_largeurs(largeurs_, nb_colonnes());
     endResetModel();
 }
 
 void TableJournal::fixer_nb_colonnes(int n) {
     n = std::max(n, 1);
-    if (n == nb_colonnes_) {
+    if (n == nb_colonnes()) {
         return;
     }
     beginResetModel();
-    nb_colonnes_ = n;
-    for (QStringList& ligne : lignes_) {
-        while (ligne.size() < n) {
-            ligne.append(QString());
-        }
-        ligne.resize(n);
-    }
+    cellules_.changer_colonnes(n);
     completer_largeurs(largeurs_, n);
     endResetModel();
 }
@@ -71,30 +66,27 @@ void TableJournal::fixer_nb_lignes(int n) {
     const int actuel = nb_lignes();
     if (n > actuel) {
         beginInsertRows(QModelIndex(), actuel - 1, n - 2);
-        while (lignes_.size() < n) {
-            lignes_.append(ligne_vide());
-        }
+        cellules_.redimensionner(n);
         endInsertRows();
     } else if (n < actuel) {
         beginRemoveRows(QModelIndex(), n - 1, actuel - 2);
-        lignes_.resize(n);
+        cellules_.redimensionner(n);
         endRemoveRows();
     }
 }
 
 QString TableJournal::cellule(int col, int ligne) const {
-    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes_) {
+    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes()) {
         return QString();
     }
-    return lignes_[ligne][col];
+    return cellules_.cellule(col, ligne);
 }
 
 void TableJournal::fixer_cellule(int col, int ligne, const QString& texte) {
-    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes_ ||
-        lignes_[ligne][col] == texte) {
+    if (ligne < 0 || ligne >= nb_lignes() || col < 0 || col >= nb_colonnes() ||
+        !cellules_.fixer(col, ligne, texte)) {
         return;
     }
-    lignes_[ligne][col] = texte;
     annoncer(col, ligne);
 }
 
@@ -124,7 +116,7 @@ void TableJournal::fermer_lot() {
     lot_premiere_ = 0;
     lot_derniere_ = -1;
     if (premiere <= derniere) {
-        emit dataChanged(index_cellule(0, premiere), index_cellule(nb_colonnes_ - 1, derniere));
+        emit dataChanged(index_cellule(0, premiere), index_cellule(nb_colonnes() - 1, derniere));
     }
 }
 
@@ -132,11 +124,11 @@ QStringList TableJournal::ligne(int ligne) const {
     if (ligne < 0 || ligne >= nb_lignes()) {
         return ligne_vide();
     }
-    return lignes_[ligne];
+    return cellules_.ligne(ligne);
 }
 
 void TableJournal::fixer_ligne(int ligne, const QStringList& cellules) {
-    for (int c = 0; c < nb_colonnes_; ++c) {
+    for (int c = 0; c < nb_colonnes(); ++c) {
         fixer_cellule(c, ligne, c < cellules.size() ? cellules[c] : QString());
     }
 }
@@ -156,7 +148,7 @@ void TableJournal::fixer_largeur(int col, int pixels) {
 void TableJournal::inserer_ligne(int ligne) {
     ligne = std::clamp(ligne, 1, nb_lignes());
     beginInsertRows(QModelIndex(), ligne - 1, ligne - 1);
-    lignes_.insert(ligne, ligne_vide());
+    cellules_.inserer_vides(ligne, 1);
     endInsertRows();
 }
 
@@ -169,48 +161,52 @@ void TableJournal::supprimer_ligne(int ligne) {
         return;
     }
     beginRemoveRows(QModelIndex(), ligne - 1, ligne - 1);
-    lignes_.removeAt(ligne);
+    cellules_.supprimer(ligne);
     endRemoveRows();
 }
 
 void TableJournal::remplacer_lignes(const QList<QStringList>& lignes_sans_entete) {
     beginResetModel();
-    lignes_.resize(1);
-    for (const QStringList& source : lignes_sans_entete) {
-        lignes_.append(source);
-        // A row of the right width stays shared with the caller's: no copy of its cells.
-        if (source.size() != nb_colonnes_) {
-            lignes_.last().resize(nb_colonnes_);
-        }
+    CellulesJournal cellules(nb_colonnes());
+    cellules.reserver(lignes_sans_entete.size() + 1);
+    cellules.ajouter(cellules_.ligne(0));
+    for (const QStringList& ligne : lignes_sans_entete) {
+        cellules.ajouter(ligne);
     }
-    if (lignes_.size() < 2) {
-        lignes_.append(ligne_vide());
+    if (cellules.size() < 2) {
+        cellules.ajouter({});
+    }
+    cellules_ = std::move(cellules);
+    endResetModel();
+}
+
+void TableJournal::recomposer_lignes(const std::vector<int>& anciennes,
+                                     const QList<QStringList>& nouvelles) {
+    beginResetModel();
+    std::vector<int> lignes{0};
+    lignes.reserve(anciennes.size() + 2);
+    lignes.insert(lignes.end(), anciennes.begin(), anciennes.end());
+    if (lignes.size() + size_t(nouvelles.size()) < 2) {
+        lignes.push_back(-1);
+    }
+    cellules_.recomposer(lignes);
+    cellules_.reserver(cellules_.size() + nouvelles.size());
+    for (const QStringList& ligne : nouvelles) {
+        cellules_.ajouter(ligne);
     }
     endResetModel();
 }
 
-void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
-                             const QList<QStringList>& lignes) {
-    remplacer(colonnes, largeurs, QList<QStringList>(lignes));
-}
-
-void TableJournal::remplacer(int colonnes, const QList<int>& largeurs,
-                             QList<QStringList>&& lignes) {
+void TableJournal::remplacer(const QList<int>& largeurs, CellulesJournal&& cellules) {
     beginResetModel();
-    nb_colonnes_ = std::max(colonnes, 1);
-    lignes_ = std::move(lignes);
-    for (QStringList& ligne : lignes_) {
-        if (ligne.size() != nb_colonnes_) {
-            ligne.resize(nb_colonnes_);
-        }
-    }
-    while (lignes_.size() < 2) {
-        lignes_.append(ligne_vide());
+    cellules_ = std::move(cellules);
+    if (cellules_.size() < 2) {
+        cellules_.redimensionner(2);
     }
     largeurs_ = largeurs;
-    completer_largeurs(largeurs_, nb_colonnes_);
+    completer_largeurs(largeurs_, nb_colonnes());
     endResetModel();
-    for (int c = 0; c < nb_colonnes_; ++c) {
+    for (int c = 0; c < nb_colonnes(); ++c) {
         emit largeur_changee(c, largeurs_[c]);
     }
 }
@@ -228,7 +224,7 @@ int TableJournal::rowCount(const QModelIndex& parent) const {
 }
 
 int TableJournal::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : nb_colonnes_;
+    return parent.isValid() ? 0 : nb_colonnes();
 }
 
 QVariant TableJournal::data(const QModelIndex& index, int role) const {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "cellules_journal.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 namespace vorek {
 
@@ -39,8 +42,8 @@ class TableJournal : public QAbstractTableModel {
   public:
     explicit TableJournal(QObject* parent = nullptr);
 
-    int nb_colonnes() const { return nb_colonnes_; }
-    int nb_lignes() const { return int(lignes_.size()); }
+    int nb_colonnes() const { return cellules_.colonnes(); }
+    int nb_lignes() const { return int(cellules_.size()); }
     void fixer_nb_colonnes(int n);
     void fixer_nb_lignes(int n);
 
@@ -59,10 +62,12 @@ class TableJournal : public QAbstractTableModel {
     void supprimer_ligne(int ligne);
     // Replaces the rows 1..n-1 in one go, in the order given (sorts, extraction).
     void remplacer_lignes(const QList<QStringList>& lignes_sans_entete);
-    // Replaces the whole table, header included (load).
-    void remplacer(int colonnes, const QList<int>& largeurs, const QList<QStringList>& lignes);
-    // The same, taking the rows over instead of copying them.
-    void remplacer(int colonnes, const QList<int>& largeurs, QList<QStringList>&& lignes);
+    // The same from the table's own rows: rows 1.. become the old rows given, -1 giving an
+    // empty row (a sort moves no text), then the new rows given.
+    void recomposer_lignes(const std::vector<int>& anciennes,
+                           const QList<QStringList>& nouvelles = {});
+    // Replaces the whole table, header included (load), taking the cells over.
+    void remplacer(const QList<int>& largeurs, CellulesJournal&& cellules);
     // A new log: the header, one empty row.
     void vider();
 
@@ -93,8 +98,7 @@ class TableJournal : public QAbstractTableModel {
     int lot_premiere_ = 0;
     int lot_derniere_ = -1;
 
-    int nb_colonnes_ = nb_colonnes_journal;
-    QList<QStringList> lignes_;
+    CellulesJournal cellules_{nb_colonnes_journal};
     QList<int> largeurs_;
 };
 

@@ -26,23 +26,21 @@ int derniere_ligne_triee(const Etat& etat) {
 // pending correction on the QSO it was taken from; it ends if that QSO is gone.
 void reordonner(Etat& etat, const std::vector<int>& ordre, bool avec_ligne_libre) {
     TableJournal& table = etat.table;
-    QList<QStringList> lignes;
-    lignes.reserve(qsizetype(ordre.size()) + 1);
+    std::vector<int> lignes = ordre;
     int editee = 0;
     for (size_t k = 0; k < ordre.size(); ++k) {
-        lignes.append(table.ligne(ordre[k]));
         if (ordre[k] == etat.ligne_editee) {
             editee = int(k) + 1;
         }
     }
     const int fin = derniere_ligne_triee(etat);
     for (int r = fin + 1; avec_ligne_libre && r < table.nb_lignes(); ++r) {
-        lignes.append(table.ligne(r));
+        lignes.push_back(r);
     }
     if (!avec_ligne_libre) {
-        lignes.append(QStringList());
+        lignes.push_back(-1);
     }
-    table.remplacer_lignes(lignes);
+    table.recomposer_lignes(lignes);
     if (etat.fichier_modifie && etat.ligne_editee >= 1 && etat.ligne_editee <= fin) {
         etat.ligne_editee = editee;
         etat.fichier_modifie = editee > 0;

@@ -90,8 +90,8 @@ void TestCliImportAdif::remplacement_puis_ajout() {
     QCOMPARE(sortie.sortie, comptes);
     contenu = lire_challenge(vrk);
     QStringList indicatifs;
-    for (const QStringList& ligne : contenu.cellules.mid(1)) {
-        indicatifs.append(ligne[col_indicatif]);
+    for (qsizetype r = 1; r < contenu.cellules.size(); ++r) {
+        indicatifs.append(contenu.cellules.cellule(col_indicatif, r));
     }
     QCOMPARE(indicatifs.join(QLatin1Char(' ')),
              QStringLiteral("K1ZZ K1ZZ F5ABC F5ABC DL1AA F5ABC/P F5ABC/P "));

@@ -2,6 +2,8 @@
 #include "log/table_journal.h"
 
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,6 +19,7 @@ class TestTableJournal : public QObject {
     void lot_annonce_une_fois();
     void compter_et_titre_data();
     void compter_et_titre();
+    void cellules_comme_des_listes();
 };
 
 void TestTableJournal::nouveau_journal() {
@@ -137,6 +140,82 @@ void TestTableJournal::compter_et_titre() {
     QCOMPARE(compter_QSO(etat.table), qso);
     QCOMPARE(titre_principal(etat),
              QStringLiteral("CHALLENGE d'été VOREK  V7.5.0.0 (12/2023)") + fin_titre);
+}
+
+namespace {
+
+// A row of the reference cut or filled to n cells.
+QStringList a_la_largeur(QStringList ligne, int n) {
+    ligne.resize(n);
+    return ligne;
+}
+
+// The distinct texts other than the empty one.
+qsizetype textes_distincts(const QList<QStringList>& lignes) {
+    QSet<QString> textes;
+    for (const QStringList& ligne : lignes) {
+        for (const QString& texte : ligne) {
+            if (!texte.isEmpty()) {
+                textes.insert(texte);
+            }
+        }
+    }
+    return textes.size();
+}
+
+} // namespace
+
+// Random edits of the compact cells and of plain lists of texts read the same, and a text
+// no cell holds any more is let go.
+void TestTableJournal::cellules_comme_des_listes() {
+    QRandomGenerator alea(20261208);
+    const QStringList mots{"", "F5ABC", "14/07/2025", "599", "20m", "é€ß", " F5ABC", "0"};
+    const auto mot = [&] { return mots[alea.bounded(int(mots.size()))]; };
+    int colonnes = 3;
+    CellulesJournal cellules(colonnes);
+    QList<QStringList> reference;
+    for (int pas = 0; pas < 3000; ++pas) {
+        const int n = int(reference.size());
+        const int choix = int(alea.bounded(7));
+        if (choix == 0 || n == 0) {
+            QStringList ligne;
+            for (int i = int(alea.bounded(colonnes + 2)); i > 0; --i) {
+                ligne.append(mot());
+            }
+            cellules.ajouter(ligne);
+            reference.append(a_la_largeur(ligne, colonnes));
+        } else if (choix <= 2) {
+            const int col = int(alea.bounded(colonnes));
+            const int ligne = int(alea.bounded(n));
+            const QString texte = mot();
+            QCOMPARE(cellules.fixer(col, ligne, texte), reference[ligne][col] != texte);
+            reference[ligne][col] = texte;
+        } else if (choix == 3) {
+            const int ligne = int(alea.bounded(n + 1));
+            cellules.inserer_vides(ligne, 2);
+            reference.insert(ligne, 2, QStringList(colonnes));
+        } else if (choix == 4) {
+            const int ligne = int(alea.bounded(n));
+            cellules.supprimer(ligne);
+            reference.removeAt(ligne);
+        } else if (choix == 5) {
+            const int lignes = int(alea.bounded(n + 3));
+            cellules.redimensionner(lignes);
+            reference.resize(lignes, QStringList(colonnes));
+        } else {
+            colonnes = 1 + int(alea.bounded(4));
+            cellules.changer_colonnes(colonnes);
+            for (QStringList& ligne : reference) {
+                ligne = a_la_largeur(ligne, colonnes);
+            }
+        }
+        QCOMPARE(cellules.size(), reference.size());
+        for (int ligne = 0; ligne < reference.size(); ++ligne) {
+            QCOMPARE(cellules.ligne(ligne), reference[ligne]);
+        }
+        QCOMPARE(cellules.textes_tenus(), textes_distincts(reference));
+    }
+    QCOMPARE(cellules.value(reference.size()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestTableJournal)
