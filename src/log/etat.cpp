@@ -27,9 +27,12 @@ QString chemin_dans_challenge(const Etat& etat, const QString& chemin) {
 }
 
 int compter_QSO(const TableJournal& table) {
+    if (table.nb_colonnes() <= col_indicatif) {
+        return 0;
+    }
     int n = 0;
     for (int ligne = 1; ligne < table.nb_lignes(); ++ligne) {
-        if (!table.cellule(col_indicatif, ligne).isEmpty()) {
+        if (!table.texte(col_indicatif, ligne).isEmpty()) {
             ++n;
         }
     }

@@ -209,7 +209,13 @@ void rediger_challenge(const Etat& etat, SortieLignes& sortie) {
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
         for (int c = 0; c < table.nb_colonnes(); ++c) {
-            sortie.ligne(sans_saut_de_ligne(table.cellule(c, r)));
+            // Read in place: a copy of each cell would cost as much as the writing.
+            const QString& cellule = table.texte(c, r);
+            if (saut_de_ligne(cellule)) {
+                sortie.ligne(sans_saut_de_ligne(cellule));
+            } else {
+                sortie.ligne(cellule);
+            }
         }
     }
 }
@@ -245,9 +251,8 @@ QString refus_taille_challenge(const Etat& etat) {
         octets += QString::number(table.largeur(c)).size() + 2;
     }
     for (int r = 0; r < table.nb_lignes(); ++r) {
-        const QStringList cellules = table.ligne(r);
-        for (const QString& cellule : cellules) {
-            octets += cellule.size() + 2;
+        for (int c = 0; c < table.nb_colonnes(); ++c) {
+            octets += table.texte(c, r).size() + 2;
         }
         lignes += table.nb_colonnes();
     }

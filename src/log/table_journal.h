@@ -48,6 +48,8 @@ class TableJournal : public QAbstractTableModel {
     void fixer_nb_lignes(int n);
 
     QString cellule(int col, int ligne) const;
+    // The same without a copy, for a cell within the table (the reads of every cell).
+    const QString& texte(int col, int ligne) const { return cellules_.cellule(col, ligne); }
     void fixer_cellule(int col, int ligne, const QString& texte);
     QStringList ligne(int ligne) const;
     void fixer_ligne(int ligne, const QStringList& cellules);
