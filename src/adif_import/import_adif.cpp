@@ -133,7 +133,7 @@ void trier_par_date_heure(TableJournal& table) {
     table.recomposer_lignes(ordre);
 }
 
-void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode) {
+void fusionner_import(Etat& etat, CellulesJournal qso, ModeImport mode) {
     TableJournal& table = etat.table;
     std::vector<int> gardees;
     if (mode == ModeImport::ajout) {
@@ -146,10 +146,10 @@ void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode) {
             gardees.pop_back();
         }
     }
-    qso.append(QStringList());
+    qso.redimensionner(qso.size() + 1);
     table.recomposer_lignes(gardees, qso);
     // The rows read are in the table: their own copies go.
-    qso = {};
+    qso = CellulesJournal();
     trier_par_date_heure(table);
     etat.ligne_suivante = table.nb_lignes() - 1;
 }

@@ -60,7 +60,7 @@ void trier_par_date_heure(TableJournal& table);
 
 // The rows taken in place of the QSOs of the log (remplacement) or after them (ajout),
 // then the free row; all in date and time order, ligne_suivante on the free row.
-void fusionner_import(Etat& etat, QList<QStringList> qso, ModeImport mode);
+void fusionner_import(Etat& etat, CellulesJournal qso, ModeImport mode);
 
 // The main window's title after an import.
 QString titre_import(const Etat& etat);

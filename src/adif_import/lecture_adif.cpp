@@ -183,7 +183,7 @@ void Lecteur::juger(int numero) {
             if (qso_.nom.isEmpty()) {
                 qso_.nom = textes_.partage(membre.membre_nom);
             }
-            resultat_.qso.append(qso_.en_texte());
+            resultat_.qso.ajouter(qso_.en_texte());
         }
     }
 }
@@ -193,7 +193,7 @@ LectureAdif Lecteur::terminer(int derniere_ligne) {
         ecarter(mode_cw(mode_) ? RaisonEcart::inacheve : RaisonEcart::mode_non_cw, derniere_ligne);
     }
     if (resultat_.base_membres_absente) {
-        resultat_.qso.clear();
+        resultat_.qso.redimensionner(0);
     }
     resultat_.nb_pris = resultat_.qso.size();
     return std::move(resultat_);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "log/cellules_journal.h"
+#include "log/table_journal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,7 +30,7 @@ struct LectureAdif {
     // The rows taken, in the order of the file: log-table cells from column 0 (date,
     // time, call, band, reports, member number; the name of the record, or else the
     // member database's).
-    QList<QStringList> qso;
+    CellulesJournal qso{nb_colonnes_journal};
     // How many rows were taken: it stands once the import has handed the rows to the log.
     qsizetype nb_pris = 0;
     QList<EnregistrementEcarte> ecartes;

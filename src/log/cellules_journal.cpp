@@ -20,6 +20,15 @@ QStringList CellulesJournal::value(qsizetype ligne) const {
     return ligne >= 0 && ligne < size() ? this->ligne(ligne) : QStringList();
 }
 
+QList<QStringList> CellulesJournal::en_listes() const {
+    QList<QStringList> lignes;
+    lignes.reserve(size());
+    for (qsizetype l = 0; l < size(); ++l) {
+        lignes.append(ligne(l));
+    }
+    return lignes;
+}
+
 quint32 CellulesJournal::retenir(const QString& texte) {
     if (texte.isEmpty()) {
         return 0;

@@ -28,6 +28,8 @@ class CellulesJournal {
     QStringList operator[](qsizetype ligne) const { return this->ligne(ligne); }
     // A row out of the table reads as no cell at all.
     QStringList value(qsizetype ligne) const;
+    // Every row as a list of texts.
+    QList<QStringList> en_listes() const;
 
     // False when the cell held that text already.
     bool fixer(int col, qsizetype ligne, const QString& texte);

@@ -181,7 +181,7 @@ void TableJournal::remplacer_lignes(const QList<QStringList>& lignes_sans_entete
 }
 
 void TableJournal::recomposer_lignes(const std::vector<int>& anciennes,
-                                     const QList<QStringList>& nouvelles) {
+                                     const CellulesJournal& nouvelles) {
     beginResetModel();
     std::vector<int> lignes{0};
     lignes.reserve(anciennes.size() + 2);
@@ -191,8 +191,8 @@ void TableJournal::recomposer_lignes(const std::vector<int>& anciennes,
     }
     cellules_.recomposer(lignes);
     cellules_.reserver(cellules_.size() + nouvelles.size());
-    for (const QStringList& ligne : nouvelles) {
-        cellules_.ajouter(ligne);
+    for (qsizetype ligne = 0; ligne < nouvelles.size(); ++ligne) {
+        cellules_.ajouter(nouvelles.ligne(ligne));
     }
     endResetModel();
 }

@@ -67,7 +67,7 @@ class TableJournal : public QAbstractTableModel {
     // The same from the table's own rows: rows 1.. become the old rows given, -1 giving an
     // empty row (a sort moves no text), then the new rows given.
     void recomposer_lignes(const std::vector<int>& anciennes,
-                           const QList<QStringList>& nouvelles = {});
+                           const CellulesJournal& nouvelles = CellulesJournal());
     // Replaces the whole table, header included (load), taking the cells over.
     void remplacer(const QList<int>& largeurs, CellulesJournal&& cellules);
     // A new log: the header, one empty row.

@@ -194,7 +194,7 @@ void TestImportAdif::refus_sans_rien_changer() {
     QFile::remove(d_->chemin_membres());
     for (const ModeImport mode : {ModeImport::remplacement, ModeImport::ajout}) {
         const ResultatImport resultat = importer(chemin, mode);
-        QVERIFY(resultat.lecture.base_membres_absente && resultat.lecture.qso.isEmpty());
+        QVERIFY(resultat.lecture.base_membres_absente && resultat.lecture.qso.size() == 0);
         DialoguesScriptes dialogues;
         signaler_import(resultat, dialogues);
         QCOMPARE(dialogues.textes(), QStringList{QString::fromUtf8(message_base_membres_absente)});

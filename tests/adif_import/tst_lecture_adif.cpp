@@ -26,7 +26,7 @@ QString qso(const QString& indicatif, const QString& champs = QString()) {
 // name is the record's, or else the member database's (Jean Dupont for F5ABC).
 QString lignes_prises(const LectureAdif& lecture) {
     QStringList lignes;
-    for (const QStringList& c : lecture.qso) {
+    for (const QStringList& c : lecture.qso.en_listes()) {
         lignes.append(QStringList{c[col_date], c[col_heure], c[col_indicatif], c[col_bande],
                                   c[col_rst_env], c[col_rst_recu], c[col_ztc], c[col_nom]}
                           .join(QLatin1Char('|')));
@@ -174,7 +174,7 @@ void TestLectureAdif::lecture() {
     QVERIFY(!lecture.base_membres_absente);
     QCOMPARE(lignes_prises(lecture), pris);
     QCOMPARE(raisons(lecture), ecartes);
-    for (const QStringList& c : lecture.qso) {
+    for (const QStringList& c : lecture.qso.en_listes()) {
         QCOMPARE(c.size(), nb_colonnes_journal);
         QVERIFY(c[col_points].isEmpty() && c[col_notes].isEmpty());
     }
@@ -248,7 +248,7 @@ void TestLectureAdif::mutations_aleatoires() {
             }
         }
         const LectureAdif lecture = lire_adif(texte.split(QLatin1Char('\n')), referentiel_.membres);
-        for (const QStringList& c : lecture.qso) {
+        for (const QStringList& c : lecture.qso.en_listes()) {
             QVERIFY2(!c[col_indicatif].isEmpty() && c[col_ztc] != QStringLiteral("NM"),
                      qPrintable(texte));
             QVERIFY(QDate::fromString(c[col_date], QStringLiteral("dd/MM/yyyy")).isValid());

@@ -28,11 +28,7 @@ void PosteEssai::saisir(const QString& indicatif, const QString& notes) {
 QList<QStringList> PosteEssai::lignes_sauvees() const {
     const ContenuChallenge contenu =
         lire_challenge(chemin_dans_challenge(d.etat, d.etat.fichier_courant));
-    QList<QStringList> lignes;
-    for (qsizetype r = 1; r < contenu.cellules.size(); ++r) {
-        lignes.append(contenu.cellules[r]);
-    }
-    return lignes;
+    return contenu.cellules.en_listes().mid(1);
 }
 
 QList<QStringList> PosteEssai::lignes_table() const {

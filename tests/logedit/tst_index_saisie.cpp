@@ -76,9 +76,9 @@ void TstIndexSaisie::changer(PosteEssai& p, QsoHasard& h) {
         break;
     }
     case 8: {
-        QList<QStringList> qso;
+        CellulesJournal qso(nb_colonnes_journal);
         for (int i = int(h.g.bounded(5)); i > 0; --i) {
-            qso.append(h.ligne());
+            qso.ajouter(h.ligne());
         }
         fusionner_import(etat, qso, h.g.bounded(2) ? ModeImport::ajout : ModeImport::remplacement);
         break;

@@ -168,7 +168,7 @@ void TstBandes::bandes_hors_liste_relues_par_l_import() {
         }
         const LectureAdif relue = lire_adif(adif, referentiel_.membres);
         QCOMPARE(relue.qso.size(), adif.size());
-        for (const QStringList& qso : relue.qso) {
+        for (const QStringList& qso : relue.qso.en_listes()) {
             QCOMPARE(qso[col_bande], QString::fromLatin1(b->texte));
         }
     }
