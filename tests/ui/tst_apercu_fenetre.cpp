@@ -93,6 +93,22 @@ void TestApercuFenetre::frappe_lettre_a_lettre() {
     QTest::keyClicks(m()->Edit_call, QStringLiteral("5AB"));
     QCOMPARE(partiels(), (QStringList{"1 F5ABC 123 JB", "2 F5ABD 124", "3 TF5AB 9"}));
     QCOMPARE(m()->Liste_partiel->item(0)->foreground().color(), rouge);
+    // As painted: the red call in red, the others not.
+    QCoreApplication::processEvents();
+    const QImage image = m()->Liste_partiel->viewport()->grab().toImage();
+    const auto rouges = [&](int rang) {
+        const QRect zone = m()->Liste_partiel->visualItemRect(m()->Liste_partiel->item(rang));
+        int n = 0;
+        for (int y = zone.top(); y <= zone.bottom(); ++y) {
+            for (int x = zone.left(); x <= zone.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    QVERIFY(rouges(0) > 10);
+    QCOMPARE(rouges(1), 0);
     QTest::keyClick(m()->fenetre, Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(m()->Edit_call->text(), QStringLiteral("F5ABD"));
     QCOMPARE(m()->Edit_NrZTC->text(), QStringLiteral("124"));
