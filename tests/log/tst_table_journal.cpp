@@ -165,8 +165,8 @@ qsizetype textes_distincts(const QList<QStringList>& lignes) {
 
 } // namespace
 
-// Random edits of the compact cells and of plain lists of texts read the same, and a text
-// no cell holds any more is let go.
+// Random edits of the compact cells and of plain lists of texts read the same (reorderings
+// included), and a text no cell holds any more is let go.
 void TestTableJournal::cellules_comme_des_listes() {
     QRandomGenerator alea(20261208);
     const QStringList mots{"", "F5ABC", "14/07/2025", "599", "20m", "é€ß", " F5ABC", "0"};
@@ -176,7 +176,7 @@ void TestTableJournal::cellules_comme_des_listes() {
     QList<QStringList> reference;
     for (int pas = 0; pas < 3000; ++pas) {
         const int n = int(reference.size());
-        const int choix = int(alea.bounded(7));
+        const int choix = int(alea.bounded(8));
         if (choix == 0 || n == 0) {
             QStringList ligne;
             for (int i = int(alea.bounded(colonnes + 2)); i > 0; --i) {
@@ -202,6 +202,17 @@ void TestTableJournal::cellules_comme_des_listes() {
             const int lignes = int(alea.bounded(n + 3));
             cellules.redimensionner(lignes);
             reference.resize(lignes, QStringList(colonnes));
+        } else if (choix == 6) {
+            // Rows taken again in any order, some twice, some dropped, some new and empty.
+            std::vector<int> anciennes;
+            QList<QStringList> recomposees;
+            for (int i = int(alea.bounded(n + 3)); i > 0; --i) {
+                const int ancienne = int(alea.bounded(n + 1)) - 1;
+                anciennes.push_back(ancienne);
+                recomposees.append(ancienne < 0 ? QStringList(colonnes) : reference[ancienne]);
+            }
+            cellules.recomposer(anciennes);
+            reference = recomposees;
         } else {
             colonnes = 1 + int(alea.bounded(4));
             cellules.changer_colonnes(colonnes);
