@@ -26,7 +26,7 @@ int nb_qso_fichier(const QString& chemin) {
         const ContenuChallenge contenu = lire_challenge(chemin);
         int n = 0;
         for (qsizetype r = 1; r < contenu.cellules.size(); ++r) {
-            n += contenu.cellules[r].value(col_indicatif).isEmpty() ? 0 : 1;
+            n += contenu.cellules.ligne(r).value(col_indicatif).isEmpty() ? 0 : 1;
         }
         return n;
     } catch (const Erreur&) {

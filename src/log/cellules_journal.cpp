@@ -16,10 +16,6 @@ QStringList CellulesJournal::ligne(qsizetype ligne) const {
     return cellules;
 }
 
-QStringList CellulesJournal::value(qsizetype ligne) const {
-    return ligne >= 0 && ligne < size() ? this->ligne(ligne) : QStringList();
-}
-
 QList<QStringList> CellulesJournal::en_listes() const {
     QList<QStringList> lignes;
     lignes.reserve(size());

@@ -25,9 +25,6 @@ class CellulesJournal {
         return textes_[cellules_[size_t(ligne * colonnes_ + col)]];
     }
     QStringList ligne(qsizetype ligne) const;
-    QStringList operator[](qsizetype ligne) const { return this->ligne(ligne); }
-    // A row out of the table reads as no cell at all.
-    QStringList value(qsizetype ligne) const;
     // Every row as a list of texts.
     QList<QStringList> en_listes() const;
 

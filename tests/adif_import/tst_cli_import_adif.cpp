@@ -59,9 +59,9 @@ void TestCliImportAdif::remplacement_puis_ajout() {
     QCOMPARE(sortie.sortie, comptes);
     ContenuChallenge contenu = lire_challenge(vrk);
     QCOMPARE(contenu.lignes, 5);
-    QCOMPARE(contenu.cellules[1][col_indicatif], QStringLiteral("K1ZZ"));
-    QCOMPARE(contenu.cellules[1][col_points], QStringLiteral("3"));
-    QCOMPARE(contenu.cellules[1][col_nom], QStringLiteral("Bob Smith"));
+    QCOMPARE(contenu.cellules.ligne(1)[col_indicatif], QStringLiteral("K1ZZ"));
+    QCOMPARE(contenu.cellules.ligne(1)[col_points], QStringLiteral("3"));
+    QCOMPARE(contenu.cellules.ligne(1)[col_nom], QStringLiteral("Bob Smith"));
     QVERIFY(contenu.station.station_call.isEmpty());
     QCOMPARE(contenu.largeurs,
              QList<int>(largeurs_conception.cbegin(), largeurs_conception.cend()));
@@ -165,7 +165,7 @@ void TestCliImportAdif::station() {
                    QDateTime::currentDateTime(), true},
                   dialogues);
     for (int r = 1; r < etat.table.nb_lignes(); ++r) {
-        QCOMPARE(contenu.cellules[r][col_points], etat.table.cellule(col_points, r));
+        QCOMPARE(contenu.cellules.ligne(r)[col_points], etat.table.cellule(col_points, r));
     }
     QVERIFY(importer(d, {adif, QStringLiteral("--indicatif"), QStringLiteral("F1A")}).code == 1);
 }

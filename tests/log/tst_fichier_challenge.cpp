@@ -327,7 +327,7 @@ void TestFichierChallenge::ecrit_seulement_ce_qui_se_relit() {
     }
     const ContenuChallenge relu = lire_challenge(fichier);
     QCOMPARE(relu.lignes, qso + 2);
-    QCOMPARE(relu.cellules[qso].value(col_indicatif), QStringLiteral("F5ZZZ"));
+    QCOMPARE(relu.cellules.ligne(qso).value(col_indicatif), QStringLiteral("F5ZZZ"));
 }
 
 // The format has no room for a line break: one pasted into a cell must not shift every
@@ -340,8 +340,8 @@ void TestFichierChallenge::saut_de_ligne_dans_une_cellule() {
     sauver_fichier(etat, QStringLiteral("ETE.VRK"));
     const ContenuChallenge relu =
         lire_challenge(chemin(QStringLiteral("Fichiers_challenge/ETE.VRK")));
-    QCOMPARE(relu.cellules[1].value(col_notes), QStringLiteral("ligne  suite fin"));
-    QCOMPARE(relu.cellules[2], etat.table.ligne(2));
+    QCOMPARE(relu.cellules.ligne(1).value(col_notes), QStringLiteral("ligne  suite fin"));
+    QCOMPARE(relu.cellules.ligne(2), etat.table.ligne(2));
 }
 
 void TestFichierChallenge::ordre_du_chargement() {

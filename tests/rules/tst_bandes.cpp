@@ -148,7 +148,7 @@ void TstBandes::chaque_bande_relue_par_chaque_lecteur() {
                                     ligne_export_adif(qso, d_.etat, membre)}) {
             const LectureAdif relue = lire_adif({adif}, referentiel_.membres);
             QCOMPARE(relue.qso.size(), 1);
-            QCOMPARE(relue.qso[0][col_bande], texte);
+            QCOMPARE(relue.qso.cellule(col_bande, 0), texte);
         }
     }
 }

@@ -53,7 +53,7 @@ void TstCliScore::score_ligne_par_ligne() {
                             "4\tK1ZZ\t789\t0\t\n"
                             "5\tX1XX\tNM\t0\t NM car non à jour\n"
                             "total\t4\t4\n"));
-    QCOMPARE(lire_challenge(fichier).cellules.value(1).value(col_points), QString());
+    QCOMPARE(lire_challenge(fichier).cellules.ligne(1).value(col_points), QString());
 }
 
 void TstCliScore::ecrire() {
@@ -61,8 +61,8 @@ void TstCliScore::ecrire() {
     const QString fichier = journal(d);
     QCOMPARE(score(d, fichier, {"--ecrire"}).code, 0);
     const ContenuChallenge contenu = lire_challenge(fichier);
-    QCOMPARE(contenu.cellules.value(1).value(col_points), QStringLiteral("4"));
-    QCOMPARE(contenu.cellules.value(5).value(col_notes), QStringLiteral(" NM car non à jour"));
+    QCOMPARE(contenu.cellules.ligne(1).value(col_points), QStringLiteral("4"));
+    QCOMPARE(contenu.cellules.ligne(5).value(col_notes), QStringLiteral(" NM car non à jour"));
     QCOMPARE(lancer_vorek({"--racine", d.dossier.path(), "score", "--ecrire"}).code, 2);
 }
 
@@ -78,7 +78,7 @@ void TstCliScore::date_illisible() {
     QCOMPARE(sortie.erreurs,
              QStringLiteral("'31/02/2025 11:00' ne correspond pas à une date et une heure "
                             "correctes\n"));
-    QCOMPARE(lire_challenge(fichier).cellules.value(1).value(col_points), QString());
+    QCOMPARE(lire_challenge(fichier).cellules.ligne(1).value(col_points), QString());
 }
 
 // The rows go by the numbers the file holds, and the written file keeps them.
@@ -95,8 +95,8 @@ void TstCliScore::base_absente() {
     QVERIFY(sortie.sortie.startsWith(QStringLiteral("1\tF5ABC\t123*\t4\ta\n")));
     QVERIFY(sortie.sortie.endsWith(QStringLiteral("total\t4\t4\n")));
     const ContenuChallenge contenu = lire_challenge(fichier);
-    QCOMPARE(contenu.cellules.value(1).value(col_ztc), QStringLiteral("123*"));
-    QCOMPARE(contenu.cellules.value(5).value(col_ztc), QString());
+    QCOMPARE(contenu.cellules.ligne(1).value(col_ztc), QStringLiteral("123*"));
+    QCOMPARE(contenu.cellules.ligne(5).value(col_ztc), QString());
 }
 
 QTEST_GUILESS_MAIN(TstCliScore)

@@ -77,7 +77,7 @@ void TestArretBrutal::correction_gardee_apres_kill() {
     QCOMPARE(programme.exitStatus(), QProcess::CrashExit);
     const ContenuChallenge relu = lire_challenge(fichier);
     // The new call with its member's number and name, as a commit would have them.
-    const QStringList ligne = relu.cellules.value(1);
+    const QStringList ligne = relu.cellules.ligne(1);
     QCOMPARE((QStringList{ligne.value(col_indicatif), ligne.value(col_ztc), ligne.value(col_nom)}),
              (QStringList{"F8ZZZ", "789", "Paul DURAND"}));
 }

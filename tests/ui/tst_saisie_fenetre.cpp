@@ -99,7 +99,7 @@ QStringList TestSaisieFenetre::indicatifs_sur_disque() const {
     QStringList indicatifs;
     const ContenuChallenge contenu = lire_challenge(fichier());
     for (int r = 1; r < contenu.cellules.size(); ++r) {
-        indicatifs.append(contenu.cellules[r].value(col_indicatif));
+        indicatifs.append(contenu.cellules.ligne(r).value(col_indicatif));
     }
     return indicatifs;
 }
@@ -155,7 +155,7 @@ void TestSaisieFenetre::qso_tape_au_clavier() {
     QCOMPARE(etat().ligne_suivante, 2);
     QCOMPARE(etat().table.nb_lignes(), 3);
     // The file holds the row as the grid shows it, points included.
-    QCOMPARE(lire_challenge(fichier()).cellules.value(1), attendu);
+    QCOMPARE(lire_challenge(fichier()).cellules.ligne(1), attendu);
     QCOMPARE(m()->Label_score->text(), QStringLiteral("3 points"));
     QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
     QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("ete.VRK (1 QSO)")));
@@ -260,7 +260,7 @@ void TestSaisieFenetre::correction_par_double_clic() {
     QCOMPARE(etat().table.cellule(col_points, 1), QStringLiteral("3"));
     QCOMPARE(indicatifs_sur_disque(),
              (QStringList{QStringLiteral("F6XYZ"), QStringLiteral("F5ABC"), QString()}));
-    QCOMPARE(lire_challenge(fichier()).cellules[1].value(col_rst_env), QStringLiteral("579"));
+    QCOMPARE(lire_challenge(fichier()).cellules.ligne(1).value(col_rst_env), QStringLiteral("579"));
 
     // Real time again, as before the double-click: the next QSO is logged at the clock's
     // time, not at the corrected row's.
@@ -329,13 +329,13 @@ void TestSaisieFenetre::effacement() {
         QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("0"));
         QCOMPARE(m()->Label_score->text(), QStringLiteral("0 points"));
         QCOMPARE(disque.cellules.size(), 2);
-        QVERIFY(disque.cellules[1].value(col_indicatif).isEmpty());
+        QVERIFY(disque.cellules.ligne(1).value(col_indicatif).isEmpty());
         QCOMPARE(m()->Grille->currentIndex().column(), int(col_indicatif));
     } else {
         QCOMPARE(etat().ligne_suivante, 2);
         QCOMPARE(m()->Label_nbrQSO->text(), QStringLiteral("1"));
-        QCOMPARE(disque.cellules[1].value(col_indicatif), QStringLiteral("F6XYZ"));
-        QCOMPARE(disque.cellules[1].value(col_nom), QStringLiteral("changé"));
+        QCOMPARE(disque.cellules.ligne(1).value(col_indicatif), QStringLiteral("F6XYZ"));
+        QCOMPARE(disque.cellules.ligne(1).value(col_nom), QStringLiteral("changé"));
     }
     QVERIFY(m()->fenetre->windowTitle().endsWith(QStringLiteral("(%1 QSO)").arg(ok ? 0 : 1)));
 
@@ -402,7 +402,7 @@ void TestSaisieFenetre::qso_en_temps_differe() {
     saisir(QStringLiteral("F6XYZ"));
     QCOMPARE(etat().table.cellule(col_date, 1), QStringLiteral("20/08/2025"));
     QCOMPARE(etat().table.cellule(col_heure, 1), QStringLiteral("23:59"));
-    QCOMPARE(lire_challenge(fichier()).cellules[1].value(col_heure), QStringLiteral("23:59"));
+    QCOMPARE(lire_challenge(fichier()).cellules.ligne(1).value(col_heure), QStringLiteral("23:59"));
 
     m()->SpeedButton_temps_reel->click();
     QCOMPARE(m()->Label_temps_reel->text(), QStringLiteral("Temps réel"));
@@ -514,7 +514,7 @@ void TestSaisieFenetre::espace_dans_l_indicatif_retour_dans_la_grille() {
     QTRY_COMPARE(etat().table.cellule(col_notes, 1), QStringLiteral("bonjour"));
     QVERIFY(banc_->dialogues.messages.isEmpty());
     QCOMPARE(etat().ligne_suivante, 2);
-    QCOMPARE(lire_challenge(fichier()).cellules.value(1).value(col_notes),
+    QCOMPARE(lire_challenge(fichier()).cellules.ligne(1).value(col_notes),
              QStringLiteral("bonjour"));
 }
 
@@ -530,7 +530,7 @@ void TestSaisieFenetre::tris_et_extraction() {
     QCOMPARE(indicatifs_table(), (QStringList{QStringLiteral("DL1AA"), QStringLiteral("F5ABC"),
                                               QStringLiteral("F6XYZ"), QString()}));
     const QString instantane = banc_->travail(QStringLiteral("temp.txt"));
-    QCOMPARE(lire_challenge(instantane).cellules.value(1).value(col_indicatif),
+    QCOMPARE(lire_challenge(instantane).cellules.ligne(1).value(col_indicatif),
              QStringLiteral("F6XYZ"));
 
     // A QSO logged after the sort by call stays when the date order comes back.
